@@ -1,0 +1,18 @@
+# One interface target carries the project's compile settings; every target of ours links it.
+add_library(velmora_options INTERFACE)
+target_compile_options(velmora_options INTERFACE -Wall -Wextra)
+target_compile_definitions(velmora_options INTERFACE
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_USE_QSTRINGBUILDER)
+
+if(VELMORA_WERROR)
+    target_compile_options(velmora_options INTERFACE -Werror)
+endif()
+
+if(VELMORA_SANITIZE)
+    target_compile_options(velmora_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
+endif()

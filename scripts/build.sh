@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds into a build directory (default: build). Extra arguments go to CMake.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${VELMORA_BUILD_DIR:-build}
+build_type=${VELMORA_BUILD_TYPE:-RelWithDebInfo}
+if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@"
+elif (($#)); then
+    cmake "$build_dir" "$@"
+fi
+cmake --build "$build_dir" -j "${VELMORA_JOBS:-2}"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs everything the player, its tests, tools and benchmarks need on Debian 12.
+# Safe to run again: it only calls apt-get when a package is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config git
+    qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
+    libvlc-dev vlc-plugin-base vlc-plugin-video-output
+    libqrcodegencpp-dev libsimdjson-dev
+    # tests: generated media, a virtual display, screenshots and X input
+    ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
+    # browser test of the pairing page
+    chromium nodejs npm
+    # sanitizers, fuzzing and memory checks
+    clang libclang-rt-14-dev valgrind
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Node packages for the browser test (playwright-core drives Debian's chromium).
+if [ -f tests/browser/package.json ] && [ ! -d tests/browser/node_modules/playwright-core ]; then
+    (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+fi

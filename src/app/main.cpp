@@ -1,0 +1,22 @@
+#include "app/platformselection.h"
+#include "app/theme.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+
+int main(int argc, char* argv[])
+{
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.gui.imageio.jpeg.warning=false\nqt.gui.icc.warning=false"));
+    selectVideoCapablePlatform();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora Player"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    Theme::apply(app);
+
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

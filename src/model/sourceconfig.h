@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// One configured server. `name` is unique and is the key by which a server is found, replaced,
+// removed and remembered as the last active one.
+struct SourceConfig
+{
+    // Stored in the settings store as integers; the numbers must not change.
+    enum Type : int
+    {
+        M3u = 0,
+        Xtream = 1,
+        SubscriptionKey = 2 // retired kind: still read and listed, offered for deletion, never loaded
+    };
+
+    int type = M3u;
+    QString name;
+    QString url;      // Xtream base URL, or playlist URL / local file path
+    QString username;
+    QString password; // kept exactly as typed
+    QString liveExtension = QStringLiteral("m3u8");
+    qint64 lastUpdated = 0; // seconds since the epoch at which the last catalog fetch started
+};
+
+// Only Qt value types inside: lists may move it with memcpy when they grow.
+Q_DECLARE_TYPEINFO(SourceConfig, Q_RELOCATABLE_TYPE);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/category.h"
+#include "model/mediaitem.h"
+
+#include <QList>
+
+// Turns playlist text into channels and the categories formed from their group titles.
+// Reads the display name, "group-title" and "tvg-logo" of each #EXTINF line and the URL line
+// after it; everything else is ignored. Never fails: unusable lines are skipped.
+class M3uParser final
+{
+public:
+    struct Result
+    {
+        QList<MediaItem> items;      // one per entry, in playlist order
+        QList<Category> categories;  // one per distinct group, in order of first appearance
+    };
+
+    static Result parse(const QString& text);
+};

@@ -1,0 +1,161 @@
+#include "testmain.h"
+#include "ui/catalogfilter.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+namespace {
+MediaItem item(const QString& name, const QString& category = QString(), qint64 added = 0,
+               double rating = 0)
+{
+    MediaItem m;
+    m.name = name;
+    m.categoryId = category;
+    m.addedAt = added;
+    m.rating = rating;
+    return m;
+}
+
+QStringList names(const QList<MediaItem>& items)
+{
+    QStringList out;
+    for (const MediaItem& m : items)
+        out << m.name;
+    return out;
+}
+
+// The tier rules as the regular expressions they are written in.
+int referenceTier(const QString& name, const QString& query)
+{
+    if (name.compare(query, Qt::CaseInsensitive) == 0)
+        return 0;
+    if (name.startsWith(query, Qt::CaseInsensitive))
+        return 1;
+    const QRegularExpression re(QStringLiteral("\\b") + QRegularExpression::escape(query),
+                                QRegularExpression::CaseInsensitiveOption
+                                    | QRegularExpression::UseUnicodePropertiesOption);
+    return re.match(name).hasMatch() ? 2 : 3;
+}
+} // namespace
+
+class TestCatalogFilter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void relevance_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList news = {QStringLiteral("BBC News"), QStringLiteral("Newsmax"), QStringLiteral("News"),
+                                  QStringLiteral("Channelnews HD"), QStringLiteral("Sport")};
+        QTest::newRow("tiers: equal, prefix, word start, inside a word")
+            << news << QStringLiteral("news")
+            << QStringList{QStringLiteral("News"), QStringLiteral("Newsmax"), QStringLiteral("BBC News"), QStringLiteral("Channelnews HD")};
+        QTest::newRow("upper-case query, same order")
+            << news << QStringLiteral("NEWS")
+            << QStringList{QStringLiteral("News"), QStringLiteral("Newsmax"), QStringLiteral("BBC News"), QStringLiteral("Channelnews HD")};
+        QTest::newRow("equal tiers keep the stored order")
+            << QStringList{QStringLiteral("Zed one"), QStringLiteral("alpha one"), QStringLiteral("Beta one")} << QStringLiteral("one")
+            << QStringList{QStringLiteral("Zed one"), QStringLiteral("alpha one"), QStringLiteral("Beta one")};
+        QTest::newRow("metacharacters are literal")
+            << QStringList{QStringLiteral("Learn c++ now"), QStringLiteral("cpp"), QStringLiteral("Film (HD)"), QStringLiteral("HD")} << QStringLiteral("c++")
+            << QStringList{QStringLiteral("Learn c++ now")};
+        QTest::newRow("query starting with a non-word character needs a word character before it")
+            << QStringList{QStringLiteral("(hd) Plain"), QStringLiteral("Film (hd)"), QStringLiteral("Film(hd)")} << QStringLiteral("(hd)")
+            << QStringList{QStringLiteral("(hd) Plain"), QStringLiteral("Film(hd)"), QStringLiteral("Film (hd)")};
+        QTest::newRow("query is not trimmed")
+            << QStringList{QStringLiteral("a  b"), QStringLiteral("a b")} << QStringLiteral("  ")
+            << QStringList{QStringLiteral("a  b")};
+        QTest::newRow("non-ASCII letters are word characters")
+            << QStringList{QStringLiteral("Éclairs"), QStringLiteral("Les éclairs"), QStringLiteral("Xéclairs")} << QStringLiteral("ÉCLAIR")
+            << QStringList{QStringLiteral("Éclairs"), QStringLiteral("Les éclairs"), QStringLiteral("Xéclairs")};
+    }
+    void relevance()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, query);
+        QFETCH(QStringList, shown);
+        QList<MediaItem> items;
+        for (const QString& n : stored)
+            items << item(n);
+        QCOMPARE(names(applyFilter(items, QString(), query)), shown);
+    }
+
+    void categories()
+    {
+        const QList<MediaItem> items = {item(QStringLiteral("a"), QStringLiteral("Sports")),
+                                        item(QStringLiteral("b"), QStringLiteral("sports")),
+                                        item(QStringLiteral("c"))};
+        QCOMPARE(names(applyFilter(items, QStringLiteral("Sports"), QString())), QStringList{QStringLiteral("a")});
+        // "All Categories" shows everything, items without a category included.
+        QCOMPARE(names(applyFilter(items, QString(), QString())),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    }
+
+    void sortKeys_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("name ignores case") << QStringLiteral("name") << QString()
+                                           << QStringList{QStringLiteral("alpha"), QStringLiteral("Beta"), QStringLiteral("gamma"), QStringLiteral("Gamma2")};
+        QTest::newRow("unknown key sorts by name") << QStringLiteral("bogus") << QString()
+                                                   << QStringList{QStringLiteral("alpha"), QStringLiteral("Beta"), QStringLiteral("gamma"), QStringLiteral("Gamma2")};
+        QTest::newRow("added: newest first, ties keep order") << QStringLiteral("added") << QString()
+                                                               << QStringList{QStringLiteral("Gamma2"), QStringLiteral("gamma"), QStringLiteral("Beta"), QStringLiteral("alpha")};
+        QTest::newRow("rating: highest first") << QStringLiteral("rating") << QString()
+                                               << QStringList{QStringLiteral("Beta"), QStringLiteral("alpha"), QStringLiteral("gamma"), QStringLiteral("Gamma2")};
+        QTest::newRow("relevance first, then the key") << QStringLiteral("name") << QStringLiteral("gamma")
+                                                       << QStringList{QStringLiteral("gamma"), QStringLiteral("Gamma2")};
+    }
+    void sortKeys()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, query);
+        QFETCH(QStringList, order);
+        QList<MediaItem> items = {item(QStringLiteral("gamma"), {}, 200, 7.0),
+                                  item(QStringLiteral("Beta"), {}, 100, 8.5),
+                                  item(QStringLiteral("Gamma2"), {}, 300, qQNaN()),
+                                  item(QStringLiteral("alpha"), {}, 100, 8.0)};
+        QList<MediaItem> shown = applyFilter(items, QString(), query);
+        sortItems(shown, query, key);
+        QCOMPARE(names(shown), order);
+    }
+
+    // The fast matcher and name ordering must agree with Qt's own rules on awkward text.
+    void sameAsReference()
+    {
+        const QStringList alphabet = {QStringLiteral("a"), QStringLiteral("B"), QStringLiteral(" "), QStringLiteral("_"),
+                                      QStringLiteral("é"), QStringLiteral("É"), QStringLiteral("ß"), QStringLiteral("ſ"),
+                                      QStringLiteral("K"), QStringLiteral("k"), QStringLiteral("1"), QStringLiteral("-"),
+                                      QStringLiteral("("), QStringLiteral("Σ"), QStringLiteral("ς"), QStringLiteral("😀"),
+                                      QStringLiteral("𐐀"), QStringLiteral("𐐨"), QStringLiteral("٣"), QStringLiteral("+")};
+        QRandomGenerator rng(42);
+        auto randomText = [&](int maxLen) {
+            QString s;
+            const int n = rng.bounded(0, maxLen + 1);
+            for (int i = 0; i < n; ++i)
+                s += alphabet.at(rng.bounded(int(alphabet.size())));
+            return s;
+        };
+        for (int i = 0; i < 20000; ++i) {
+            const QString name = randomText(8);
+            const QString query = randomText(3);
+            if (query.isEmpty() || !name.contains(query, Qt::CaseInsensitive))
+                continue;
+            QCOMPARE(relevanceTier(name, query), referenceTier(name, query));
+        }
+        QList<MediaItem> items;
+        for (int i = 0; i < 3000; ++i)
+            items << item(randomText(6));
+        QList<MediaItem> sorted = items;
+        sortItems(sorted, QString(), QStringLiteral("name"));
+        for (qsizetype i = 1; i < sorted.size(); ++i)
+            QVERIFY(sorted[i - 1].name.compare(sorted[i].name, Qt::CaseInsensitive) <= 0);
+    }
+};
+
+VELMORA_TEST_MAIN(TestCatalogFilter)
+#include "tst_catalogfilter.moc"
