@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/sourceconfig.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QNetworkAccessManager;
+
+// The computer's side of phone pairing: opens a pairing at the backend and polls its status
+// until the server details typed on the phone arrive. No user interface, no state between
+// requests. Callbacks run exactly once, later, on the GUI thread (never if the client is gone).
+class PairingClient final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Started
+    {
+        QString code;
+        QString deviceToken;
+        QString pairUrl;
+        int expiresIn = 0;    // seconds
+        int pollInterval = 3; // seconds, 1..30
+    };
+
+    enum Status : int
+    {
+        Pending = 0,
+        Ready = 1,
+        Expired = 2,
+        Failed = 3
+    };
+
+    using StartCallback =
+        std::function<void(bool ok, const Started& started, const QString& error)>;
+    using StatusCallback = std::function<void(Status status, const SourceConfig& config)>;
+
+    explicit PairingClient(QObject* parent = nullptr);
+
+    void start(StartCallback callback);
+    void status(const QString& deviceToken, StatusCallback callback);
+
+    static QString deviceLabel();
+};
+
+// VELMORA_BACKEND_URL or the built-in origin, always ending in "/"; read once per process.
+QString backendBaseUrl();

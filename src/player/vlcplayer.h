@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+
+#include <atomic>
+
+class QTimer;
+class QWidget;
+
+// The one object through which the program plays a stream: a libVLC instance and media player
+// drawing into a widget, its events and log turned into Qt signals.
+//
+// Threads: libVLC calls the event and log callbacks on its own threads. Those only read the two
+// atomics (`live`, `liveCachingMs`) and emit; receivers on the GUI thread get them queued.
+// Everything else runs on the GUI thread.
+class VlcPlayer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    VlcPlayer(QWidget* videoWidget, QObject* parent = nullptr);
+    ~VlcPlayer() override;
+
+    void attachToWidget();
+    void reattach();
+
+    void play(const QString& url, bool isLive, int cachingMs);
+    void stop();
+    void pause();
+    void togglePause();
+    bool isPlaying() const;
+
+    void setVolume(int volume);
+    int volume() const;
+    qint64 lengthMs() const;
+    qint64 timeMs() const;
+    void seek(qint64 ms);
+    void seekRelative(qint64 deltaMs);
+
+    bool hasSubtitles() const;
+    bool subtitlesEnabled() const;
+    void setSubtitlesEnabled(bool on);
+    int currentSubtitleTrack() const;
+    void setSubtitleTrack(int id);
+    int currentAudioTrack() const;
+    void setAudioTrack(int id);
+    QList<QPair<int, QString>> audioTracks() const;
+    QList<QPair<int, QString>> subtitleTracks() const;
+    void loadSubtitleFile(const QString& path);
+    QString mediaInfoText() const;
+
+    void resetStallTracking();
+
+signals:
+    void playbackError(const QString& message);
+    void playbackInterrupted(const QString& reason);
+    void playbackProgressing();
+    void liveDelayShortfall(int neededMs);
+    void playing();
+    void stopped();
+    void pausedChanged(bool paused);
+    void positionChanged(qint64 currentMs, qint64 totalMs);
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/category.h"
+#include "model/episode.h"
+#include "model/mediaitem.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QJsonDocument;
+class QNetworkAccessManager;
+
+// Speaks the Xtream Codes player API: login test, category and stream lists, episodes of a
+// series, and the playable stream addresses. Every request goes to <base>/player_api.php.
+//
+// Each asynchronous call runs its callback exactly once, later, on the GUI thread; never from
+// inside the call. If the client is destroyed first, the callback never runs.
+class XtreamClient final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using LoginCallback = std::function<void(bool ok, const QString& message)>;
+    // `ok` is false when the request failed (network, HTTP status, not JSON); the list is then
+    // empty. Callers that only want the list may ignore it.
+    using CategoriesCallback = std::function<void(const QList<Category>& categories, bool ok)>;
+    using ItemsCallback = std::function<void(const QList<MediaItem>& items, bool ok)>;
+    using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;
+
+    // A request that receives no byte for this long fails like a network error; a slow but
+    // moving download is never cut.
+    static constexpr int kDefaultInactivityTimeoutMs = 30000;
+
+    explicit XtreamClient(QObject* parent = nullptr);
+    ~XtreamClient() override;
+
+    // Drops at most one trailing "/" from `server`; no other normalisation.
+    void configure(const QString& server, const QString& username, const QString& password);
+
+    void testLogin(LoginCallback callback);
+    void fetchLiveCategories(CategoriesCallback callback);
+    void fetchVodCategories(CategoriesCallback callback);
+    void fetchSeriesCategories(CategoriesCallback callback);
+    void fetchLiveStreams(const QString& categoryId, ItemsCallback callback);
+    void fetchVodStreams(const QString& categoryId, ItemsCallback callback);
+    void fetchSeries(const QString& categoryId, ItemsCallback callback);
+    void fetchSeriesEpisodes(const QString& seriesId, EpisodesCallback callback);
+
+    QString liveStreamUrl(const QString& streamId, const QString& extension) const;
+    QString movieStreamUrl(const QString& streamId, const QString& extension) const;
+    QString episodeStreamUrl(const QString& episodeId, const QString& extension) const;
+
+    // Test seam: the inactivity limit for requests started afterwards.
+    void setInactivityTimeout(int ms);
+};
