@@ -6,6 +6,7 @@
 
 namespace {
 constexpr const char* kBodyLimitProperty = "velmoraBodyLimitExceeded";
+int inactivityOverrideMs = 0;
 
 QNetworkRequest buildRequest(const QUrl& url, const HttpRequests::Options& options)
 {
@@ -14,7 +15,8 @@ QNetworkRequest buildRequest(const QUrl& url, const HttpRequests::Options& optio
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                              QNetworkRequest::UserVerifiedRedirectPolicy);
     if (options.inactivityTimeoutMs > 0)
-        request.setTransferTimeout(options.inactivityTimeoutMs);
+        request.setTransferTimeout(inactivityOverrideMs > 0 ? inactivityOverrideMs
+                                                            : options.inactivityTimeoutMs);
     for (const auto& [name, value] : options.rawHeaders)
         request.setRawHeader(name, value);
     if (!options.contentType.isEmpty())
@@ -68,4 +70,9 @@ QNetworkReply* HttpRequests::post(QNetworkAccessManager* manager, const QUrl& ur
 bool HttpRequests::bodyLimitExceeded(const QNetworkReply* reply)
 {
     return reply->property(kBodyLimitProperty).toBool();
+}
+
+void HttpRequests::setInactivityTimeoutOverride(int ms)
+{
+    inactivityOverrideMs = ms;
 }

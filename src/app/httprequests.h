@@ -40,4 +40,8 @@ public:
 
     // True when the reply was aborted for exceeding Options::maxBodyBytes.
     static bool bodyLimitExceeded(const QNetworkReply* reply);
+
+    // Test seam: every request that has an inactivity limit uses `ms` instead (0: no override),
+    // so tests of silent servers take a second, not thirty.
+    static void setInactivityTimeoutOverride(int ms);
 };

@@ -1,8 +1,49 @@
 #pragma once
 
-#include <QMainWindow>
+#include "model/category.h"
+#include "model/episode.h"
+#include "model/mediaitem.h"
+#include "model/sourceconfig.h"
 
-// The application's only window. It owns every other object for the life of the process.
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+
+#include <memory>
+
+class ClickToSeekSlider;
+class LiveBufferTuner;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QNetworkAccessManager;
+class QPushButton;
+class QSlider;
+class QStackedWidget;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+class SourceManager;
+class VlcPlayer;
+class XtreamClient;
+
+// The application's only window; it owns every other object for the life of the process.
+// One class split over several files by concern:
+//   mainwindow.cpp             construction, wiring, the application-wide event filter
+//   mainwindow_sources.cpp     server selector, loading catalogs, add/edit/delete servers
+//   mainwindow_tabs.cpp        the four catalog tabs, search and sorting
+//   mainwindow_thumbnails.cpp  poster images of the grids
+//   mainwindow_episodes.cpp    seasons and episodes of a series
+//   mainwindow_player.cpp      the player panel and its controls
+//   mainwindow_failures.cpp    playback errors and live reconnects
+//   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -10,4 +51,217 @@ class MainWindow final : public QMainWindow
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    // servers and loading
+    void addSource();
+    void editSource();
+    void refreshActiveSource();
+    void checkAutoRefresh();
+    void onSourceSelected(int index);
+
+    // catalog tabs
+    void filterLive();
+    void filterMovies();
+    void filterSeries();
+    void filterChannels();
+    void selectLiveCategory(QListWidgetItem* item);
+    void selectMovieCategory(QListWidgetItem* item);
+    void selectSeriesCategory(QListWidgetItem* item);
+    void selectChannelCategory(QListWidgetItem* item);
+    void playLiveRow(int row, int column);
+    void playMovieRow(int row, int column);
+    void openSeriesRow(int row, int column);
+    void playChannelRow(int row, int column);
+
+    // player panel
+    void togglePlayPause();
+    void onVolumeChanged(int value);
+    void onPositionChanged(qint64 currentMs, qint64 totalMs);
+    void onSeekSliderPressed();
+    void onSeekSliderReleased();
+
+    // failures
+    void onPlaybackError(const QString& message);
+    void onPlaybackInterrupted(const QString& reason);
+
+    // fullscreen, menus, information
+    void toggleFullscreen();
+    void loadSubtitleFile();
+    void showSubtitleMenu();
+    void showAudioMenu();
+    void showStreamInfo();
+
+private:
+    friend class MainWindowTestAccess; // tests reach the state below through it
+
+    // servers and loading
+    void fillSourceSelector();
+    void loadSource(const SourceConfig& config, bool forceRefresh);
+    void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
+    void loadM3uSource(const SourceConfig& config, bool forceRefresh);
+    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QString& text);
+    void beginCatalogFetch(int steps);
+    void catalogFetchStepDone();
+    void removeSourceAt(int index);
+    void promptRemoveRetiredSource(int index);
+
+    // catalog tabs
+    QWidget* buildLiveTab();
+    QWidget* buildMoviesTab();
+    QWidget* buildSeriesTab();
+    QWidget* buildChannelsTab();
+    void populateCategoryList(QListWidget* list, const QList<Category>& categories);
+    void populateTable(QTableWidget* table, const QList<MediaItem>& items);
+    void populatePosterGrid(QListWidget* grid, const QList<MediaItem>& items);
+
+    // posters
+    void loadVisibleThumbnails(QListWidget* grid);
+    void requestThumbnail(QListWidget* grid, QListWidgetItem* item, const QString& url);
+    QPixmap posterForGrid(const QPixmap& original) const;
+
+    // episodes
+    QWidget* buildEpisodesPage();
+    void showEpisodesInline(const QString& seriesId, const QString& seriesName);
+    void fillEpisodes(const QList<Episode>& episodes);
+    void playEpisodeTreeItem(QTreeWidgetItem* item);
+    void playNextEpisode();
+    void clearSeriesContext();
+    void updateNextEpisodeButton();
+
+    // player panel
+    QWidget* buildPlayerPanel();
+    void createPanelShortcuts();
+    void playMediaItem(const MediaItem& item);
+    void replayCurrentStream();
+    void updatePlayerChrome();
+    bool isSeekable() const;
+
+    // failures
+    void onPlaybackProgressing();
+    void cancelLiveReconnect();
+    int currentLiveCachingMs() const;
+
+    // fullscreen
+    void createFullscreenControls();
+    void showFullscreenControls();
+    void hideFullscreenControls();
+    void repositionFullscreenChrome();
+
+    // --- servers and loading ---
+    SourceManager* sourceManager = nullptr;
+    XtreamClient* xtreamClient = nullptr;
+    SourceConfig activeSource;
+    QNetworkAccessManager* networkManager = nullptr;
+    QTimer* autoRefreshTimer = nullptr;
+    QVBoxLayout* centralLayout = nullptr;
+    QWidget* serverRow = nullptr;
+    QComboBox* sourceCombo = nullptr;
+    QTabWidget* tabs = nullptr;
+    int liveTabIndex = -1;
+    int movieTabIndex = -1;
+    int seriesTabIndex = -1;
+    int channelTabIndex = -1;
+    QWidget* loadingOverlay = nullptr;
+    int pendingFetchSteps = 0;
+    // Bumped by every load: results of an earlier load are still cached under their own server
+    // but no longer shown.
+    quint64 loadGeneration = 0;
+    QList<Category> liveCategories;
+    QList<Category> movieCategories;
+    QList<Category> seriesCategories;
+    QList<MediaItem> liveItems;
+    QList<MediaItem> movieItems;
+    QList<MediaItem> seriesItems;
+    QList<MediaItem> channelItems;
+
+    // --- catalog tabs ---
+    QStackedWidget* liveStack = nullptr;
+    QListWidget* liveCategoryList = nullptr;
+    QLineEdit* liveSearchAllEdit = nullptr;
+    QLabel* liveTitleLabel = nullptr;
+    QLineEdit* liveSearchEdit = nullptr;
+    QTableWidget* liveTable = nullptr;
+    QString liveCategoryId;
+    QList<MediaItem> liveShown;
+
+    QStackedWidget* movieStack = nullptr;
+    QListWidget* movieCategoryList = nullptr;
+    QLineEdit* movieSearchAllEdit = nullptr;
+    QLabel* movieTitleLabel = nullptr;
+    QLineEdit* movieSearchEdit = nullptr;
+    QComboBox* movieSortBox = nullptr;
+    QListWidget* movieGrid = nullptr;
+    QString movieCategoryId;
+    QList<MediaItem> movieShown;
+
+    QStackedWidget* seriesStack = nullptr;
+    QListWidget* seriesCategoryList = nullptr;
+    QLineEdit* seriesSearchAllEdit = nullptr;
+    QLabel* seriesTitleLabel = nullptr;
+    QLineEdit* seriesSearchEdit = nullptr;
+    QComboBox* seriesSortBox = nullptr;
+    QListWidget* seriesGrid = nullptr;
+    QString seriesCategoryId;
+    QList<MediaItem> seriesShown;
+
+    QStackedWidget* channelStack = nullptr;
+    QListWidget* channelCategoryList = nullptr;
+    QLineEdit* channelSearchAllEdit = nullptr;
+    QLabel* channelTitleLabel = nullptr;
+    QLineEdit* channelSearchEdit = nullptr;
+    QTableWidget* channelTable = nullptr;
+    QString channelCategoryId;
+    QList<MediaItem> channelShown;
+
+    // --- posters ---
+    QPixmap posterPlaceholder;
+    QHash<QString, QPixmap> thumbnailCache; // posters scaled to the tile, keyed by URL
+
+    // --- episodes ---
+    QTreeWidget* episodeTree = nullptr;
+    QLabel* episodeSeriesLabel = nullptr;
+    QString shownSeriesId;
+    QString shownSeriesName;
+    QList<Episode> shownEpisodes;
+    QList<Episode> playingEpisodes;
+    int playingEpisodeIndex = -1;
+    QString playingSeriesName;
+
+    // --- player panel ---
+    QWidget* playerPanel = nullptr;
+    QVBoxLayout* playerPanelLayout = nullptr;
+    QWidget* videoWidget = nullptr;
+    QLabel* nowPlayingLabel = nullptr;
+    QWidget* seekRow = nullptr;
+    ClickToSeekSlider* seekSlider = nullptr;
+    QLabel* timeLabel = nullptr;
+    QWidget* controlsRow = nullptr;
+    QPushButton* playPauseButton = nullptr;
+    QPushButton* nextEpisodeButton = nullptr;
+    QPushButton* subtitleButton = nullptr;
+    QPushButton* audioButton = nullptr;
+    QSlider* volumeSlider = nullptr;
+    QWidget* fullscreenOverlay = nullptr;
+    QVBoxLayout* fullscreenOverlayLayout = nullptr;
+    int overlayHeight = 0;
+    QTimer* controlsHideTimer = nullptr;
+    VlcPlayer* player = nullptr;
+    LiveBufferTuner* liveBufferTuner = nullptr;
+    bool seekDragging = false;
+    bool hasMedia = false;
+    bool fullscreen = false;
+    bool fullscreenControlsVisible = false;
+    int currentKind = MediaItem::Live;
+    QString currentUrl;
+    QString currentTitle;
+    QString currentChannelKey;
+
+    // --- failures ---
+    QTimer* reconnectTimer = nullptr;
+    int reconnectAttempts = 0;
+    bool errorDialogOpen = false;
 };

@@ -1,0 +1,141 @@
+// Series: the seasons and episodes page of the "TV Shows" tab, playing an episode, and the
+// episode sequence that "Next Episode" follows.
+#include "ui/mainwindow.h"
+
+#include "providers/catalogcache.h"
+#include "providers/xtreamclient.h"
+#include "ui/catalogtabs.h"
+#include "ui/playbacktext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kEpisodesPage = 2;
+constexpr qint64 kEpisodesMaxAgeSecs = 86400;
+} // namespace
+
+QWidget* MainWindow::buildEpisodesPage()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* header = new QHBoxLayout;
+    auto* back = new QPushButton(QStringLiteral("< Back to Shows"), page);
+    episodeSeriesLabel = new QLabel(page);
+    episodeSeriesLabel->setObjectName(QStringLiteral("episodeSeriesLabel"));
+    QFont bold = episodeSeriesLabel->font();
+    bold.setWeight(QFont::Bold);
+    episodeSeriesLabel->setFont(bold);
+    header->addWidget(back, 0);
+    header->addWidget(episodeSeriesLabel, 1);
+    layout->addLayout(header);
+    episodeTree = new QTreeWidget(page);
+    episodeTree->setObjectName(QStringLiteral("episodeTree"));
+    episodeTree->setHeaderHidden(true);
+    layout->addWidget(episodeTree, 1);
+
+    connect(back, &QPushButton::clicked, this, [this]() { seriesStack->setCurrentIndex(1); });
+    connect(episodeTree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); });
+    addActivateKeyShortcuts(episodeTree, this,
+                            [this]() { playEpisodeTreeItem(episodeTree->currentItem()); });
+    return page;
+}
+
+void MainWindow::showEpisodesInline(const QString& seriesId, const QString& seriesName)
+{
+    if (!xtreamClient)
+        return;
+    shownSeriesId = seriesId;
+    shownSeriesName = seriesName;
+    shownEpisodes.clear();
+    episodeSeriesLabel->setText(seriesName);
+    episodeTree->clear();
+    seriesStack->setCurrentIndex(kEpisodesPage);
+
+    const QString sourceName = activeSource.name;
+    QList<Episode> cached;
+    if (CatalogCache::loadEpisodes(sourceName, seriesId, kEpisodesMaxAgeSecs, cached)) {
+        fillEpisodes(cached);
+        return;
+    }
+    const quint64 generation = loadGeneration;
+    xtreamClient->fetchSeriesEpisodes(
+        seriesId, [this, sourceName, seriesId, generation](const QList<Episode>& episodes, bool) {
+            // The user went back, or loaded another server meanwhile: nothing to show.
+            if (seriesStack->currentIndex() != kEpisodesPage || generation != loadGeneration)
+                return;
+            CatalogCache::saveEpisodes(sourceName, seriesId, episodes);
+            // Another series was opened after this one: its page stays.
+            if (shownSeriesId != seriesId)
+                return;
+            fillEpisodes(episodes);
+        });
+}
+
+void MainWindow::fillEpisodes(const QList<Episode>& episodes)
+{
+    shownEpisodes = episodes;
+    episodeTree->clear();
+    QMap<int, QTreeWidgetItem*> seasons;
+    for (int i = 0; i < episodes.size(); ++i) {
+        const Episode& episode = episodes.at(i);
+        QTreeWidgetItem*& season = seasons[episode.season];
+        if (!season) {
+            season = new QTreeWidgetItem(episodeTree);
+            season->setText(0, QStringLiteral("Season %1").arg(episode.season));
+            QFont bold = season->font(0);
+            bold.setWeight(QFont::Bold);
+            season->setFont(0, bold);
+            season->setFlags(Qt::ItemIsEnabled);
+        }
+        auto* row = new QTreeWidgetItem(season);
+        row->setText(0, episodeRowText(episode));
+        row->setData(0, Qt::UserRole, i);
+    }
+    episodeTree->expandAll();
+}
+
+void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QVariant data = item->data(0, Qt::UserRole);
+    if (!data.isValid())
+        return;
+    const int index = data.toInt();
+    if (index < 0 || index >= shownEpisodes.size())
+        return;
+    playingEpisodes = shownEpisodes;
+    playingEpisodeIndex = index;
+    playingSeriesName = shownSeriesName;
+    playMediaItem(mediaItemFromEpisode(shownEpisodes.at(index), shownSeriesName));
+}
+
+void MainWindow::playNextEpisode()
+{
+    if (playingEpisodeIndex < 0 || playingEpisodeIndex + 1 >= playingEpisodes.size())
+        return;
+    ++playingEpisodeIndex;
+    playMediaItem(mediaItemFromEpisode(playingEpisodes.at(playingEpisodeIndex), playingSeriesName));
+}
+
+void MainWindow::updateNextEpisodeButton()
+{
+    const bool episode = currentKind == MediaItem::SeriesEpisode;
+    nextEpisodeButton->setVisible(episode);
+    nextEpisodeButton->setEnabled(episode && playingEpisodeIndex >= 0
+                                  && playingEpisodeIndex + 1 < playingEpisodes.size());
+}
+
+void MainWindow::clearSeriesContext()
+{
+    playingEpisodes.clear();
+    playingEpisodeIndex = -1;
+    playingSeriesName.clear();
+}

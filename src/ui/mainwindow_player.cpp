@@ -1,0 +1,252 @@
+// The player panel: video area, title line, seek row and controls; starting and restarting
+// streams; position, volume, mute and the panel's keyboard shortcuts.
+#include "ui/mainwindow.h"
+
+#include "player/livebuffertuner.h"
+#include "player/vlcplayer.h"
+#include "providers/xtreamclient.h"
+#include "ui/clicktoseekslider.h"
+#include "ui/playbacktext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// The volume to return to when un-muting.
+int savedVolume = 100;
+} // namespace
+
+QWidget* MainWindow::buildPlayerPanel()
+{
+    playerPanel = new QWidget(this);
+    playerPanel->setObjectName(QStringLiteral("playerPanel"));
+    playerPanelLayout = new QVBoxLayout(playerPanel);
+    playerPanelLayout->setContentsMargins(4, 4, 4, 4);
+
+    videoWidget = new QWidget(playerPanel);
+    videoWidget->setObjectName(QStringLiteral("videoWidget"));
+    videoWidget->setMinimumSize(480, 270);
+    videoWidget->setStyleSheet(QStringLiteral("background-color: black;"));
+    videoWidget->setAttribute(Qt::WA_MouseTracking);
+    playerPanelLayout->addWidget(videoWidget, 1);
+
+    nowPlayingLabel = new QLabel(QStringLiteral("Nothing playing"), playerPanel);
+    nowPlayingLabel->setObjectName(QStringLiteral("mutedLabel"));
+    nowPlayingLabel->hide();
+    playerPanelLayout->addWidget(nowPlayingLabel, 0);
+
+    seekRow = new QWidget(playerPanel);
+    auto* seekLayout = new QHBoxLayout(seekRow);
+    seekLayout->setContentsMargins(0, 0, 0, 0);
+    auto* backButton = new QPushButton(QStringLiteral("<< 10s"), seekRow);
+    seekSlider = new ClickToSeekSlider(Qt::Horizontal, seekRow);
+    seekSlider->setObjectName(QStringLiteral("seekSlider"));
+    seekSlider->setRange(0, 0);
+    auto* forwardButton = new QPushButton(QStringLiteral("10s >>"), seekRow);
+    timeLabel = new QLabel(QStringLiteral("00:00 / 00:00"), seekRow);
+    timeLabel->setObjectName(QStringLiteral("timeLabel"));
+    seekLayout->addWidget(backButton);
+    seekLayout->addWidget(seekSlider, 1);
+    seekLayout->addWidget(forwardButton);
+    seekLayout->addWidget(timeLabel);
+    seekRow->hide();
+    playerPanelLayout->addWidget(seekRow, 0);
+
+    controlsRow = new QWidget(playerPanel);
+    auto* controlsLayout = new QHBoxLayout(controlsRow);
+    controlsLayout->setContentsMargins(0, 0, 0, 0);
+    playPauseButton = new QPushButton(QStringLiteral("Pause"), controlsRow);
+    playPauseButton->setObjectName(QStringLiteral("accentButton"));
+    nextEpisodeButton = new QPushButton(QStringLiteral("Next Episode"), controlsRow);
+    nextEpisodeButton->hide();
+    auto* fullscreenButton = new QPushButton(QStringLiteral("Fullscreen"), controlsRow);
+    auto* infoButton = new QPushButton(QStringLiteral("Info"), controlsRow);
+    audioButton = new QPushButton(QStringLiteral("Audio"), controlsRow);
+    subtitleButton = new QPushButton(QStringLiteral("Subtitles"), controlsRow);
+    volumeSlider = new QSlider(Qt::Horizontal, controlsRow);
+    volumeSlider->setRange(0, 100);
+    volumeSlider->setValue(100);
+    volumeSlider->setMaximumWidth(80);
+    controlsLayout->addWidget(playPauseButton);
+    controlsLayout->addWidget(nextEpisodeButton);
+    controlsLayout->addWidget(fullscreenButton);
+    controlsLayout->addWidget(infoButton);
+    controlsLayout->addWidget(audioButton);
+    controlsLayout->addWidget(subtitleButton);
+    controlsLayout->addWidget(new QLabel(QStringLiteral("Vol:"), controlsRow));
+    controlsLayout->addWidget(volumeSlider);
+    controlsRow->hide();
+    playerPanelLayout->addWidget(controlsRow, 0);
+
+    playerPanel->setAttribute(Qt::WA_MouseTracking);
+
+    connect(backButton, &QPushButton::clicked, this, [this]() { player->seekRelative(-10000); });
+    connect(forwardButton, &QPushButton::clicked, this, [this]() { player->seekRelative(10000); });
+    connect(playPauseButton, &QPushButton::clicked, this, &MainWindow::togglePlayPause);
+    connect(nextEpisodeButton, &QPushButton::clicked, this, &MainWindow::playNextEpisode);
+    connect(fullscreenButton, &QPushButton::clicked, this, &MainWindow::toggleFullscreen);
+    connect(infoButton, &QPushButton::clicked, this, &MainWindow::showStreamInfo);
+    connect(subtitleButton, &QPushButton::clicked, this, &MainWindow::showSubtitleMenu);
+    connect(audioButton, &QPushButton::clicked, this, &MainWindow::showAudioMenu);
+    connect(volumeSlider, &QSlider::valueChanged, this, &MainWindow::onVolumeChanged);
+    connect(seekSlider, &QSlider::sliderPressed, this, &MainWindow::onSeekSliderPressed);
+    connect(seekSlider, &QSlider::sliderReleased, this, &MainWindow::onSeekSliderReleased);
+    return playerPanel;
+}
+
+void MainWindow::createPanelShortcuts()
+{
+    auto add = [this](int key, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(key), playerPanel);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(Qt::Key_Space, [this]() { togglePlayPause(); });
+    add(Qt::Key_F, [this]() { toggleFullscreen(); });
+    add(Qt::Key_Up, [this]() { volumeSlider->setValue(std::min(volumeSlider->value() + 5, 100)); });
+    add(Qt::Key_Down, [this]() { volumeSlider->setValue(std::max(volumeSlider->value() - 5, 0)); });
+    add(Qt::Key_M, [this]() {
+        if (volumeSlider->value() <= 0) {
+            volumeSlider->setValue(savedVolume);
+        } else {
+            savedVolume = volumeSlider->value();
+            volumeSlider->setValue(0);
+        }
+    });
+    add(Qt::Key_Left, [this]() {
+        if (isSeekable())
+            player->seekRelative(-10000);
+    });
+    add(Qt::Key_Right, [this]() {
+        if (isSeekable())
+            player->seekRelative(10000);
+    });
+}
+
+bool MainWindow::isSeekable() const
+{
+    return currentKind == MediaItem::Movie || currentKind == MediaItem::SeriesEpisode;
+}
+
+void MainWindow::playMediaItem(const MediaItem& item)
+{
+    QString url;
+    switch (item.type) {
+    case MediaItem::Live:
+        if (activeSource.type == SourceConfig::Xtream && xtreamClient) {
+            const QString extension = activeSource.liveExtension.isEmpty()
+                ? QStringLiteral("m3u8")
+                : activeSource.liveExtension;
+            url = xtreamClient->liveStreamUrl(item.id, extension);
+        } else {
+            url = item.streamUrl;
+        }
+        break;
+    case MediaItem::Movie:
+    case MediaItem::SeriesEpisode: {
+        if (!xtreamClient)
+            return;
+        const QString extension =
+            item.containerExtension.isEmpty() ? QStringLiteral("mp4") : item.containerExtension;
+        url = item.type == MediaItem::Movie ? xtreamClient->movieStreamUrl(item.id, extension)
+                                            : xtreamClient->episodeStreamUrl(item.id, extension);
+        break;
+    }
+    default:
+        return;
+    }
+    if (url.isEmpty())
+        return;
+
+    cancelLiveReconnect();
+    currentKind = item.type;
+    currentUrl = url;
+    currentTitle = item.name;
+    if (item.type != MediaItem::Live) {
+        currentChannelKey.clear();
+        liveBufferTuner->endViewing();
+    } else {
+        currentChannelKey = LiveBufferTuner::channelKey(activeSource.name,
+                                                        item.id.isEmpty() ? url : item.id);
+        liveBufferTuner->beginViewing(currentChannelKey);
+    }
+
+    hasMedia = true;
+    seekSlider->setRange(0, 0);
+    timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    updatePlayerChrome();
+    updateNextEpisodeButton();
+    nowPlayingLabel->setText(QStringLiteral("Playing: ") + item.name);
+
+    player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
+    player->setVolume(volumeSlider->value());
+    playerPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::replayCurrentStream()
+{
+    if (currentUrl.isEmpty())
+        return;
+    reconnectTimer->stop();
+    hasMedia = true;
+    updatePlayerChrome();
+    nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
+    player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
+    player->setVolume(volumeSlider->value());
+}
+
+void MainWindow::updatePlayerChrome()
+{
+    const bool show = hasMedia && (!fullscreen || fullscreenControlsVisible);
+    seekRow->setVisible(show && isSeekable());
+    nowPlayingLabel->setVisible(show);
+    controlsRow->setVisible(show);
+    if (!fullscreen)
+        return;
+    if (show) {
+        fullscreenOverlay->setGeometry(0, playerPanel->height() - overlayHeight,
+                                       playerPanel->width(), overlayHeight);
+        fullscreenOverlay->show();
+        fullscreenOverlay->raise();
+    } else {
+        fullscreenOverlay->hide();
+    }
+}
+
+void MainWindow::togglePlayPause()
+{
+    player->togglePause();
+}
+
+void MainWindow::onVolumeChanged(int value)
+{
+    player->setVolume(value);
+}
+
+void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
+{
+    if (!isSeekable() || totalMs <= 0)
+        return;
+    if (!seekDragging) {
+        const QSignalBlocker blocker(seekSlider);
+        seekSlider->setRange(0, int(totalMs));
+        seekSlider->setValue(int(currentMs));
+    }
+    timeLabel->setText(formatMs(currentMs) + QStringLiteral(" / ") + formatMs(totalMs));
+}
+
+void MainWindow::onSeekSliderPressed()
+{
+    seekDragging = true;
+}
+
+void MainWindow::onSeekSliderReleased()
+{
+    seekDragging = false;
+    player->seek(seekSlider->value());
+}

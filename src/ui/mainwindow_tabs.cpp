@@ -1,0 +1,226 @@
+// The four catalog tabs: categories, search within a category or across all of them, the sort
+// choice of the poster tabs, and activation by mouse and keyboard.
+#include "ui/mainwindow.h"
+
+#include "ui/catalogfilter.h"
+#include "ui/catalogtabs.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+QWidget* MainWindow::buildLiveTab()
+{
+    QWidget* tab = buildTabSkeleton(this, &liveStack, &liveCategoryList, &liveSearchAllEdit,
+                                    &liveTitleLabel, &liveSearchEdit, &liveTable,
+                                    QStringLiteral("Channel"));
+    liveTable->setObjectName(QStringLiteral("liveTable"));
+    connect(liveCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectLiveCategory);
+    addActivateKeyShortcuts(liveCategoryList, this,
+                            [this]() { selectLiveCategory(liveCategoryList->currentItem()); });
+    connect(liveSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterLive);
+    connect(liveTable, &QTableWidget::cellClicked, this, &MainWindow::playLiveRow);
+    addActivateKeyShortcuts(liveTable, this, [this]() { playLiveRow(liveTable->currentRow(), 0); });
+    wireCategorySearch(liveSearchAllEdit, &liveCategoryId, liveTitleLabel, liveSearchEdit, liveStack,
+                       [this]() { filterLive(); });
+    return tab;
+}
+
+QWidget* MainWindow::buildChannelsTab()
+{
+    QWidget* tab = buildTabSkeleton(this, &channelStack, &channelCategoryList, &channelSearchAllEdit,
+                                    &channelTitleLabel, &channelSearchEdit, &channelTable,
+                                    QStringLiteral("Channel"));
+    channelTable->setObjectName(QStringLiteral("channelTable"));
+    connect(channelCategoryList, &QListWidget::itemClicked, this,
+            &MainWindow::selectChannelCategory);
+    addActivateKeyShortcuts(channelCategoryList, this,
+                            [this]() { selectChannelCategory(channelCategoryList->currentItem()); });
+    connect(channelSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterChannels);
+    connect(channelTable, &QTableWidget::cellClicked, this, &MainWindow::playChannelRow);
+    addActivateKeyShortcuts(channelTable, this,
+                            [this]() { playChannelRow(channelTable->currentRow(), 0); });
+    wireCategorySearch(channelSearchAllEdit, &channelCategoryId, channelTitleLabel,
+                       channelSearchEdit, channelStack, [this]() { filterChannels(); });
+    return tab;
+}
+
+QWidget* MainWindow::buildMoviesTab()
+{
+    QWidget* tab = buildPosterTabSkeleton(this, &movieStack, &movieCategoryList, &movieSearchAllEdit,
+                                          &movieTitleLabel, &movieSearchEdit, &movieSortBox,
+                                          &movieGrid, QStringLiteral("Movie"));
+    movieGrid->setObjectName(QStringLiteral("movieGrid"));
+    connect(movieCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectMovieCategory);
+    addActivateKeyShortcuts(movieCategoryList, this,
+                            [this]() { selectMovieCategory(movieCategoryList->currentItem()); });
+    connect(movieSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterMovies);
+    connect(movieSortBox, &QComboBox::currentIndexChanged, this, &MainWindow::filterMovies);
+    connect(movieGrid, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { playMovieRow(movieGrid->row(item), 0); });
+    addActivateKeyShortcuts(movieGrid, this, [this]() { playMovieRow(movieGrid->currentRow(), 0); });
+    connect(movieGrid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this]() { loadVisibleThumbnails(movieGrid); });
+    wireCategorySearch(movieSearchAllEdit, &movieCategoryId, movieTitleLabel, movieSearchEdit,
+                       movieStack, [this]() { filterMovies(); });
+    return tab;
+}
+
+QWidget* MainWindow::buildSeriesTab()
+{
+    QWidget* tab = buildPosterTabSkeleton(this, &seriesStack, &seriesCategoryList,
+                                          &seriesSearchAllEdit, &seriesTitleLabel, &seriesSearchEdit,
+                                          &seriesSortBox, &seriesGrid, QStringLiteral("Show"));
+    seriesGrid->setObjectName(QStringLiteral("seriesGrid"));
+    connect(seriesCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectSeriesCategory);
+    addActivateKeyShortcuts(seriesCategoryList, this,
+                            [this]() { selectSeriesCategory(seriesCategoryList->currentItem()); });
+    connect(seriesSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterSeries);
+    connect(seriesSortBox, &QComboBox::currentIndexChanged, this, &MainWindow::filterSeries);
+    connect(seriesGrid, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openSeriesRow(seriesGrid->row(item), 0); });
+    addActivateKeyShortcuts(seriesGrid, this,
+                            [this]() { openSeriesRow(seriesGrid->currentRow(), 0); });
+    connect(seriesGrid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this]() { loadVisibleThumbnails(seriesGrid); });
+    wireCategorySearch(seriesSearchAllEdit, &seriesCategoryId, seriesTitleLabel, seriesSearchEdit,
+                       seriesStack, [this]() { filterSeries(); });
+    seriesStack->addWidget(buildEpisodesPage());
+    return tab;
+}
+
+void MainWindow::filterLive()
+{
+    liveShown = applyFilter(liveItems, liveCategoryId, liveSearchEdit->text());
+    populateTable(liveTable, liveShown);
+}
+
+void MainWindow::filterChannels()
+{
+    channelShown = applyFilter(channelItems, channelCategoryId, channelSearchEdit->text());
+    populateTable(channelTable, channelShown);
+}
+
+void MainWindow::filterMovies()
+{
+    movieShown = applyFilter(movieItems, movieCategoryId, movieSearchEdit->text());
+    sortItems(movieShown, movieSearchEdit->text(), movieSortBox->currentData().toString());
+    populatePosterGrid(movieGrid, movieShown);
+}
+
+void MainWindow::filterSeries()
+{
+    seriesShown = applyFilter(seriesItems, seriesCategoryId, seriesSearchEdit->text());
+    sortItems(seriesShown, seriesSearchEdit->text(), seriesSortBox->currentData().toString());
+    populatePosterGrid(seriesGrid, seriesShown);
+}
+
+namespace {
+void selectCategory(QListWidgetItem* item, QString& categoryId, QLabel* titleLabel,
+                    QStackedWidget* stack, const std::function<void()>& refilter)
+{
+    if (!item)
+        return;
+    categoryId = item->data(Qt::UserRole).toString();
+    titleLabel->setText(item->text());
+    refilter();
+    stack->setCurrentIndex(1);
+}
+} // namespace
+
+void MainWindow::selectLiveCategory(QListWidgetItem* item)
+{
+    selectCategory(item, liveCategoryId, liveTitleLabel, liveStack, [this]() { filterLive(); });
+}
+
+void MainWindow::selectMovieCategory(QListWidgetItem* item)
+{
+    selectCategory(item, movieCategoryId, movieTitleLabel, movieStack, [this]() { filterMovies(); });
+}
+
+void MainWindow::selectSeriesCategory(QListWidgetItem* item)
+{
+    selectCategory(item, seriesCategoryId, seriesTitleLabel, seriesStack,
+                   [this]() { filterSeries(); });
+}
+
+void MainWindow::selectChannelCategory(QListWidgetItem* item)
+{
+    selectCategory(item, channelCategoryId, channelTitleLabel, channelStack,
+                   [this]() { filterChannels(); });
+}
+
+void MainWindow::populateCategoryList(QListWidget* list, const QList<Category>& categories)
+{
+    list->clear();
+    auto* all = new QListWidgetItem(QStringLiteral("All Categories"));
+    all->setData(Qt::UserRole, QString());
+    list->addItem(all);
+    for (const Category& category : categories) {
+        auto* item = new QListWidgetItem(category.name);
+        item->setData(Qt::UserRole, category.id);
+        list->addItem(item);
+    }
+}
+
+void MainWindow::populateTable(QTableWidget* table, const QList<MediaItem>& items)
+{
+    table->setUpdatesEnabled(false);
+    table->clearContents();
+    table->setRowCount(int(items.size()));
+    for (int row = 0; row < items.size(); ++row)
+        table->setItem(row, 0, new QTableWidgetItem(items[row].name));
+    table->setUpdatesEnabled(true);
+}
+
+void MainWindow::populatePosterGrid(QListWidget* grid, const QList<MediaItem>& items)
+{
+    grid->setUpdatesEnabled(false);
+    grid->clear();
+    const QIcon placeholder(posterPlaceholder);
+    for (const MediaItem& media : items) {
+        auto* item = new QListWidgetItem(media.name, grid);
+        item->setData(Qt::DecorationRole, placeholder);
+        item->setData(Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignTop));
+        item->setData(Qt::UserRole + 1, media.iconUrl);
+    }
+    grid->setUpdatesEnabled(true);
+    QTimer::singleShot(0, this, [this, grid]() { loadVisibleThumbnails(grid); });
+}
+
+void MainWindow::playLiveRow(int row, int /*column*/)
+{
+    if (row < 0 || row >= liveShown.size())
+        return;
+    clearSeriesContext();
+    playMediaItem(liveShown.at(row));
+}
+
+void MainWindow::playChannelRow(int row, int /*column*/)
+{
+    if (row < 0 || row >= channelShown.size())
+        return;
+    clearSeriesContext();
+    playMediaItem(channelShown.at(row));
+}
+
+void MainWindow::playMovieRow(int row, int /*column*/)
+{
+    if (row < 0 || row >= movieShown.size())
+        return;
+    clearSeriesContext();
+    playMediaItem(movieShown.at(row));
+}
+
+void MainWindow::openSeriesRow(int row, int /*column*/)
+{
+    if (row < 0 || row >= seriesShown.size())
+        return;
+    showEpisodesInline(seriesShown.at(row).id, seriesShown.at(row).name);
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "ui/mainwindow.h"
+
+// The window's private state, for tests (MainWindow befriends this class).
+class MainWindowTestAccess final
+{
+public:
+    explicit MainWindowTestAccess(MainWindow& window)
+        : w(window)
+    {
+    }
+
+#define VELMORA_MEMBER(name)                                                                       \
+    auto& name() { return w.name; }
+    // servers and loading
+    VELMORA_MEMBER(sourceManager)
+    VELMORA_MEMBER(xtreamClient)
+    VELMORA_MEMBER(activeSource)
+    VELMORA_MEMBER(networkManager)
+    VELMORA_MEMBER(autoRefreshTimer)
+    VELMORA_MEMBER(serverRow)
+    VELMORA_MEMBER(sourceCombo)
+    VELMORA_MEMBER(tabs)
+    VELMORA_MEMBER(liveTabIndex)
+    VELMORA_MEMBER(movieTabIndex)
+    VELMORA_MEMBER(seriesTabIndex)
+    VELMORA_MEMBER(channelTabIndex)
+    VELMORA_MEMBER(loadingOverlay)
+    VELMORA_MEMBER(pendingFetchSteps)
+    VELMORA_MEMBER(liveCategories)
+    VELMORA_MEMBER(movieCategories)
+    VELMORA_MEMBER(seriesCategories)
+    VELMORA_MEMBER(liveItems)
+    VELMORA_MEMBER(movieItems)
+    VELMORA_MEMBER(seriesItems)
+    VELMORA_MEMBER(channelItems)
+    // tabs
+    VELMORA_MEMBER(liveStack)
+    VELMORA_MEMBER(liveCategoryList)
+    VELMORA_MEMBER(liveSearchAllEdit)
+    VELMORA_MEMBER(liveTitleLabel)
+    VELMORA_MEMBER(liveSearchEdit)
+    VELMORA_MEMBER(liveTable)
+    VELMORA_MEMBER(liveCategoryId)
+    VELMORA_MEMBER(liveShown)
+    VELMORA_MEMBER(movieStack)
+    VELMORA_MEMBER(movieCategoryList)
+    VELMORA_MEMBER(movieSearchAllEdit)
+    VELMORA_MEMBER(movieTitleLabel)
+    VELMORA_MEMBER(movieSearchEdit)
+    VELMORA_MEMBER(movieSortBox)
+    VELMORA_MEMBER(movieGrid)
+    VELMORA_MEMBER(movieCategoryId)
+    VELMORA_MEMBER(movieShown)
+    VELMORA_MEMBER(seriesStack)
+    VELMORA_MEMBER(seriesCategoryList)
+    VELMORA_MEMBER(seriesSearchAllEdit)
+    VELMORA_MEMBER(seriesTitleLabel)
+    VELMORA_MEMBER(seriesSearchEdit)
+    VELMORA_MEMBER(seriesSortBox)
+    VELMORA_MEMBER(seriesGrid)
+    VELMORA_MEMBER(seriesCategoryId)
+    VELMORA_MEMBER(seriesShown)
+    VELMORA_MEMBER(channelStack)
+    VELMORA_MEMBER(channelCategoryList)
+    VELMORA_MEMBER(channelSearchAllEdit)
+    VELMORA_MEMBER(channelTitleLabel)
+    VELMORA_MEMBER(channelSearchEdit)
+    VELMORA_MEMBER(channelTable)
+    VELMORA_MEMBER(channelCategoryId)
+    VELMORA_MEMBER(channelShown)
+    // posters and episodes
+    VELMORA_MEMBER(posterPlaceholder)
+    VELMORA_MEMBER(thumbnailCache)
+    VELMORA_MEMBER(episodeTree)
+    VELMORA_MEMBER(episodeSeriesLabel)
+    VELMORA_MEMBER(shownSeriesName)
+    VELMORA_MEMBER(shownEpisodes)
+    VELMORA_MEMBER(playingEpisodes)
+    VELMORA_MEMBER(playingEpisodeIndex)
+    VELMORA_MEMBER(playingSeriesName)
+    // player panel
+    VELMORA_MEMBER(playerPanel)
+    VELMORA_MEMBER(videoWidget)
+    VELMORA_MEMBER(nowPlayingLabel)
+    VELMORA_MEMBER(seekRow)
+    VELMORA_MEMBER(seekSlider)
+    VELMORA_MEMBER(timeLabel)
+    VELMORA_MEMBER(controlsRow)
+    VELMORA_MEMBER(playPauseButton)
+    VELMORA_MEMBER(nextEpisodeButton)
+    VELMORA_MEMBER(subtitleButton)
+    VELMORA_MEMBER(audioButton)
+    VELMORA_MEMBER(volumeSlider)
+    VELMORA_MEMBER(fullscreenOverlay)
+    VELMORA_MEMBER(overlayHeight)
+    VELMORA_MEMBER(controlsHideTimer)
+    VELMORA_MEMBER(player)
+    VELMORA_MEMBER(liveBufferTuner)
+    VELMORA_MEMBER(seekDragging)
+    VELMORA_MEMBER(hasMedia)
+    VELMORA_MEMBER(fullscreen)
+    VELMORA_MEMBER(fullscreenControlsVisible)
+    VELMORA_MEMBER(currentKind)
+    VELMORA_MEMBER(currentUrl)
+    VELMORA_MEMBER(currentTitle)
+    VELMORA_MEMBER(currentChannelKey)
+    // failures
+    VELMORA_MEMBER(reconnectTimer)
+    VELMORA_MEMBER(reconnectAttempts)
+    VELMORA_MEMBER(errorDialogOpen)
+#undef VELMORA_MEMBER
+
+    void loadSource(const SourceConfig& config, bool force) { w.loadSource(config, force); }
+    void checkAutoRefresh() { w.checkAutoRefresh(); }
+    void refreshActiveSource() { w.refreshActiveSource(); }
+    void addSource() { w.addSource(); }
+    void editSource() { w.editSource(); }
+    void playMediaItem(const MediaItem& item) { w.playMediaItem(item); }
+    void replayCurrentStream() { w.replayCurrentStream(); }
+    void playNextEpisode() { w.playNextEpisode(); }
+    void showEpisodesInline(const QString& id, const QString& name) { w.showEpisodesInline(id, name); }
+    void onPlaybackInterrupted(const QString& reason) { w.onPlaybackInterrupted(reason); }
+    void onPlaybackError(const QString& message) { w.onPlaybackError(message); }
+    void onPlaybackProgressing() { w.onPlaybackProgressing(); }
+    void onPositionChanged(qint64 current, qint64 total) { w.onPositionChanged(current, total); }
+    void toggleFullscreen() { w.toggleFullscreen(); }
+    void showSubtitleMenu() { w.showSubtitleMenu(); }
+    void showAudioMenu() { w.showAudioMenu(); }
+    void showStreamInfo() { w.showStreamInfo(); }
+    void loadVisibleThumbnails(QListWidget* grid) { w.loadVisibleThumbnails(grid); }
+
+private:
+    MainWindow& w;
+};
