@@ -155,29 +155,26 @@ void PairingClient::status(const QString& deviceToken, StatusCallback callback)
 {
     HttpRequests::Options options = requestOptions();
     options.rawHeaders.append({"Authorization", "Bearer " + deviceToken.toUtf8()});
+    const auto done = [callback = std::move(callback)](QNetworkReply* reply) {
+        const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (netDebugEnabled())
+            NetLogStream() << "[Pairing] <- status" << httpStatus;
+        if (httpStatus == 410) {
+            callback(Expired, SourceConfig());
+            return;
+        }
+        if (reply->error() != QNetworkReply::NoError) {
+            callback(Failed, SourceConfig());
+            return;
+        }
+        const QJsonObject answer = topLevelObject(reply->readAll());
+        if (stringValue(answer, QStringLiteral("status")) != QLatin1String("ready")) {
+            callback(Pending, SourceConfig());
+            return;
+        }
+        const SourceConfig config = configFrom(answer.value(QStringLiteral("playlist")).toObject());
+        callback(config.url.isEmpty() ? Failed : Ready, config);
+    };
     HttpRequests::get(networkManager, requestUrl(QStringLiteral("api/v1/pair/status")), options,
-                      this, [callback = std::move(callback)](QNetworkReply* reply) {
-                          const int httpStatus =
-                              reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                          const QByteArray body = reply->readAll();
-                          if (netDebugEnabled())
-                              NetLogStream() << "[Pairing] <- status" << httpStatus;
-                          if (httpStatus == 410) {
-                              callback(Expired, SourceConfig());
-                              return;
-                          }
-                          if (reply->error() != QNetworkReply::NoError) {
-                              callback(Failed, SourceConfig());
-                              return;
-                          }
-                          const QJsonObject answer = topLevelObject(body);
-                          if (stringValue(answer, QStringLiteral("status")) !=
-                              QLatin1String("ready")) {
-                              callback(Pending, SourceConfig());
-                              return;
-                          }
-                          const SourceConfig config =
-                              configFrom(answer.value(QStringLiteral("playlist")).toObject());
-                          callback(config.url.isEmpty() ? Failed : Ready, config);
-                      });
+                      this, done);
 }
