@@ -269,6 +269,9 @@ private slots:
             const Answer answer = submitForm(guarded, formBody(xtreamForm(wrong)));
             QCOMPARE(answer.status, 404);
             QVERIFY(answer.text().contains(QStringLiteral("That code isn")));
+            // The form comes back filled in, but never with the password.
+            QVERIFY(answer.text().contains(QStringLiteral("value=\"Living room\"")));
+            QVERIFY(!answer.body.contains("Pa55"));
         }
         const Answer blocked = submitForm(guarded, formBody(xtreamForm(codeOf(opened))));
         QCOMPARE(blocked.status, 429);
