@@ -14,6 +14,8 @@ packages=(
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
     # browser test of the pairing page
     chromium nodejs npm
+    # certificates for the HTTPS test of the pairing backend
+    openssl
     # sanitizers, fuzzing and memory checks
     clang libclang-rt-14-dev valgrind
 )

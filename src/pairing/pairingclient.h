@@ -44,6 +44,14 @@ public:
     void status(const QString& deviceToken, StatusCallback callback);
 
     static QString deviceLabel();
+
+    // Requests fail when the backend sends nothing for this long, so a hung poll cannot stop
+    // the caller's polling for good. Tests shorten it.
+    static constexpr int kDefaultInactivityLimitMs = 30000;
+    static void setInactivityLimitMs(int ms);
+
+private:
+    QNetworkAccessManager* networkManager = nullptr;
 };
 
 // VELMORA_BACKEND_URL or the built-in origin, always ending in "/"; read once per process.

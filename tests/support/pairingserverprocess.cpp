@@ -1,0 +1,67 @@
+#include "pairingserverprocess.h"
+
+#include <QDeadlineTimer>
+
+PairingServerProcess::PairingServerProcess(const QString& program)
+    : program(program)
+{}
+
+PairingServerProcess::~PairingServerProcess()
+{
+    stop();
+}
+
+bool PairingServerProcess::start(const QStringList& options)
+{
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(program,
+                  QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")} + options);
+    if (!process.waitForStarted(10000)) {
+        error = process.errorString();
+        return false;
+    }
+    // The first line on standard output is "listening <url>".
+    QByteArray out;
+    const QDeadlineTimer deadline(10000);
+    while (!out.contains('\n')) {
+        if (deadline.hasExpired() || process.state() != QProcess::Running) {
+            error = QStringLiteral("no listening line; output: ") +
+                    QString::fromUtf8(out + process.readAllStandardError());
+            return false;
+        }
+        process.waitForReadyRead(100);
+        out += process.readAllStandardOutput();
+    }
+    log += out;
+    const QByteArray line = out.left(out.indexOf('\n')).trimmed();
+    if (!line.startsWith("listening ")) {
+        error = QStringLiteral("unexpected first line: ") + QString::fromUtf8(line);
+        return false;
+    }
+    base = QString::fromUtf8(line.mid(int(qstrlen("listening "))));
+    return true;
+}
+
+void PairingServerProcess::stop()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    output();
+}
+
+QUrl PairingServerProcess::url(const QString& pathAndQuery) const
+{
+    return QUrl(base + pathAndQuery);
+}
+
+QByteArray PairingServerProcess::output()
+{
+    log += process.readAllStandardOutput();
+    log += process.readAllStandardError();
+    return log;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSslConfiguration>
+#include <QTcpServer>
+
+// Accepts the HTTP server's connections with limits the HTTP layer itself does not have: a
+// request may not grow beyond a size (the connection is dropped before it fills memory), an
+// idle connection is closed, and only so many connections are open at once. With a TLS
+// configuration every connection is encrypted.
+class GuardedTcpServer final : public QTcpServer
+{
+    Q_OBJECT
+
+public:
+    struct Limits
+    {
+        qint64 maxRequestBytes = 64 * 1024; // bytes received since the last answer
+        int idleTimeoutMs = 30000;
+        int maxConnections = 256;
+    };
+
+    explicit GuardedTcpServer(const Limits& limits, QObject* parent = nullptr);
+
+    void setTls(const QSslConfiguration& configuration);
+    bool usesTls() const { return tls; }
+
+protected:
+    void incomingConnection(qintptr socketDescriptor) override;
+
+private:
+    Limits limits;
+    bool tls = false;
+    QSslConfiguration tlsConfiguration;
+    int openConnections = 0;
+};

@@ -1,0 +1,282 @@
+#include "pairingserver.h"
+
+#include "guardedtcpserver.h"
+#include "pairingpages.h"
+
+#include <QDateTime>
+#include <QHttpServer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrlQuery>
+
+#include <cstdio>
+
+namespace {
+using StatusCode = QHttpServerResponder::StatusCode;
+
+void logLine(const QString& text)
+{
+    const QByteArray line =
+        (QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + QLatin1Char(' ') + text + '\n')
+            .toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+// Wrong codes are counted per client; an IPv6 client is its /64 network, since one machine
+// usually has a whole /64 to pick addresses from.
+QString clientKey(const QHostAddress& address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    if (isV4)
+        return QHostAddress(v4).toString();
+    Q_IPV6ADDR bytes = address.toIPv6Address();
+    for (int i = 8; i < 16; ++i)
+        bytes[i] = 0;
+    return QHostAddress(bytes).toString() + QStringLiteral("/64");
+}
+
+QHttpServerResponse jsonAnswer(const QJsonObject& object, StatusCode status = StatusCode::Ok)
+{
+    return QHttpServerResponse(QByteArrayLiteral("application/json"),
+                               QJsonDocument(object).toJson(QJsonDocument::Compact), status);
+}
+
+QHttpServerResponse jsonError(const QString& message, StatusCode status)
+{
+    return jsonAnswer(QJsonObject{{QStringLiteral("error"), message}}, status);
+}
+
+QHttpServerResponse htmlAnswer(const QByteArray& html, StatusCode status = StatusCode::Ok)
+{
+    return QHttpServerResponse(QByteArrayLiteral("text/html; charset=utf-8"), html, status);
+}
+
+QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name)
+{
+    for (const auto& [key, value] : request.headers()) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return QByteArray();
+}
+
+bool isJsonRequest(const QHttpServerRequest& request)
+{
+    return headerValue(request, "Content-Type").trimmed().toLower().startsWith("application/json");
+}
+
+QString bearerToken(const QHttpServerRequest& request)
+{
+    const QByteArray value = headerValue(request, "Authorization").trimmed();
+    if (value.size() > 256 || !value.toLower().startsWith("bearer "))
+        return QString();
+    return QString::fromLatin1(value.mid(7).trimmed());
+}
+
+QString readableWait(int seconds)
+{
+    const int minutes = (seconds + 59) / 60;
+    return minutes <= 1 ? QStringLiteral("a minute") : QStringLiteral("%1 minutes").arg(minutes);
+}
+} // namespace
+
+PairingServer::PairingServer(const Settings& settings, QObject* parent)
+    : QObject(parent)
+    , settings(settings)
+    , store(settings.limits)
+    , http(new QHttpServer(this))
+{
+    http->route(QStringLiteral("/api/v1/pair/start"), QHttpServerRequest::Method::Post,
+                [this](const QHttpServerRequest& request) { return start(request); });
+    http->route(QStringLiteral("/api/v1/pair/status"), QHttpServerRequest::Method::Get,
+                [this](const QHttpServerRequest& request) { return status(request); });
+    http->route(QStringLiteral("/api/v1/pair/submit"), QHttpServerRequest::Method::Post,
+                [this](const QHttpServerRequest& request) { return submit(request); });
+    const auto formPage = [](const QHttpServerRequest& request) {
+        PairingPages::Form form;
+        form.code =
+            request.query().queryItemValue(QStringLiteral("code"), QUrl::FullyDecoded).left(12);
+        return htmlAnswer(PairingPages::formPage(form));
+    };
+    http->route(QStringLiteral("/pair"), QHttpServerRequest::Method::Get, formPage);
+    http->route(QStringLiteral("/"), QHttpServerRequest::Method::Get, formPage);
+    http->route(QStringLiteral("/pair.js"), QHttpServerRequest::Method::Get, [] {
+        return QHttpServerResponse(QByteArrayLiteral("text/javascript; charset=utf-8"),
+                                   PairingPages::script());
+    });
+    http->afterRequest([](QHttpServerResponse&& response) {
+        response.setHeader("X-Content-Type-Options", "nosniff");
+        response.setHeader("Cache-Control", "no-store");
+        response.setHeader("Referrer-Policy", "no-referrer");
+        response.setHeader("X-Frame-Options", "DENY");
+        response.setHeader("Content-Security-Policy",
+                           "default-src 'none'; script-src 'self'; style-src 'unsafe-inline'; "
+                           "form-action 'self'; base-uri 'none'; frame-ancestors 'none'");
+        return std::move(response);
+    });
+}
+
+PairingServer::~PairingServer() = default;
+
+bool PairingServer::listen(QString* error)
+{
+    tcp = new GuardedTcpServer(GuardedTcpServer::Limits(), this);
+    if (settings.tls)
+        tcp->setTls(settings.tlsConfiguration);
+    if (!tcp->listen(settings.address, settings.port)) {
+        *error = tcp->errorString();
+        return false;
+    }
+    http->bind(tcp);
+    return true;
+}
+
+QString PairingServer::listeningUrl() const
+{
+    const QHostAddress address = tcp->serverAddress();
+    QString host = address.toString();
+    if (address.protocol() == QAbstractSocket::IPv6Protocol)
+        host = QLatin1Char('[') + host + QLatin1Char(']');
+    return (tcp->usesTls() ? QStringLiteral("https://") : QStringLiteral("http://")) + host +
+           QLatin1Char(':') + QString::number(tcp->serverPort());
+}
+
+QString PairingServer::pairPageBase() const
+{
+    QString base = settings.publicUrl.isEmpty() ? listeningUrl() : settings.publicUrl;
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return base;
+}
+
+QHttpServerResponse PairingServer::start(const QHttpServerRequest& request)
+{
+    if (request.body().size() > kMaxBodyBytes)
+        return jsonError(QStringLiteral("request too large"), StatusCode::PayloadTooLarge);
+    const QJsonObject device =
+        QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("device")).toObject();
+    const QString deviceName = device.value(QStringLiteral("name")).toString();
+    const QString client = clientKey(request.remoteAddress());
+    const PairingStore::Opened opened = store.open(client, deviceName);
+    switch (opened.result) {
+    case PairingStore::OpenResult::Full:
+        logLine(QStringLiteral("refused a pairing from %1: too many in progress").arg(client));
+        return jsonError(QStringLiteral("too many pairings in progress"),
+                         StatusCode::ServiceUnavailable);
+    case PairingStore::OpenResult::ClientFull:
+        logLine(QStringLiteral("refused a pairing from %1: too many from there").arg(client));
+        return jsonError(QStringLiteral("too many pairings from this address"),
+                         StatusCode::TooManyRequests);
+    case PairingStore::OpenResult::Opened:
+        break;
+    }
+    logLine(
+        QStringLiteral("opened %1 for \"%2\" (%3) from %4")
+            .arg(opened.code, deviceName.left(PairingStore::kMaxDeviceText),
+                 device.value(QStringLiteral("os")).toString().left(PairingStore::kMaxDeviceText),
+                 client));
+    QJsonObject answer;
+    answer.insert(QStringLiteral("code"), opened.code);
+    answer.insert(QStringLiteral("device_token"), opened.deviceToken);
+    answer.insert(QStringLiteral("pair_url"),
+                  QString(pairPageBase() + QStringLiteral("pair?code=") + opened.code));
+    answer.insert(QStringLiteral("expires_in"), opened.expiresIn);
+    answer.insert(QStringLiteral("poll_interval"), settings.pollIntervalSecs);
+    return jsonAnswer(answer);
+}
+
+QHttpServerResponse PairingServer::status(const QHttpServerRequest& request)
+{
+    const PairingStore::Poll poll = store.poll(bearerToken(request));
+    switch (poll.result) {
+    case PairingStore::PollResult::UnknownToken: {
+        QHttpServerResponse answer =
+            jsonError(QStringLiteral("unknown pairing"), StatusCode::Unauthorized);
+        answer.setHeader("WWW-Authenticate", "Bearer");
+        return answer;
+    }
+    case PairingStore::PollResult::Expired:
+        return jsonAnswer(QJsonObject{{QStringLiteral("status"), QStringLiteral("expired")}},
+                          StatusCode::Gone);
+    case PairingStore::PollResult::Pending:
+        return jsonAnswer(QJsonObject{{QStringLiteral("status"), QStringLiteral("pending")}});
+    case PairingStore::PollResult::Ready:
+        break;
+    }
+    logLine(QStringLiteral("handed details to %1").arg(clientKey(request.remoteAddress())));
+    const PairingStore::Details& d = poll.details;
+    QJsonObject playlist;
+    playlist.insert(QStringLiteral("type"), d.type);
+    playlist.insert(QStringLiteral("name"), d.name);
+    playlist.insert(QStringLiteral("url"), d.url);
+    playlist.insert(QStringLiteral("username"), d.username);
+    playlist.insert(QStringLiteral("password"), d.password);
+    playlist.insert(QStringLiteral("live_extension"), d.liveExtension);
+    return jsonAnswer(QJsonObject{{QStringLiteral("status"), QStringLiteral("ready")},
+                                  {QStringLiteral("playlist"), playlist}});
+}
+
+QHttpServerResponse PairingServer::submit(const QHttpServerRequest& request)
+{
+    const bool json = isJsonRequest(request);
+    PairingPages::Form form;
+    if (request.body().size() <= kMaxBodyBytes) {
+        if (json) {
+            const QJsonObject o = QJsonDocument::fromJson(request.body()).object();
+            const auto field = [&o](const char* key) {
+                return o.value(QString::fromLatin1(key)).toString();
+            };
+            form.code = field("code");
+            form.details = {field("type"),     field("name"),     field("url"),
+                            field("username"), field("password"), field("live_extension")};
+        } else {
+            form = PairingPages::parseForm(request.body());
+        }
+    }
+    const auto refuse = [&](const QString& message, StatusCode code) {
+        if (json)
+            return jsonAnswer(
+                QJsonObject{{QStringLiteral("ok"), false}, {QStringLiteral("error"), message}},
+                code);
+        return htmlAnswer(PairingPages::formPage(form, message), code);
+    };
+    if (request.body().size() > kMaxBodyBytes)
+        return refuse(QStringLiteral("That was too much to send."), StatusCode::PayloadTooLarge);
+
+    const QString client = clientKey(request.remoteAddress());
+    const PairingStore::Submission result = store.submit(client, form.code, form.details);
+    switch (result.result) {
+    case PairingStore::SubmitResult::Accepted:
+        break;
+    case PairingStore::SubmitResult::RateLimited: {
+        logLine(QStringLiteral("refused details from %1: too many wrong codes").arg(client));
+        QHttpServerResponse answer = refuse(QStringLiteral("Too many wrong codes. Try again in %1.")
+                                                .arg(readableWait(result.retryAfterSecs)),
+                                            StatusCode::TooManyRequests);
+        answer.setHeader("Retry-After", QByteArray::number(result.retryAfterSecs));
+        return answer;
+    }
+    case PairingStore::SubmitResult::UnknownCode:
+        logLine(QStringLiteral("wrong code from %1").arg(client));
+        return refuse(
+            QStringLiteral("That code isn't valid. Check the code shown on your computer."),
+            StatusCode::NotFound);
+    case PairingStore::SubmitResult::Expired:
+        return refuse(QStringLiteral("That code has expired. Get a new code on your computer."),
+                      StatusCode::Gone);
+    case PairingStore::SubmitResult::AlreadyUsed:
+        return refuse(QStringLiteral("Details were already sent with that code. Get a new code "
+                                     "on your computer to send them again."),
+                      StatusCode::Conflict);
+    case PairingStore::SubmitResult::Invalid:
+        return refuse(result.problem, StatusCode::BadRequest);
+    }
+    logLine(QStringLiteral("received details for %1 from %2")
+                .arg(PairingStore::normalizedCode(form.code), client));
+    if (json)
+        return jsonAnswer(QJsonObject{{QStringLiteral("ok"), true},
+                                      {QStringLiteral("device"), result.deviceName}});
+    return htmlAnswer(PairingPages::sentPage(result.deviceName));
+}
