@@ -118,10 +118,11 @@ QString ClipStore::subtitleFile(int seconds) const
         return path;
     QString text;
     int n = 1;
-    for (int at = 1; at + 2 <= seconds; at += 4, ++n) {
+    // A line every four seconds, showing for two (or to the end of a very short clip).
+    for (int at = 0; at < seconds; at += 4, ++n) {
         text += QStringLiteral("%1\n%2 --> %3\nDemo subtitle %1 (at %4 s)\n\n")
                     .arg(n)
-                    .arg(srtTime(at), srtTime(at + 2))
+                    .arg(srtTime(at), srtTime(qMin(at + 2, seconds)))
                     .arg(at);
     }
     QFile file(path + QStringLiteral(".part"));

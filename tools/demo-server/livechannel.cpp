@@ -288,6 +288,7 @@ void LiveChannel::whenPlaylistReady(QObject* context, int timeoutMs,
     connect(poll, &QTimer::timeout, context, [=] {
         QByteArray text;
         if (self) {
+            self->touch(); // a client waiting for the first playlist is watching
             QFile file(self->playlistPath());
             if (file.open(QIODevice::ReadOnly))
                 text = file.readAll();
