@@ -28,8 +28,8 @@ QStringList probe(const QString& path)
                    QStringLiteral("csv=p=0"), path});
     if (!ffprobe.waitForFinished(10000))
         return {};
-    QStringList streams = QString::fromUtf8(ffprobe.readAllStandardOutput())
-                              .split(u'\n', Qt::SkipEmptyParts);
+    QStringList streams =
+        QString::fromUtf8(ffprobe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     for (QString& s : streams)
         s = s.trimmed();
     return streams;
@@ -228,7 +228,8 @@ private slots:
 
         // A dropped channel's playlist requests are closed unanswered too.
         control(QStringLiteral("drop?channel=10"));
-        const RawHttp::Answer dropped = RawHttp::fetch(live(10, QStringLiteral("m3u8")), "GET", {}, 3000);
+        const RawHttp::Answer dropped =
+            RawHttp::fetch(live(10, QStringLiteral("m3u8")), "GET", {}, 3000);
         QVERIFY(!dropped.answered);
         QVERIFY(dropped.closed);
     }
@@ -265,10 +266,10 @@ private slots:
             const RawHttp::Answer part = RawHttp::fetch(movie, "GET", {{"Range", c.range}});
             QCOMPARE(part.status, c.status);
             QCOMPARE(part.body, whole.body.mid(c.first, c.length));
-            QCOMPARE(part.header("Content-Range"),
-                     QByteArray("bytes ") + QByteArray::number(c.first) + '-' +
-                         QByteArray::number(c.first + c.length - 1) + '/' +
-                         QByteArray::number(size));
+            QCOMPARE(part.header("Content-Range"), QByteArray("bytes ") +
+                                                       QByteArray::number(c.first) + '-' +
+                                                       QByteArray::number(c.first + c.length - 1) +
+                                                       '/' + QByteArray::number(size));
         }
         const RawHttp::Answer beyond =
             RawHttp::fetch(movie, "GET", {{"Range", "bytes=" + QByteArray::number(size) + '-'}});
@@ -284,10 +285,10 @@ private slots:
     void episodeClipInMatroska()
     {
         const QJsonObject info =
-            QJsonDocument::fromJson(
-                RawHttp::fetch(server->url(QStringLiteral("/player_api.php?username=demo&password="
-                                                          "demo&action=get_series_info&series_id=2")))
-                    .body)
+            QJsonDocument::fromJson(RawHttp::fetch(server->url(QStringLiteral(
+                                                       "/player_api.php?username=demo&password="
+                                                       "demo&action=get_series_info&series_id=2")))
+                                        .body)
                 .object();
         const QString id = info.value(QStringLiteral("episodes"))
                                .toObject()

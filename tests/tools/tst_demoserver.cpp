@@ -97,8 +97,7 @@ private slots:
         QFETCH(QString, query);
         QFETCH(int, auth);
         QFETCH(QString, status);
-        const QJsonObject info =
-            api(query).object().value(QStringLiteral("user_info")).toObject();
+        const QJsonObject info = api(query).object().value(QStringLiteral("user_info")).toObject();
         // A JSON number, as the player reads it (a string "1" would not count).
         QVERIFY(info.value(QStringLiteral("auth")).isDouble());
         QCOMPARE(info.value(QStringLiteral("auth")).toInt(), auth);
@@ -130,25 +129,24 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("keys"); // string-valued keys of every element
         QTest::addColumn<int>("count");        // elements for --scale 300
-        QTest::newRow("live categories") << "get_live_categories"
-                                         << QStringList{"category_id", "category_name"} << -1;
-        QTest::newRow("movie categories") << "get_vod_categories"
-                                          << QStringList{"category_id", "category_name"} << -1;
-        QTest::newRow("series categories") << "get_series_categories"
-                                           << QStringList{"category_id", "category_name"} << -1;
+        QTest::newRow("live categories")
+            << "get_live_categories" << QStringList{"category_id", "category_name"} << -1;
+        QTest::newRow("movie categories")
+            << "get_vod_categories" << QStringList{"category_id", "category_name"} << -1;
+        QTest::newRow("series categories")
+            << "get_series_categories" << QStringList{"category_id", "category_name"} << -1;
         QTest::newRow("live streams")
             << "get_live_streams"
             << QStringList{"stream_id", "name", "stream_icon", "category_id", "added"} << 30;
-        QTest::newRow("movies")
-            << "get_vod_streams"
-            << QStringList{"stream_id", "name", "stream_icon", "category_id", "rating", "added",
-                           "container_extension"}
-            << 300;
-        QTest::newRow("series")
-            << "get_series"
-            << QStringList{"series_id", "name", "cover", "category_id", "rating",
-                           "last_modified"}
-            << 60;
+        QTest::newRow("movies") << "get_vod_streams"
+                                << QStringList{"stream_id",          "name",   "stream_icon",
+                                               "category_id",        "rating", "added",
+                                               "container_extension"}
+                                << 300;
+        QTest::newRow("series") << "get_series"
+                                << QStringList{"series_id",   "name",   "cover",
+                                               "category_id", "rating", "last_modified"}
+                                << 60;
         QTest::newRow("an action the server lacks") << "get_short_epg" << QStringList{} << 0;
     }
 
@@ -157,7 +155,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QStringList, keys);
         QFETCH(int, count);
-        const QJsonDocument doc = api(QStringLiteral("username=demo&password=demo&action=") + action);
+        const QJsonDocument doc =
+            api(QStringLiteral("username=demo&password=demo&action=") + action);
         QVERIFY(doc.isArray());
         const QJsonArray list = doc.array();
         if (count >= 0)
@@ -201,9 +200,12 @@ private slots:
     {
         QTest::addColumn<QString>("categories");
         QTest::addColumn<QString>("streams");
-        QTest::newRow("live") << "get_live_categories" << "get_live_streams";
-        QTest::newRow("movies") << "get_vod_categories" << "get_vod_streams";
-        QTest::newRow("series") << "get_series_categories" << "get_series";
+        QTest::newRow("live") << "get_live_categories"
+                              << "get_live_streams";
+        QTest::newRow("movies") << "get_vod_categories"
+                                << "get_vod_streams";
+        QTest::newRow("series") << "get_series_categories"
+                                << "get_series";
     }
 
     void categoryIdNarrowsEachList()
@@ -215,7 +217,8 @@ private slots:
         qsizetype sum = 0;
         for (const QJsonValue& c : api(login + categories).array()) {
             const QString id = c.toObject().value(QStringLiteral("category_id")).toString();
-            const QJsonArray part = api(login + streams + QStringLiteral("&category_id=") + id).array();
+            const QJsonArray part =
+                api(login + streams + QStringLiteral("&category_id=") + id).array();
             for (const QJsonValue& v : part)
                 QCOMPARE(v.toObject().value(QStringLiteral("category_id")).toString(), id);
             sum += part.size();
@@ -230,8 +233,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("extension");
         QTest::newRow("plain playlist") << "/playlist.m3u" << 200 << "ts";
-        QTest::newRow("plain playlist of HLS addresses") << "/playlist.m3u?output=m3u8" << 200
-                                                         << "m3u8";
+        QTest::newRow("plain playlist of HLS addresses")
+            << "/playlist.m3u?output=m3u8" << 200 << "m3u8";
         QTest::newRow("get.php with the account")
             << "/get.php?username=demo&password=demo&type=m3u_plus&output=ts" << 200 << "ts";
         QTest::newRow("get.php, wrong password")
@@ -253,7 +256,8 @@ private slots:
         QCOMPARE(parsed.items.size(), 30);
         QVERIFY(parsed.categories.size() >= 10);
         for (const MediaItem& item : parsed.items) {
-            QVERIFY(item.streamUrl.startsWith(server->baseUrl() + QStringLiteral("/live/demo/demo/")));
+            QVERIFY(
+                item.streamUrl.startsWith(server->baseUrl() + QStringLiteral("/live/demo/demo/")));
             QVERIFY(item.streamUrl.endsWith(u'.' + extension));
             QVERIFY(item.iconUrl.startsWith(server->baseUrl() + QStringLiteral("/posters/live/")));
         }
@@ -264,12 +268,12 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("channel logo") << "/posters/live/1.png" << "/posters/live/2.png"
-                                      << QSize(160, 160);
+        QTest::newRow("channel logo") << "/posters/live/1.png"
+                                      << "/posters/live/2.png" << QSize(160, 160);
         QTest::newRow("movie poster") << "/posters/movie/1000001.png"
                                       << "/posters/movie/1000002.png" << QSize(200, 300);
-        QTest::newRow("series cover") << "/posters/series/1.png" << "/posters/series/2.png"
-                                      << QSize(200, 300);
+        QTest::newRow("series cover") << "/posters/series/1.png"
+                                      << "/posters/series/2.png" << QSize(200, 300);
     }
 
     void postersArePngPerEntry()
