@@ -6,12 +6,17 @@
 #include "posterpainter.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrl>
+
+#include <memory>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -104,6 +109,70 @@ void inProcess()
                   QStringLiteral("ms"), QStringLiteral("< 20 ms"));
 }
 
+// CPU seconds (user + system) used so far by the process and, with `children`, by every process
+// whose parent it is.
+double cpuSeconds(qint64 pid, bool children)
+{
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    auto ofStat = [&](const QByteArray& stat) {
+        // Fields after the command name: state ppid ... utime(12) stime(13)
+        const QList<QByteArray> f = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        return std::pair<qint64, double>(f.value(1).toLongLong(),
+                                         (f.value(11).toDouble() + f.value(12).toDouble()) / tick);
+    };
+    double total = 0;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile file(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const auto [parent, seconds] = ofStat(file.readAll());
+        if (entry.toLongLong() == pid || (children && parent == pid))
+            total += seconds;
+    }
+    return total;
+}
+
+// One viewer per channel for a few seconds: what the ffmpeg processes and the server cost.
+void liveCpu(const QString& base, qint64 pid, int channels)
+{
+    std::vector<std::unique_ptr<QTcpSocket>> viewers;
+    for (int id = 1; id <= channels; ++id) {
+        auto socket = std::make_unique<QTcpSocket>();
+        const QUrl url(base + QStringLiteral("/live/demo/demo/%1.ts").arg(id));
+        socket->connectToHost(url.host(), quint16(url.port()));
+        socket->waitForConnected(5000);
+        socket->write("GET " + url.path().toUtf8() + " HTTP/1.1\r\nHost: x\r\n\r\n");
+        socket->waitForBytesWritten(1000);
+        viewers.push_back(std::move(socket));
+    }
+    auto drain = [&](int ms) {
+        QElapsedTimer t;
+        t.start();
+        qint64 bytes = 0;
+        while (t.elapsed() < ms) {
+            for (auto& s : viewers) {
+                s->waitForReadyRead(10);
+                bytes += s->readAll().size();
+            }
+        }
+        return bytes;
+    };
+    drain(2000); // start-up
+    const double serverBefore = cpuSeconds(pid, false);
+    const double allBefore = cpuSeconds(pid, true);
+    const qint64 bytes = drain(5000);
+    const double server = (cpuSeconds(pid, false) - serverBefore) / 5.0 * 100.0;
+    const double all = (cpuSeconds(pid, true) - allBefore) / 5.0 * 100.0;
+    const QString label = QStringLiteral("%1 live channel(s) watched").arg(channels);
+    bench::report(QStringLiteral("demo server live"), label + QStringLiteral(", ffmpeg + server"),
+                  all, QStringLiteral("% of one core"),
+                  channels == 1 ? QStringLiteral("< 15 %") : QString());
+    bench::report(QStringLiteral("demo server live"), label + QStringLiteral(", server alone"),
+                  server, QStringLiteral("% of one core"));
+    bench::report(QStringLiteral("demo server live"), label + QStringLiteral(", stream rate"),
+                  double(bytes) * 8.0 / 5.0 / 1000.0 / channels, QStringLiteral("kbit/s each"));
+}
+
 void wholeProcess()
 {
     QTemporaryDir dir;
@@ -151,6 +220,8 @@ void wholeProcess()
                   posterMs, QStringLiteral("ms"));
     bench::report(QStringLiteral("demo server 100k"), QStringLiteral("resident memory"),
                   double(processRssKib(server.processId())) / 1024.0, QStringLiteral("MB"));
+    liveCpu(base, server.processId(), 1);
+    liveCpu(base, server.processId(), 3);
     server.terminate();
     server.waitForFinished(10000);
 }

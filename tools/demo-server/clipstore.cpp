@@ -1,6 +1,7 @@
 #include "clipstore.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -230,6 +231,8 @@ void ClipStore::finishJob(bool ok)
         startNext();
         return;
     }
+    if (!ok)
+        qWarning().noquote() << "could not make" << path << "with" << settings.ffmpeg;
     for (const Waiter& w : job.waiters) {
         if (w.context)
             w.ready(ok ? path : QString());

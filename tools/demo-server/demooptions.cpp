@@ -74,7 +74,7 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
                        "generated posters,\nlive channels made by ffmpeg on demand and short "
                        "movie and episode clips.\nPrints DEMO_SERVER_URL=<address> on standard "
                        "output once it listens.\n\n") +
-        FaultControl::usage());
+        FaultControl::usage().chopped(1));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption listen(QStringLiteral("listen"),

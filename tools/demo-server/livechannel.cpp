@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -151,6 +152,9 @@ void LiveChannel::onFinished()
         start();
         return;
     }
+    if (bytesOut == 0)
+        qWarning().noquote() << "live channel" << channelId << "did not start:" << settings.ffmpeg
+                             << "failed";
     stop();
     emit ended();
 }

@@ -3,8 +3,10 @@
 #include "demooptions.h"
 #include "demoserver.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <cstdio>
@@ -75,6 +77,13 @@ int main(int argc, char* argv[])
         return 1;
     }
     quitOnSignals(app);
+    const bool hasFfmpeg = options.ffmpeg.contains(u'/')
+                               ? QFileInfo(options.ffmpeg).isExecutable()
+                               : !QStandardPaths::findExecutable(options.ffmpeg).isEmpty();
+    if (!hasFfmpeg)
+        print(stderr, QStringLiteral("velmora-demo-server: %1 not found: live channels and clips "
+                                     "will fail (scripts/install-deps.sh installs ffmpeg)\n")
+                          .arg(options.ffmpeg));
 
     const DemoCatalog& catalog = server.demoCatalog();
     print(stderr, QStringLiteral("velmora-demo-server: %1 live channels, %2 movies, %3 series; "
