@@ -76,7 +76,6 @@ QStringList LiveChannel::arguments(bool withText) const
                      .arg(qMax(12, settings.size.height() / 12));
     }
     graph += QStringLiteral("[v]");
-    const QString dir = settings.directory;
     args << QStringLiteral("-filter_complex") << graph << QStringLiteral("-map")
          << QStringLiteral("[v]") << QStringLiteral("-map") << QStringLiteral("1:a")
          << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
@@ -86,13 +85,14 @@ QStringList LiveChannel::arguments(bool withText) const
          << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << QStringLiteral("-crf")
          << QStringLiteral("30") << QStringLiteral("-c:a") << QStringLiteral("aac")
          << QStringLiteral("-b:a") << QStringLiteral("64k") << QStringLiteral("-ac")
-         << QStringLiteral("2") << QStringLiteral("-f") << QStringLiteral("tee")
-         << QStringLiteral(
-                "[f=mpegts:flush_packets=1]pipe:1|"
-                "[f=hls:hls_time=1:hls_list_size=6:"
-                "hls_flags=delete_segments+temp_file+omit_endlist:"
-                "hls_segment_filename=%1/seg_%05d.ts:hls_base_url=/hls/%2/]%1/index.m3u8")
-                .arg(dir, QString::number(channelId));
+         << QStringLiteral("2") << QStringLiteral("-f")
+         << QStringLiteral("tee")
+         // Relative names (ffmpeg runs in the HLS folder): no folder name needs tee's escaping.
+         << QStringLiteral("[f=mpegts:flush_packets=1]pipe:1|"
+                           "[f=hls:hls_time=1:hls_list_size=6:"
+                           "hls_flags=delete_segments+temp_file+omit_endlist:"
+                           "hls_segment_filename=seg_%05d.ts:hls_base_url=/hls/%1/]index.m3u8")
+                .arg(channelId);
     return args;
 }
 
@@ -110,6 +110,7 @@ void LiveChannel::start()
 
     process = new QProcess(this);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setWorkingDirectory(settings.directory);
     connect(process, &QProcess::readyReadStandardOutput, this, &LiveChannel::onOutput);
     connect(process, &QProcess::finished, this, &LiveChannel::onFinished);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -302,7 +303,9 @@ void LiveChannel::whenPlaylistReady(QObject* context, int timeoutMs,
             poll->stop();
             poll->deleteLater();
             ready(listed ? text : QByteArray());
+            return;
         }
+        poll->setInterval(kPollMs);
     });
-    poll->start(kPollMs);
+    poll->start(0); // a running channel answers at once
 }
