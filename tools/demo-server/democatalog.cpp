@@ -192,7 +192,7 @@ Words brands(int locale)
     }
 }
 
-struct CategorySpec
+struct CategoryRecipe
 {
     QStringView name;
     int locale;
@@ -222,7 +222,7 @@ constexpr QStringView kDocWords[] = {u"Docs", u"Nature", u"History", u"Science"}
 constexpr QStringView kUhdWords[] = {u"4K", u"UHD"};
 constexpr QStringView kNoWords[] = {u""};
 
-const CategorySpec kLiveSpecs[] = {
+const CategoryRecipe kLiveRecipes[] = {
     {u"UK | News", En, u"UK", kNewsWords},
     {u"UK | Sports", En, u"UK", kSportWords},
     {u"UK | Entertainment", En, u"UK", kEntertainmentWords},
@@ -248,7 +248,7 @@ const CategorySpec kLiveSpecs[] = {
     {u"4K UHD", En, u"", kUhdWords},
 };
 
-const CategorySpec kMovieSpecs[] = {
+const CategoryRecipe kMovieRecipes[] = {
     {u"Action", Mixed, {}, {}},          {u"Comedy", Mixed, {}, {}},
     {u"Drama", Mixed, {}, {}},           {u"Horror", Mixed, {}, {}},
     {u"Science Fiction", Mixed, {}, {}}, {u"Documentary", Mixed, {}, {}},
@@ -263,7 +263,7 @@ const CategorySpec kMovieSpecs[] = {
     {u"סרטים ישראליים", He, {}, {}},
 };
 
-const CategorySpec kSeriesSpecs[] = {
+const CategoryRecipe kSeriesRecipes[] = {
     {u"Drama Series", Mixed, {}, {}},
     {u"Comedy Series", Mixed, {}, {}},
     {u"Crime & Mystery", Mixed, {}, {}},
@@ -283,15 +283,15 @@ const CategorySpec kSeriesSpecs[] = {
     {u"华语剧", Zh, {}, {}},
 };
 
-std::span<const CategorySpec> specs(DemoCatalog::Kind kind)
+std::span<const CategoryRecipe> recipes(DemoCatalog::Kind kind)
 {
     switch (kind) {
     case DemoCatalog::Kind::Live:
-        return kLiveSpecs;
+        return kLiveRecipes;
     case DemoCatalog::Kind::Movie:
-        return kMovieSpecs;
+        return kMovieRecipes;
     case DemoCatalog::Kind::Series:
-        return kSeriesSpecs;
+        return kSeriesRecipes;
     }
     return {};
 }
@@ -327,7 +327,7 @@ std::vector<int> cumulativeWeights(DemoCatalog::Kind kind)
 {
     std::vector<int> sums;
     int total = 0;
-    const auto list = specs(kind);
+    const auto list = recipes(kind);
     for (size_t i = 0; i < list.size(); ++i) {
         Dice dice(WeightSalt + saltOf(kind), qint64(i));
         total += 1 + dice.below(8);
@@ -342,10 +342,10 @@ int pickCategory(const std::vector<int>& sums, Dice& dice)
     return int(std::upper_bound(sums.begin(), sums.end(), roll) - sums.begin());
 }
 
-int localeFor(const CategorySpec& spec, Dice& dice)
+int localeFor(const CategoryRecipe& recipe, Dice& dice)
 {
-    if (spec.locale != Mixed)
-        return spec.locale;
+    if (recipe.locale != Mixed)
+        return recipe.locale;
     return dice.chance(75) ? En : 1 + dice.below(LocaleCount - 1);
 }
 
@@ -381,16 +381,16 @@ QString seriesTitle(int locale, Dice& dice)
     return phraseTitle(locale, dice);
 }
 
-QString channelName(const CategorySpec& spec, Dice& dice)
+QString channelName(const CategoryRecipe& recipe, Dice& dice)
 {
-    if (spec.genres.front().isEmpty()) // the 24/7 channels each loop one film
+    if (recipe.genres.front().isEmpty()) // the 24/7 channels each loop one film
         return QStringLiteral("24/7 ") + phraseTitle(En, dice);
     QString name;
-    if (!spec.prefix.isEmpty())
-        name = spec.prefix.toString() + QStringLiteral(": ");
-    name += dice.pick(brands(spec.locale)).toString();
+    if (!recipe.prefix.isEmpty())
+        name = recipe.prefix.toString() + QStringLiteral(": ");
+    name += dice.pick(brands(recipe.locale)).toString();
     name += u' ';
-    name += dice.pick(spec.genres).toString();
+    name += dice.pick(recipe.genres).toString();
     static constexpr QStringView kQualities[] = {u" HD", u" FHD", u" SD", u" HD", u" +1"};
     if (dice.chance(70))
         name += dice.pick(Words(kQualities)).toString();
@@ -446,7 +446,7 @@ DemoCatalog::DemoCatalog(int scale)
     : scaleValue(qMax(1, scale))
 {
     auto build = [&](Kind kind, QList<Category>& categories, std::vector<Entry>& entries) {
-        const auto list = specs(kind);
+        const auto list = recipes(kind);
         for (size_t i = 0; i < list.size(); ++i)
             categories.append(
                 {QString::number(firstCategoryId(kind) + int(i)), list[i].name.toString()});
@@ -461,13 +461,13 @@ DemoCatalog::DemoCatalog(int scale)
             Dice dice(saltOf(kind), entry.id);
             // The first entries go one to each category, so no category is empty.
             entry.category = i < int(list.size()) ? i : pickCategory(sums, dice);
-            const CategorySpec& spec = list[size_t(entry.category)];
+            const CategoryRecipe& recipe = list[size_t(entry.category)];
             entry.added = kNewestAdded - qint64(dice.below(6 * 365 * 86400));
             if (kind == Kind::Live) {
-                entry.name = channelName(spec, dice);
+                entry.name = channelName(recipe, dice);
                 continue;
             }
-            const int locale = localeFor(spec, dice);
+            const int locale = localeFor(recipe, dice);
             entry.year = yearFor(dice);
             entry.ratingTenths = ratingFor(dice);
             if (kind == Kind::Movie) {

@@ -26,10 +26,10 @@ HttpRange HttpRange::parse(QByteArrayView header, qint64 size)
     HttpRange whole;
     whole.last = size - 1;
 
-    const QByteArrayView spec = header.trimmed();
-    if (!spec.startsWith("bytes="))
+    const QByteArrayView value = header.trimmed();
+    if (!value.startsWith("bytes="))
         return whole;
-    const QByteArrayView set = spec.sliced(6).trimmed();
+    const QByteArrayView set = value.sliced(6).trimmed();
     if (set.contains(','))
         return whole;
     const qsizetype dash = set.indexOf('-');
