@@ -30,4 +30,7 @@ public:
                              QList<Episode>& out);
     static bool saveEpisodes(const QString& sourceName, const QString& seriesId,
                              const QList<Episode>& episodes);
+
+    // The file that holds, or would hold, the catalog of `sourceName`.
+    static QString filePath(const QString& sourceName);
 };
