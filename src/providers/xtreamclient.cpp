@@ -38,14 +38,20 @@ QStringList queryItems(const QString& username, const QString& password, const Q
     return items;
 }
 
-// The forms in which a password shows up in logged text: as typed, percent-encoded as in the
-// request, and escaped as a JSON answer may echo it (also the way PHP escapes "/" and
-// non-ASCII). Longest first, so no shorter form breaks up a longer one.
+// The forms in which a password shows up in logged text: as typed, as the request's query
+// carries it in each of the URL's text forms (error texts quote the address), and escaped as a
+// JSON answer may echo it (also the way PHP escapes "/" and non-ASCII). Longest first, so no
+// shorter form breaks up a longer one.
 QStringList passwordForms(const QString& password)
 {
     if (password.isEmpty())
         return {};
-    QStringList forms{password, QString::fromLatin1(QUrl::toPercentEncoding(password))};
+    QStringList forms{password};
+    QUrl query;
+    query.setQuery(queryItem(QStringLiteral("p"), password), QUrl::TolerantMode);
+    for (const QUrl::ComponentFormattingOptions format :
+         {QUrl::FullyEncoded, QUrl::PrettyDecoded, QUrl::FullyDecoded})
+        forms.append(query.query(format).mid(2));
     QByteArray json;
     JsonText::appendString(json, password);
     forms.append(QString::fromUtf8(json.mid(1, json.size() - 2)));
