@@ -81,13 +81,13 @@ Placement cacheFilePath(const QString& sourceName)
         QFile file(dir.filePath(slotFileName(stem, slot)));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        const std::optional<QString> owner =
-            CatalogFile::owner(file.read(CatalogFile::headSize(sourceName)));
-        if (owner && *owner == sourceName) {
+        const QByteArray head = file.read(CatalogFile::headSize(sourceName));
+        if (CatalogFile::owner(head) == sourceName) {
             placement.own = file.fileName();
             return placement;
         }
-        if (!owner && placement.reusable.isEmpty())
+        // Another source's file is never touched; one without an owner may be replaced.
+        if (!CatalogFile::recordsOwner(head) && placement.reusable.isEmpty())
             placement.reusable = file.fileName();
     }
     for (int slot = 1;; ++slot) {

@@ -34,11 +34,6 @@ QLatin1StringView key(std::string_view name)
 
 // ---- Writing ---------------------------------------------------------------------------------
 
-void appendKey(QByteArray& out, const char* quotedKeyAndColon)
-{
-    out.append(quotedKeyAndColon);
-}
-
 void appendSection(QByteArray& out, const CatalogCache::Section& data)
 {
     out.reserve(out.size() + 64 + data.categories.size() * 48 + data.items.size() * 260);
@@ -48,7 +43,7 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
         out.append(first ? "{\"id\":" : ",{\"id\":");
         first = false;
         JsonText::appendString(out, category.id);
-        appendKey(out, ",\"name\":");
+        out.append(",\"name\":");
         JsonText::appendString(out, category.name);
         out.append('}');
     }
@@ -60,17 +55,17 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
         out.append(first ? "{\"addedAt\":" : ",{\"addedAt\":");
         first = false;
         JsonText::appendInteger(out, item.addedAt);
-        appendKey(out, ",\"categoryId\":");
+        out.append(",\"categoryId\":");
         JsonText::appendString(out, item.categoryId);
-        appendKey(out, ",\"containerExtension\":");
+        out.append(",\"containerExtension\":");
         JsonText::appendString(out, item.containerExtension);
-        appendKey(out, ",\"iconUrl\":");
+        out.append(",\"iconUrl\":");
         JsonText::appendString(out, item.iconUrl);
-        appendKey(out, ",\"id\":");
+        out.append(",\"id\":");
         JsonText::appendString(out, item.id);
-        appendKey(out, ",\"name\":");
+        out.append(",\"name\":");
         JsonText::appendString(out, item.name);
-        appendKey(out, ",\"rating\":");
+        out.append(",\"rating\":");
         quint64 bits;
         std::memcpy(&bits, &item.rating, sizeof bits);
         auto it = ratings.find(bits);
@@ -80,9 +75,9 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
             it = ratings.insert(bits, text);
         }
         out.append(*it);
-        appendKey(out, ",\"streamUrl\":");
+        out.append(",\"streamUrl\":");
         JsonText::appendString(out, item.streamUrl);
-        appendKey(out, ",\"type\":");
+        out.append(",\"type\":");
         JsonText::appendInteger(out, item.type);
         out.append('}');
     }
@@ -97,15 +92,15 @@ void appendEpisodeEntry(QByteArray& out, const QList<Episode>& episodes, qint64 
         out.append(first ? "{\"containerExtension\":" : ",{\"containerExtension\":");
         first = false;
         JsonText::appendString(out, episode.containerExtension);
-        appendKey(out, ",\"episodeNumber\":");
+        out.append(",\"episodeNumber\":");
         JsonText::appendInteger(out, episode.episodeNumber);
-        appendKey(out, ",\"id\":");
+        out.append(",\"id\":");
         JsonText::appendString(out, episode.id);
-        appendKey(out, ",\"season\":");
+        out.append(",\"season\":");
         JsonText::appendInteger(out, episode.season);
-        appendKey(out, ",\"seriesName\":");
+        out.append(",\"seriesName\":");
         JsonText::appendString(out, episode.seriesName);
-        appendKey(out, ",\"title\":");
+        out.append(",\"title\":");
         JsonText::appendString(out, episode.title);
         out.append('}');
     }
@@ -505,6 +500,11 @@ qsizetype CatalogFile::headSize(const QString& name)
 {
     // Each UTF-16 unit takes at most six bytes written (\uxxxx); then the closing quote.
     return kOwnerHeadSize + 6 * name.size() + 1;
+}
+
+bool CatalogFile::recordsOwner(const QByteArray& head)
+{
+    return head.startsWith(QByteArrayView(kOwnerHead, kOwnerHeadSize));
 }
 
 std::optional<QString> CatalogFile::owner(const QByteArray& head)

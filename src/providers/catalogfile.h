@@ -29,8 +29,9 @@ public:
 
     // How many bytes of a file's head owner() needs to tell whether `name` owns the file.
     static qsizetype headSize(const QString& name);
-    // The owner written at the very start of a file; nullopt when the head does not begin
-    // with one (a damaged or foreign file).
+    // Whether a file begins with an owner (written here), and which: nullopt when the head does
+    // not hold a complete one.
+    static bool recordsOwner(const QByteArray& head);
     static std::optional<QString> owner(const QByteArray& head);
 
     // False when the file is not valid JSON, not an object, not `owner`'s, or has no member

@@ -26,8 +26,9 @@ class XtreamClient final : public QObject
 
 public:
     using LoginCallback = std::function<void(bool ok, const QString& message)>;
-    // `ok` is false when the request failed (network, HTTP status, not JSON); the list is then
-    // empty. Callers that only want the list may ignore it.
+    // `ok` is false when the request failed (network, HTTP status, inactivity, oversized body,
+    // not JSON, more than XtreamParser::kMaxRecords records); the list is then empty. Callers
+    // that only want the list may ignore it.
     using CategoriesCallback = std::function<void(const QList<Category>& categories, bool ok)>;
     using ItemsCallback = std::function<void(const QList<MediaItem>& items, bool ok)>;
     using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;

@@ -561,6 +561,17 @@ private slots:
         QVERIFY(CatalogCache::load(dotted, QStringLiteral("live"), out));
         QCOMPARE(out.items.size(), 2);
 
+        // A file that names another owner is never replaced, whatever that owner's name.
+        const QString odd = QStringLiteral("Odd One");
+        const QByteArray foreign =
+            ownedFile(QStringLiteral("Somebody with a far longer name"), R"("live":{})");
+        QVERIFY(writeAll(cacheDir() + QStringLiteral("/Odd_One.json"), foreign));
+        QVERIFY(!CatalogCache::load(odd, QStringLiteral("live"), out));
+        QVERIFY(CatalogCache::save(odd, QStringLiteral("live"), section(QStringLiteral("o"), 1)));
+        QCOMPARE(QFileInfo(CatalogCache::filePath(odd)).fileName(),
+                 QStringLiteral("Odd_One.2.json"));
+        QCOMPARE(readAll(cacheDir() + QStringLiteral("/Odd_One.json")), foreign);
+
         // Letter case makes another file name where the file system tells case apart.
         QVERIFY(CatalogCache::save(QStringLiteral("my tv"), QStringLiteral("live"),
                                    section(QStringLiteral("l"), 1)));
