@@ -141,7 +141,8 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
     if (netDebugEnabled()) {
         // The password item is masked whatever its encoding, then any other place it shows.
         QStringList items = queryItems(username, password, action, extraQuery);
-        items[1] = QStringLiteral("password=") + kMask;
+        if (!password.isEmpty())
+            items[1] = QStringLiteral("password=") + kMask;
         QUrl logged = url;
         logged.setQuery(items.join(u'&'), QUrl::TolerantMode);
         NetLogStream() << "[Xtream] ->" << masked(logged.toDisplayString(), forms);

@@ -715,6 +715,15 @@ private slots:
             xtream.clearAnswer(QStringLiteral("get_vod_streams"));
         }
         {
+            // An empty password has nothing to hide.
+            XtreamClient open;
+            open.configure(xtream.baseUrl(), QStringLiteral("guest"), QString());
+            StderrCapture capture;
+            awaitLogin(open);
+            QCOMPARE(capture.lines().value(0),
+                     "[Xtream] -> " + base + "/player_api.php?username=guest&password= ");
+        }
+        {
             LoopbackHttpServer closed;
             QVERIFY(closed.start());
             const QString url = closed.baseUrl();
