@@ -472,6 +472,18 @@ private slots:
         QCOMPARE(awaitLogin(client).message,
                  QStringLiteral("This account is not active on that server (status: Disabled)"));
 
+        // The fixture also serves from a thread of its own.
+        XtreamFixture threaded(true);
+        threaded.setCatalog(XtreamFixture::generate(2, 3, 1));
+        QVERIFY(threaded.start());
+        client.configure(threaded.baseUrl(), threaded.username(), threaded.password());
+        QVERIFY(awaitLogin(client).ok);
+        QCOMPARE(await<QList<MediaItem>>([&](auto cb) {
+                     client.fetchVodStreams(QString(), cb);
+                 }).list.size(),
+                 3);
+        QCOMPARE(threaded.requestCount(QStringLiteral("get_vod_streams")), 1);
+
         // Nobody listening, no scheme, an unsupported scheme: failures, always reported later.
         LoopbackHttpServer closed;
         QVERIFY(closed.start());
