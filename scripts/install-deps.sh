@@ -10,8 +10,8 @@ packages=(
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
     libvlc-dev vlc-plugin-base vlc-plugin-video-output
     libqrcodegencpp-dev libsimdjson-dev
-    # tests: generated media, a virtual display, screenshots and X input
-    ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
+    # tests: generated media, a virtual display, screenshots and X input, TLS certificates
+    ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
     # browser test of the pairing page
     chromium nodejs npm
     # certificates for the HTTPS test of the pairing backend

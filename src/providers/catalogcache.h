@@ -11,6 +11,11 @@
 // opens at once on the next start. Sections ("live", "movie", "series", "channel") and episode
 // lists per series id. No state in memory; every call reads (and a save rewrites) the file.
 // Writes are atomic: an interrupted save leaves the previous file intact.
+//
+// The file is named after the source (characters other than A-Z, a-z, 0-9, "_" and "-" become
+// "_") and records the source it belongs to. A second source whose name gives the same file name
+// gets "<name>.2.json" (then .3 and so on), so neither ever reads or replaces the other's catalog.
+// "episodes" and "sourceName" are not section names: load and save refuse them.
 class CatalogCache final
 {
 public:
@@ -30,4 +35,7 @@ public:
                              QList<Episode>& out);
     static bool saveEpisodes(const QString& sourceName, const QString& seriesId,
                              const QList<Episode>& episodes);
+
+    // The file that holds, or would hold, the catalog of `sourceName`.
+    static QString filePath(const QString& sourceName);
 };

@@ -3,6 +3,7 @@
 #include "model/category.h"
 #include "model/episode.h"
 #include "model/mediaitem.h"
+#include "providers/jsonreadings.h"
 
 #include <QList>
 #include <QObject>
@@ -10,8 +11,9 @@
 
 #include <functional>
 
-class QJsonDocument;
+class QByteArray;
 class QNetworkAccessManager;
+class QUrl;
 
 // Speaks the Xtream Codes player API: login test, category and stream lists, episodes of a
 // series, and the playable stream addresses. Every request goes to <base>/player_api.php.
@@ -24,8 +26,9 @@ class XtreamClient final : public QObject
 
 public:
     using LoginCallback = std::function<void(bool ok, const QString& message)>;
-    // `ok` is false when the request failed (network, HTTP status, not JSON); the list is then
-    // empty. Callers that only want the list may ignore it.
+    // `ok` is false when the request failed (network, HTTP status, inactivity, oversized body,
+    // not JSON, more than XtreamParser::kMaxRecords records); the list is then empty. Callers
+    // that only want the list may ignore it.
     using CategoriesCallback = std::function<void(const QList<Category>& categories, bool ok)>;
     using ItemsCallback = std::function<void(const QList<MediaItem>& items, bool ok)>;
     using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;
@@ -55,4 +58,33 @@ public:
 
     // Test seam: the inactivity limit for requests started afterwards.
     void setInactivityTimeout(int ms);
+
+    // A body larger than this fails the request instead of growing the process without bound.
+    static constexpr qint64 kDefaultMaxBodyBytes = 512LL * 1024 * 1024;
+    // Test seam: the body limit for requests started afterwards.
+    void setMaxBodyBytes(qint64 bytes);
+
+    // The address of one request: <base>/player_api.php with "username", "password", then
+    // "action" when not empty, then the one item of `extraQuery` ("key=value"; no item when it
+    // has no "=" after its first character). Keys and values are percent-encoded in full.
+    static QUrl requestUrl(const QString& baseUrl, const QString& username, const QString& password,
+                           const QString& action, const QString& extraQuery);
+
+private:
+    using BodyCallback = std::function<void(const QByteArray& body, bool ok)>;
+
+    // The request layer: GET <base>/player_api.php?username=..&password=..[&action=..][&k=v].
+    // `ok` is false on a network error, an HTTP error status or an oversized body.
+    void get(const QString& action, const QString& extraQuery, BodyCallback callback);
+    void fetchCategories(const QString& action, CategoriesCallback callback);
+    void fetchItems(const QString& action, const QString& categoryId,
+                    QList<MediaItem> (*parse)(const QByteArray&, bool*, JsonPath),
+                    ItemsCallback callback);
+
+    QNetworkAccessManager* manager = nullptr;
+    QString baseUrl;
+    QString username;
+    QString password;
+    int inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
+    qint64 maxBodyBytes = kDefaultMaxBodyBytes;
 };

@@ -1,0 +1,663 @@
+#include "providers/catalogfile.h"
+
+#include "providers/fastjson.h"
+#include "providers/jsontext.h"
+
+#include <QByteArrayView>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+using simdjson::dom::element_type;
+
+constexpr std::array<std::string_view, 2> kCategoryKeys = {"id", "name"};
+constexpr std::array<std::string_view, 9> kItemKeys = {
+    "type",      "id",     "name",   "categoryId", "iconUrl", "containerExtension",
+    "streamUrl", "rating", "addedAt"};
+constexpr std::array<std::string_view, 6> kEpisodeKeys = {
+    "id", "seriesName", "season", "episodeNumber", "title", "containerExtension"};
+
+// The file starts with this when it records its owner.
+constexpr char kOwnerHead[] = "{\"sourceName\":\"";
+constexpr qsizetype kOwnerHeadSize = sizeof kOwnerHead - 1;
+
+QLatin1StringView key(std::string_view name)
+{
+    return QLatin1StringView(name.data(), qsizetype(name.size()));
+}
+
+// ---- Writing ---------------------------------------------------------------------------------
+
+void appendSection(QByteArray& out, const CatalogCache::Section& data)
+{
+    out.reserve(out.size() + 64 + data.categories.size() * 48 + data.items.size() * 260);
+    out.append("{\"categories\":[");
+    bool first = true;
+    for (const Category& category : data.categories) {
+        out.append(first ? "{\"id\":" : ",{\"id\":");
+        first = false;
+        JsonText::appendString(out, category.id);
+        out.append(",\"name\":");
+        JsonText::appendString(out, category.name);
+        out.append('}');
+    }
+    out.append("],\"items\":[");
+    // Ratings repeat a lot; format each distinct value once.
+    QHash<quint64, QByteArray> ratings;
+    first = true;
+    for (const MediaItem& item : data.items) {
+        out.append(first ? "{\"addedAt\":" : ",{\"addedAt\":");
+        first = false;
+        JsonText::appendInteger(out, item.addedAt);
+        out.append(",\"categoryId\":");
+        JsonText::appendString(out, item.categoryId);
+        out.append(",\"containerExtension\":");
+        JsonText::appendString(out, item.containerExtension);
+        out.append(",\"iconUrl\":");
+        JsonText::appendString(out, item.iconUrl);
+        out.append(",\"id\":");
+        JsonText::appendString(out, item.id);
+        out.append(",\"name\":");
+        JsonText::appendString(out, item.name);
+        out.append(",\"rating\":");
+        quint64 bits;
+        std::memcpy(&bits, &item.rating, sizeof bits);
+        auto it = ratings.find(bits);
+        if (it == ratings.end()) {
+            QByteArray text;
+            JsonText::appendDouble(text, item.rating);
+            it = ratings.insert(bits, text);
+        }
+        out.append(*it);
+        out.append(",\"streamUrl\":");
+        JsonText::appendString(out, item.streamUrl);
+        out.append(",\"type\":");
+        JsonText::appendInteger(out, item.type);
+        out.append('}');
+    }
+    out.append("]}");
+}
+
+void appendEpisodeEntry(QByteArray& out, const QList<Episode>& episodes, qint64 savedAt)
+{
+    out.append("{\"list\":[");
+    bool first = true;
+    for (const Episode& episode : episodes) {
+        out.append(first ? "{\"containerExtension\":" : ",{\"containerExtension\":");
+        first = false;
+        JsonText::appendString(out, episode.containerExtension);
+        out.append(",\"episodeNumber\":");
+        JsonText::appendInteger(out, episode.episodeNumber);
+        out.append(",\"id\":");
+        JsonText::appendString(out, episode.id);
+        out.append(",\"season\":");
+        JsonText::appendInteger(out, episode.season);
+        out.append(",\"seriesName\":");
+        JsonText::appendString(out, episode.seriesName);
+        out.append(",\"title\":");
+        JsonText::appendString(out, episode.title);
+        out.append('}');
+    }
+    out.append("],\"savedAt\":");
+    JsonText::appendInteger(out, savedAt);
+    out.append('}');
+}
+
+QJsonObject sectionObject(const CatalogCache::Section& data)
+{
+    QJsonArray categories;
+    for (const Category& category : data.categories) {
+        QJsonObject o;
+        o.insert(QStringLiteral("id"), category.id);
+        o.insert(QStringLiteral("name"), category.name);
+        categories.append(o);
+    }
+    QJsonArray items;
+    for (const MediaItem& item : data.items) {
+        QJsonObject o;
+        o.insert(QStringLiteral("type"), item.type);
+        o.insert(QStringLiteral("id"), item.id);
+        o.insert(QStringLiteral("name"), item.name);
+        o.insert(QStringLiteral("categoryId"), item.categoryId);
+        o.insert(QStringLiteral("iconUrl"), item.iconUrl);
+        o.insert(QStringLiteral("containerExtension"), item.containerExtension);
+        o.insert(QStringLiteral("streamUrl"), item.streamUrl);
+        o.insert(QStringLiteral("rating"), item.rating);
+        o.insert(QStringLiteral("addedAt"), item.addedAt);
+        items.append(o);
+    }
+    QJsonObject section;
+    section.insert(QStringLiteral("categories"), categories);
+    section.insert(QStringLiteral("items"), items);
+    return section;
+}
+
+QJsonObject episodeEntry(const QList<Episode>& episodes, qint64 savedAt)
+{
+    QJsonArray list;
+    for (const Episode& episode : episodes) {
+        QJsonObject o;
+        o.insert(QStringLiteral("id"), episode.id);
+        o.insert(QStringLiteral("seriesName"), episode.seriesName);
+        o.insert(QStringLiteral("season"), episode.season);
+        o.insert(QStringLiteral("episodeNumber"), episode.episodeNumber);
+        o.insert(QStringLiteral("title"), episode.title);
+        o.insert(QStringLiteral("containerExtension"), episode.containerExtension);
+        list.append(o);
+    }
+    QJsonObject entry;
+    entry.insert(QStringLiteral("savedAt"), savedAt);
+    entry.insert(QStringLiteral("list"), list);
+    return entry;
+}
+
+// Qt's compact text of `top` with the owner member put in front.
+QByteArray withOwnerFirst(const QJsonObject& top, const QString& owner)
+{
+    const QByteArray body = QJsonDocument(top).toJson(QJsonDocument::Compact);
+    QByteArray out("{");
+    JsonText::appendString(out, QString(CatalogFile::kOwnerKey));
+    out.append(':');
+    JsonText::appendString(out, owner);
+    if (body.size() > 2)
+        out.append(',');
+    out.append(QByteArrayView(body).sliced(1));
+    return out;
+}
+
+// ---- Qt's reading ----------------------------------------------------------------------------
+
+bool ownedObject(const QByteArray& file, const QString& owner, QJsonObject& top)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    const QJsonValue recorded = object.value(CatalogFile::kOwnerKey);
+    if (!recorded.isString() || recorded.toString() != owner)
+        return false;
+    top = object;
+    return true;
+}
+
+MediaItem referenceItem(const QJsonObject& o)
+{
+    MediaItem item;
+    item.type = JsonReadings::wholeNumber(o.value(key(kItemKeys[0])));
+    item.id = JsonReadings::text(o.value(key(kItemKeys[1])));
+    item.name = JsonReadings::text(o.value(key(kItemKeys[2])));
+    item.categoryId = JsonReadings::text(o.value(key(kItemKeys[3])));
+    item.iconUrl = JsonReadings::text(o.value(key(kItemKeys[4])));
+    item.containerExtension = JsonReadings::text(o.value(key(kItemKeys[5])));
+    item.streamUrl = JsonReadings::text(o.value(key(kItemKeys[6])));
+    item.rating = JsonReadings::number(o.value(key(kItemKeys[7])));
+    item.addedAt = JsonReadings::integer(o.value(key(kItemKeys[8])));
+    return item;
+}
+
+bool referenceReadSection(const QByteArray& file, const QString& owner, const QString& section,
+                          CatalogCache::Section& out)
+{
+    QJsonObject top;
+    if (!ownedObject(file, owner, top) || !top.contains(section))
+        return false;
+    const QJsonObject object = top.value(section).toObject();
+    CatalogCache::Section result;
+    const QJsonArray categories = object.value(QStringLiteral("categories")).toArray();
+    result.categories.reserve(categories.size());
+    for (const QJsonValue& value : categories) {
+        const QJsonObject o = value.toObject();
+        result.categories.append(Category{JsonReadings::text(o.value(key(kCategoryKeys[0]))),
+                                          JsonReadings::text(o.value(key(kCategoryKeys[1])))});
+    }
+    const QJsonArray items = object.value(QStringLiteral("items")).toArray();
+    result.items.reserve(items.size());
+    for (const QJsonValue& value : items)
+        result.items.append(referenceItem(value.toObject()));
+    out = std::move(result);
+    return true;
+}
+
+bool isFresh(qint64 nowSecs, qint64 savedAt, qint64 maxAgeSecs)
+{
+    qint64 age = 0;
+    if (qSubOverflow(nowSecs, savedAt, &age))
+        return savedAt > 0; // far in the future: fresh; far in the past: stale
+    return age < maxAgeSecs;
+}
+
+bool referenceReadEpisodes(const QByteArray& file, const QString& owner, const QString& seriesId,
+                           qint64 nowSecs, qint64 maxAgeSecs, QList<Episode>& out)
+{
+    QJsonObject top;
+    if (!ownedObject(file, owner, top))
+        return false;
+    const QJsonObject episodes = top.value(CatalogFile::kEpisodesKey).toObject();
+    if (!episodes.contains(seriesId))
+        return false;
+    const QJsonObject entry = episodes.value(seriesId).toObject();
+    if (!isFresh(nowSecs, JsonReadings::integer(entry.value(QStringLiteral("savedAt"))),
+                 maxAgeSecs))
+        return false;
+    out.clear();
+    const QJsonArray list = entry.value(QStringLiteral("list")).toArray();
+    for (const QJsonValue& value : list) {
+        const QJsonObject o = value.toObject();
+        Episode episode;
+        episode.id = JsonReadings::text(o.value(key(kEpisodeKeys[0])));
+        episode.seriesName = JsonReadings::text(o.value(key(kEpisodeKeys[1])));
+        episode.season = JsonReadings::wholeNumber(o.value(key(kEpisodeKeys[2])));
+        episode.episodeNumber = JsonReadings::wholeNumber(o.value(key(kEpisodeKeys[3])));
+        episode.title = JsonReadings::text(o.value(key(kEpisodeKeys[4])));
+        episode.containerExtension = JsonReadings::text(o.value(key(kEpisodeKeys[5])));
+        out.append(episode);
+    }
+    return true;
+}
+
+QByteArray referenceWithSection(const QByteArray& file, const QString& owner,
+                                const QString& section, const CatalogCache::Section& data)
+{
+    QJsonObject top;
+    ownedObject(file, owner, top);
+    top.remove(CatalogFile::kOwnerKey);
+    top.insert(section, sectionObject(data));
+    return withOwnerFirst(top, owner);
+}
+
+QByteArray referenceWithEpisodes(const QByteArray& file, const QString& owner,
+                                 const QString& seriesId, const QList<Episode>& list,
+                                 qint64 savedAt)
+{
+    QJsonObject top;
+    ownedObject(file, owner, top);
+    top.remove(CatalogFile::kOwnerKey);
+    QJsonObject episodes = top.value(CatalogFile::kEpisodesKey).toObject();
+    episodes.insert(seriesId, episodeEntry(list, savedAt));
+    top.insert(CatalogFile::kEpisodesKey, episodes);
+    return withOwnerFirst(top, owner);
+}
+
+// ---- Fast reading ----------------------------------------------------------------------------
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+const char* skipSpace(const char* p, const char* end)
+{
+    while (p < end && isSpace(*p))
+        ++p;
+    return p;
+}
+
+// From an opening quote to just past its closing quote.
+const char* skipString(const char* p, const char* end)
+{
+    const char* from = p + 1;
+    while (from < end) {
+        const char* quote = static_cast<const char*>(std::memchr(from, '"', size_t(end - from)));
+        if (!quote)
+            return end;
+        const char* slashes = quote;
+        while (slashes > from && slashes[-1] == '\\')
+            --slashes;
+        if (((quote - slashes) & 1) == 0)
+            return quote + 1;
+        from = quote + 1;
+    }
+    return end;
+}
+
+// Past the value that starts at `p`, in a text simdjson has already found valid.
+const char* skipValue(const char* p, const char* end)
+{
+    if (p == end)
+        return end;
+    if (*p == '"')
+        return skipString(p, end);
+    if (*p == '{' || *p == '[') {
+        int depth = 0;
+        while (p < end) {
+            const char c = *p;
+            if (c == '"') {
+                p = skipString(p, end);
+                continue;
+            }
+            if (c == '{' || c == '[')
+                ++depth;
+            else if ((c == '}' || c == ']') && --depth == 0)
+                return p + 1;
+            ++p;
+        }
+        return end;
+    }
+    while (p < end && *p != ',' && *p != '}' && *p != ']' && !isSpace(*p))
+        ++p;
+    return p;
+}
+
+// The text of each member value of the object that `text` holds, in order.
+bool memberTexts(QByteArrayView text, std::vector<QByteArrayView>& out)
+{
+    const char* end = text.data() + text.size();
+    const char* p = skipSpace(text.data(), end);
+    if (p == end || *p != '{')
+        return false;
+    p = skipSpace(p + 1, end);
+    if (p < end && *p == '}')
+        return true;
+    while (p < end && *p == '"') {
+        p = skipSpace(skipString(p, end), end);
+        if (p == end || *p != ':')
+            return false;
+        p = skipSpace(p + 1, end);
+        const char* value = p;
+        p = skipValue(p, end);
+        out.emplace_back(value, p - value);
+        p = skipSpace(p, end);
+        if (p == end)
+            return false;
+        if (*p == '}')
+            return true;
+        if (*p != ',')
+            return false;
+        p = skipSpace(p + 1, end);
+    }
+    return false;
+}
+
+struct Member
+{
+    std::string_view key;
+    FastJson::Element value;
+    QByteArrayView text;    // the member's text in the file
+    QByteArray replacement; // its new text, when it is replaced
+
+    QByteArrayView written() const
+    {
+        return replacement.isNull() ? text : QByteArrayView(replacement);
+    }
+};
+
+// The members of an object as a parsed QJsonObject holds them: sorted by key in code point
+// order (the byte order of UTF-8), the last of duplicate keys kept.
+bool canonicalMembers(FastJson::Element object, QByteArrayView text, std::vector<Member>& out)
+{
+    std::vector<QByteArrayView> texts;
+    if (!memberTexts(text, texts))
+        return false;
+    std::vector<Member> members;
+    members.reserve(texts.size());
+    for (const auto field : FastJson::as<FastJson::Object>(object)) {
+        if (members.size() == texts.size())
+            return false;
+        members.push_back({field.key, field.value, texts[members.size()], {}});
+    }
+    if (members.size() != texts.size())
+        return false;
+    std::stable_sort(members.begin(), members.end(),
+                     [](const Member& a, const Member& b) { return a.key < b.key; });
+    out.clear();
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        if (i + 1 < members.size() && members[i + 1].key == members[i].key)
+            continue;
+        out.push_back(std::move(members[i]));
+    }
+    return true;
+}
+
+void setMember(std::vector<Member>& members, std::string_view key, QByteArray text)
+{
+    auto it = std::lower_bound(members.begin(), members.end(), key,
+                               [](const Member& m, std::string_view k) { return m.key < k; });
+    if (it == members.end() || it->key != key)
+        it = members.insert(it, Member{key, {}, {}, {}});
+    it->replacement = std::move(text);
+}
+
+void appendMembers(QByteArray& out, const std::vector<Member>& members, bool leadingComma)
+{
+    qsizetype total = 0;
+    for (const Member& m : members)
+        total += qsizetype(m.key.size()) + m.written().size() + 4;
+    out.reserve(out.size() + total + 2);
+    for (const Member& m : members) {
+        if (leadingComma)
+            out.append(',');
+        leadingComma = true;
+        JsonText::appendString(out, FastJson::toQString(m.key));
+        out.append(':');
+        out.append(m.written());
+    }
+}
+
+QByteArray assemble(const QString& owner, const std::vector<Member>& members)
+{
+    QByteArray out("{");
+    JsonText::appendString(out, QString(CatalogFile::kOwnerKey));
+    out.append(':');
+    JsonText::appendString(out, owner);
+    appendMembers(out, members, true);
+    out.append('}');
+    return out;
+}
+
+bool isOwner(FastJson::Object top, const QString& owner)
+{
+    FastJson::Element recorded;
+    return FastJson::member(top, "sourceName", recorded) &&
+           recorded.type() == element_type::STRING && FastJson::text(recorded) == owner;
+}
+
+// The members of `owner`'s file other than the owner itself, or none when the file is not an
+// intact object of that owner. Returns false when simdjson declined the text and Qt reads it
+// as `owner`'s object: only Qt's reading can carry it over then.
+bool fastMembers(FastJson& json, const QByteArray& file, const QString& owner,
+                 std::vector<Member>& members)
+{
+    members.clear();
+    if (file.isEmpty())
+        return true;
+    if (!json.parse(file)) {
+        QJsonObject unused;
+        return !ownedObject(file, owner, unused);
+    }
+    const FastJson::Element root = json.root();
+    if (root.type() != element_type::OBJECT ||
+        !isOwner(FastJson::as<FastJson::Object>(root), owner))
+        return true;
+    if (!canonicalMembers(root, QByteArrayView(json.data(), json.size()), members)) {
+        members.clear();
+        QJsonObject unused;
+        return !ownedObject(file, owner, unused);
+    }
+    std::erase_if(members, [](const Member& m) { return m.key == "sourceName"; });
+    return true;
+}
+
+// Names that UTF-8 cannot carry unchanged (lone surrogates) are left to Qt's reading.
+bool fastPathFits(JsonPath path, const QString& a, const QString& b)
+{
+    return path == JsonPath::Fast && QStringView(a).isValidUtf16() && QStringView(b).isValidUtf16();
+}
+} // namespace
+
+bool CatalogFile::isReservedName(const QString& section)
+{
+    return section == kOwnerKey || section == kEpisodesKey;
+}
+
+qsizetype CatalogFile::headSize(const QString& name)
+{
+    // Each UTF-16 unit takes at most six bytes written (\uxxxx); then the closing quote.
+    return kOwnerHeadSize + 6 * name.size() + 1;
+}
+
+bool CatalogFile::recordsOwner(const QByteArray& head)
+{
+    return head.startsWith(QByteArrayView(kOwnerHead, kOwnerHeadSize));
+}
+
+std::optional<QString> CatalogFile::owner(const QByteArray& head)
+{
+    if (!head.startsWith(QByteArrayView(kOwnerHead, kOwnerHeadSize)))
+        return std::nullopt;
+    qsizetype i = kOwnerHeadSize;
+    while (i < head.size() && head.at(i) != '"')
+        i += head.at(i) == '\\' ? 2 : 1;
+    if (i >= head.size())
+        return std::nullopt;
+    const qsizetype open = kOwnerHeadSize - 1;
+    const QByteArray array = '[' + head.mid(open, i - open + 1) + ']';
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(array, &error);
+    if (error.error != QJsonParseError::NoError || !document.array().at(0).isString())
+        return std::nullopt;
+    return document.array().at(0).toString();
+}
+
+bool CatalogFile::readSection(const QByteArray& file, const QString& owner, const QString& section,
+                              CatalogCache::Section& out, JsonPath path)
+{
+    FastJson json;
+    if (!fastPathFits(path, owner, section) || !json.parse(file))
+        return referenceReadSection(file, owner, section, out);
+    if (json.root().type() != element_type::OBJECT)
+        return false;
+    const FastJson::Object top = FastJson::as<FastJson::Object>(json.root());
+    const QByteArray sectionKey = section.toUtf8();
+    FastJson::Element value;
+    if (!isOwner(top, owner) ||
+        !FastJson::member(top, std::string_view(sectionKey.data(), size_t(sectionKey.size())),
+                          value))
+        return false;
+
+    CatalogCache::Section result;
+    if (value.type() == element_type::OBJECT) {
+        const FastJson::Object object = FastJson::as<FastJson::Object>(value);
+        FastJson::Element categories;
+        if (FastJson::member(object, "categories", categories) &&
+            categories.type() == element_type::ARRAY) {
+            const auto array = FastJson::as<FastJson::Array>(categories);
+            result.categories.reserve(qsizetype(array.size()));
+            for (const FastJson::Element element : array) {
+                const auto f = FastJson::pick(element, kCategoryKeys);
+                result.categories.append(Category{f.text(0), f.text(1)});
+            }
+        }
+        FastJson::Element items;
+        if (FastJson::member(object, "items", items) && items.type() == element_type::ARRAY) {
+            const auto array = FastJson::as<FastJson::Array>(items);
+            result.items.reserve(qsizetype(array.size()));
+            for (const FastJson::Element element : array) {
+                const auto f = FastJson::pick(element, kItemKeys);
+                MediaItem item;
+                item.type = f.wholeNumber(0);
+                item.id = f.text(1);
+                item.name = f.text(2);
+                item.categoryId = f.text(3);
+                item.iconUrl = f.text(4);
+                item.containerExtension = f.text(5);
+                item.streamUrl = f.text(6);
+                item.rating = f.number(7);
+                item.addedAt = f.integer(8);
+                result.items.append(item);
+            }
+        }
+    }
+    out = std::move(result);
+    return true;
+}
+
+bool CatalogFile::readEpisodes(const QByteArray& file, const QString& owner,
+                               const QString& seriesId, qint64 nowSecs, qint64 maxAgeSecs,
+                               QList<Episode>& out, JsonPath path)
+{
+    FastJson json;
+    if (!fastPathFits(path, owner, seriesId) || !json.parse(file))
+        return referenceReadEpisodes(file, owner, seriesId, nowSecs, maxAgeSecs, out);
+    if (json.root().type() != element_type::OBJECT)
+        return false;
+    const FastJson::Object top = FastJson::as<FastJson::Object>(json.root());
+    FastJson::Element episodes;
+    if (!isOwner(top, owner) || !FastJson::member(top, "episodes", episodes) ||
+        episodes.type() != element_type::OBJECT)
+        return false;
+    const QByteArray idKey = seriesId.toUtf8();
+    FastJson::Element entry;
+    if (!FastJson::member(FastJson::as<FastJson::Object>(episodes),
+                          std::string_view(idKey.data(), size_t(idKey.size())), entry))
+        return false;
+
+    static constexpr std::array<std::string_view, 2> kEntryKeys = {"savedAt", "list"};
+    const auto e = FastJson::pick(entry, kEntryKeys);
+    if (!isFresh(nowSecs, e.integer(0), maxAgeSecs))
+        return false;
+    out.clear();
+    if (e.present[1] && e.values[1].type() == element_type::ARRAY) {
+        for (const FastJson::Element element : FastJson::as<FastJson::Array>(e.values[1])) {
+            const auto f = FastJson::pick(element, kEpisodeKeys);
+            Episode episode;
+            episode.id = f.text(0);
+            episode.seriesName = f.text(1);
+            episode.season = f.wholeNumber(2);
+            episode.episodeNumber = f.wholeNumber(3);
+            episode.title = f.text(4);
+            episode.containerExtension = f.text(5);
+            out.append(episode);
+        }
+    }
+    return true;
+}
+
+QByteArray CatalogFile::withSection(const QByteArray& file, const QString& owner,
+                                    const QString& section, const CatalogCache::Section& data,
+                                    JsonPath path)
+{
+    FastJson json;
+    std::vector<Member> members;
+    if (!fastPathFits(path, owner, section) || !fastMembers(json, file, owner, members))
+        return referenceWithSection(file, owner, section, data);
+    const QByteArray sectionKey = section.toUtf8();
+    QByteArray text;
+    appendSection(text, data);
+    setMember(members, std::string_view(sectionKey.data(), size_t(sectionKey.size())),
+              std::move(text));
+    return assemble(owner, members);
+}
+
+QByteArray CatalogFile::withEpisodes(const QByteArray& file, const QString& owner,
+                                     const QString& seriesId, const QList<Episode>& episodes,
+                                     qint64 savedAt, JsonPath path)
+{
+    FastJson json;
+    std::vector<Member> members;
+    if (!fastPathFits(path, owner, seriesId) || !fastMembers(json, file, owner, members))
+        return referenceWithEpisodes(file, owner, seriesId, episodes, savedAt);
+
+    std::vector<Member> entries;
+    auto it = std::lower_bound(members.begin(), members.end(), std::string_view("episodes"),
+                               [](const Member& m, std::string_view k) { return m.key < k; });
+    if (it != members.end() && it->key == "episodes" && it->value.type() == element_type::OBJECT &&
+        !canonicalMembers(it->value, it->text, entries))
+        return referenceWithEpisodes(file, owner, seriesId, episodes, savedAt);
+
+    const QByteArray idKey = seriesId.toUtf8();
+    QByteArray entry;
+    appendEpisodeEntry(entry, episodes, savedAt);
+    setMember(entries, std::string_view(idKey.data(), size_t(idKey.size())), std::move(entry));
+    QByteArray text("{");
+    appendMembers(text, entries, false);
+    text.append('}');
+    setMember(members, "episodes", std::move(text));
+    return assemble(owner, members);
+}

@@ -1,0 +1,308 @@
+#include "providers/xtreamparser.h"
+
+#include "providers/fastjson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+using simdjson::dom::element_type;
+
+// Runs the fast reading when simdjson takes the text, else Qt's reading of Qt's parse. A reading
+// clears `fits` when the answer holds more than kMaxRecords records.
+template <typename Fast, typename Reference>
+auto readBody(const QByteArray& body, bool* ok, JsonPath path, Fast fast, Reference reference)
+{
+    bool parsed = false;
+    bool fits = true;
+    decltype(reference(QJsonDocument(), fits)) list;
+    FastJson json;
+    if (path == JsonPath::Fast && json.parse(body)) {
+        parsed = true;
+        list = fast(json.root(), fits);
+    } else {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+        parsed = error.error == QJsonParseError::NoError;
+        list = reference(document, fits);
+    }
+    if (!fits)
+        list.clear();
+    if (ok)
+        *ok = parsed && fits;
+    return list;
+}
+
+bool fitsLimit(qsizetype count, bool& fits)
+{
+    fits = count <= XtreamParser::kMaxRecords;
+    return fits;
+}
+
+template <typename Record, typename Build>
+QList<Record> fastList(FastJson::Element root, bool& fits, Build build)
+{
+    QList<Record> list;
+    if (root.type() != element_type::ARRAY)
+        return list;
+    const auto array = FastJson::as<FastJson::Array>(root);
+    if (!fitsLimit(qsizetype(array.size()), fits))
+        return list;
+    list.reserve(qsizetype(array.size()));
+    for (const FastJson::Element element : array)
+        list.append(build(element));
+    return list;
+}
+
+template <typename Record, typename Build>
+QList<Record> referenceList(const QJsonDocument& document, bool& fits, Build build)
+{
+    QList<Record> list;
+    const QJsonArray array = document.array();
+    if (!fitsLimit(array.size(), fits))
+        return list;
+    list.reserve(array.size());
+    for (const QJsonValue& element : array)
+        list.append(build(element.toObject()));
+    return list;
+}
+
+QString idText(qint64 id)
+{
+    return QString::number(id);
+}
+
+constexpr std::array<std::string_view, 2> kCategoryKeys = {"category_id", "category_name"};
+constexpr std::array<std::string_view, 4> kLiveKeys = {"stream_id", "name", "category_id",
+                                                       "stream_icon"};
+constexpr std::array<std::string_view, 7> kVodKeys = {
+    "stream_id", "name", "category_id", "stream_icon", "container_extension", "rating", "added"};
+constexpr std::array<std::string_view, 6> kSeriesKeys = {"series_id", "name",   "category_id",
+                                                         "cover",     "rating", "last_modified"};
+constexpr std::array<std::string_view, 4> kEpisodeKeys = {"id", "episode_num", "title",
+                                                          "container_extension"};
+
+QLatin1StringView key(std::string_view name)
+{
+    return QLatin1StringView(name.data(), qsizetype(name.size()));
+}
+} // namespace
+
+QList<Category> XtreamParser::categories(const QByteArray& body, bool* ok, JsonPath path)
+{
+    return readBody(
+        body, ok, path,
+        [](FastJson::Element root, bool& fits) {
+            return fastList<Category>(root, fits, [](FastJson::Element element) {
+                const auto f = FastJson::pick(element, kCategoryKeys);
+                return Category{f.text(0), f.text(1)};
+            });
+        },
+        [](const QJsonDocument& document, bool& fits) {
+            return referenceList<Category>(document, fits, [](const QJsonObject& o) {
+                return Category{JsonReadings::text(o.value(key(kCategoryKeys[0]))),
+                                JsonReadings::text(o.value(key(kCategoryKeys[1])))};
+            });
+        });
+}
+
+QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, JsonPath path)
+{
+    return readBody(
+        body, ok, path,
+        [](FastJson::Element root, bool& fits) {
+            return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
+                const auto f = FastJson::pick(element, kLiveKeys);
+                MediaItem item;
+                item.type = MediaItem::Live;
+                item.id = idText(f.integer(0));
+                item.name = f.text(1);
+                item.categoryId = f.text(2);
+                item.iconUrl = f.text(3);
+                return item;
+            });
+        },
+        [](const QJsonDocument& document, bool& fits) {
+            return referenceList<MediaItem>(document, fits, [](const QJsonObject& o) {
+                MediaItem item;
+                item.type = MediaItem::Live;
+                item.id = idText(JsonReadings::integer(o.value(key(kLiveKeys[0]))));
+                item.name = JsonReadings::text(o.value(key(kLiveKeys[1])));
+                item.categoryId = JsonReadings::text(o.value(key(kLiveKeys[2])));
+                item.iconUrl = JsonReadings::text(o.value(key(kLiveKeys[3])));
+                return item;
+            });
+        });
+}
+
+QList<MediaItem> XtreamParser::vodStreams(const QByteArray& body, bool* ok, JsonPath path)
+{
+    return readBody(
+        body, ok, path,
+        [](FastJson::Element root, bool& fits) {
+            return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
+                const auto f = FastJson::pick(element, kVodKeys);
+                MediaItem item;
+                item.type = MediaItem::Movie;
+                item.id = idText(f.integer(0));
+                item.name = f.text(1);
+                item.categoryId = f.text(2);
+                item.iconUrl = f.text(3);
+                item.containerExtension = f.text(4);
+                item.rating = f.decimal(5);
+                item.addedAt = f.integer(6);
+                return item;
+            });
+        },
+        [](const QJsonDocument& document, bool& fits) {
+            return referenceList<MediaItem>(document, fits, [](const QJsonObject& o) {
+                MediaItem item;
+                item.type = MediaItem::Movie;
+                item.id = idText(JsonReadings::integer(o.value(key(kVodKeys[0]))));
+                item.name = JsonReadings::text(o.value(key(kVodKeys[1])));
+                item.categoryId = JsonReadings::text(o.value(key(kVodKeys[2])));
+                item.iconUrl = JsonReadings::text(o.value(key(kVodKeys[3])));
+                item.containerExtension = JsonReadings::text(o.value(key(kVodKeys[4])));
+                item.rating = JsonReadings::decimal(o.value(key(kVodKeys[5])));
+                item.addedAt = JsonReadings::integer(o.value(key(kVodKeys[6])));
+                return item;
+            });
+        });
+}
+
+QList<MediaItem> XtreamParser::series(const QByteArray& body, bool* ok, JsonPath path)
+{
+    return readBody(
+        body, ok, path,
+        [](FastJson::Element root, bool& fits) {
+            return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
+                const auto f = FastJson::pick(element, kSeriesKeys);
+                MediaItem item;
+                item.type = MediaItem::Series;
+                item.id = idText(f.integer(0));
+                item.name = f.text(1);
+                item.categoryId = f.text(2);
+                item.iconUrl = f.text(3);
+                item.rating = f.decimal(4);
+                item.addedAt = f.integer(5);
+                return item;
+            });
+        },
+        [](const QJsonDocument& document, bool& fits) {
+            return referenceList<MediaItem>(document, fits, [](const QJsonObject& o) {
+                MediaItem item;
+                item.type = MediaItem::Series;
+                item.id = idText(JsonReadings::integer(o.value(key(kSeriesKeys[0]))));
+                item.name = JsonReadings::text(o.value(key(kSeriesKeys[1])));
+                item.categoryId = JsonReadings::text(o.value(key(kSeriesKeys[2])));
+                item.iconUrl = JsonReadings::text(o.value(key(kSeriesKeys[3])));
+                item.rating = JsonReadings::decimal(o.value(key(kSeriesKeys[4])));
+                item.addedAt = JsonReadings::integer(o.value(key(kSeriesKeys[5])));
+                return item;
+            });
+        });
+}
+
+namespace {
+// The season number of an "episodes" key: a decimal integer that fits an int, else 0.
+int seasonOf(const QString& key)
+{
+    return key.toInt();
+}
+
+QList<Episode> fastEpisodes(FastJson::Element root, bool& fits)
+{
+    QList<Episode> list;
+    if (root.type() != element_type::OBJECT)
+        return list;
+    const FastJson::Object top = FastJson::as<FastJson::Object>(root);
+
+    QString seriesName;
+    FastJson::Element info;
+    if (FastJson::member(top, "info", info) && info.type() == element_type::OBJECT) {
+        FastJson::Element name;
+        if (FastJson::member(FastJson::as<FastJson::Object>(info), "name", name))
+            seriesName = FastJson::text(name);
+    }
+
+    FastJson::Element episodes;
+    if (!FastJson::member(top, "episodes", episodes) || episodes.type() != element_type::OBJECT)
+        return list;
+
+    // A parsed QJsonObject keeps the last of duplicate keys and lists its keys sorted by code
+    // point, which is the byte order of their UTF-8 text.
+    struct Season
+    {
+        std::string_view key;
+        FastJson::Element value;
+    };
+    std::vector<Season> seasons;
+    for (const auto field : FastJson::as<FastJson::Object>(episodes))
+        seasons.push_back({field.key, field.value});
+    std::vector<std::size_t> order(seasons.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return seasons[a].key < seasons[b].key; });
+
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i + 1 < order.size() && seasons[order[i + 1]].key == seasons[order[i]].key)
+            continue; // a later duplicate of this key follows and wins
+        const Season& season = seasons[order[i]];
+        if (season.value.type() != element_type::ARRAY)
+            continue;
+        const int number = seasonOf(FastJson::toQString(season.key));
+        const FastJson::Array array = FastJson::as<FastJson::Array>(season.value);
+        if (!fitsLimit(list.size() + qsizetype(array.size()), fits))
+            return list;
+        for (const FastJson::Element element : array) {
+            const auto f = FastJson::pick(element, kEpisodeKeys);
+            Episode episode;
+            episode.id = idText(f.integer(0));
+            episode.seriesName = seriesName;
+            episode.season = number;
+            episode.episodeNumber = f.wholeNumber(1);
+            episode.title = f.text(2);
+            episode.containerExtension = f.text(3);
+            list.append(episode);
+        }
+    }
+    return list;
+}
+
+QList<Episode> referenceEpisodes(const QJsonDocument& document, bool& fits)
+{
+    QList<Episode> list;
+    const QJsonObject top = document.object();
+    const QString seriesName = JsonReadings::text(
+        top.value(QStringLiteral("info")).toObject().value(QStringLiteral("name")));
+    const QJsonObject episodes = top.value(QStringLiteral("episodes")).toObject();
+    for (auto it = episodes.constBegin(); it != episodes.constEnd(); ++it) {
+        const int number = seasonOf(it.key());
+        const QJsonArray array = it.value().toArray();
+        if (!fitsLimit(list.size() + array.size(), fits))
+            return list;
+        for (const QJsonValue& element : array) {
+            const QJsonObject o = element.toObject();
+            Episode episode;
+            episode.id = idText(JsonReadings::integer(o.value(key(kEpisodeKeys[0]))));
+            episode.seriesName = seriesName;
+            episode.season = number;
+            episode.episodeNumber = JsonReadings::wholeNumber(o.value(key(kEpisodeKeys[1])));
+            episode.title = JsonReadings::text(o.value(key(kEpisodeKeys[2])));
+            episode.containerExtension = JsonReadings::text(o.value(key(kEpisodeKeys[3])));
+            list.append(episode);
+        }
+    }
+    return list;
+}
+} // namespace
+
+QList<Episode> XtreamParser::seriesEpisodes(const QByteArray& body, bool* ok, JsonPath path)
+{
+    return readBody(body, ok, path, fastEpisodes, referenceEpisodes);
+}
