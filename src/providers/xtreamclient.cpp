@@ -200,13 +200,27 @@ void XtreamClient::testLogin(LoginCallback callback)
     });
 }
 
+namespace {
+// A list answer counts as delivered only when it is a JSON array: servers answer an expired
+// account or a bad request with an object, which must not pass for an empty catalog (the window
+// keeps its cached lists when a fetch fails).
+bool topLevelIs(const QByteArray& body, char open)
+{
+    for (const char c : body) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            return c == open;
+    }
+    return false;
+}
+} // namespace
+
 void XtreamClient::fetchCategories(const QString& action, CategoriesCallback callback)
 {
     get(action, QString(), [callback = std::move(callback)](const QByteArray& body, bool ok) {
         bool parsed = false;
         const QList<Category> list =
             ok ? XtreamParser::categories(body, &parsed) : QList<Category>();
-        callback(list, ok && parsed);
+        callback(list, ok && parsed && topLevelIs(body, '['));
     });
 }
 
@@ -220,7 +234,7 @@ void XtreamClient::fetchItems(const QString& action, const QString& categoryId,
         bool parsed = false;
         const QList<MediaItem> list =
             ok ? parse(body, &parsed, JsonPath::Fast) : QList<MediaItem>();
-        callback(list, ok && parsed);
+        callback(list, ok && parsed && topLevelIs(body, '['));
     });
 }
 
@@ -264,7 +278,7 @@ void XtreamClient::fetchSeriesEpisodes(const QString& seriesId, EpisodesCallback
             bool parsed = false;
             const QList<Episode> list =
                 ok ? XtreamParser::seriesEpisodes(body, &parsed) : QList<Episode>();
-            callback(list, ok && parsed);
+            callback(list, ok && parsed && topLevelIs(body, '{'));
         });
 }
 
