@@ -36,8 +36,7 @@ int roundedUpStep(double ms)
 
 LiveBufferTuner::LiveBufferTuner(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 LiveBufferTuner::~LiveBufferTuner()
 {
@@ -47,7 +46,8 @@ LiveBufferTuner::~LiveBufferTuner()
 QString LiveBufferTuner::channelKey(const QString& sourceName, const QString& streamId)
 {
     const QString text = sourceName + u'\n' + streamId;
-    const QByteArray hex = QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex();
+    const QByteArray hex =
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex();
     return QString::fromLatin1(hex.left(16));
 }
 
@@ -84,8 +84,8 @@ void LiveBufferTuner::endViewing()
         const int target = roundedUpStep(double(maxShortfallMs) * kGrowthFactor);
         if (current < target)
             store(currentKey, target);
-    } else if (current > kDefaultCachingMs
-               && Clock::monotonicMs() - viewStartMs > kCleanViewingMs) {
+    } else if (current > kDefaultCachingMs &&
+               Clock::monotonicMs() - viewStartMs > kCleanViewingMs) {
         store(currentKey, roundedUpStep(double(current) * kDecayFactor));
     }
     currentKey.clear();

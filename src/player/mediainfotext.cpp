@@ -33,7 +33,8 @@ QString mediaInfoText(const MediaInfo& info)
     QString text;
     for (const MediaInfo::Stream& s : info.streams) {
         if (s.kind == Kind::Video) {
-            const double fps = s.frameRateDen ? double(s.frameRateNum) / double(s.frameRateDen) : 0.0;
+            const double fps =
+                s.frameRateDen ? double(s.frameRateNum) / double(s.frameRateDen) : 0.0;
             text += QStringLiteral("Video codec: %1\nResolution: %2x%3\nFrame rate: %4 fps\n\n")
                         .arg(fourCcToString(s.codec), QString::number(s.width),
                              QString::number(s.height), QString::number(fps, 'f', 2));

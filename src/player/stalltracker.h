@@ -14,7 +14,7 @@ public:
 
     struct Outcome
     {
-        bool position = false;    // emit positionChanged(currentMs, totalMs)
+        bool position = false; // emit positionChanged(currentMs, totalMs)
         qint64 currentMs = 0;
         qint64 totalMs = 0;
         bool progressing = false; // emit playbackProgressing()

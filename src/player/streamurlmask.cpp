@@ -24,8 +24,8 @@ QString maskStreamUrl(const QString& url)
         QRegularExpression::CaseInsensitiveOption);
     const auto path = pathForm.match(head);
     if (path.hasMatch())
-        head = head.left(path.capturedStart()) + path.captured(1) + kMask
-               + head.mid(path.capturedEnd());
+        head = head.left(path.capturedStart()) + path.captured(1) + kMask +
+               head.mid(path.capturedEnd());
 
     // ?username=...&password=...
     static const QRegularExpression queryItem(QStringLiteral("([?&]password=)[^&#]*"),

@@ -31,7 +31,8 @@ struct VlcTrackDescriptionRelease
 using VlcInstance = std::unique_ptr<libvlc_instance_t, VlcInstanceRelease>;
 using VlcMediaPlayer = std::unique_ptr<libvlc_media_player_t, VlcMediaPlayerRelease>;
 using VlcMedia = std::unique_ptr<libvlc_media_t, VlcMediaRelease>;
-using VlcTrackDescriptions = std::unique_ptr<libvlc_track_description_t, VlcTrackDescriptionRelease>;
+using VlcTrackDescriptions =
+    std::unique_ptr<libvlc_track_description_t, VlcTrackDescriptionRelease>;
 
 // The elementary-stream array of a media (libvlc_media_tracks_get), released with its count.
 class VlcMediaTracks final

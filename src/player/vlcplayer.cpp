@@ -249,8 +249,8 @@ QList<QPair<int, QString>> VlcPlayer::tracksOf(libvlc_track_description_t* list)
         if (entry->i_id == -1)
             continue; // libVLC's own "switch off" entry
         const QString name = entry->psz_name ? QString::fromUtf8(entry->psz_name) : QString();
-        tracks.append({entry->i_id,
-                       name.isEmpty() ? QStringLiteral("Track %1").arg(entry->i_id) : name});
+        tracks.append(
+            {entry->i_id, name.isEmpty() ? QStringLiteral("Track %1").arg(entry->i_id) : name});
     }
     return tracks;
 }
@@ -287,7 +287,8 @@ std::optional<QList<MediaInfo::Track>> trackDescriptions(libvlc_track_descriptio
     const VlcTrackDescriptions owned(list);
     QList<MediaInfo::Track> tracks;
     for (const libvlc_track_description_t* entry = list; entry; entry = entry->p_next)
-        tracks.append({entry->i_id, entry->psz_name ? QString::fromUtf8(entry->psz_name) : QString()});
+        tracks.append(
+            {entry->i_id, entry->psz_name ? QString::fromUtf8(entry->psz_name) : QString()});
     return tracks;
 }
 } // namespace
@@ -326,8 +327,8 @@ QString VlcPlayer::mediaInfoText() const
 
     libvlc_media_stats_t stats{};
     if (libvlc_media_get_stats(media.get(), &stats)) {
-        info.stats = MediaInfo::Stats{stats.f_input_bitrate,     stats.f_demux_bitrate,
-                                      stats.i_decoded_video,     stats.i_decoded_audio,
+        info.stats = MediaInfo::Stats{stats.f_input_bitrate,      stats.f_demux_bitrate,
+                                      stats.i_decoded_video,      stats.i_decoded_audio,
                                       stats.i_displayed_pictures, stats.i_lost_pictures};
     }
     return ::mediaInfoText(info);
@@ -343,9 +344,8 @@ void VlcPlayer::checkPlaybackProgress()
     if (!mediaPlayer)
         return;
     const bool playingNow = isPlaying();
-    const StallTracker::Outcome outcome =
-        stallTracking.tick(playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0,
-                           liveCachingMs.load());
+    const StallTracker::Outcome outcome = stallTracking.tick(
+        playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0, liveCachingMs.load());
     if (outcome.position)
         emit positionChanged(outcome.currentMs, outcome.totalMs);
     if (outcome.progressing)
@@ -409,5 +409,6 @@ void VlcPlayer::handleVlcEndReached(const libvlc_event_t* event, void* data)
     // Asking libVLC for time and length from inside its own event callback can deadlock with a
     // stop on the GUI thread (stop waits for the callback, the callback for the player's lock),
     // so a movie's end is judged on the GUI thread.
-    QMetaObject::invokeMethod(self, [self] { self->checkMovieEnd(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        self, [self] { self->checkMovieEnd(); }, Qt::QueuedConnection);
 }

@@ -121,8 +121,8 @@ private slots:
         server.serveDirectory(QStringLiteral("/media"), media.folder());
         server.route(QStringLiteral("/page.html"), [](const Request&) {
             return LoopbackHttpServer::text("<!DOCTYPE html><html><head><title>Login</title></head>"
-                                            "<body><form>"
-                                                + QByteArray(4000, 'x') + "</form></body></html>",
+                                            "<body><form>" +
+                                                QByteArray(4000, 'x') + "</form></body></html>",
                                             "text/html");
         });
         QVERIFY(server.start(true));
@@ -207,7 +207,8 @@ private slots:
         const qint64 atStart = settledTimeAfter([&] { player->seekRelative(-10000); });
         QVERIFY2(atStart >= 0 && atStart < 300, qPrintable(QString::number(atStart)));
 
-        QVERIFY(qAbs(settledTimeAfter([&] { player->seek(length - 5000); }) - (length - 5000)) < 300);
+        QVERIFY(qAbs(settledTimeAfter([&] { player->seek(length - 5000); }) - (length - 5000)) <
+                300);
         const qint64 nearEnd = settledTimeAfter([&] { player->seekRelative(10000); });
         QVERIFY2(qAbs(nearEnd - (length - 1000)) < 300, qPrintable(QString::number(nearEnd)));
     }
@@ -281,8 +282,10 @@ private slots:
         QList<QPair<int, QString>> audio;
         QTRY_COMPARE((audio = player->audioTracks()).size(), 2);
         QVERIFY(audio.at(0).first != -1 && audio.at(1).first != -1);
-        QVERIFY2(audio.at(0).second.contains(QStringLiteral("English")), qPrintable(audio.at(0).second));
-        QVERIFY2(audio.at(1).second.contains(QStringLiteral("Deutsch")), qPrintable(audio.at(1).second));
+        QVERIFY2(audio.at(0).second.contains(QStringLiteral("English")),
+                 qPrintable(audio.at(0).second));
+        QVERIFY2(audio.at(1).second.contains(QStringLiteral("Deutsch")),
+                 qPrintable(audio.at(1).second));
         player->setAudioTrack(audio.at(1).first);
         QTRY_COMPARE(player->currentAudioTrack(), audio.at(1).first);
 
@@ -302,13 +305,15 @@ private slots:
         QVERIFY2(info.startsWith(QStringLiteral(
                      "Video codec: h264\nResolution: 320x240\nFrame rate: 25.00 fps\n\n")),
                  qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("Audio codec: mp4a\nSample rate: 48000 Hz\nChannels: ")),
+        QVERIFY2(
+            info.contains(QStringLiteral("Audio codec: mp4a\nSample rate: 48000 Hz\nChannels: ")),
+            qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Audio tracks:\n  [ ] Disable\n  [ ] ") +
+                               audio.at(0).second + QStringLiteral("\n  [*] ") +
+                               audio.at(1).second + QStringLiteral("\n\n")),
                  qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("Audio tracks:\n  [ ] Disable\n  [ ] ") + audio.at(0).second
-                               + QStringLiteral("\n  [*] ") + audio.at(1).second + QStringLiteral("\n\n")),
-                 qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("Subtitle tracks:\n  [ ] Disable\n  [*] ")
-                               + subtitles.at(0).second + QStringLiteral("\n\n")),
+        QVERIFY2(info.contains(QStringLiteral("Subtitle tracks:\n  [ ] Disable\n  [*] ") +
+                               subtitles.at(0).second + QStringLiteral("\n\n")),
                  qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("\nInput bitrate: ")) && info.endsWith(u'\n'),
                  qPrintable(info));
@@ -354,7 +359,8 @@ private slots:
         QTest::addColumn<bool>("isLive");
         QTest::addColumn<QStringList>("accepted"); // reasons accepted; empty: ends without one
         QTest::addColumn<bool>("mustAdvance");
-        QTest::newRow("nothing listens: error") << "refused" << false << QStringList{kVlcError} << false;
+        QTest::newRow("nothing listens: error")
+            << "refused" << false << QStringList{kVlcError} << false;
         QTest::newRow("not found: error") << "404" << false << QStringList{kVlcError} << false;
         QTest::newRow("empty file: error") << "empty" << false << QStringList{kVlcError} << false;
         QTest::newRow("truncated movie: early end")
@@ -413,7 +419,8 @@ private slots:
         });
         server.clearRequests();
         StderrCapture capture;
-        QVERIFY(playUntilProgress(server.url(QStringLiteral("/live/alice/s3cret/123.ts")).toString()));
+        QVERIFY(
+            playUntilProgress(server.url(QStringLiteral("/live/alice/s3cret/123.ts")).toString()));
         const QByteArray log = capture.text();
         const QByteArray line =
             QByteArray("[VLC] play -> ") + server.baseUrl().toUtf8() + "/live/alice/***/123.ts";

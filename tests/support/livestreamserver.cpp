@@ -21,8 +21,7 @@ class LiveStreamRelay final : public QObject
 public:
     explicit LiveStreamRelay(const LiveStreamServer::Options& options)
         : options(options)
-    {
-    }
+    {}
 
     // Everything bound to the thread's event dispatcher goes before the thread ends.
     void tearDown()
@@ -94,7 +93,8 @@ private:
     QStringList arguments() const
     {
         QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
-                         QStringLiteral("error"), QStringLiteral("-nostdin"), QStringLiteral("-re")};
+                         QStringLiteral("error"), QStringLiteral("-nostdin"),
+                         QStringLiteral("-re")};
         if (options.video) {
             args += {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                      QStringLiteral("testsrc2=size=%1x%2:rate=%3")
@@ -107,13 +107,15 @@ private:
                      QStringLiteral("sine=frequency=440:sample_rate=48000")};
         }
         if (options.video) {
-            args += {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                     QStringLiteral("ultrafast"), QStringLiteral("-tune"), QStringLiteral("zerolatency"),
-                     QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-g"),
-                     QString::number(options.keyframeInterval)};
+            args += {QStringLiteral("-c:v"),     QStringLiteral("libx264"),
+                     QStringLiteral("-preset"),  QStringLiteral("ultrafast"),
+                     QStringLiteral("-tune"),    QStringLiteral("zerolatency"),
+                     QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                     QStringLiteral("-g"),       QString::number(options.keyframeInterval)};
         }
         if (options.audio)
-            args += {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"), QStringLiteral("64k")};
+            args += {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"),
+                     QStringLiteral("64k")};
         args += {QStringLiteral("-f"), QStringLiteral("mpegts"), QStringLiteral("-flush_packets"),
                  QStringLiteral("1"), QStringLiteral("pipe:1")};
         return args;
@@ -149,7 +151,8 @@ private:
         ++requests;
         const QByteArray path = it->request.split(' ').value(1);
         if (!path.startsWith("/live.ts")) {
-            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->write(
+                "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
             socket->disconnectFromHost();
             return;
         }
@@ -194,8 +197,7 @@ private:
 
 LiveStreamServer::LiveStreamServer(QObject* parent)
     : LiveStreamServer(Options{}, parent)
-{
-}
+{}
 
 LiveStreamServer::LiveStreamServer(const Options& options, QObject* parent)
     : QObject(parent)
@@ -209,7 +211,8 @@ LiveStreamServer::LiveStreamServer(const Options& options, QObject* parent)
 
 LiveStreamServer::~LiveStreamServer()
 {
-    QMetaObject::invokeMethod(relay, [this] { relay->tearDown(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        relay, [this] { relay->tearDown(); }, Qt::BlockingQueuedConnection);
     thread->quit();
     thread->wait();
     delete relay;
@@ -219,8 +222,8 @@ LiveStreamServer::~LiveStreamServer()
 bool LiveStreamServer::start(int timeoutMs)
 {
     bool ok = false;
-    QMetaObject::invokeMethod(relay, [this, &ok] { ok = relay->startUp(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        relay, [this, &ok] { ok = relay->startUp(); }, Qt::BlockingQueuedConnection);
     if (!ok)
         return false;
     const QDeadlineTimer deadline(timeoutMs);
@@ -234,7 +237,8 @@ bool LiveStreamServer::start(int timeoutMs)
 
 void LiveStreamServer::stop()
 {
-    QMetaObject::invokeMethod(relay, [this] { relay->shutDown(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        relay, [this] { relay->shutDown(); }, Qt::BlockingQueuedConnection);
 }
 
 QUrl LiveStreamServer::url() const
@@ -245,8 +249,8 @@ QUrl LiveStreamServer::url() const
 quint16 LiveStreamServer::port() const
 {
     quint16 port = 0;
-    QMetaObject::invokeMethod(relay, [this, &port] { port = relay->listenPort; },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        relay, [this, &port] { port = relay->listenPort; }, Qt::BlockingQueuedConnection);
     return port;
 }
 
@@ -257,7 +261,8 @@ void LiveStreamServer::setSending(bool on)
 
 void LiveStreamServer::dropClients()
 {
-    QMetaObject::invokeMethod(relay, [this] { relay->dropClients(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        relay, [this] { relay->dropClients(); }, Qt::BlockingQueuedConnection);
 }
 
 int LiveStreamServer::clientCount() const

@@ -46,9 +46,9 @@ public:
     void setSending(bool on); // off: connections stay open, no byte flows
     void dropClients();       // closes every client connection (the stream ends for them)
 
-    int clientCount() const;       // connections currently receiving the stream
-    int requestCount() const;      // requests for the stream since construction
-    qint64 producedBytes() const;  // bytes ffmpeg has delivered since the last start
+    int clientCount() const;      // connections currently receiving the stream
+    int requestCount() const;     // requests for the stream since construction
+    qint64 producedBytes() const; // bytes ffmpeg has delivered since the last start
 
 private:
     QThread* thread = nullptr;

@@ -20,7 +20,7 @@ QStringList sineInput(int hz)
 
 QStringList h264()
 {
-    return {QStringLiteral("-c:v"),     QStringLiteral("libx264"), QStringLiteral("-preset"),
+    return {QStringLiteral("-c:v"),      QStringLiteral("libx264"),  QStringLiteral("-preset"),
             QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
             QStringLiteral("-g"),        QStringLiteral("25")};
 }
@@ -57,12 +57,11 @@ bool MediaGenerator::runFfmpeg(const QStringList& arguments, int timeoutMs)
 {
     QProcess ffmpeg;
     ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
-    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-hide_banner"),
-                                                       QStringLiteral("-loglevel"),
-                                                       QStringLiteral("error"),
-                                                       QStringLiteral("-nostdin"),
-                                                       QStringLiteral("-y")}
-                                               + arguments);
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                             QStringLiteral("error"), QStringLiteral("-nostdin"),
+                             QStringLiteral("-y")} +
+                     arguments);
     if (!ffmpeg.waitForFinished(timeoutMs)) {
         ffmpeg.kill();
         ffmpeg.waitForFinished();
@@ -89,8 +88,8 @@ QString MediaGenerator::make(const QString& name, const QStringList& arguments)
 QString MediaGenerator::movieMp4(int seconds)
 {
     return make(QStringLiteral("movie-%1s.mp4").arg(seconds),
-                videoInput() + sineInput(440) + duration(seconds) + h264() + aac()
-                    + QStringList{QStringLiteral("-movflags"), QStringLiteral("+faststart")});
+                videoInput() + sineInput(440) + duration(seconds) + h264() + aac() +
+                    QStringList{QStringLiteral("-movflags"), QStringLiteral("+faststart")});
 }
 
 QString MediaGenerator::movieTs(int seconds)
@@ -123,22 +122,19 @@ QString MediaGenerator::multiTrackMkv(int seconds)
     const QString srt = subtitleSrt(seconds);
     if (srt.isEmpty())
         return {};
-    const QStringList maps{QStringLiteral("-map"), QStringLiteral("0:v"),
-                           QStringLiteral("-map"), QStringLiteral("1:a"),
-                           QStringLiteral("-map"), QStringLiteral("2:a"),
+    const QStringList maps{QStringLiteral("-map"), QStringLiteral("0:v"),  QStringLiteral("-map"),
+                           QStringLiteral("1:a"),  QStringLiteral("-map"), QStringLiteral("2:a"),
                            QStringLiteral("-map"), QStringLiteral("3:s")};
-    const QStringList metadata{
-        QStringLiteral("-metadata:s:a:0"), QStringLiteral("language=eng"),
-        QStringLiteral("-metadata:s:a:0"), QStringLiteral("title=English"),
-        QStringLiteral("-metadata:s:a:1"), QStringLiteral("language=ger"),
-        QStringLiteral("-metadata:s:a:1"), QStringLiteral("title=Deutsch"),
-        QStringLiteral("-metadata:s:s:0"), QStringLiteral("language=eng"),
-        QStringLiteral("-metadata:s:s:0"), QStringLiteral("title=Embedded")};
+    const QStringList metadata{QStringLiteral("-metadata:s:a:0"), QStringLiteral("language=eng"),
+                               QStringLiteral("-metadata:s:a:0"), QStringLiteral("title=English"),
+                               QStringLiteral("-metadata:s:a:1"), QStringLiteral("language=ger"),
+                               QStringLiteral("-metadata:s:a:1"), QStringLiteral("title=Deutsch"),
+                               QStringLiteral("-metadata:s:s:0"), QStringLiteral("language=eng"),
+                               QStringLiteral("-metadata:s:s:0"), QStringLiteral("title=Embedded")};
     return make(QStringLiteral("multitrack-%1s.mkv").arg(seconds),
-                videoInput() + sineInput(440) + sineInput(880)
-                    + QStringList{QStringLiteral("-i"), srt} + duration(seconds) + maps + h264()
-                    + aac() + QStringList{QStringLiteral("-c:s"), QStringLiteral("srt")}
-                    + metadata);
+                videoInput() + sineInput(440) + sineInput(880) +
+                    QStringList{QStringLiteral("-i"), srt} + duration(seconds) + maps + h264() +
+                    aac() + QStringList{QStringLiteral("-c:s"), QStringLiteral("srt")} + metadata);
 }
 
 QString MediaGenerator::videoOnlyTs(int seconds)
