@@ -3,12 +3,19 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 
+#include "player/stalltracker.h"
+#include "player/vlchandles.h"
+
 #include <atomic>
+#include <cstdarg>
 
 class QTimer;
 class QWidget;
+struct vlc_log_t;
+struct libvlc_event_t;
 
 // The one object through which the program plays a stream: a libVLC instance and media player
 // drawing into a widget, its events and log turned into Qt signals.
@@ -63,4 +70,24 @@ signals:
     void stopped();
     void pausedChanged(bool paused);
     void positionChanged(qint64 currentMs, qint64 totalMs);
+
+private:
+    void checkPlaybackProgress();
+    void checkMovieEnd();
+    QList<QPair<int, QString>> tracksOf(libvlc_track_description_t* list) const;
+
+    static void handleVlcLog(void* data, int level, const vlc_log_t* ctx, const char* fmt,
+                             va_list args);
+    static void handleVlcEvent(const libvlc_event_t* event, void* data);
+    static void handleVlcEndReached(const libvlc_event_t* event, void* data);
+
+    VlcInstance instance;
+    VlcMediaPlayer mediaPlayer;
+    QPointer<QWidget> videoWidget; // not owned; guarded, the panel may go first at shut-down
+    QTimer* progressTimer = nullptr;
+    int lastSubtitleTrack = -1;
+    std::atomic<bool> live{false};
+    std::atomic<int> liveCachingMs{0};
+    bool vlcDebug = false;
+    StallTracker stallTracking; // lastTimeMs, stallTicks, sawProgress
 };

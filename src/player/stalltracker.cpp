@@ -1,0 +1,58 @@
+#include "player/stalltracker.h"
+
+#include <algorithm>
+
+StallTracker::Outcome StallTracker::tick(bool isPlaying, qint64 timeMs, qint64 lengthMs,
+                                         int cachingMs)
+{
+    Outcome out;
+    if (!isPlaying) {
+        // paused, buffering towards a stop, ended or never started: nothing counts
+        reset();
+        return out;
+    }
+    out.position = true;
+    out.currentMs = timeMs;
+    out.totalMs = lengthMs;
+
+    if (timeMs != lastTimeMs) {
+        // a jump backwards (seek back) is not progress, but keeps what was seen before
+        if (lastTimeMs >= 0 && lastTimeMs < timeMs) {
+            sawProgress = true;
+            out.progressing = true;
+        }
+        lastTimeMs = timeMs;
+        stallTicks = 0;
+        return out;
+    }
+    if (!sawProgress)
+        return out;
+
+    ++stallTicks;
+    const int threshold = thresholdMs(cachingMs);
+    if (stallTicks >= threshold / kTickMs) {
+        reset(); // the next report needs fresh forward movement first
+        out.stalled = true;
+        out.stallMessage = stallMessage(threshold);
+    }
+    return out;
+}
+
+void StallTracker::reset()
+{
+    lastTimeMs = -1;
+    stallTicks = 0;
+    sawProgress = false;
+}
+
+int StallTracker::thresholdMs(int cachingMs)
+{
+    // 64-bit on the way, so an absurd caching value cannot overflow
+    const qint64 threshold = std::max<qint64>(qint64(cachingMs) + 10000, 15000);
+    return int(std::min<qint64>(threshold, 24LL * 3600 * 1000));
+}
+
+QString StallTracker::stallMessage(int thresholdMs)
+{
+    return QStringLiteral("The stream stopped advancing for %1 seconds.").arg(thresholdMs / 1000);
+}
