@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -299,19 +300,19 @@ private slots:
         ModalDriver<SourceDialog> driver([this](SourceDialog* d) {
             SourceDialogTestAccess a(*d);
             a.typeCombo()->setCurrentIndex(0);
-            a.m3uNameEdit()->setText(QStringLiteral("a"));
+            a.m3uNameEdit()->setText(QStringLiteral("P"));
             a.m3uUrlEdit()->setText(server.baseUrl() + QStringLiteral("/list.m3u"));
             d->accept();
         });
         w.addSource();
         QCOMPARE(w.sourceCombo()->count(), 2);
         QCOMPARE(w.sourceCombo()->currentIndex(), 1);
-        QCOMPARE(w.activeSource().name, QStringLiteral("a"));
+        QCOMPARE(w.activeSource().name, QStringLiteral("P"));
         QVERIFY(!w.tabs()->isTabVisible(w.liveTabIndex()));
         QVERIFY(w.tabs()->isTabVisible(w.channelTabIndex()));
         QCOMPARE(w.tabs()->currentIndex(), w.channelTabIndex());
         QTRY_COMPARE(names(w.channelItems()), QStringList{QStringLiteral("One")});
-        QCOMPARE(SourceManager().lastActiveSourceName(), QStringLiteral("a"));
+        QCOMPARE(SourceManager().lastActiveSourceName(), QStringLiteral("P"));
     }
 
     void editAndRename()
@@ -371,10 +372,12 @@ private slots:
         MainWindowTestAccess w(window);
         QTRY_COMPARE(w.pendingFetchSteps(), 0);
         auto deleteCurrent = [&]() {
-            ModalDriver<SourceDialog> driver([](SourceDialog* d) {
-                MessageBox::queueAnswer(QMessageBox::Yes);
-                buttonWithText(d, QStringLiteral("Delete Server"))->click();
-            });
+            ModalDriver<SourceDialog> driver(
+                [](SourceDialog* d) {
+                    MessageBox::queueAnswer(QMessageBox::Yes);
+                    buttonWithText(d, QStringLiteral("Delete Server"))->click();
+                },
+                QStringLiteral("Edit Server"));
             w.editSource();
         };
         deleteCurrent();
@@ -386,12 +389,12 @@ private slots:
         w.currentUrl() = QStringLiteral("http://x/1.ts");
         w.hasMedia() = true;
         int addDialogs = 0;
-        ModalDriver<SourceDialog> addDriver([&](SourceDialog* d) {
-            if (d->windowTitle() == QStringLiteral("Add Server")) {
+        ModalDriver<SourceDialog> addDriver(
+            [&](SourceDialog* d) {
                 ++addDialogs;
                 d->reject();
-            }
-        });
+            },
+            QStringLiteral("Add Server"));
         deleteCurrent();
         QCOMPARE(w.sourceCombo()->count(), 0);
         QVERIFY(SourceManager().sources().isEmpty());
@@ -423,7 +426,10 @@ private slots:
         MessageBox::queueAnswer(QMessageBox::Ok);
         MainWindow window;
         MainWindowTestAccess w(window);
-        QTRY_COMPARE(MessageBox::takeShown().value(0).text.left(message.size()), message);
+        QList<MessageBox::Shown> shown;
+        QTRY_VERIFY((shown += MessageBox::takeShown(), !shown.isEmpty()));
+        QCOMPARE(shown[0].title, QStringLiteral("Load Playlist"));
+        QCOMPARE(shown[0].text.left(message.size()), message);
         QCOMPARE(w.pendingFetchSteps(), 0);
         QVERIFY(!w.loadingOverlay()->isVisible());
         QCOMPARE(SourceManager().sources().size(), 1);
