@@ -12,8 +12,8 @@ packages=(
     libqrcodegencpp-dev libsimdjson-dev
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
-    # browser test of the pairing page
-    chromium nodejs npm
+    # browser test of the pairing page (node and npm below)
+    chromium
     # certificates for the HTTPS test of the pairing backend
     openssl
     # sanitizers, fuzzing and memory checks
@@ -26,6 +26,10 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# Node.js may come from elsewhere (some images ship their own build, which includes npm and
+# conflicts with Debian's npm package): only ask for what is not there.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 
 if ((${#missing[@]})); then
     sudo=()
