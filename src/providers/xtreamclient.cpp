@@ -151,7 +151,10 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
     HttpRequests::Options options;
     options.inactivityTimeoutMs = inactivityTimeoutMs;
     options.followAllRedirects = true;
-    options.maxBodyBytes = maxBodyBytes;
+    // Categories and the login answer are small; only stream lists may be big.
+    const bool bigAnswer = action.endsWith(QStringLiteral("_streams"))
+        || action == u"get_series" || action == u"get_series_info";
+    options.maxBodyBytes = bigAnswer ? maxBodyBytes : std::min(maxBodyBytes, kSmallAnswerMaxBytes);
     HttpRequests::get(
         manager, url, options, this, [forms, callback = std::move(callback)](QNetworkReply* reply) {
             const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);

@@ -60,7 +60,10 @@ public:
     void setInactivityTimeout(int ms);
 
     // A body larger than this fails the request instead of growing the process without bound.
-    static constexpr qint64 kDefaultMaxBodyBytes = 512LL * 1024 * 1024;
+    // Six lists load at once, so the caps add up: a catalog of 300k movies is about 100 MB,
+    // category lists and login answers stay far below their smaller cap.
+    static constexpr qint64 kDefaultMaxBodyBytes = 128LL * 1024 * 1024;
+    static constexpr qint64 kSmallAnswerMaxBytes = 16LL * 1024 * 1024;
     // Test seam: the body limit for requests started afterwards.
     void setMaxBodyBytes(qint64 bytes);
 

@@ -249,10 +249,11 @@ SourceConfig SourceDialog::config() const
         const QFileInfo source(config.url);
         const QString target =
             dir + u'/' + playlistCopyFileName(config.name, source.suffix(), otherNames);
-        if (QFileInfo(target).canonicalFilePath() != source.canonicalFilePath()) {
-            copyFileAtomically(config.url, target);
+        // When the copy cannot be made (a read-only or full data folder), the server keeps
+        // the picked file rather than pointing at a copy that does not exist.
+        if (QFileInfo(target).canonicalFilePath() != source.canonicalFilePath()
+            && copyFileAtomically(config.url, target))
             config.url = target;
-        }
     }
     config.lastUpdated = 0;
     return config;

@@ -6,11 +6,9 @@
 #include "ui/catalogconstants.h"
 #include "ui/thumbnailpaths.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <QNetworkReply>
 #include <QPointer>
-#include <QSaveFile>
 #include <QScreen>
 
 namespace {
@@ -95,12 +93,7 @@ void MainWindow::requestThumbnail(QListWidget* grid, QListWidgetItem* item, cons
                           QPixmap decoded;
                           if (!decoded.loadFromData(body))
                               return;
-                          QDir().mkpath(thumbnailCacheDir());
-                          QSaveFile file(thumbnailCachePath(url));
-                          if (file.open(QIODevice::WriteOnly)) {
-                              file.write(body);
-                              file.commit();
-                          }
+                          storeThumbnailFile(url, body);
                           const QPixmap poster = posterForGrid(decoded);
                           thumbnailCache.insert(url, poster);
                           if (!guardedGrid)

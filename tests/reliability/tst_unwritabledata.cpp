@@ -1,0 +1,142 @@
+// A data folder that cannot be written (read-only, or full): the player keeps working from the
+// network and from the files the user picked, and says nothing misleading.
+#include "app/clock.h"
+#include "app/messagebox.h"
+#include "mainwindowtestaccess.h"
+#include "providers/catalogcache.h"
+#include "sourcedialogtestaccess.h"
+#include "sources/sourcemanager.h"
+#include "tempprofile.h"
+#include "testmain.h"
+#include "ui/catalogconstants.h"
+#include "xtreamfixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTableWidget>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+SourceConfig xtreamServer(const XtreamFixture& xtream)
+{
+    SourceConfig c;
+    c.type = SourceConfig::Xtream;
+    c.name = QStringLiteral("Net");
+    c.url = xtream.baseUrl();
+    c.username = xtream.username();
+    c.password = xtream.password();
+    return c;
+}
+
+// Files grow no larger than `bytes` while it lives, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a dead process
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved{};
+};
+} // namespace
+
+class TestUnwritableData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { MessageBox::reset(); }
+
+    void readOnlyDataFolder()
+    {
+        TempProfile profile;
+        // A regular file where the data folder's parent should be: nothing can be created there,
+        // whoever runs the test (root ignores permission bits).
+        const QString blocker = profile.root() + QStringLiteral("/blocker");
+        QFile(blocker).open(QIODevice::WriteOnly);
+        qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/data")).toUtf8());
+        QVERIFY(!QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).isEmpty());
+
+        XtreamFixture xtream;
+        xtream.setCatalog(XtreamFixture::generate(5, 8, 3));
+        QVERIFY(xtream.start());
+        SourceManager().saveSource(xtreamServer(xtream));
+
+        for (int start = 0; start < 2; ++start) {
+            MainWindow window;
+            MainWindowTestAccess w(window);
+            QTRY_COMPARE(w.pendingFetchSteps(), 0);
+            QCOMPARE(w.liveTable()->rowCount(), 5);
+            QCOMPARE(w.movieItems().size(), 8);
+        }
+        // Nothing could be cached, so the second start fetched again; no box said anything.
+        QCOMPARE(xtream.requestCount(QStringLiteral("get_vod_streams")), 2);
+        QVERIFY(MessageBox::takeShown().isEmpty());
+
+        // A playlist picked from disk keeps working although no copy can be kept.
+        QTemporaryDir picked;
+        const QString file = picked.filePath(QStringLiteral("mine.m3u"));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#EXTM3U\n#EXTINF:-1,Local\nhttp://local.invalid/1\n");
+        }
+        SourceDialog dialog(nullptr, nullptr, {QStringLiteral("Net")});
+        SourceDialogTestAccess d(dialog);
+        d.typeCombo()->setCurrentIndex(0);
+        d.m3uNameEdit()->setText(QStringLiteral("Mine"));
+        d.m3uUrlEdit()->setText(file);
+        const SourceConfig saved = dialog.config();
+        QCOMPARE(saved.url, file);
+        SourceManager().saveSource(saved);
+        SourceManager().setLastActiveSourceName(QStringLiteral("Mine"));
+        MainWindow window;
+        MainWindowTestAccess w(window);
+        QCOMPARE(w.activeSource().name, QStringLiteral("Mine"));
+        QCOMPARE(w.channelTable()->rowCount(), 1);
+        QVERIFY(MessageBox::takeShown().isEmpty());
+    }
+
+    void fullDataFolder()
+    {
+        TempProfile profile;
+        XtreamFixture xtream;
+        xtream.setCatalog(XtreamFixture::generate(5, 400, 3));
+        QVERIFY(xtream.start());
+        SourceManager().saveSource(xtreamServer(xtream));
+        MainWindow window;
+        MainWindowTestAccess w(window);
+        QTRY_COMPARE(w.pendingFetchSteps(), 0);
+        CatalogCache::Section before;
+        QVERIFY(CatalogCache::load(QStringLiteral("Net"), kMovieSection, before));
+        QCOMPARE(before.items.size(), 400);
+
+        // The disk fills up; the server now lists more movies.
+        xtream.setCatalog(XtreamFixture::generate(5, 600, 3));
+        {
+            FileSizeLimit full(16 * 1024);
+            w.refreshActiveSource();
+            QTRY_COMPARE(w.pendingFetchSteps(), 0);
+        }
+        QCOMPARE(w.movieItems().size(), 600); // shown from the network
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        CatalogCache::Section after;
+        QVERIFY(CatalogCache::load(QStringLiteral("Net"), kMovieSection, after));
+        QCOMPARE(after.items.size(), 400); // the previous cache is whole, not half-written
+        QCOMPARE(SourceManager().sources().size(), 1);
+    }
+};
+
+VELMORA_TEST_MAIN(TestUnwritableData)
+#include "tst_unwritabledata.moc"
