@@ -258,6 +258,17 @@ private slots:
         live.dropClients();
         QVERIFY(interrupted.wait(10000));
         QCOMPARE(joined(interrupted), kLiveEnd);
+
+        // the server goes away: starting again fails; once it is back, the same address plays
+        const QString url = live.url().toString();
+        live.stop();
+        interrupted.clear();
+        player->play(url, true, 0);
+        QVERIFY(interrupted.wait(10000));
+        QCOMPARE(joined(interrupted), kVlcError);
+        QVERIFY(live.start());
+        QCOMPARE(live.url().toString(), url);
+        QVERIFY(playUntilProgress(url, true, 3000));
     }
 
     void liveStreamThatFallsSilentStalls()
