@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(joined(interrupted), kVlcError);
         QVERIFY(live.start());
         QCOMPARE(live.url().toString(), url);
-        QVERIFY(playUntilProgress(url, true, 3000));
+        QVERIFY(playUntilProgress(url, true, 500));
     }
 
     void liveStreamThatFallsSilentStalls()
