@@ -14,6 +14,7 @@
 #include <vlc/vlc.h>
 
 #include <cstdio>
+#include <iterator>
 
 static_assert(kVlcErrorLevel == LIBVLC_ERROR);
 

@@ -21,8 +21,9 @@ struct libvlc_event_t;
 // drawing into a widget, its events and log turned into Qt signals.
 //
 // Threads: libVLC calls the event and log callbacks on its own threads. Those only read the two
-// atomics (`live`, `liveCachingMs`) and emit; receivers on the GUI thread get them queued.
-// Everything else runs on the GUI thread.
+// atomics (`live`, `liveCachingMs`) and emit; receivers on the GUI thread get them queued. They
+// never call back into libVLC (that can deadlock against a stop), so the end of a movie, which
+// needs its time and length, is judged on the GUI thread. Everything else runs there too.
 class VlcPlayer final : public QObject
 {
     Q_OBJECT

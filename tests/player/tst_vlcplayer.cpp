@@ -115,8 +115,8 @@ private slots:
         QVERIFY2(MediaGenerator::ffmpegAvailable(), "ffmpeg is needed to make the test media");
         for (const QString& made :
              {media.movieMp4(4), media.movieMp4(12), media.multiTrackMkv(4), media.subtitleSrt(4),
-              media.videoOnlyTs(3), media.audioOnlyTs(3), media.truncatedMp4(8, 40),
-              media.emptyFile()})
+              media.movieTs(3), media.videoOnlyTs(3), media.audioOnlyTs(3),
+              media.truncatedMp4(8, 40), media.emptyFile()})
             QVERIFY2(!made.isEmpty(), qPrintable(media.lastError()));
         server.serveDirectory(QStringLiteral("/media"), media.folder());
         server.route(QStringLiteral("/page.html"), [](const Request&) {
@@ -258,6 +258,17 @@ private slots:
         live.dropClients();
         QVERIFY(interrupted.wait(10000));
         QCOMPARE(joined(interrupted), kLiveEnd);
+
+        // the server goes away: starting again fails; once it is back, the same address plays
+        const QString url = live.url().toString();
+        live.stop();
+        interrupted.clear();
+        player->play(url, true, 0);
+        QVERIFY(interrupted.wait(10000));
+        QCOMPARE(joined(interrupted), kVlcError);
+        QVERIFY(live.start());
+        QCOMPARE(live.url().toString(), url);
+        QVERIFY(playUntilProgress(url, true, 500));
     }
 
     void liveStreamThatFallsSilentStalls()
@@ -369,6 +380,7 @@ private slots:
             << "html" << false << QStringList{} << false;
         QTest::newRow("HTML page as live channel: live end")
             << "html" << true << QStringList{kLiveEnd, kVlcError} << false;
+        QTest::newRow("MPEG-TS movie plays to its end") << "ts" << false << QStringList{} << true;
         QTest::newRow("video without audio plays") << "videoonly" << false << QStringList{} << true;
         QTest::newRow("audio without video plays") << "audioonly" << false << QStringList{} << true;
     }
@@ -384,6 +396,7 @@ private slots:
             {QStringLiteral("empty"), mediaUrl(media.emptyFile())},
             {QStringLiteral("truncated"), mediaUrl(media.truncatedMp4(8, 40))},
             {QStringLiteral("html"), server.url(QStringLiteral("/page.html")).toString()},
+            {QStringLiteral("ts"), mediaUrl(media.movieTs(3))},
             {QStringLiteral("videoonly"), mediaUrl(media.videoOnlyTs(3))},
             {QStringLiteral("audioonly"), mediaUrl(media.audioOnlyTs(3))}};
 
