@@ -9,9 +9,11 @@
 #include "pairdialogtestaccess.h"
 #include "testmain.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -199,6 +201,30 @@ private slots:
         QVERIFY(d.instructionsLabel()->text().contains(QStringLiteral("<b>pair.example/pair/xxx")));
         QVERIFY(d.statusLabel()->text().startsWith(QStringLiteral("Waiting for your phone")));
         QVERIFY(d.pollTimer()->isActive());
+    }
+
+    void localPlaylistLinksAreRefused()
+    {
+        // Details come from outside: a file link must not make the dialog read local files,
+        // even a file that holds a good playlist.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.m3u"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#EXTM3U\n#EXTINF:-1,One\nhttp://127.0.0.1:9/one.ts\n");
+        file.close();
+        answerStart(startAnswer(QStringLiteral("ABCDEF"), QStringLiteral("t"),
+                                QStringLiteral("http://pair.example/")));
+        answerStatus(LoopbackHttpServer::json(readyAnswer(QUrl::fromLocalFile(path).toString())));
+        PairDialog dialog;
+        PairDialogTestAccess d(dialog);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.messageLabel()->isHidden(), 3000);
+        QCOMPARE(d.messageLabel()->text(),
+                 QStringLiteral("That didn't work: Couldn't download that playlist: the link must "
+                                "start with http:// or https://\nFix it on your phone and send it "
+                                "again with the new code."));
+        QVERIFY(dialog.result.url.isEmpty());
+        QVERIFY(dialog.QDialog::result() != QDialog::Accepted);
     }
 
     void lateAnswersOfAnOldCode()
