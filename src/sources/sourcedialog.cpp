@@ -2,6 +2,7 @@
 
 #include "app/filedialog.h"
 #include "app/messagebox.h"
+#include "pairing/pairdialog.h"
 #include "providers/xtreamclient.h"
 #include "sources/sourcenames.h"
 
@@ -217,7 +218,31 @@ void SourceDialog::onDeleteClicked()
 
 void SourceDialog::addFromSubscription()
 {
-    // Wired to the pair dialog once phone pairing is available.
+    // Held by a guard, not on the stack: if this dialog is destroyed while the pair dialog runs,
+    // its child must not be deleted a second time.
+    QPointer<PairDialog> pair = new PairDialog(this);
+    const int outcome = pair->exec();
+    if (!pair)
+        return;
+    const SourceConfig received = pair->result;
+    delete pair;
+    if (outcome != QDialog::Accepted)
+        return;
+
+    const int type = received.type == SourceConfig::M3u ? SourceConfig::M3u : SourceConfig::Xtream;
+    typeCombo->setCurrentIndex(typeCombo->findData(type));
+    if (type == SourceConfig::Xtream) {
+        nameEdit->setText(received.name);
+        urlEdit->setText(received.url);
+        usernameEdit->setText(received.username);
+        passwordEdit->setText(received.password);
+        selectLiveFormat(received.liveExtension);
+    } else {
+        m3uNameEdit->setText(received.name);
+        m3uUrlEdit->setText(received.url);
+    }
+    // The caller builds the server through config(), exactly as if it had been typed.
+    accept();
 }
 
 SourceConfig SourceDialog::config() const

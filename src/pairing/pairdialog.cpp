@@ -1,0 +1,274 @@
+#include "pairing/pairdialog.h"
+
+#include "app/clock.h"
+#include "app/httprequests.h"
+#include "pairing/pairingclient.h"
+#include "pairing/pairingtext.h"
+#include "pairing/qrimage.h"
+#include "providers/m3uparser.h"
+#include "providers/xtreamclient.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kQrSide = 240;
+// The same limits the main window loads playlists with: a playlist accepted here loads there.
+constexpr int kPlaylistInactivityMs = XtreamClient::kDefaultInactivityTimeoutMs;
+constexpr qint64 kMaxPlaylistBytes = 1024LL * 1024 * 1024;
+
+const QString kExpired = QStringLiteral("This code has expired.");
+
+QLabel* plainLabel(QWidget* parent)
+{
+    // Texts from the backend and from servers are shown as they are, never as markup.
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+PairDialog::PairDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    client = new PairingClient(this);
+    xtream = new XtreamClient(this);
+    networkManager = new QNetworkAccessManager(this);
+    pollTimer = new QTimer(this);
+    countdownTimer = new QTimer(this);
+    countdownTimer->setInterval(1000);
+
+    messageLabel = plainLabel(this);
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setStyleSheet(QStringLiteral("color: #e5484d;"));
+    messageLabel->hide();
+
+    qrLabel = new QLabel(this);
+    qrLabel->setObjectName(QStringLiteral("qrLabel"));
+    qrLabel->setFixedSize(kQrSide, kQrSide);
+    qrLabel->setAlignment(Qt::AlignCenter);
+
+    instructionsLabel = new QLabel(this);
+    instructionsLabel->setObjectName(QStringLiteral("instructionsLabel"));
+    instructionsLabel->setWordWrap(true);
+    instructionsLabel->setTextFormat(Qt::RichText);
+
+    codeLabel = new QLabel(this);
+    codeLabel->setObjectName(QStringLiteral("codeLabel"));
+    codeLabel->setTextFormat(Qt::PlainText);
+    QFont codeFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    codeFont.setPointSize(28);
+    codeFont.setWeight(QFont::Bold);
+    codeFont.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    codeLabel->setFont(codeFont);
+    codeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    deviceNameLabel = plainLabel(this);
+    deviceNameLabel->setObjectName(QStringLiteral("deviceNameLabel"));
+    statusLabel = plainLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    newCodeButton = new QPushButton(QStringLiteral("Get a new code"), this);
+    newCodeButton->setObjectName(QStringLiteral("newCodeButton"));
+    newCodeButton->hide();
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(instructionsLabel);
+    column->addWidget(codeLabel);
+    column->addWidget(deviceNameLabel);
+    column->addWidget(statusLabel);
+    column->addWidget(newCodeButton, 0, Qt::AlignLeft);
+    column->addStretch();
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(qrLabel);
+    row->addSpacing(16);
+    row->addLayout(column, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(messageLabel);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+
+    setWindowTitle(QStringLiteral("Quorbin Subscription"));
+    setMinimumWidth(620);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(newCodeButton, &QPushButton::clicked, this, [this] { requestCode(QString()); });
+    connect(pollTimer, &QTimer::timeout, this, &PairDialog::poll);
+    connect(countdownTimer, &QTimer::timeout, this, &PairDialog::updateCountdown);
+
+    requestCode(QString());
+}
+
+void PairDialog::done(int outcome)
+{
+    // A closed dialog neither polls nor acts on answers still on their way.
+    ++generation;
+    pollTimer->stop();
+    countdownTimer->stop();
+    deviceToken.clear();
+    QDialog::done(outcome);
+}
+
+void PairDialog::clearCode()
+{
+    qrLabel->clear();
+    codeLabel->clear();
+    deviceNameLabel->clear();
+    instructionsLabel->clear();
+}
+
+void PairDialog::requestCode(const QString& error)
+{
+    ++generation;
+    messageLabel->setText(failureText(error));
+    messageLabel->setVisible(!error.isEmpty());
+    pollTimer->stop();
+    countdownTimer->stop();
+    deviceToken.clear();
+    newCodeButton->hide();
+    clearCode();
+    statusLabel->setText(QStringLiteral("Getting a code..."));
+
+    const int requested = generation;
+    client->start([this, requested](bool ok, const PairingClient::Started& started,
+                                    const QString& errorText) {
+        if (requested != generation)
+            return;
+        if (!ok) {
+            showMessage(errorText);
+            return;
+        }
+        deviceToken = started.deviceToken;
+        expiresAtMs = Clock::epochMs() + qint64(started.expiresIn) * 1000;
+
+        // A link too long for any QR code still leaves the link and the code to type.
+        const QImage qr = qrCodeImage(started.pairUrl, kQrSide);
+        if (!qr.isNull())
+            qrLabel->setPixmap(QPixmap::fromImage(qr));
+        instructionsLabel->setText(pairingInstructions(started.pairUrl));
+        codeLabel->setText(displayedCode(started.code));
+        deviceNameLabel->setText(deviceNameText(PairingClient::deviceLabel()));
+
+        pollTimer->start(started.pollInterval * 1000);
+        countdownTimer->start();
+        updateCountdown();
+    });
+}
+
+void PairDialog::updateCountdown()
+{
+    const qint64 remaining = expiresAtMs - Clock::epochMs();
+    if (pairingCodeExpired(remaining)) {
+        showMessage(kExpired);
+        return;
+    }
+    statusLabel->setText(waitingText(remaining));
+}
+
+void PairDialog::poll()
+{
+    if (deviceToken.isEmpty() || pollInFlight)
+        return;
+    pollInFlight = true;
+    const int requested = generation;
+    client->status(deviceToken,
+                   [this, requested](PairingClient::Status status, const SourceConfig& config) {
+                       pollInFlight = false;
+                       if (requested != generation)
+                           return;
+                       switch (status) {
+                       case PairingClient::Ready:
+                           checkServer(config);
+                           break;
+                       case PairingClient::Expired:
+                           showMessage(kExpired);
+                           break;
+                       case PairingClient::Pending:
+                       case PairingClient::Failed:
+                           break; // the next timeout asks again
+                       }
+                   });
+}
+
+void PairDialog::checkServer(const SourceConfig& config)
+{
+    pollTimer->stop();
+    countdownTimer->stop();
+    deviceToken.clear();
+    clearCode();
+    statusLabel->setText(QStringLiteral("Received. Checking the server..."));
+
+    if (config.type != SourceConfig::Xtream) {
+        checkPlaylist(config);
+        return;
+    }
+    const int requested = generation;
+    xtream->configure(config.url, config.username, config.password);
+    xtream->testLogin([this, requested, config](bool ok, const QString& message) {
+        if (requested != generation)
+            return;
+        if (!ok) {
+            requestCode(message);
+            return;
+        }
+        result = config;
+        accept();
+    });
+}
+
+void PairDialog::checkPlaylist(const SourceConfig& config)
+{
+    const QUrl url(config.url, QUrl::TolerantMode);
+    // The details come from outside this computer: never let them read local files.
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) {
+        requestCode(QStringLiteral(
+            "Couldn't download that playlist: the link must start with http:// or https://"));
+        return;
+    }
+    const int requested = generation;
+    HttpRequests::Options options;
+    options.inactivityTimeoutMs = kPlaylistInactivityMs;
+    options.maxBodyBytes = kMaxPlaylistBytes;
+    HttpRequests::get(
+        networkManager, url, options, this, [this, requested, config](QNetworkReply* reply) {
+            if (requested != generation)
+                return;
+            if (reply->error() != QNetworkReply::NoError) {
+                const QString error = HttpRequests::bodyLimitExceeded(reply)
+                                          ? QStringLiteral("the playlist is larger than 1 GB")
+                                          : reply->errorString();
+                requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
+                return;
+            }
+            if (M3uParser::parse(QString::fromUtf8(reply->readAll())).items.isEmpty()) {
+                requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
+                                           "that it's correct and still active."));
+                return;
+            }
+            result = config;
+            accept();
+        });
+}
+
+void PairDialog::showMessage(const QString& text)
+{
+    pollTimer->stop();
+    countdownTimer->stop();
+    deviceToken.clear();
+    clearCode();
+    statusLabel->setText(text);
+    newCodeButton->show();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/sourceconfig.h"
+
+#include <QDialog>
+#include <QString>
+
+class PairingClient;
+class QLabel;
+class QNetworkAccessManager;
+class QPushButton;
+class QTimer;
+class XtreamClient;
+
+// Adds a server from a phone: shows a pairing code with its QR code and a countdown, polls the
+// pairing backend until the phone has sent the server's details, checks that the server answers
+// (an Xtream login, or a playlist with at least one channel) and only then accepts. A refused
+// server shows the reason and a new code at once, so the user can fix it on the phone.
+class PairDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit PairDialog(QWidget* parent = nullptr);
+
+    // The checked server; a default SourceConfig until the dialog accepts.
+    SourceConfig result;
+
+    void done(int outcome) override;
+
+private:
+    friend class PairDialogTestAccess;
+
+    void requestCode(const QString& error);
+    void poll();
+    void updateCountdown();
+    void checkServer(const SourceConfig& config);
+    void checkPlaylist(const SourceConfig& config);
+    void showMessage(const QString& text);
+    void clearCode();
+
+    PairingClient* client = nullptr;
+    XtreamClient* xtream = nullptr;
+    QNetworkAccessManager* networkManager = nullptr;
+    QTimer* pollTimer = nullptr;
+    QTimer* countdownTimer = nullptr;
+    QLabel* messageLabel = nullptr;
+    QLabel* qrLabel = nullptr;
+    QLabel* instructionsLabel = nullptr;
+    QLabel* codeLabel = nullptr;
+    QLabel* deviceNameLabel = nullptr;
+    QLabel* statusLabel = nullptr;
+    QPushButton* newCodeButton = nullptr;
+    QString deviceToken;
+    qint64 expiresAtMs = 0;
+    bool pollInFlight = false;
+    int generation = 0;
+};

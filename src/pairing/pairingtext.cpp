@@ -1,0 +1,51 @@
+#include "pairing/pairingtext.h"
+
+#include <QUrl>
+
+bool pairingCodeExpired(qint64 remainingMs)
+{
+    return remainingMs <= 999;
+}
+
+QString waitingText(qint64 remainingMs)
+{
+    const qint64 seconds = remainingMs / 1000;
+    return QStringLiteral("Waiting for your phone... (expires in %1:%2)")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString pairingShortLink(const QString& pairUrl)
+{
+    const QUrl url(pairUrl, QUrl::TolerantMode);
+    return url.host(QUrl::FullyDecoded) + url.path(QUrl::FullyDecoded);
+}
+
+QString pairingInstructions(const QString& pairUrl)
+{
+    return QStringLiteral(
+               "On your phone, scan the QR code or open <b>%1</b>, then enter this code:")
+        .arg(pairingShortLink(pairUrl).toHtmlEscaped());
+}
+
+QString displayedCode(const QString& code)
+{
+    return code.left(3) + QLatin1Char('-') + code.mid(3);
+}
+
+QString deviceNameText(const QString& hostName)
+{
+    if (hostName.isEmpty())
+        return QString();
+    return QStringLiteral("Your phone will show this computer as %1%2%3")
+        .arg(QChar(0x201C), hostName, QChar(0x201D));
+}
+
+QString failureText(const QString& reason)
+{
+    if (reason.isEmpty())
+        return QString();
+    return QStringLiteral(
+               "That didn't work: %1\nFix it on your phone and send it again with the new code.")
+        .arg(reason);
+}
