@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
 
