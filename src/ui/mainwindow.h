@@ -264,4 +264,5 @@ private:
     QTimer* reconnectTimer = nullptr;
     int reconnectAttempts = 0;
     bool errorDialogOpen = false;
+    int reconnectDelayDivisor = 1; // tests shorten every wait by the same factor
 };

@@ -13,6 +13,11 @@
 
 void MainWindow::onPlaybackInterrupted(const QString& reason)
 {
+    // Playback was already given up (or never started): a late report from libVLC about that
+    // stream must not bring up the box a second time.
+    if (!hasMedia)
+        return;
+
     if (currentKind != MediaItem::Live || currentUrl.isEmpty()) {
         reconnectAttempts = 0;
         hasMedia = false;
@@ -24,7 +29,7 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
     ++reconnectAttempts;
     if (netDebugEnabled())
         NetLogStream() << "[VLC] live reconnect attempt" << reconnectAttempts << "-" << reason;
-    reconnectTimer->start(reconnectDelayMs(reconnectAttempts));
+    reconnectTimer->start(reconnectDelayMs(reconnectAttempts) / reconnectDelayDivisor);
     nowPlayingLabel->setText(QStringLiteral("Reconnecting to %1... (attempt %2)")
                                  .arg(currentTitle, QString::number(reconnectAttempts)));
 }

@@ -19,6 +19,7 @@ public:
     VELMORA_MEMBER(activeSource)
     VELMORA_MEMBER(networkManager)
     VELMORA_MEMBER(autoRefreshTimer)
+    VELMORA_MEMBER(centralLayout)
     VELMORA_MEMBER(serverRow)
     VELMORA_MEMBER(sourceCombo)
     VELMORA_MEMBER(tabs)
@@ -82,6 +83,7 @@ public:
     VELMORA_MEMBER(playingSeriesName)
     // player panel
     VELMORA_MEMBER(playerPanel)
+    VELMORA_MEMBER(playerPanelLayout)
     VELMORA_MEMBER(videoWidget)
     VELMORA_MEMBER(nowPlayingLabel)
     VELMORA_MEMBER(seekRow)
@@ -94,6 +96,7 @@ public:
     VELMORA_MEMBER(audioButton)
     VELMORA_MEMBER(volumeSlider)
     VELMORA_MEMBER(fullscreenOverlay)
+    VELMORA_MEMBER(fullscreenOverlayLayout)
     VELMORA_MEMBER(overlayHeight)
     VELMORA_MEMBER(controlsHideTimer)
     VELMORA_MEMBER(player)
@@ -110,6 +113,7 @@ public:
     VELMORA_MEMBER(reconnectTimer)
     VELMORA_MEMBER(reconnectAttempts)
     VELMORA_MEMBER(errorDialogOpen)
+    VELMORA_MEMBER(reconnectDelayDivisor)
 #undef VELMORA_MEMBER
 
     void loadSource(const SourceConfig& config, bool force) { w.loadSource(config, force); }
@@ -129,6 +133,7 @@ public:
     void showSubtitleMenu() { w.showSubtitleMenu(); }
     void showAudioMenu() { w.showAudioMenu(); }
     void showStreamInfo() { w.showStreamInfo(); }
+    void cancelLiveReconnect() { w.cancelLiveReconnect(); }
     void loadVisibleThumbnails(QListWidget* grid) { w.loadVisibleThumbnails(grid); }
 
 private:
