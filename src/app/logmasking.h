@@ -2,13 +2,8 @@
 
 #include <QString>
 
-// Diagnostic lines never carry passwords. These return the text with every password piece they can
-// recognise replaced by "***".
-
-// `text` with every literal occurrence of `password` masked (nothing when it is empty).
-QString maskPassword(const QString& text, const QString& password);
-
-// A stream or playlist address with its secrets masked: the password of the user-info part, the
-// value of every "password" query item, and the password segment of Xtream stream paths
-// (/live/<user>/<password>/..., /movie/..., /series/..., also behind a path prefix).
-QString maskUrlSecrets(const QString& url);
+// A stream or playlist address as it may be written to a diagnostic line: Xtream addresses carry
+// the password in their path (/live/<user>/<password>/<id>.ts, likewise /movie/ and /series/), in
+// the user-info part or in a "password=" query item; each of those becomes "***". Everything else
+// is kept as written. Only for logging: the address used is never changed.
+QString maskStreamUrl(const QString& url);

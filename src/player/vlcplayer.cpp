@@ -2,7 +2,7 @@
 
 #include "app/netlogstream.h"
 #include "player/mediainfotext.h"
-#include "player/streamurlmask.h"
+#include "app/logmasking.h"
 #include "player/vlclogrule.h"
 
 #include <QGuiApplication>

@@ -321,7 +321,7 @@ void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
     if (config.url.startsWith(QStringLiteral("http://"))
         || config.url.startsWith(QStringLiteral("https://"))) {
         if (netDebugEnabled())
-            NetLogStream() << "[M3U] ->" << maskUrlSecrets(config.url);
+            NetLogStream() << "[M3U] ->" << maskStreamUrl(config.url);
         HttpRequests::Options options;
         options.inactivityTimeoutMs = kInactivityTimeoutMs;
         options.maxBodyBytes = kMaxPlaylistBytes;

@@ -1,9 +1,0 @@
-#pragma once
-
-#include <QString>
-
-// A stream address as it may be written to a diagnostic line: Xtream addresses carry the
-// password in their path (/live/<user>/<password>/<id>.ts, likewise /movie/ and /series/), in
-// the user-info part or in a "password=" query item; each of those becomes "***". Everything
-// else is kept as written. Only for logging: the address played is never changed.
-QString maskStreamUrl(const QString& url);
