@@ -12,6 +12,8 @@ packages=(
     libqrcodegencpp-dev libsimdjson-dev
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
+    # check of the installed menu entry
+    desktop-file-utils
     # browser test of the pairing page (node and npm below)
     chromium
     # certificates for the HTTPS test of the pairing backend
