@@ -64,17 +64,20 @@ done
 run_dir=$build/run-logs
 rm -rf "$run_dir"
 mkdir -p "$run_dir"
-server_pids=()
-stop_servers() {
+# Everything started here ends with this script: when the player closes, on Ctrl-C, or when
+# the script itself is told to stop.
+child_pids=()
+stop_children() {
     local pid
-    for pid in "${server_pids[@]}"; do
+    for pid in "${child_pids[@]}"; do
         kill -TERM "$pid" 2>/dev/null || true
     done
-    for pid in "${server_pids[@]}"; do
+    for pid in "${child_pids[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
 }
-trap stop_servers EXIT
+trap stop_children EXIT
+trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
@@ -90,7 +93,7 @@ start_server() {
     for ((i = 0; i < 300; i++)); do
         line=$(grep -m1 "^$prefix" "$run_dir/$name.out" || true)
         if [ -n "$line" ]; then
-            server_pids+=("$pid")
+            child_pids+=("$pid")
             server_url=${line#"$prefix"}
             return 0
         fi
@@ -136,6 +139,11 @@ else
 fi
 echo "Server logs:     $run_dir"
 
+# In the background, so that a signal to this script is handled at once (bash runs traps only
+# between commands, and waiting is interruptible).
+VELMORA_BACKEND_URL=$pairing_url "$player" &
+player_pid=$!
+child_pids=("$player_pid" "${child_pids[@]}") # the player goes first, before its servers
 status=0
-VELMORA_BACKEND_URL=$pairing_url "$player" || status=$?
+wait "$player_pid" || status=$?
 exit "$status"
