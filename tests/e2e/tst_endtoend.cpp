@@ -8,6 +8,7 @@
 #include "xwindowdriver.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
