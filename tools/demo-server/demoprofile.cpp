@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
     config.lastUpdated = same ? found->lastUpdated : 0;
     if (!same)
         store.saveSource(config);
-    if (found == existing.cend() || store.lastActiveSourceName().isEmpty())
+    // A server the user chose in this profile stays the one that opens.
+    if (store.lastActiveSourceName().isEmpty())
         store.setLastActiveSourceName(config.name);
 
     const QByteArray file =
