@@ -44,7 +44,7 @@ scripts/build.sh
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "scripts/run.sh: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
-    echo "Start it from a desktop terminal, or try it in a virtual display: xvfb-run -a scripts/run.sh" >&2
+    echo "Start it from a terminal of your desktop session (over SSH: ssh -X, or set DISPLAY)." >&2
     exit 1
 fi
 
