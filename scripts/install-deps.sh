@@ -14,6 +14,8 @@ packages=(
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
     # a window manager on the virtual display (fullscreen is its job) and xprop to ask it
     openbox x11-utils
+    # check of the installed menu entry
+    desktop-file-utils
     # browser test of the pairing page (node and npm below)
     chromium
     # certificates for the HTTPS test of the pairing backend

@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLoggingCategory>
 
 int main(int argc, char* argv[])
@@ -14,6 +15,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora Player"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    // Ties the window to its menu entry (data/velmora-player.desktop) on desktops that match them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora-player"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-player.png")));
     Theme::apply(app);
 
     MainWindow window;
