@@ -259,9 +259,21 @@ private slots:
         auto window = openWindow();
         QVERIFY(window);
         MainWindowTestAccess w(*window);
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         openSeries(w, series(0));
         QTRY_COMPARE(w.shownEpisodes().size(), 6);
-        w.playEpisodeTreeItem(episodeRow(w.episodeTree(), 0));
+        QTreeWidget* tree = w.episodeTree();
+        tree->setFocus();
+        QTRY_VERIFY(tree->hasFocus());
+        // Return on a season row plays nothing; Enter on an episode row plays it.
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(!w.hasMedia());
+        tree->setCurrentItem(episodeRow(tree, 0));
+        QTest::keyClick(tree, Qt::Key_Enter);
+        QCOMPARE(w.playingEpisodeIndex(), 0);
+        QCOMPARE(w.playingSeriesName(), series(0).name);
 
         openSeries(w, series(2));
         QTRY_COMPARE(w.shownSeriesName(), series(2).name);

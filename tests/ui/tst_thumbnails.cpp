@@ -18,6 +18,7 @@
 #include <QNetworkAccessManager>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
 
@@ -107,8 +108,8 @@ private:
         SourceManager().saveSource(c);
     }
 
-    // A loaded window showing the "Movies" grid with all categories. `beforeLoad` runs before
-    // the catalog arrives, so nothing has been requested yet.
+    // A loaded window showing the "Movies" grid as the load filled it (all categories), without
+    // refilling it. `beforeLoad` runs before the catalog arrives, so nothing is requested yet.
     std::unique_ptr<MainWindow>
     openMovies(const std::function<void(MainWindowTestAccess&)>& beforeLoad = {})
     {
@@ -121,7 +122,7 @@ private:
             return nullptr;
         window->show();
         w.tabs()->setCurrentIndex(w.movieTabIndex());
-        w.selectMovieCategory(w.movieCategoryList()->item(0));
+        w.movieStack()->setCurrentIndex(1);
         return window;
     }
 
@@ -321,6 +322,15 @@ private slots:
         bar->setValue(bottom + 401);
         bar->setValue(bottom + 400);
         QCOMPARE(flagged(), before);
+
+        // A taller viewport (a resize, no scrolling) reaches further down; fresh tiles again.
+        w.movieSortBox()->setCurrentIndex(2);
+        bar->setValue(0);
+        QTRY_VERIFY(requested(expectedLast));
+        QVERIFY(!requested(expectedLast + 1));
+        window->resize(window->width(), window->height() + rowHeight);
+        QTRY_VERIFY(requested(expectedLast + 1));
+        QCOMPARE(bar->value(), 0);
     }
 
     // One download updates every tile with its URL, including tiles created after it was sent.
@@ -332,7 +342,7 @@ private slots:
         slow.chunkDelayMs = 25;
         scripted.insert(QStringLiteral("/shared.png"), {slow, LoopbackHttpServer::stall()});
         Response slower = slow;
-        slower.chunkBytes = 8;
+        slower.chunkBytes = 16;
         slower.chunkDelayMs = 40;
         scripted.insert(QStringLiteral("/refill.png"), {slower, LoopbackHttpServer::stall()});
         setMovies({movie(1, url(QStringLiteral("/shared.png")), QStringLiteral("A first")),
