@@ -189,26 +189,24 @@ void MainWindow::populateTable(QTableWidget* table, const QList<MediaItem>& item
 
 void MainWindow::populatePosterGrid(QListWidget* grid, const QList<MediaItem>& items)
 {
-    // As for the tables: the tiles go in with one insertion, and their data is set before the
-    // view lays them out, without a change signal per tile. Adding tiles one by one costs the
-    // view a relayout each, which grows with the square of the count.
+    // Every keystroke refills up to 100k tiles. Inserted one by one with the model speaking, each
+    // tile makes the view drop and plan its whole layout again (quadratic). So the tiles are
+    // built complete and appended with the model silent, and the view is then reset, exactly as
+    // a model reset tells it to; clear() has already emptied selection and current item.
     grid->setUpdatesEnabled(false);
     grid->clear();
-    QStringList names;
-    names.reserve(items.size());
-    for (const MediaItem& media : items)
-        names.append(media.name);
-    grid->addItems(names);
     {
         const QSignalBlocker quiet(grid->model());
         const QIcon placeholder(posterPlaceholder);
-        for (int row = 0; row < items.size(); ++row) {
-            QListWidgetItem* item = grid->item(row);
+        for (const MediaItem& media : items) {
+            auto* item = new QListWidgetItem(media.name);
             item->setData(Qt::DecorationRole, placeholder);
             item->setData(Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignTop));
-            item->setData(Qt::UserRole + 1, items[row].iconUrl);
+            item->setData(Qt::UserRole + 1, media.iconUrl);
+            grid->addItem(item);
         }
     }
+    grid->reset();
     grid->setUpdatesEnabled(true);
     QTimer::singleShot(0, this, [this, grid]() { loadVisibleThumbnails(grid); });
 }
