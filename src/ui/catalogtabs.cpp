@@ -41,7 +41,8 @@ Pages buildPages(QWidget* parent, const QString& typeWord)
     p.categoryPage = new QWidget(p.stack);
     auto* categoryLayout = new QVBoxLayout(p.categoryPage);
     p.searchAllEdit = new QLineEdit(p.categoryPage);
-    p.searchAllEdit->setPlaceholderText(QStringLiteral("Search all %1s...").arg(typeWord.toLower()));
+    p.searchAllEdit->setPlaceholderText(
+        QStringLiteral("Search all %1s...").arg(typeWord.toLower()));
     p.selectLabel = new QLabel(QStringLiteral("Select a category:"), p.categoryPage);
     p.categoryList = new QListWidget(p.categoryPage);
     categoryLayout->addWidget(p.searchAllEdit);
@@ -71,20 +72,20 @@ Pages buildPages(QWidget* parent, const QString& typeWord)
 // choosing a category puts it back on page 1.
 void wireResultsView(const Pages& p, QWidget* resultsView)
 {
-    QObject::connect(p.searchAllEdit, &QLineEdit::textChanged, p.categoryPage,
-                     [p, resultsView](const QString& text) {
-                         const bool empty = text.isEmpty();
-                         p.selectLabel->setVisible(empty);
-                         p.categoryList->setVisible(empty);
-                         if (empty) {
-                             resultsView->hide();
-                             return;
-                         }
-                         if (resultsView->parentWidget() != p.categoryPage)
-                             static_cast<QVBoxLayout*>(p.categoryPage->layout())
-                                 ->addWidget(resultsView, 1);
-                         resultsView->show();
-                     });
+    QObject::connect(
+        p.searchAllEdit, &QLineEdit::textChanged, p.categoryPage,
+        [p, resultsView](const QString& text) {
+            const bool empty = text.isEmpty();
+            p.selectLabel->setVisible(empty);
+            p.categoryList->setVisible(empty);
+            if (empty) {
+                resultsView->hide();
+                return;
+            }
+            if (resultsView->parentWidget() != p.categoryPage)
+                static_cast<QVBoxLayout*>(p.categoryPage->layout())->addWidget(resultsView, 1);
+            resultsView->show();
+        });
     QObject::connect(p.stack, &QStackedWidget::currentChanged, p.itemsPage,
                      [p, resultsView](int index) {
                          if (index != 1 || resultsView->parentWidget() == p.itemsPage)
@@ -111,9 +112,7 @@ QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget**
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionBehavior(QAbstractItemView::SelectRows);
     results->verticalHeader()->hide();
-    results->setSortingEnabled(false);
-    // Every row is one line of text: a fixed row height saves measuring 100k rows.
-    results->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    results->setSortingEnabled(false); // rows stay in the order of the shown items
     p.itemsLayout->addWidget(results, 1);
     wireResultsView(p, results);
 

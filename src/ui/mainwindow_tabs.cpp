@@ -17,9 +17,9 @@
 
 QWidget* MainWindow::buildLiveTab()
 {
-    QWidget* tab = buildTabSkeleton(this, &liveStack, &liveCategoryList, &liveSearchAllEdit,
-                                    &liveTitleLabel, &liveSearchEdit, &liveTable,
-                                    QStringLiteral("Channel"));
+    QWidget* tab =
+        buildTabSkeleton(this, &liveStack, &liveCategoryList, &liveSearchAllEdit, &liveTitleLabel,
+                         &liveSearchEdit, &liveTable, QStringLiteral("Channel"));
     liveTable->setObjectName(QStringLiteral("liveTable"));
     connect(liveCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectLiveCategory);
     addActivateKeyShortcuts(liveCategoryList, this,
@@ -27,21 +27,22 @@ QWidget* MainWindow::buildLiveTab()
     connect(liveSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterLive);
     connect(liveTable, &QTableWidget::cellClicked, this, &MainWindow::playLiveRow);
     addActivateKeyShortcuts(liveTable, this, [this]() { playLiveRow(liveTable->currentRow(), 0); });
-    wireCategorySearch(liveSearchAllEdit, &liveCategoryId, liveTitleLabel, liveSearchEdit, liveStack,
-                       [this]() { filterLive(); });
+    wireCategorySearch(liveSearchAllEdit, &liveCategoryId, liveTitleLabel, liveSearchEdit,
+                       liveStack, [this]() { filterLive(); });
     return tab;
 }
 
 QWidget* MainWindow::buildChannelsTab()
 {
-    QWidget* tab = buildTabSkeleton(this, &channelStack, &channelCategoryList, &channelSearchAllEdit,
-                                    &channelTitleLabel, &channelSearchEdit, &channelTable,
-                                    QStringLiteral("Channel"));
+    QWidget* tab = buildTabSkeleton(this, &channelStack, &channelCategoryList,
+                                    &channelSearchAllEdit, &channelTitleLabel, &channelSearchEdit,
+                                    &channelTable, QStringLiteral("Channel"));
     channelTable->setObjectName(QStringLiteral("channelTable"));
     connect(channelCategoryList, &QListWidget::itemClicked, this,
             &MainWindow::selectChannelCategory);
-    addActivateKeyShortcuts(channelCategoryList, this,
-                            [this]() { selectChannelCategory(channelCategoryList->currentItem()); });
+    addActivateKeyShortcuts(channelCategoryList, this, [this]() {
+        selectChannelCategory(channelCategoryList->currentItem());
+    });
     connect(channelSearchEdit, &QLineEdit::textChanged, this, &MainWindow::filterChannels);
     connect(channelTable, &QTableWidget::cellClicked, this, &MainWindow::playChannelRow);
     addActivateKeyShortcuts(channelTable, this,
@@ -53,9 +54,9 @@ QWidget* MainWindow::buildChannelsTab()
 
 QWidget* MainWindow::buildMoviesTab()
 {
-    QWidget* tab = buildPosterTabSkeleton(this, &movieStack, &movieCategoryList, &movieSearchAllEdit,
-                                          &movieTitleLabel, &movieSearchEdit, &movieSortBox,
-                                          &movieGrid, QStringLiteral("Movie"));
+    QWidget* tab = buildPosterTabSkeleton(this, &movieStack, &movieCategoryList,
+                                          &movieSearchAllEdit, &movieTitleLabel, &movieSearchEdit,
+                                          &movieSortBox, &movieGrid, QStringLiteral("Movie"));
     movieGrid->setObjectName(QStringLiteral("movieGrid"));
     connect(movieCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectMovieCategory);
     addActivateKeyShortcuts(movieCategoryList, this,
@@ -64,7 +65,8 @@ QWidget* MainWindow::buildMoviesTab()
     connect(movieSortBox, &QComboBox::currentIndexChanged, this, &MainWindow::filterMovies);
     connect(movieGrid, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { playMovieRow(movieGrid->row(item), 0); });
-    addActivateKeyShortcuts(movieGrid, this, [this]() { playMovieRow(movieGrid->currentRow(), 0); });
+    addActivateKeyShortcuts(movieGrid, this,
+                            [this]() { playMovieRow(movieGrid->currentRow(), 0); });
     connect(movieGrid->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this]() { loadVisibleThumbnails(movieGrid); });
     wireCategorySearch(movieSearchAllEdit, &movieCategoryId, movieTitleLabel, movieSearchEdit,
@@ -74,9 +76,9 @@ QWidget* MainWindow::buildMoviesTab()
 
 QWidget* MainWindow::buildSeriesTab()
 {
-    QWidget* tab = buildPosterTabSkeleton(this, &seriesStack, &seriesCategoryList,
-                                          &seriesSearchAllEdit, &seriesTitleLabel, &seriesSearchEdit,
-                                          &seriesSortBox, &seriesGrid, QStringLiteral("Show"));
+    QWidget* tab = buildPosterTabSkeleton(
+        this, &seriesStack, &seriesCategoryList, &seriesSearchAllEdit, &seriesTitleLabel,
+        &seriesSearchEdit, &seriesSortBox, &seriesGrid, QStringLiteral("Show"));
     seriesGrid->setObjectName(QStringLiteral("seriesGrid"));
     connect(seriesCategoryList, &QListWidget::itemClicked, this, &MainWindow::selectSeriesCategory);
     addActivateKeyShortcuts(seriesCategoryList, this,
@@ -141,7 +143,8 @@ void MainWindow::selectLiveCategory(QListWidgetItem* item)
 
 void MainWindow::selectMovieCategory(QListWidgetItem* item)
 {
-    selectCategory(item, movieCategoryId, movieTitleLabel, movieStack, [this]() { filterMovies(); });
+    selectCategory(item, movieCategoryId, movieTitleLabel, movieStack,
+                   [this]() { filterMovies(); });
 }
 
 void MainWindow::selectSeriesCategory(QListWidgetItem* item)
@@ -171,25 +174,39 @@ void MainWindow::populateCategoryList(QListWidget* list, const QList<Category>& 
 
 void MainWindow::populateTable(QTableWidget* table, const QList<MediaItem>& items)
 {
+    // Every keystroke refills up to 100k rows: one reset, one insertion of all rows, and no
+    // change signal per cell (the view reads the cells when it paints, after the refill).
     table->setUpdatesEnabled(false);
     table->clearContents();
     table->setRowCount(int(items.size()));
-    for (int row = 0; row < items.size(); ++row)
-        table->setItem(row, 0, new QTableWidgetItem(items[row].name));
+    {
+        const QSignalBlocker quiet(table->model());
+        for (int row = 0; row < items.size(); ++row)
+            table->setItem(row, 0, new QTableWidgetItem(items[row].name));
+    }
     table->setUpdatesEnabled(true);
 }
 
 void MainWindow::populatePosterGrid(QListWidget* grid, const QList<MediaItem>& items)
 {
+    // Every keystroke refills up to 100k tiles. Inserted one by one with the model speaking, each
+    // tile makes the view drop and plan its whole layout again (quadratic). So the tiles are
+    // built complete and appended with the model silent, and the view is then reset, exactly as
+    // a model reset tells it to; clear() has already emptied selection and current item.
     grid->setUpdatesEnabled(false);
     grid->clear();
-    const QIcon placeholder(posterPlaceholder);
-    for (const MediaItem& media : items) {
-        auto* item = new QListWidgetItem(media.name, grid);
-        item->setData(Qt::DecorationRole, placeholder);
-        item->setData(Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignTop));
-        item->setData(Qt::UserRole + 1, media.iconUrl);
+    {
+        const QSignalBlocker quiet(grid->model());
+        const QIcon placeholder(posterPlaceholder);
+        for (const MediaItem& media : items) {
+            auto* item = new QListWidgetItem(media.name);
+            item->setData(Qt::DecorationRole, placeholder);
+            item->setData(Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignTop));
+            item->setData(Qt::UserRole + 1, media.iconUrl);
+            grid->addItem(item);
+        }
     }
+    grid->reset();
     grid->setUpdatesEnabled(true);
     QTimer::singleShot(0, this, [this, grid]() { loadVisibleThumbnails(grid); });
 }

@@ -76,6 +76,7 @@ public:
     VELMORA_MEMBER(thumbnailCache)
     VELMORA_MEMBER(episodeTree)
     VELMORA_MEMBER(episodeSeriesLabel)
+    VELMORA_MEMBER(shownSeriesId)
     VELMORA_MEMBER(shownSeriesName)
     VELMORA_MEMBER(shownEpisodes)
     VELMORA_MEMBER(playingEpisodes)
@@ -135,6 +136,19 @@ public:
     void showStreamInfo() { w.showStreamInfo(); }
     void cancelLiveReconnect() { w.cancelLiveReconnect(); }
     void loadVisibleThumbnails(QListWidget* grid) { w.loadVisibleThumbnails(grid); }
+    QPixmap posterForGrid(const QPixmap& original) const { return w.posterForGrid(original); }
+    void selectLiveCategory(QListWidgetItem* item) { w.selectLiveCategory(item); }
+    void selectMovieCategory(QListWidgetItem* item) { w.selectMovieCategory(item); }
+    void selectSeriesCategory(QListWidgetItem* item) { w.selectSeriesCategory(item); }
+    void selectChannelCategory(QListWidgetItem* item) { w.selectChannelCategory(item); }
+    void playLiveRow(int row) { w.playLiveRow(row, 0); }
+    void playMovieRow(int row) { w.playMovieRow(row, 0); }
+    void openSeriesRow(int row) { w.openSeriesRow(row, 0); }
+    void playChannelRow(int row) { w.playChannelRow(row, 0); }
+    void playEpisodeTreeItem(QTreeWidgetItem* item) { w.playEpisodeTreeItem(item); }
+    void clearSeriesContext() { w.clearSeriesContext(); }
+    void updatePlayerChrome() { w.updatePlayerChrome(); }
+    int currentLiveCachingMs() const { return w.currentLiveCachingMs(); }
 
 private:
     MainWindow& w;
