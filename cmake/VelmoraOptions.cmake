@@ -7,6 +7,13 @@ target_compile_definitions(velmora_options INTERFACE
     QT_NO_CAST_FROM_BYTEARRAY
     QT_USE_QSTRINGBUILDER)
 
+# gold links the many test programs several times faster than the default linker.
+include(CheckLinkerFlag)
+check_linker_flag(CXX "-fuse-ld=gold" VELMORA_HAVE_GOLD)
+if(VELMORA_HAVE_GOLD)
+    target_link_options(velmora_options INTERFACE -fuse-ld=gold)
+endif()
+
 if(VELMORA_WERROR)
     target_compile_options(velmora_options INTERFACE -Werror)
 endif()
@@ -16,3 +23,16 @@ if(VELMORA_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Qt's headers dominate compile times; parse the common ones once per build.
+option(VELMORA_PCH "Precompile the common Qt headers" ON)
+set(VELMORA_PCH_HEADERS
+    <QtCore/QtCore>
+    <QtGui/QtGui>
+    <QtWidgets/QtWidgets>
+    <QtNetwork/QtNetwork>)
+function(velmora_precompile target)
+    if(VELMORA_PCH)
+        target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_HEADERS})
+    endif()
+endfunction()

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-VELMORA_BUILD_DIR=build-release VELMORA_BUILD_TYPE=Release scripts/build.sh -DVELMORA_BUILD_TESTS=OFF
+VELMORA_BUILD_DIR=build-release VELMORA_BUILD_TYPE=Release scripts/build.sh -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=ON
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 while IFS= read -r bench; do

@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
 # Installs everything the player, its tests, tools and benchmarks need on Debian 12.
 # Safe to run again: it only calls apt-get when a package is missing.
+#   --fuzzing   also clang and its fuzzing runtime, and valgrind (scripts/fuzz.sh, memory checks)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+fuzzing=0
+for arg in "$@"; do
+    case $arg in
+    --fuzzing) fuzzing=1 ;;
+    *)
+        echo "scripts/install-deps.sh: unknown option '$arg'" >&2
+        exit 2
+        ;;
+    esac
+done
 
 packages=(
     # build
@@ -11,6 +23,7 @@ packages=(
     libvlc-dev vlc-plugin-base vlc-plugin-video-output
     libqrcodegencpp-dev libsimdjson-dev
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
+    # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
     # a window manager on the virtual display (fullscreen is its job) and xprop to ask it
     openbox x11-utils
@@ -18,11 +31,10 @@ packages=(
     desktop-file-utils
     # browser test of the pairing page (node and npm below)
     chromium
-    # certificates for the HTTPS test of the pairing backend
-    openssl
-    # sanitizers, fuzzing and memory checks
-    clang libclang-rt-14-dev valgrind
 )
+if ((fuzzing)); then
+    packages+=(clang libclang-rt-14-dev valgrind)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

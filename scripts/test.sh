@@ -1,10 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test under a virtual X display.
-# The last lines are ctest's summary.
+# Installs what is missing, builds, and runs every test under a virtual X display; then builds
+# the suite again with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs it
+# once more. The last lines are ctest's summary of the sanitizer run.
+#
+#   VELMORA_SANITIZERS=0   skip the sanitizer build and run
+#   extra arguments        go to both ctest runs (e.g. -R tst_m3uparser)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+
+run_suite() {
+    local dir=$1
+    shift
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
+        ctest --output-on-failure -j "${VELMORA_JOBS:-2}" "$@")
+}
+
+status=0
 VELMORA_BUILD_DIR=${VELMORA_BUILD_DIR:-build} scripts/build.sh -DVELMORA_WERROR=ON
-cd "${VELMORA_BUILD_DIR:-build}"
-xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
-    ctest --output-on-failure -j "${VELMORA_JOBS:-2}" "$@"
+run_suite "${VELMORA_BUILD_DIR:-build}" "$@" || status=1
+regular=$status
+
+if [ "${VELMORA_SANITIZERS:-1}" != 0 ]; then
+    echo
+    echo "=== The same suite under AddressSanitizer and UndefinedBehaviorSanitizer ==="
+    # Light optimisation and line tables only: the sanitizers need no more, and it builds fast.
+    VELMORA_BUILD_DIR=build-asan VELMORA_BUILD_TYPE=Release scripts/build.sh \
+        -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON -DVELMORA_BUILD_BENCH=OFF \
+        "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -g1 -DNDEBUG"
+    run_suite build-asan "$@" || status=1
+    if [ $regular != 0 ]; then
+        echo "The regular run (before the sanitizer run) failed: see above."
+    fi
+fi
+exit $status

@@ -1,0 +1,1 @@
+// Carries the precompiled Qt headers every test reuses; compiles to nothing.
