@@ -1,1 +1,0 @@
-// Carries the precompiled Qt headers every test reuses; compiles to nothing.
