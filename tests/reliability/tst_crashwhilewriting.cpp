@@ -4,6 +4,7 @@
 #include "providers/catalogcache.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 #include "ui/thumbnailpaths.h"
 #include "writerprobedata.h"
@@ -16,13 +17,6 @@
 #include <csignal>
 
 namespace {
-QStringList names(const QList<SourceConfig>& list)
-{
-    QStringList out;
-    for (const SourceConfig& s : list)
-        out << s.name;
-    return out;
-}
 
 QString versionOf(const CatalogCache::Section& section)
 {
@@ -87,7 +81,7 @@ private slots:
 
             // Every server is still there, with one of its complete versions.
             const QList<SourceConfig> servers = SourceManager().sources();
-            QCOMPARE(names(servers), (QStringList{QStringLiteral("Home"), probe::kServer, QStringLiteral("Work")}));
+            QCOMPARE(sourceNames(servers), (QStringList{QStringLiteral("Home"), probe::kServer, QStringLiteral("Work")}));
             QVERIFY(QStringList({QStringLiteral("pw-0"), QStringLiteral("pw-A"), QStringLiteral("pw-B")})
                         .contains(servers[1].password));
             QCOMPARE(servers[0].url, QStringLiteral("/home/me/list.m3u"));

@@ -3,6 +3,7 @@
 #include "loopbackhttpserver.h"
 #include "sourcedialogtestaccess.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 
 #include <QCheckBox>
@@ -17,15 +18,6 @@
 #include <QStandardPaths>
 
 namespace {
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 
 void writeFile(const QString& path, const QByteArray& content)
 {

@@ -1,5 +1,6 @@
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 
 #include <QFileInfo>
@@ -19,13 +20,6 @@ SourceConfig server(const QString& name, int type = SourceConfig::Xtream)
     return c;
 }
 
-QStringList names(const QList<SourceConfig>& list)
-{
-    QStringList out;
-    for (const SourceConfig& c : list)
-        out << c.name;
-    return out;
-}
 
 QSettings store()
 {
@@ -58,7 +52,7 @@ private slots:
         }
         SourceManager reloaded;
         const QList<SourceConfig> list = reloaded.sources();
-        QCOMPARE(names(list), (QStringList{QStringLiteral("A"), QStringLiteral("Retired")}));
+        QCOMPARE(sourceNames(list), (QStringList{QStringLiteral("A"), QStringLiteral("Retired")}));
         const SourceConfig& a = list[0];
         QCOMPARE(a.type, int(SourceConfig::Xtream));
         QCOMPARE(a.url, QStringLiteral("http://example.invalid/A"));
@@ -80,14 +74,14 @@ private slots:
         SourceConfig changed = server(QStringLiteral("B"), SourceConfig::M3u);
         changed.url = QStringLiteral("/tmp/list.m3u");
         manager.saveSource(changed); // same name: replaced in place
-        QCOMPARE(names(manager.sources()), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+        QCOMPARE(sourceNames(manager.sources()), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
         QCOMPARE(manager.sources()[1].url, QStringLiteral("/tmp/list.m3u"));
 
         manager.saveSource(server(QStringLiteral("b"))); // names are case-sensitive: appended
         QCOMPARE(manager.sources().size(), 4);
 
         manager.removeSource(QStringLiteral("B"));
-        QCOMPARE(names(manager.sources()), (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("b")}));
+        QCOMPARE(sourceNames(manager.sources()), (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("b")}));
         manager.removeSource(QStringLiteral("nope")); // rewrites unchanged
         QCOMPARE(manager.sources().size(), 3);
         QCOMPARE(store().beginReadArray(QStringLiteral("sources")), 3);

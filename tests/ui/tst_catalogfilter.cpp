@@ -1,3 +1,4 @@
+#include "testhelpers.h"
 #include "testmain.h"
 #include "ui/catalogfilter.h"
 
@@ -16,13 +17,6 @@ MediaItem item(const QString& name, const QString& category = QString(), qint64 
     return m;
 }
 
-QStringList names(const QList<MediaItem>& items)
-{
-    QStringList out;
-    for (const MediaItem& m : items)
-        out << m.name;
-    return out;
-}
 
 // The tier rules as the regular expressions they are written in.
 int referenceTier(const QString& name, const QString& query)
@@ -80,7 +74,7 @@ private slots:
         QList<MediaItem> items;
         for (const QString& n : stored)
             items << item(n);
-        QCOMPARE(names(applyFilter(items, QString(), query)), shown);
+        QCOMPARE(itemNames(applyFilter(items, QString(), query)), shown);
     }
 
     void categories()
@@ -88,9 +82,9 @@ private slots:
         const QList<MediaItem> items = {item(QStringLiteral("a"), QStringLiteral("Sports")),
                                         item(QStringLiteral("b"), QStringLiteral("sports")),
                                         item(QStringLiteral("c"))};
-        QCOMPARE(names(applyFilter(items, QStringLiteral("Sports"), QString())), QStringList{QStringLiteral("a")});
+        QCOMPARE(itemNames(applyFilter(items, QStringLiteral("Sports"), QString())), QStringList{QStringLiteral("a")});
         // "All Categories" shows everything, items without a category included.
-        QCOMPARE(names(applyFilter(items, QString(), QString())),
+        QCOMPARE(itemNames(applyFilter(items, QString(), QString())),
                  (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     }
 
@@ -121,7 +115,7 @@ private slots:
                                   item(QStringLiteral("alpha"), {}, 100, 8.0)};
         QList<MediaItem> shown = applyFilter(items, QString(), query);
         sortItems(shown, query, key);
-        QCOMPARE(names(shown), order);
+        QCOMPARE(itemNames(shown), order);
     }
 
     // The fast matcher and name ordering must agree with Qt's own rules on awkward text.

@@ -2,6 +2,7 @@
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"
@@ -81,23 +82,7 @@ QStringList gridTexts(QListWidget* grid)
     return out;
 }
 
-QStringList names(const QList<MediaItem>& items)
-{
-    QStringList out;
-    for (const MediaItem& m : items)
-        out << m.name;
-    return out;
-}
 
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 
 // Counts the wheel events that reach a widget, after the application's filters.
 class WheelCounter final : public QObject
@@ -499,7 +484,7 @@ private slots:
             poster ? QStringList{"News", "News a", "news b", "Zeta News", "Channelnews"}
                    : QStringList{"Newsmax", "News", "BBC News", "Channelnews HD"};
         QCOMPARE(shownTexts(), expected);
-        QCOMPARE(names(poster ? w.movieShown() : w.liveShown()), expected);
+        QCOMPARE(itemNames(poster ? w.movieShown() : w.liveShown()), expected);
 
         // Choosing a category moves the view back to page 1; the page-1 text stays.
         QListWidgetItem* second = list->item(1);
@@ -535,7 +520,7 @@ private slots:
         QCOMPARE(search->text(), QString());
         QCOMPARE(shownTexts().size(), poster ? 7 : 6);
         if (!poster) // a table tab keeps the stored order
-            QCOMPARE(shownTexts(), names(w.liveItems()));
+            QCOMPARE(shownTexts(), itemNames(w.liveItems()));
     }
 
     // Return and Enter on the category list, the table and the grid, with and without a current
@@ -686,7 +671,7 @@ private slots:
         w.movieSortBox()->setCurrentIndex(sortIndex); // refilters
         w.movieSearchEdit()->setText(query);
         QCOMPARE(gridTexts(w.movieGrid()), order);
-        QCOMPARE(names(w.movieShown()), order);
+        QCOMPARE(itemNames(w.movieShown()), order);
 
         // Loading the server again resets the tab but not the sort choice.
         w.refreshActiveSource();

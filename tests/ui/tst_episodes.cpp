@@ -5,6 +5,7 @@
 #include "providers/xtreamclient.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 #include "xtreamfixture.h"
 
@@ -56,15 +57,6 @@ QTreeWidgetItem* episodeRow(QTreeWidget* tree, int index)
     return nullptr;
 }
 
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 } // namespace
 
 class TestEpisodes : public QObject

@@ -9,6 +9,7 @@
 #include "player/vlcplayer.h"
 #include "playerwindowharness.h"
 #include "silentaudio.h"
+#include "testhelpers.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
 
@@ -79,15 +80,6 @@ double videoShare(const QImage& screen, const QRect& area)
     return total ? double(lit) / total : 0;
 }
 
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 
 // Runs `action` on the next menu that pops up (menus run their own event loop in exec()).
 void onNextMenu(std::function<void(QMenu*)> action)

@@ -8,6 +8,7 @@
 #include "sourcedialogtestaccess.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
+#include "testhelpers.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
 
@@ -40,23 +41,7 @@ QByteArray xtreamAnswer(const QString& action, const QString& tag)
     return R"({"user_info":{"auth":1,"status":"Active"}})";
 }
 
-QStringList names(const QList<MediaItem>& items)
-{
-    QStringList out;
-    for (const MediaItem& m : items)
-        out << m.name;
-    return out;
-}
 
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 } // namespace
 
 class TestMainWindowSources : public QObject
@@ -222,7 +207,7 @@ private slots:
             MainWindow first; // fetches and fills the cache
             MainWindowTestAccess w(first);
             QTRY_COMPARE(w.pendingFetchSteps(), 0);
-            QCOMPARE(names(w.movieItems()), QStringList{QStringLiteral("A Movie")});
+            QCOMPARE(itemNames(w.movieItems()), QStringList{QStringLiteral("A Movie")});
             QCOMPARE(SourceManager().sources()[0].lastUpdated, kNow);
         }
         server.clearRequests();
@@ -231,7 +216,7 @@ private slots:
         MainWindowTestAccess w(window);
         QTRY_COMPARE(w.pendingFetchSteps(), 0);
         QCOMPARE(apiRequests(), requests);
-        QCOMPARE(names(w.liveItems()), QStringList{QStringLiteral("A Live")});
+        QCOMPARE(itemNames(w.liveItems()), QStringList{QStringLiteral("A Live")});
         QCOMPARE(w.liveTable()->rowCount(), 1);
 
         if (requests == 0 && age > 0) {
@@ -311,7 +296,7 @@ private slots:
         QVERIFY(!w.tabs()->isTabVisible(w.liveTabIndex()));
         QVERIFY(w.tabs()->isTabVisible(w.channelTabIndex()));
         QCOMPARE(w.tabs()->currentIndex(), w.channelTabIndex());
-        QTRY_COMPARE(names(w.channelItems()), QStringList{QStringLiteral("One")});
+        QTRY_COMPARE(itemNames(w.channelItems()), QStringList{QStringLiteral("One")});
         QCOMPARE(SourceManager().lastActiveSourceName(), QStringLiteral("P"));
     }
 
@@ -383,7 +368,7 @@ private slots:
         deleteCurrent();
         QCOMPARE(w.sourceCombo()->count(), 1);
         QCOMPARE(w.activeSource().name, QStringLiteral("B"));
-        QTRY_COMPARE(names(w.liveItems()), QStringList{QStringLiteral("B Live")});
+        QTRY_COMPARE(itemNames(w.liveItems()), QStringList{QStringLiteral("B Live")});
 
         // Deleting the only server stops playback and asks for a new one.
         w.currentUrl() = QStringLiteral("http://x/1.ts");
@@ -481,11 +466,11 @@ private slots:
         overrides.insert(QStringLiteral("get_vod_streams"), LoopbackHttpServer::status(500));
         w.refreshActiveSource();
         QTRY_COMPARE(w.pendingFetchSteps(), 0);
-        QCOMPARE(names(w.liveItems()), QStringList{QStringLiteral("A2 Live")});
-        QCOMPARE(names(w.movieItems()), QStringList{QStringLiteral("A Movie")});
+        QCOMPARE(itemNames(w.liveItems()), QStringList{QStringLiteral("A2 Live")});
+        QCOMPARE(itemNames(w.movieItems()), QStringList{QStringLiteral("A Movie")});
         CatalogCache::Section movie;
         QVERIFY(CatalogCache::load(QStringLiteral("A"), kMovieSection, movie));
-        QCOMPARE(names(movie.items), QStringList{QStringLiteral("A Movie")});
+        QCOMPARE(itemNames(movie.items), QStringList{QStringLiteral("A Movie")});
         QCOMPARE(movie.categories.value(0).name, QStringLiteral("A2 Cat"));
     }
 
@@ -506,13 +491,13 @@ private slots:
         w.sourceCombo()->setCurrentIndex(1);
         QCOMPARE(w.activeSource().name, QStringLiteral("B"));
         QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
-        QCOMPARE(names(w.liveItems()), QStringList{QStringLiteral("B Live")});
+        QCOMPARE(itemNames(w.liveItems()), QStringList{QStringLiteral("B Live")});
         QCOMPARE(w.liveCategoryList()->item(1)->text(), QStringLiteral("B Cat"));
         CatalogCache::Section a, b;
         QVERIFY(CatalogCache::load(QStringLiteral("A"), kLiveSection, a));
         QVERIFY(CatalogCache::load(QStringLiteral("B"), kLiveSection, b));
-        QCOMPARE(names(a.items), QStringList{QStringLiteral("A Live")});
-        QCOMPARE(names(b.items), QStringList{QStringLiteral("B Live")});
+        QCOMPARE(itemNames(a.items), QStringList{QStringLiteral("A Live")});
+        QCOMPARE(itemNames(b.items), QStringList{QStringLiteral("B Live")});
     }
 };
 
