@@ -69,6 +69,10 @@ bool FastJson::parse(const QByteArray& text)
     const element_type type = rootElement.type();
     if (type != element_type::ARRAY && type != element_type::OBJECT)
         return false;
+    // Qt keeps a byte-order mark that opens a string in the key it looks up, yet drops it from
+    // the text it hands out and writes again: only Qt's parser holds such a value.
+    if (memmem(begin, size_t(length), "\"\xEF\xBB\xBF", 4))
+        return false;
     return !mayHoldUnderflow(begin, length);
 }
 
