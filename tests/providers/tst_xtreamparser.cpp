@@ -229,6 +229,10 @@ private slots:
             "\"\xEF\xBB\xBF"
             "12\"",
             true, "12", 12, 12, QStringLiteral("12"));
+        row("escaped byte-order mark opening a string (Qt keeps it)", "\"\\ufeff12\"", true, "0", 0,
+            0,
+            QStringLiteral("\uFEFF"
+                           "12"));
         row("byte-order mark inside a string",
             "\"1\xEF\xBB\xBF"
             "2\"",
