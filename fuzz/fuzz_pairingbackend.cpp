@@ -188,9 +188,10 @@ int fuzzPairingBackend(const uint8_t* data, size_t size)
     QByteArray authorization = message.field("authorization");
     authorization.replace("{token}", opened.deviceToken.toLatin1());
     const QString token = PairingRequests::bearerToken(authorization);
+    // The token is what follows "Bearer ", without the header's own white space.
     if (!token.isEmpty())
         FUZZ_CHECK(authorization.trimmed().toLower().startsWith("bearer ") &&
-                       token == token.trimmed(),
+                       token.toLatin1() == token.toLatin1().trimmed(),
                    token);
     const PairingStore::Poll poll = store.poll(token);
     if (token != opened.deviceToken) {

@@ -33,7 +33,11 @@ void checkStarted(const QByteArray& body)
     FUZZ_CHECK(PairingResponses::isUsable(started) ==
                    (!started.code.isEmpty() && !started.deviceToken.isEmpty()),
                started.code);
-    // What Qt parsed, written and read again, is the same answer.
+    // What Qt parsed, written and read again, is the same answer; except where Qt itself changes
+    // a key on the way (one opening with a byte-order mark is found only once written again).
+    const QByteArray lower = body.toLower();
+    if (lower.contains("\xef\xbb\xbf") || lower.contains("\\ufeff"))
+        return;
     const QByteArray rewritten =
         QJsonDocument(QJsonDocument::fromJson(body).object()).toJson(QJsonDocument::Compact);
     const PairingClient::Started again = PairingResponses::started(rewritten);
