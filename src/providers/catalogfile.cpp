@@ -157,6 +157,16 @@ QJsonObject episodeEntry(const QList<Episode>& episodes, qint64 savedAt)
     return entry;
 }
 
+// Qt's parser drops a byte-order mark that opens a string, and JSON writers (Qt's and ours) put
+// it there as it is; escaped, it reads back. A quote before the mark opens a string, or is an
+// escaped quote inside one, where the escape changes nothing.
+QByteArray& escapeOpeningMarks(QByteArray& text)
+{
+    if (text.contains("\"\xEF\xBB\xBF"))
+        text.replace("\"\xEF\xBB\xBF", "\"\\ufeff");
+    return text;
+}
+
 // Qt's compact text of `top` with the owner member put in front.
 QByteArray withOwnerFirst(const QJsonObject& top, const QString& owner)
 {
@@ -168,7 +178,7 @@ QByteArray withOwnerFirst(const QJsonObject& top, const QString& owner)
     if (body.size() > 2)
         out.append(',');
     out.append(QByteArrayView(body).sliced(1));
-    return out;
+    return escapeOpeningMarks(out);
 }
 
 // ---- Qt's reading ----------------------------------------------------------------------------
@@ -480,7 +490,7 @@ QByteArray assemble(const QString& owner, const std::vector<Member>& members)
     JsonText::appendString(out, owner);
     appendMembers(out, members, true);
     out.append('}');
-    return out;
+    return escapeOpeningMarks(out);
 }
 
 bool isOwner(FastJson::Object top, const QString& owner)
