@@ -36,3 +36,16 @@ function(velmora_precompile target)
         target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_HEADERS})
     endif()
 endfunction()
+
+# Fuzzing: everything of ours gets coverage feedback and the sanitizers; the fuzz executables add
+# libFuzzer's main (fuzz/CMakeLists.txt).
+if(VELMORA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "VELMORA_FUZZ needs clang: configure a build folder of its own with "
+                            "CC=clang CXX=clang++ (scripts/fuzz.sh does)")
+    endif()
+    target_compile_options(velmora_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
+endif()

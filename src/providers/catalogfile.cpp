@@ -157,6 +157,16 @@ QJsonObject episodeEntry(const QList<Episode>& episodes, qint64 savedAt)
     return entry;
 }
 
+// Qt's parser drops a byte-order mark that opens a string, and JSON writers (Qt's and ours) put
+// it there as it is; escaped, it reads back. A quote before the mark opens a string, or is an
+// escaped quote inside one, where the escape changes nothing.
+QByteArray& escapeOpeningMarks(QByteArray& text)
+{
+    if (text.contains("\"\xEF\xBB\xBF"))
+        text.replace("\"\xEF\xBB\xBF", "\"\\ufeff");
+    return text;
+}
+
 // Qt's compact text of `top` with the owner member put in front.
 QByteArray withOwnerFirst(const QJsonObject& top, const QString& owner)
 {
@@ -168,7 +178,7 @@ QByteArray withOwnerFirst(const QJsonObject& top, const QString& owner)
     if (body.size() > 2)
         out.append(',');
     out.append(QByteArrayView(body).sliced(1));
-    return out;
+    return escapeOpeningMarks(out);
 }
 
 // ---- Qt's reading ----------------------------------------------------------------------------
@@ -262,11 +272,43 @@ bool referenceReadEpisodes(const QByteArray& file, const QString& owner, const Q
     return true;
 }
 
+// A key that opens with a byte-order mark is one Qt's lookups never find, yet Qt writes it
+// without the mark, where it would shadow the member of the plain name when read again (and so
+// undo a save). Such members are dropped at every depth; reads never saw them anyway.
+QJsonValue withoutMarkedKeys(const QJsonValue& value)
+{
+    if (value.isArray()) {
+        QJsonArray out;
+        for (const QJsonValue& element : value.toArray())
+            out.append(withoutMarkedKeys(element));
+        return out;
+    }
+    if (!value.isObject())
+        return value;
+    const QJsonObject object = value.toObject();
+    QJsonObject out;
+    // Iteration hands out keys without the mark; a lookup by that name finds only the real one.
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        if (object.contains(it.key()))
+            out.insert(it.key(), withoutMarkedKeys(object.value(it.key())));
+    }
+    return out;
+}
+
+bool ownedObjectToRewrite(const QByteArray& file, const QString& owner, QJsonObject& top)
+{
+    if (!ownedObject(file, owner, top))
+        return false;
+    if (FastJson::hasMarkedString(file.constData(), file.size()))
+        top = withoutMarkedKeys(top).toObject();
+    return true;
+}
+
 QByteArray referenceWithSection(const QByteArray& file, const QString& owner,
                                 const QString& section, const CatalogCache::Section& data)
 {
     QJsonObject top;
-    ownedObject(file, owner, top);
+    ownedObjectToRewrite(file, owner, top);
     top.remove(CatalogFile::kOwnerKey);
     top.insert(section, sectionObject(data));
     return withOwnerFirst(top, owner);
@@ -277,7 +319,7 @@ QByteArray referenceWithEpisodes(const QByteArray& file, const QString& owner,
                                  qint64 savedAt)
 {
     QJsonObject top;
-    ownedObject(file, owner, top);
+    ownedObjectToRewrite(file, owner, top);
     top.remove(CatalogFile::kOwnerKey);
     QJsonObject episodes = top.value(CatalogFile::kEpisodesKey).toObject();
     episodes.insert(seriesId, episodeEntry(list, savedAt));
@@ -448,7 +490,7 @@ QByteArray assemble(const QString& owner, const std::vector<Member>& members)
     JsonText::appendString(out, owner);
     appendMembers(out, members, true);
     out.append('}');
-    return out;
+    return escapeOpeningMarks(out);
 }
 
 bool isOwner(FastJson::Object top, const QString& owner)

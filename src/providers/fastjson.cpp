@@ -69,7 +69,25 @@ bool FastJson::parse(const QByteArray& text)
     const element_type type = rootElement.type();
     if (type != element_type::ARRAY && type != element_type::OBJECT)
         return false;
+    if (hasMarkedString(begin, length))
+        return false;
     return !mayHoldUnderflow(begin, length);
+}
+
+bool FastJson::hasMarkedString(const char* data, qsizetype size)
+{
+    if (memmem(data, size_t(size), "\"\xEF\xBB\xBF", 4))
+        return true;
+    const char* end = data + size;
+    for (const char* p = data; p < end;) {
+        const char* escape = static_cast<const char*>(memmem(p, size_t(end - p), "\"\\u", 3));
+        if (!escape)
+            return false;
+        p = escape + 3;
+        if (end - p >= 4 && QByteArrayView(p, 4).compare("feff", Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 QString FastJson::text(Element value)

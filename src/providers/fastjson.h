@@ -44,6 +44,11 @@ public:
         return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     }
 
+    // Whether a string in the text opens with a byte-order mark, raw or escaped as \ufeff. Qt
+    // keeps such a mark in the key it looks up, yet drops it from the text it hands out and
+    // writes again: only Qt's parser holds such values.
+    static bool hasMarkedString(const char* data, qsizetype size);
+
     // The value of the last member named `key` (a parsed QJsonObject keeps the last of
     // duplicate keys); false when there is none.
     static bool member(Object object, std::string_view key, Element& out);

@@ -224,6 +224,21 @@ private slots:
         row("lone surrogate escape (Qt takes it)", "\"\\ud800\"", true, "0", 0, 0,
             QString(QChar(0xD800)));
         row("unknown escape (Qt takes it)", "\"\\x\"", true, "0", 0, 0, QStringLiteral("x"));
+        // Qt drops a byte-order mark that opens a text, and only there.
+        row("byte-order mark opening a string",
+            "\"\xEF\xBB\xBF"
+            "12\"",
+            true, "12", 12, 12, QStringLiteral("12"));
+        row("escaped byte-order mark opening a string (Qt keeps it)", "\"\\ufeff12\"", true, "0", 0,
+            0,
+            QStringLiteral("\uFEFF"
+                           "12"));
+        row("byte-order mark inside a string",
+            "\"1\xEF\xBB\xBF"
+            "2\"",
+            true, "0", 0, 0,
+            QStringLiteral("1\uFEFF"
+                           "2"));
         row("number underflowing to zero fails the answer", "1e-400", false, "", 0, 0, {});
         row("number beyond double fails the answer", "1e400", false, "", 0, 0, {});
     }
@@ -289,6 +304,8 @@ private slots:
             << QByteArray(
                    R"([{"stream_id":1,"category_id":"a","stream_id":"2","category_id":"b"}])")
             << true << 1;
+        QTest::newRow("byte-order mark opening a key")
+            << QByteArray("[{\"\xEF\xBB\xBFstream_id\":5}]") << true << 1;
         QTest::newRow("deep but allowed nesting")
             << "[{\"junk\":" + QByteArray(900, '[') + QByteArray(900, ']') + "}]" << true << 1;
         for (int depth : {1022, 1023, 1024, 1025}) {
@@ -411,6 +428,16 @@ private slots:
             R"({"episodes":{"1":[{"id":"5"}],"1":[{"id":"6"},{"id":"7"}]}})");
         QCOMPARE(duplicate.size(), 2);
         QCOMPARE(duplicate[0].id, QStringLiteral("6"));
+
+        // Byte-order marks opening the series name and a season key: Qt's texts drop them.
+        const QByteArray marked = "{\"info\":{\"name\":\"\xEF\xBB\xBFShow\"},\"episodes\":{"
+                                  "\"\xEF\xBB\xBF"
+                                  "2\":[{\"id\":1}],\"1\":[{\"id\":2}]}}";
+        const Outcome markedOutcome = compareKind(Kind::Episodes, marked);
+        QVERIFY2(markedOutcome.difference.isEmpty(), qPrintable(markedOutcome.difference));
+        const QList<Episode> markedList = XtreamParser::seriesEpisodes(marked);
+        QCOMPARE(markedList.size(), 2);
+        QCOMPARE(markedList[0].seriesName, QStringLiteral("Show"));
     }
 
     void seasonKeys_data()

@@ -2,6 +2,7 @@
 
 #include "guardedtcpserver.h"
 #include "pairingpages.h"
+#include "pairingrequests.h"
 
 #include <QDateTime>
 #include <QHttpServer>
@@ -62,19 +63,6 @@ QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name
     return QByteArray();
 }
 
-bool isJsonRequest(const QHttpServerRequest& request)
-{
-    return headerValue(request, "Content-Type").trimmed().toLower().startsWith("application/json");
-}
-
-QString bearerToken(const QHttpServerRequest& request)
-{
-    const QByteArray value = headerValue(request, "Authorization").trimmed();
-    if (value.size() > 256 || !value.toLower().startsWith("bearer "))
-        return QString();
-    return QString::fromLatin1(value.mid(7).trimmed());
-}
-
 QString readableWait(int seconds)
 {
     const int minutes = (seconds + 59) / 60;
@@ -95,10 +83,7 @@ PairingServer::PairingServer(const Settings& settings, QObject* parent)
     http->route(QStringLiteral("/api/v1/pair/submit"), QHttpServerRequest::Method::Post,
                 [this](const QHttpServerRequest& request) { return submit(request); });
     const auto formPage = [](const QHttpServerRequest& request) {
-        PairingPages::Form form;
-        form.code =
-            request.query().queryItemValue(QStringLiteral("code"), QUrl::FullyDecoded).left(12);
-        return htmlAnswer(PairingPages::formPage(form));
+        return htmlAnswer(PairingPages::formPage(PairingRequests::pageForm(request.query())));
     };
     http->route(QStringLiteral("/pair"), QHttpServerRequest::Method::Get, formPage);
     http->route(QStringLiteral("/"), QHttpServerRequest::Method::Get, formPage);
@@ -155,9 +140,8 @@ QHttpServerResponse PairingServer::start(const QHttpServerRequest& request)
 {
     if (request.body().size() > kMaxBodyBytes)
         return jsonError(QStringLiteral("request too large"), StatusCode::PayloadTooLarge);
-    const QJsonObject device =
-        QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("device")).toObject();
-    const QString deviceName = device.value(QStringLiteral("name")).toString();
+    const PairingRequests::Device device = PairingRequests::device(request.body());
+    const QString& deviceName = device.name;
     const QString client = clientKey(request.remoteAddress());
     const PairingStore::Opened opened = store.open(client, deviceName);
     switch (opened.result) {
@@ -172,11 +156,9 @@ QHttpServerResponse PairingServer::start(const QHttpServerRequest& request)
     case PairingStore::OpenResult::Opened:
         break;
     }
-    logLine(
-        QStringLiteral("opened %1 for \"%2\" (%3) from %4")
-            .arg(opened.code, deviceName.left(PairingStore::kMaxDeviceText),
-                 device.value(QStringLiteral("os")).toString().left(PairingStore::kMaxDeviceText),
-                 client));
+    logLine(QStringLiteral("opened %1 for \"%2\" (%3) from %4")
+                .arg(opened.code, deviceName.left(PairingStore::kMaxDeviceText),
+                     device.os.left(PairingStore::kMaxDeviceText), client));
     QJsonObject answer;
     answer.insert(QStringLiteral("code"), opened.code);
     answer.insert(QStringLiteral("device_token"), opened.deviceToken);
@@ -189,7 +171,8 @@ QHttpServerResponse PairingServer::start(const QHttpServerRequest& request)
 
 QHttpServerResponse PairingServer::status(const QHttpServerRequest& request)
 {
-    const PairingStore::Poll poll = store.poll(bearerToken(request));
+    const PairingStore::Poll poll =
+        store.poll(PairingRequests::bearerToken(headerValue(request, "Authorization")));
     switch (poll.result) {
     case PairingStore::PollResult::UnknownToken: {
         QHttpServerResponse answer =
@@ -220,21 +203,10 @@ QHttpServerResponse PairingServer::status(const QHttpServerRequest& request)
 
 QHttpServerResponse PairingServer::submit(const QHttpServerRequest& request)
 {
-    const bool json = isJsonRequest(request);
+    const bool json = PairingRequests::isJson(headerValue(request, "Content-Type"));
     PairingPages::Form form;
-    if (request.body().size() <= kMaxBodyBytes) {
-        if (json) {
-            const QJsonObject o = QJsonDocument::fromJson(request.body()).object();
-            const auto field = [&o](const char* key) {
-                return o.value(QString::fromLatin1(key)).toString();
-            };
-            form.code = field("code");
-            form.details = {field("type"),     field("name"),     field("url"),
-                            field("username"), field("password"), field("live_extension")};
-        } else {
-            form = PairingPages::parseForm(request.body());
-        }
-    }
+    if (request.body().size() <= kMaxBodyBytes)
+        form = PairingRequests::submission(request.body(), json);
     const auto refuse = [&](const QString& message, StatusCode code) {
         if (json)
             return jsonAnswer(
