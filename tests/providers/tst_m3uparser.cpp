@@ -1,3 +1,4 @@
+#include "m3ureference.h"
 #include "providers/m3uparser.h"
 #include "testmain.h"
 
@@ -6,54 +7,6 @@
 #include <QSet>
 
 namespace {
-// The parsing rules written the slow, obvious way: one regular expression per attribute and line.
-// The real parser must give exactly the same results.
-M3uParser::Result referenceParse(const QString& text)
-{
-    auto extractAttr = [](const QString& line, const QString& name) {
-        const QRegularExpression re(name + QStringLiteral("=\"([^\"]*)\""));
-        const auto m = re.match(line);
-        return m.hasMatch() ? m.captured(1) : QString();
-    };
-    M3uParser::Result result;
-    QSet<QString> seen;
-    QString name, group, logo;
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(QStringLiteral("#EXTINF"), Qt::CaseInsensitive)) {
-            const qsizetype comma = line.lastIndexOf(u',');
-            name = comma < 0 ? QStringLiteral("Unnamed") : line.mid(comma + 1).trimmed();
-            group = extractAttr(line, QStringLiteral("group-title"));
-            if (group.isEmpty())
-                group = QStringLiteral("Uncategorized");
-            logo = extractAttr(line, QStringLiteral("tvg-logo"));
-            continue;
-        }
-        if (line.startsWith(u'#'))
-            continue;
-        if (name.isEmpty())
-            continue;
-        MediaItem item;
-        item.id = line;
-        item.streamUrl = line;
-        item.name = name;
-        item.categoryId = group;
-        item.iconUrl = logo;
-        result.items.append(item);
-        if (!seen.contains(group)) {
-            seen.insert(group);
-            result.categories.append({group, group});
-        }
-        name.clear();
-        group.clear();
-        logo.clear();
-    }
-    return result;
-}
-
 QString describe(const M3uParser::Result& r)
 {
     QStringList out;
@@ -68,17 +21,34 @@ QString describe(const M3uParser::Result& r)
 
 QString randomPlaylist(QRandomGenerator& rng)
 {
-    static const QStringList pieces = {
-        QStringLiteral("#EXTINF:-1"), QStringLiteral("#extinf:0"), QStringLiteral("#EXTM3U"),
-        QStringLiteral("#EXTVLCOPT:x=1"), QStringLiteral(" group-title=\"News\""),
-        QStringLiteral(" group-title=\"news\""), QStringLiteral(" group-title=\"\""),
-        QStringLiteral(" GROUP-TITLE=\"Up\""), QStringLiteral(" group-title='single'"),
-        QStringLiteral(" group-title=\"open"), QStringLiteral(" tvg-logo=\"l.png\""),
-        QStringLiteral(" xtvg-logo=\"x.png\""), QStringLiteral("tvg-logo="), QStringLiteral("\""),
-        QStringLiteral(","), QStringLiteral(", Name"), QStringLiteral("Sport, Live"),
-        QStringLiteral("http://h/a.ts"), QStringLiteral("rtmp://x"), QStringLiteral("  "),
-        QStringLiteral("\t"), QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r"),
-        QStringLiteral("\n\n"), QStringLiteral("Ünï"), QStringLiteral("#"), QStringLiteral("=")};
+    static const QStringList pieces = {QStringLiteral("#EXTINF:-1"),
+                                       QStringLiteral("#extinf:0"),
+                                       QStringLiteral("#EXTM3U"),
+                                       QStringLiteral("#EXTVLCOPT:x=1"),
+                                       QStringLiteral(" group-title=\"News\""),
+                                       QStringLiteral(" group-title=\"news\""),
+                                       QStringLiteral(" group-title=\"\""),
+                                       QStringLiteral(" GROUP-TITLE=\"Up\""),
+                                       QStringLiteral(" group-title='single'"),
+                                       QStringLiteral(" group-title=\"open"),
+                                       QStringLiteral(" tvg-logo=\"l.png\""),
+                                       QStringLiteral(" xtvg-logo=\"x.png\""),
+                                       QStringLiteral("tvg-logo="),
+                                       QStringLiteral("\""),
+                                       QStringLiteral(","),
+                                       QStringLiteral(", Name"),
+                                       QStringLiteral("Sport, Live"),
+                                       QStringLiteral("http://h/a.ts"),
+                                       QStringLiteral("rtmp://x"),
+                                       QStringLiteral("  "),
+                                       QStringLiteral("\t"),
+                                       QStringLiteral("\r\n"),
+                                       QStringLiteral("\n"),
+                                       QStringLiteral("\r"),
+                                       QStringLiteral("\n\n"),
+                                       QStringLiteral("Ünï"),
+                                       QStringLiteral("#"),
+                                       QStringLiteral("=")};
     QString text;
     const int n = rng.bounded(1, 60);
     for (int i = 0; i < n; ++i)
@@ -100,55 +70,95 @@ private slots:
         const QString cat = QStringLiteral("cat[%1|%1]");
 
         QTest::newRow("empty text gives nothing") << QString() << QString();
-        QTest::newRow("only comments and blanks") << QStringLiteral("#EXTM3U\n\n# hello\n  \n") << QString();
+        QTest::newRow("only comments and blanks")
+            << QStringLiteral("#EXTM3U\n\n# hello\n  \n") << QString();
         QTest::newRow("full entry: name, logo, group")
-            << QStringLiteral("#EXTM3U\n#EXTINF:-1 tvg-logo=\"logo.png\" group-title=\"News\",Channel One\nhttp://a/1.ts\n")
-            << item.arg(QStringLiteral("Channel One"), QStringLiteral("News"), QStringLiteral("logo.png"), QStringLiteral("http://a/1.ts")) + u'\n' + cat.arg(QStringLiteral("News"));
+            << QStringLiteral("#EXTM3U\n#EXTINF:-1 tvg-logo=\"logo.png\" "
+                              "group-title=\"News\",Channel One\nhttp://a/1.ts\n")
+            << item.arg(QStringLiteral("Channel One"), QStringLiteral("News"),
+                        QStringLiteral("logo.png"), QStringLiteral("http://a/1.ts")) +
+                   u'\n' + cat.arg(QStringLiteral("News"));
         QTest::newRow("directives and blank lines between EXTINF and URL keep the entry")
-            << QStringLiteral("#EXTINF:-1,A\n\n#EXTVLCOPT:http-user-agent=x\n#EXTGRP:G\n   \nhttp://a\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("http://a")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << QStringLiteral(
+                   "#EXTINF:-1,A\n\n#EXTVLCOPT:http-user-agent=x\n#EXTGRP:G\n   \nhttp://a\n")
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("http://a")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("no comma: Unnamed")
             << QStringLiteral("#EXTINF:-1 group-title=\"G\"\nu\n")
-            << item.arg(QStringLiteral("Unnamed"), QStringLiteral("G"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("G"));
+            << item.arg(QStringLiteral("Unnamed"), QStringLiteral("G"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("G"));
         QTest::newRow("name keeps only what follows the last comma")
             << QStringLiteral("#EXTINF:-1,News, Sport\nu\n")
-            << item.arg(QStringLiteral("Sport"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("Sport"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("trailing comma: empty name, URL ignored")
             << QStringLiteral("#EXTINF:-1 group-title=\"G\",\nu\n") << QString();
         QTest::newRow("empty group-title is Uncategorized")
             << QStringLiteral("#EXTINF:-1 group-title=\"\",A\nu\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("attribute names are case-sensitive, single quotes and open quotes ignored")
-            << QStringLiteral("#EXTINF:-1 GROUP-TITLE=\"Up\" tvg-logo='x' group-title=\"open,A\nu\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << QStringLiteral(
+                   "#EXTINF:-1 GROUP-TITLE=\"Up\" tvg-logo='x' group-title=\"open,A\nu\n")
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("group-title inside the display name still counts")
             << QStringLiteral("#EXTINF:-1,Name group-title=\"G\"\nu\n")
-            << item.arg(QStringLiteral("Name group-title=\"G\""), QStringLiteral("G"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("G"));
+            << item.arg(QStringLiteral("Name group-title=\"G\""), QStringLiteral("G"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("G"));
         QTest::newRow("longer attribute name ending alike also matches")
             << QStringLiteral("#EXTINF:-1 xtvg-logo=\"x.png\",A\nu\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QStringLiteral("x.png"), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"),
+                        QStringLiteral("x.png"), QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("URL without EXTINF, and a second URL, are ignored")
             << QStringLiteral("http://orphan\n#EXTINF:-1,A\nu1\nu2\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u1")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u1")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("two EXTINF lines in a row: the second wins")
             << QStringLiteral("#EXTINF:-1 group-title=\"First\",A\n#EXTINF:-1,B\nu\n")
-            << item.arg(QStringLiteral("B"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("B"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("lower-case #extinf prefix counts")
             << QStringLiteral("#extinf:-1,a\nu\n")
-            << item.arg(QStringLiteral("a"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("a"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("CRLF, lone CR and surrounding tabs change nothing")
             << QStringLiteral("\t#EXTINF:-1,A \r\n  u1\t\r#EXTINF:-1,B\ru2")
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u1")) + u'\n'
-                   + item.arg(QStringLiteral("B"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u2")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u1")) +
+                   u'\n' +
+                   item.arg(QStringLiteral("B"), QStringLiteral("Uncategorized"), QString(),
+                            QStringLiteral("u2")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
         QTest::newRow("groups: case-sensitive, listed once at first accepted entry")
-            << QStringLiteral("#EXTINF:-1 group-title=\"Lost\",X\n#EXTINF:-1 group-title=\"News\",A\nu\n#EXTINF:-1 group-title=\"news\",B\nu\n#EXTINF:-1 group-title=\"News\",C\nu\n")
-            << item.arg(QStringLiteral("A"), QStringLiteral("News"), QString(), QStringLiteral("u")) + u'\n'
-                   + item.arg(QStringLiteral("B"), QStringLiteral("news"), QString(), QStringLiteral("u")) + u'\n'
-                   + item.arg(QStringLiteral("C"), QStringLiteral("News"), QString(), QStringLiteral("u")) + u'\n'
-                   + cat.arg(QStringLiteral("News")) + u'\n' + cat.arg(QStringLiteral("news"));
+            << QStringLiteral("#EXTINF:-1 group-title=\"Lost\",X\n#EXTINF:-1 "
+                              "group-title=\"News\",A\nu\n#EXTINF:-1 "
+                              "group-title=\"news\",B\nu\n#EXTINF:-1 group-title=\"News\",C\nu\n")
+            << item.arg(QStringLiteral("A"), QStringLiteral("News"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' +
+                   item.arg(QStringLiteral("B"), QStringLiteral("news"), QString(),
+                            QStringLiteral("u")) +
+                   u'\n' +
+                   item.arg(QStringLiteral("C"), QStringLiteral("News"), QString(),
+                            QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("News")) + u'\n' +
+                   cat.arg(QStringLiteral("news"));
         QTest::newRow("byte-order mark before the first line is not part of it")
             << (QString(QChar(0xFEFF)) + QStringLiteral("#EXTINF:-1,A\nu"))
-            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(), QStringLiteral("u")) + u'\n' + cat.arg(QStringLiteral("Uncategorized"));
+            << item.arg(QStringLiteral("A"), QStringLiteral("Uncategorized"), QString(),
+                        QStringLiteral("u")) +
+                   u'\n' + cat.arg(QStringLiteral("Uncategorized"));
     }
     void parse()
     {
@@ -167,7 +177,7 @@ private slots:
             if (text.startsWith(QChar(0xFEFF)))
                 continue;
             const QString fast = describe(M3uParser::parse(text));
-            const QString slow = describe(referenceParse(text));
+            const QString slow = describe(m3uReferenceParse(text));
             if (fast != slow)
                 QFAIL(qPrintable(QStringLiteral("mismatch for: ") + text.toHtmlEscaped()));
         }
@@ -181,10 +191,10 @@ private slots:
         for (char& c : garbage)
             c = char(rng.bounded(256));
         QCOMPARE(describe(M3uParser::parse(QString::fromUtf8(garbage))),
-                 describe(referenceParse(QString::fromUtf8(garbage))));
+                 describe(m3uReferenceParse(QString::fromUtf8(garbage))));
 
-        const QString withNul = QStringLiteral("#EXTINF:-1,A") + QChar(0) + QStringLiteral("B\nu")
-            + QChar(0) + QStringLiteral("v\n");
+        const QString withNul = QStringLiteral("#EXTINF:-1,A") + QChar(0) + QStringLiteral("B\nu") +
+                                QChar(0) + QStringLiteral("v\n");
         const auto nul = M3uParser::parse(withNul);
         QCOMPARE(nul.items.size(), 1);
         QCOMPARE(nul.items[0].id.size(), 3);
@@ -192,14 +202,16 @@ private slots:
         // A 50 MB single line, and a million blank lines before one entry.
         const QString huge = QStringLiteral("#EXTINF:-1,") + QString(50 * 1024 * 1024 / 2, u'x');
         QCOMPARE(M3uParser::parse(huge).items.size(), 0);
-        const QString blank = QStringLiteral("#EXTINF:-1,A") + QString(1000000, u'\n') + QStringLiteral("u");
+        const QString blank =
+            QStringLiteral("#EXTINF:-1,A") + QString(1000000, u'\n') + QStringLiteral("u");
         QCOMPARE(M3uParser::parse(blank).items.size(), 1);
         QCOMPARE(M3uParser::parse(QString(1000000, u'\r')).items.size(), 0);
     }
 
     void duplicatesAndSharing()
     {
-        const auto r = M3uParser::parse(QStringLiteral("#EXTINF:-1,A\nhttp://same\n#EXTINF:-1,B\nhttp://same\n"));
+        const auto r = M3uParser::parse(
+            QStringLiteral("#EXTINF:-1,A\nhttp://same\n#EXTINF:-1,B\nhttp://same\n"));
         QCOMPARE(r.items.size(), 2);
         QCOMPARE(r.items[0].id, r.items[1].id);
         QCOMPARE(r.items[0].type, int(MediaItem::Live));
