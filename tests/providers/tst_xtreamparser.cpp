@@ -12,7 +12,7 @@
 #include <limits>
 
 // Every answer is read twice, by the fast path and by Qt's parser and conversions alone, and the
-// two must agree in every field and in `ok`; the spec'd values are checked on top where the
+// two must agree in every field and in `ok`; the expected values are checked on top where the
 // readings table gives them.
 
 namespace {
