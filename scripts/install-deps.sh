@@ -59,5 +59,5 @@ fi
 
 # Node packages for the browser test (playwright-core drives Debian's chromium).
 if [ -f tests/browser/package.json ] && [ ! -d tests/browser/node_modules/playwright-core ]; then
-    (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+    (cd tests/browser && npm ci --no-audit --no-fund --no-update-notifier --loglevel=error)
 fi
