@@ -172,19 +172,20 @@ QList<int> tiersFor(const QList<MediaItem>& items, const QString& query)
     return tiers;
 }
 
-// Puts items[order[0]] first, items[order[1]] second and so on. Moving into a new list reads
-// the items in a random order but only once each, and lets them be fetched ahead.
-void applyOrder(QList<MediaItem>& items, const std::vector<int>& order)
+// Puts items[order[0]] first, items[order[1]] second and so on, in place: following the
+// permutation's cycles swaps items instead of copying the list.
+void applyOrder(QList<MediaItem>& items, std::vector<int>& order)
 {
-    MediaItem* source = items.data();
-    QList<MediaItem> ordered;
-    ordered.reserve(items.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i + size_t(kPrefetchAhead) < order.size())
-            prefetchRecord(source + order[i + size_t(kPrefetchAhead)]);
-        ordered.append(std::move(source[order[i]]));
+    for (size_t start = 0; start < order.size(); ++start) {
+        size_t current = start;
+        while (order[current] != int(start)) {
+            const size_t next = size_t(order[current]);
+            std::swap(items[qsizetype(current)], items[qsizetype(next)]);
+            order[current] = int(current);
+            current = next;
+        }
+        order[current] = int(current);
     }
-    items = std::move(ordered);
 }
 
 // Bucket by tier (stable), then order each bucket with `less`: the same as one stable sort on
