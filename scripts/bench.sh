@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-VELMORA_BUILD_DIR=build-release VELMORA_BUILD_TYPE=Release scripts/build.sh -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=ON
+# The build talks on stderr, so standard output is the table alone.
+VELMORA_BUILD_DIR=build-release VELMORA_BUILD_TYPE=Release scripts/build.sh -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=ON >&2
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 while IFS= read -r bench; do
