@@ -176,11 +176,13 @@ QList<int> tiersFor(const QList<MediaItem>& items, const QString& query)
 // permutation's cycles swaps items instead of copying the list.
 void applyOrder(QList<MediaItem>& items, std::vector<int>& order)
 {
+    MediaItem* data = items.data();
     for (size_t start = 0; start < order.size(); ++start) {
         size_t current = start;
         while (order[current] != int(start)) {
             const size_t next = size_t(order[current]);
-            std::swap(items[qsizetype(current)], items[qsizetype(next)]);
+            prefetchRecord(data + order[next]);
+            std::swap(data[current], data[next]);
             order[current] = int(current);
             current = next;
         }
@@ -220,32 +222,25 @@ public:
         const Matcher matcher(query);
         tiers.resize(items.size());
         size_t units = 0;
-        for (qsizetype index = 0; index < items.size(); ++index) {
-            if (index + kPrefetchAhead < items.size())
-                prefetch(items[index + kPrefetchAhead].name);
-            const QString& name = items[index].name;
-            if (query.isEmpty()) {
-                tiers[index] = 0;
-            } else {
-                const int tier = matcher.tier(name);
-                tiers[index] = tier < 0 ? 3 : tier;
-            }
-            units += size_t(name.size());
-        }
-        if (!build(items, units, 2))
-            build(items, units, 4);
+        for (const MediaItem& item : items)
+            units += size_t(item.name.size()); // the size is in the list itself: no name is read
+        if (!build(items, units, 2, matcher, tiers))
+            build(items, units, 4, matcher, tiers);
     }
 
     quint64 head(int i) const { return keys[size_t(i)].head; }
     quint64 tail(int i) const { return keys[size_t(i)].tail; }
 
-    // Three-way comparison of the whole keys.
-    int compare(int a, int b) const
+    // Three-way comparison of two keys whose heads and tails are equal: their first sixteen
+    // bytes (or all of the shorter one) are then equal too and need no second look.
+    int compareRest(int a, int b) const
     {
         const Key& ka = keys[size_t(a)];
         const Key& kb = keys[size_t(b)];
-        const int c = std::memcmp(buffer.get() + ka.start, buffer.get() + kb.start,
-                                  std::min(ka.length, kb.length));
+        const size_t common = std::min(ka.length, kb.length);
+        const size_t skip = std::min<size_t>(16, common);
+        const int c = std::memcmp(buffer.get() + ka.start + skip, buffer.get() + kb.start + skip,
+                                  common - skip);
         if (c != 0)
             return c;
         return ka.length < kb.length ? -1 : (ka.length > kb.length ? 1 : 0);
@@ -261,7 +256,8 @@ private:
     };
 
     // False when a surrogate pair needs four-byte units.
-    bool build(const QList<MediaItem>& items, size_t units, int width)
+    bool build(const QList<MediaItem>& items, size_t units, int width, const Matcher& matcher,
+               QList<int>& tiers)
     {
         const UnitTables& t = tables();
         buffer.reset(new unsigned char[units * size_t(width) + 1]); // no need to zero it
@@ -271,6 +267,8 @@ private:
             if (index + kPrefetchAhead < items.size())
                 prefetch(items[index + kPrefetchAhead].name);
             const QString& name = items[index].name;
+            const int tier = matcher.tier(name);
+            tiers[index] = tier < 0 ? 3 : tier;
             const char16_t* p = reinterpret_cast<const char16_t*>(name.constData());
             Key& key = keys[size_t(index)];
             key.start = size_t(out - buffer.get());
@@ -446,6 +444,6 @@ void sortItems(QList<MediaItem>& items, const QString& query, const QString& sor
             r.primary = keys.head(int(i));
             r.secondary = keys.tail(int(i));
         }
-        finish([&keys](int a, int b) { return keys.compare(a, b); });
+        finish([&keys](int a, int b) { return keys.compareRest(a, b); });
     }
 }
