@@ -47,22 +47,6 @@ private:
     PairingServerProcess backend{QStringLiteral(PAIRING_SERVER)};
     XtreamFixture xtream;
     LoopbackHttpServer playlists;
-    QNetworkAccessManager phone;
-
-    // What the phone page sends, as JSON; the HTTP status of the answer.
-    int submit(const QString& code, const QJsonObject& details)
-    {
-        QJsonObject body = details;
-        body.insert(QStringLiteral("code"), code);
-        QNetworkRequest request(backend.url(QStringLiteral("/api/v1/pair/submit")));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
-        QNetworkReply* reply = phone.post(request, QJsonDocument(body).toJson());
-        QEventLoop loop;
-        connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        reply->deleteLater();
-        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    }
 
     QJsonObject xtreamDetails(const QString& password) const
     {
@@ -232,7 +216,7 @@ private slots:
         PairDialogTestAccess d(dialog);
         QTRY_VERIFY(showsCode(d));
         const QString firstCode = d.code();
-        QCOMPARE(submit(firstCode, details), 200);
+        QCOMPARE(backend.submit(firstCode, details), 200);
 
         if (reason.isEmpty()) {
             QTRY_COMPARE_WITH_TIMEOUT(dialog.QDialog::result(), int(QDialog::Accepted), 5000);
@@ -278,7 +262,7 @@ private slots:
         PairDialog dialog;
         PairDialogTestAccess d(dialog);
         QTRY_VERIFY(showsCode(d));
-        QCOMPARE(submit(d.code(), xtreamDetails(QStringLiteral("wrong"))), 200);
+        QCOMPARE(backend.submit(d.code(), xtreamDetails(QStringLiteral("wrong"))), 200);
         QTRY_COMPARE_WITH_TIMEOUT(d.messageLabel()->text(), failureText(kAuthFailed), 5000);
         QTRY_VERIFY(showsCode(d));
 
@@ -300,7 +284,7 @@ private slots:
         PairDialog dialog;
         PairDialogTestAccess d(dialog);
         QTRY_VERIFY(showsCode(d));
-        QCOMPARE(submit(d.code(), xtreamDetails(xtream.password())), 200);
+        QCOMPARE(backend.submit(d.code(), xtreamDetails(xtream.password())), 200);
 
         // A poll is on its way when the code runs out on screen and the user asks for another;
         // the backend answers that poll with the details.
@@ -328,22 +312,9 @@ private slots:
         ModalDriver<PairDialog> pairing([this](PairDialog* pair) {
             PairDialogTestAccess d(*pair);
             QTRY_VERIFY(showsCode(d));
-            QCOMPARE(submit(d.code(), playlistDetails(QStringLiteral("/good.m3u"))), 200);
+            QCOMPARE(backend.submit(d.code(), playlistDetails(QStringLiteral("/good.m3u"))), 200);
         });
-        // Never hang on a dialog that stays open.
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, &dialog, [&dialog] {
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                modal->reject();
-            dialog.reject();
-        });
-        guard.start(15000);
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            dialog.findChild<QPushButton*>(QStringLiteral("subscriptionButton"))->click();
-        });
-
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(s.execThroughSubscription(15000), int(QDialog::Accepted));
         QCOMPARE(pairing.handled(), 1);
         QCOMPARE(s.typeCombo()->currentIndex(), int(SourceConfig::M3u));
         QCOMPARE(s.pageStack()->currentIndex(), int(SourceConfig::M3u));

@@ -8,6 +8,7 @@
 #include "modaldriver.h"
 #include "pairdialogtestaccess.h"
 #include "pairingserverprocess.h"
+#include "phonebrowser.h"
 #include "sourcedialogtestaccess.h"
 #include "testmain.h"
 #include "xtreamfixture.h"
@@ -24,7 +25,6 @@
 #include <QTimer>
 
 namespace {
-const QString kBrowserDir = QStringLiteral(BROWSER_TEST_DIR);
 // Spaces at both ends and characters that mean something in HTML, URLs and JSON.
 const QString kPassword = QStringLiteral(" p@ss &<w>\"'%20 ");
 } // namespace
@@ -36,7 +36,6 @@ class TestPairDialogPhone : public QObject
 private:
     PairingServerProcess backend{QStringLiteral(PAIRING_SERVER)};
     XtreamFixture xtream;
-    QString node;
 
     QJsonObject details(const QString& password) const
     {
@@ -53,23 +52,11 @@ private:
     bool phone(PairDialogTestAccess& d, const QJsonObject& typed)
     {
         const QString pairUrl = backend.baseUrl() + QStringLiteral("/pair?code=") + d.code();
-        QProcess process;
-        process.setWorkingDirectory(kBrowserDir);
-        process.start(node,
-                      {QDir(kBrowserDir).filePath(QStringLiteral("pair-phone.mjs")), pairUrl,
-                       d.codeLabel()->text(), QString::fromUtf8(QJsonDocument(typed).toJson())});
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            qWarning("the browser did not finish");
-            return false;
-        }
-        const QByteArray out = process.readAllStandardOutput();
-        if (process.exitCode() != 0)
-            qWarning("pair-phone: %s %s", out.constData(),
-                     process.readAllStandardError().constData());
-        return process.exitCode() == 0 &&
-               QJsonDocument::fromJson(out).object().value(QStringLiteral("ok")).toBool();
+        const PhoneBrowser::Outcome outcome =
+            PhoneBrowser::submit(pairUrl, d.codeLabel()->text(), typed);
+        if (outcome.exitCode != 0)
+            qWarning("pair-phone: %s", outcome.errors.constData());
+        return outcome.exitCode == 0 && outcome.result.value(QStringLiteral("ok")).toBool();
     }
 
     static bool showsCode(PairDialogTestAccess& d) { return d.code().size() == 6; }
@@ -88,10 +75,9 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QDir(kBrowserDir).exists(QStringLiteral("node_modules/playwright-core")))
+        if (!PhoneBrowser::packagesInstalled())
             QSKIP("tests/browser/node_modules is missing: run scripts/install-deps.sh");
-        node = QStandardPaths::findExecutable(QStringLiteral("node"));
-        QVERIFY2(!node.isEmpty(), "node is not installed");
+        QVERIFY2(!PhoneBrowser::node().isEmpty(), "node is not installed");
         QVERIFY2(backend.start(), qPrintable(backend.errorText()));
         // Read once per process, on the first request: set before any.
         qputenv("VELMORA_BACKEND_URL", backend.baseUrl().toUtf8());
@@ -137,19 +123,7 @@ private slots:
                 QVERIFY(phone(d, sent));
             },
             QStringLiteral("Quorbin Subscription"));
-        QTimer guard; // never hang on a dialog that stays open
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, &dialog, [&dialog] {
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                modal->reject();
-            dialog.reject();
-        });
-        guard.start(90000);
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            dialog.findChild<QPushButton*>(QStringLiteral("subscriptionButton"))->click();
-        });
-
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(s.execThroughSubscription(90000), int(QDialog::Accepted));
         QCOMPARE(pairing.handled(), 1);
         QCOMPARE(s.typeCombo()->currentIndex(), int(SourceConfig::Xtream));
         QCOMPARE(s.passwordEdit()->text(), kPassword);

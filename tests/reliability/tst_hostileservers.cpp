@@ -51,9 +51,10 @@ qint64 residentKib()
     return 0;
 }
 
-const QStringList kLists = {QStringLiteral("get_live_categories"), QStringLiteral("get_live_streams"),
-                            QStringLiteral("get_vod_categories"), QStringLiteral("get_vod_streams"),
-                            QStringLiteral("get_series_categories"), QStringLiteral("get_series")};
+const QStringList kLists = {
+    QStringLiteral("get_live_categories"),   QStringLiteral("get_live_streams"),
+    QStringLiteral("get_vod_categories"),    QStringLiteral("get_vod_streams"),
+    QStringLiteral("get_series_categories"), QStringLiteral("get_series")};
 } // namespace
 
 class TestHostileServers : public QObject
@@ -100,8 +101,9 @@ private slots:
                 r.chunkDelayMs = 1;
                 break;
             case 3:
-                r = LoopbackHttpServer::redirect(QUrl(base + QStringLiteral("/player_api.php?action=") + action
-                                                      + QStringLiteral("&loop=1")));
+                r = LoopbackHttpServer::redirect(QUrl(base +
+                                                      QStringLiteral("/player_api.php?action=") +
+                                                      action + QStringLiteral("&loop=1")));
                 break;
             case 4:
                 r = LoopbackHttpServer::json(QByteArray(100000, '['));
@@ -111,16 +113,7 @@ private slots:
             }
             xtream.setAnswer(action, r);
         }
-        {
-            SourceManager manager;
-            SourceConfig config;
-            config.type = SourceConfig::Xtream;
-            config.name = QStringLiteral("Hostile");
-            config.url = base;
-            config.username = xtream.username();
-            config.password = xtream.password();
-            manager.saveSource(config);
-        }
+        SourceManager().saveSource(xtream.server(QStringLiteral("Hostile")));
 
         const qint64 rssBefore = residentKib();
         StallMeter meter;
@@ -133,7 +126,8 @@ private slots:
         QCOMPARE(w.liveTable()->rowCount(), 0);
         QVERIFY(MessageBox::takeShown().isEmpty());
         const qint64 grownMib = (residentKib() - rssBefore) / 1024;
-        qInfo("worst event-loop gap %lld ms, resident memory grew by %lld MiB", meter.worstGapMs, grownMib);
+        qInfo("worst event-loop gap %lld ms, resident memory grew by %lld MiB", meter.worstGapMs,
+              grownMib);
         // Generous bounds: they catch a hang or unbounded growth, not a slow machine.
         QVERIFY2(meter.worstGapMs < 1000, qPrintable(QString::number(meter.worstGapMs)));
         QVERIFY2(grownMib < 600, qPrintable(QString::number(grownMib)));

@@ -21,17 +21,6 @@
 #include <sys/resource.h>
 
 namespace {
-SourceConfig xtreamServer(const XtreamFixture& xtream)
-{
-    SourceConfig c;
-    c.type = SourceConfig::Xtream;
-    c.name = QStringLiteral("Net");
-    c.url = xtream.baseUrl();
-    c.username = xtream.username();
-    c.password = xtream.password();
-    return c;
-}
-
 // Files grow no larger than `bytes` while it lives, as on a full disk.
 class FileSizeLimit
 {
@@ -71,7 +60,7 @@ private slots:
         XtreamFixture xtream;
         xtream.setCatalog(XtreamFixture::generate(5, 8, 3));
         QVERIFY(xtream.start());
-        SourceManager().saveSource(xtreamServer(xtream));
+        SourceManager().saveSource(xtream.server(QStringLiteral("Net")));
 
         for (int start = 0; start < 2; ++start) {
             MainWindow window;
@@ -114,7 +103,7 @@ private slots:
         XtreamFixture xtream;
         xtream.setCatalog(XtreamFixture::generate(5, 400, 3));
         QVERIFY(xtream.start());
-        SourceManager().saveSource(xtreamServer(xtream));
+        SourceManager().saveSource(xtream.server(QStringLiteral("Net")));
         MainWindow window;
         MainWindowTestAccess w(window);
         QTRY_COMPARE(w.pendingFetchSteps(), 0);

@@ -1,6 +1,11 @@
 #include "pairingserverprocess.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 
 PairingServerProcess::PairingServerProcess(const QString& program)
     : program(program)
@@ -64,4 +69,19 @@ QByteArray PairingServerProcess::output()
     log += process.readAllStandardOutput();
     log += process.readAllStandardError();
     return log;
+}
+
+int PairingServerProcess::submit(const QString& code, const QJsonObject& details) const
+{
+    QJsonObject body = details;
+    body.insert(QStringLiteral("code"), code);
+    QNetworkAccessManager phone;
+    QNetworkRequest request(url(QStringLiteral("/api/v1/pair/submit")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
+    QNetworkReply* reply = phone.post(request, QJsonDocument(body).toJson());
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    reply->deleteLater();
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ public:
 
     QString baseUrl() const { return base; } // "http://127.0.0.1:<port>" (https with --cert)
     QUrl url(const QString& pathAndQuery) const;
+    // Plays the phone: posts `details` with `code` as the pair page does (JSON) and returns the
+    // answer's HTTP status (0 when there was none).
+    int submit(const QString& code, const QJsonObject& details) const;
     // Everything the server wrote to standard output and standard error so far.
     QByteArray output();
     QString errorText() const { return error; }

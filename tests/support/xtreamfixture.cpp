@@ -220,6 +220,17 @@ QString XtreamFixture::baseUrl() const
     return http.baseUrl();
 }
 
+SourceConfig XtreamFixture::server(const QString& name) const
+{
+    SourceConfig c;
+    c.type = SourceConfig::Xtream;
+    c.name = name;
+    c.url = baseUrl();
+    c.username = username();
+    c.password = password();
+    return c;
+}
+
 void XtreamFixture::setCredentials(const QString& username, const QString& password)
 {
     QMutexLocker lock(&mutex);

@@ -4,6 +4,7 @@
 #include "model/category.h"
 #include "model/episode.h"
 #include "model/mediaitem.h"
+#include "model/sourceconfig.h"
 
 #include <QHash>
 #include <QList>
@@ -58,6 +59,8 @@ public:
 
     bool start();
     QString baseUrl() const; // "http://127.0.0.1:<port>", what a server entry holds
+    // A server entry named `name` for this server and its account.
+    SourceConfig server(const QString& name) const;
     LoopbackHttpServer& server() { return http; }
 
     // The account the server accepts; "user" / "pass" unless changed.

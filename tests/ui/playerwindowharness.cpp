@@ -66,12 +66,7 @@ bool PlayerWindowHarness::open()
 {
     close();
     profile = std::make_unique<TempProfile>();
-    SourceConfig server;
-    server.type = SourceConfig::Xtream;
-    server.name = kServerName;
-    server.url = xtream.baseUrl();
-    server.username = xtream.username();
-    server.password = xtream.password();
+    SourceConfig server = xtream.server(kServerName);
     server.liveExtension = QStringLiteral("ts");
     {
         SourceManager store;

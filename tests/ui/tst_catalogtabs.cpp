@@ -82,8 +82,6 @@ QStringList gridTexts(QListWidget* grid)
     return out;
 }
 
-
-
 // Counts the wheel events that reach a widget, after the application's filters.
 class WheelCounter final : public QObject
 {
@@ -140,16 +138,7 @@ private:
         return c;
     }
 
-    void storeServer()
-    {
-        SourceConfig c;
-        c.type = SourceConfig::Xtream;
-        c.name = QStringLiteral("A");
-        c.url = xtream.baseUrl();
-        c.username = xtream.username();
-        c.password = xtream.password();
-        SourceManager().saveSource(c);
-    }
+    void storeServer() { SourceManager().saveSource(xtream.server(QStringLiteral("A"))); }
 
     // A loaded window whose player reports nothing back: these tests start streams but never
     // wait for them.

@@ -72,13 +72,7 @@ private:
 
     std::unique_ptr<MainWindow> openWindow()
     {
-        SourceConfig c;
-        c.type = SourceConfig::Xtream;
-        c.name = QStringLiteral("A");
-        c.url = xtream.baseUrl();
-        c.username = xtream.username();
-        c.password = xtream.password();
-        SourceManager().saveSource(c);
+        SourceManager().saveSource(xtream.server(QStringLiteral("A")));
         auto window = std::make_unique<MainWindow>();
         MainWindowTestAccess w(*window);
         QObject::disconnect(w.player(), nullptr, window.get(), nullptr);

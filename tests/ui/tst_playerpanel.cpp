@@ -83,12 +83,7 @@ private:
     // comes back.
     std::unique_ptr<MainWindow> openWindow(bool connected = false)
     {
-        SourceConfig c;
-        c.type = SourceConfig::Xtream;
-        c.name = QStringLiteral("A");
-        c.url = xtream.baseUrl();
-        c.username = xtream.username();
-        c.password = xtream.password();
+        SourceConfig c = xtream.server(QStringLiteral("A"));
         c.liveExtension = QStringLiteral("ts");
         SourceManager().saveSource(c);
         auto window = std::make_unique<MainWindow>();

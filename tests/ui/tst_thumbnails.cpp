@@ -97,16 +97,7 @@ private:
         xtream.setCatalog(c);
     }
 
-    void storeServer()
-    {
-        SourceConfig c;
-        c.type = SourceConfig::Xtream;
-        c.name = QStringLiteral("A");
-        c.url = xtream.baseUrl();
-        c.username = xtream.username();
-        c.password = xtream.password();
-        SourceManager().saveSource(c);
-    }
+    void storeServer() { SourceManager().saveSource(xtream.server(QStringLiteral("A"))); }
 
     // A loaded window showing the "Movies" grid as the load filled it (all categories), without
     // refilling it. `beforeLoad` runs before the catalog arrives, so nothing is requested yet.
