@@ -8,6 +8,7 @@
 #include "mediagenerator.h"
 #include "silentaudio.h"
 #include "stderrcapture.h"
+#include "playbackmessages.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -26,12 +27,7 @@ using Request = LoopbackHttpServer::Request;
 using Response = LoopbackHttpServer::Response;
 
 namespace {
-const QString kEndOfStream = QStringLiteral(
-    "Reached the end of the stream (this can also happen if a seek landed somewhere the stream "
-    "couldn't resume from).");
-const QString kVlcError = QStringLiteral("libVLC encountered an error while streaming.");
-const QString kLiveEnd = QStringLiteral("The live stream stopped sending data.");
-const QString kStalled15 = QStringLiteral("The stream stopped advancing for 15 seconds.");
+using namespace playbackmessages;
 
 QString joined(const QSignalSpy& spy)
 {

@@ -14,6 +14,7 @@
 #include "testmain.h"
 #include "ui/mainwindow.h"
 #include "ui/playbacktext.h"
+#include "playbackmessages.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -33,12 +34,7 @@ using Request = LoopbackHttpServer::Request;
 using Response = LoopbackHttpServer::Response;
 
 namespace {
-const QString kEndOfStream = QStringLiteral(
-    "Reached the end of the stream (this can also happen if a seek landed somewhere the stream "
-    "couldn't resume from).");
-const QString kVlcError = QStringLiteral("libVLC encountered an error while streaming.");
-const QString kLiveEnd = QStringLiteral("The live stream stopped sending data.");
-const QString kStalled15 = QStringLiteral("The stream stopped advancing for 15 seconds.");
+using namespace playbackmessages;
 constexpr int kDivisor = 10; // the window's waits, shortened for the tests that sit them out
 
 QString reconnectNotice(const QString& title, int attempt)
