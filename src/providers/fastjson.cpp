@@ -26,7 +26,7 @@ bool mayHoldUnderflow(const char* data, qsizetype size)
 {
     static constexpr char kZeros[] =
         "0000000000000000000000000000000000000000000000000000000000000000";
-    if (memmem(data, size_t(size), kZeros, sizeof kZeros - 1))
+    if (std::string_view(data, size_t(size)).find(kZeros) != std::string_view::npos)
         return true;
     const char* end = data + size;
     for (const char* p = data; p < end;) {
@@ -76,15 +76,14 @@ bool FastJson::parse(const QByteArray& text)
 
 bool FastJson::hasMarkedString(const char* data, qsizetype size)
 {
-    if (memmem(data, size_t(size), "\"\xEF\xBB\xBF", 4))
+    const std::string_view text(data, size_t(size));
+    if (text.find("\"\xEF\xBB\xBF") != std::string_view::npos)
         return true;
-    const char* end = data + size;
-    for (const char* p = data; p < end;) {
-        const char* escape = static_cast<const char*>(memmem(p, size_t(end - p), "\"\\u", 3));
-        if (!escape)
-            return false;
-        p = escape + 3;
-        if (end - p >= 4 && QByteArrayView(p, 4).compare("feff", Qt::CaseInsensitive) == 0)
+    for (size_t escape = text.find("\"\\u"); escape != std::string_view::npos;
+         escape = text.find("\"\\u", escape + 3)) {
+        const std::string_view digits = text.substr(escape + 3, 4);
+        if (digits.size() == 4 &&
+            QByteArrayView(digits.data(), 4).compare("feff", Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
