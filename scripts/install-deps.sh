@@ -21,6 +21,8 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
     libvlc-dev vlc-plugin-base vlc-plugin-video-output
+    # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
+    libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
