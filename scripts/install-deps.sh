@@ -23,7 +23,9 @@ packages=(
     libvlc-dev vlc-plugin-base vlc-plugin-video-output
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
-    libqrcodegencpp-dev libsimdjson-dev
+    libqrcodegencpp-dev libsimdjson-dev zlib1g-dev libexpat1-dev
+    # the programme guide's store (Qt Sql's SQLite driver)
+    libqt6sql6-sqlite
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl

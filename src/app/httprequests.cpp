@@ -76,3 +76,8 @@ void HttpRequests::setInactivityTimeoutOverride(int ms)
 {
     inactivityOverrideMs = ms;
 }
+
+int HttpRequests::inactivityTimeout(int ms)
+{
+    return inactivityOverrideMs > 0 && ms > 0 ? inactivityOverrideMs : ms;
+}

@@ -44,4 +44,6 @@ public:
     // Test seam: every request that has an inactivity limit uses `ms` instead (0: no override),
     // so tests of silent servers take a second, not thirty.
     static void setInactivityTimeoutOverride(int ms);
+    // `ms`, or the test override when one is set; for requests made outside this class.
+    static int inactivityTimeout(int ms);
 };

@@ -25,6 +25,9 @@ struct MediaItem
     QString streamUrl;          // playlist entries only; Xtream addresses are built at play time
     double rating = 0.0;
     qint64 addedAt = 0;         // "added" of a movie or "last_modified" of a series
+    QString guideId;            // the channel's programme-guide id: epg_channel_id or tvg-id
+    QString guideName;          // playlists' tvg-name, the second way to find a guide channel
+    int archiveDays = 0;        // days of catch-up the server keeps (tv_archive_duration)
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

@@ -22,6 +22,9 @@ struct SourceConfig
     QString password; // kept exactly as typed
     QString liveExtension = QStringLiteral("m3u8");
     qint64 lastUpdated = 0; // seconds since the epoch at which the last catalog fetch started
+    QString guideUrl;        // typed by the user: replaces the guide the server offers
+    int guideOffsetHours = 0; // -12..12, added to every guide time
+    QString offeredGuideUrls; // a playlist's url-tvg, comma-separated, as last fetched
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

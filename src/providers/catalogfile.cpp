@@ -17,9 +17,9 @@ namespace {
 using simdjson::dom::element_type;
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"id", "name"};
-constexpr std::array<std::string_view, 9> kItemKeys = {
-    "type",      "id",     "name",   "categoryId", "iconUrl", "containerExtension",
-    "streamUrl", "rating", "addedAt"};
+constexpr std::array<std::string_view, 12> kItemKeys = {
+    "type",      "id",     "name",    "categoryId", "iconUrl",   "containerExtension",
+    "streamUrl", "rating", "addedAt", "guideId",    "guideName", "archiveDays"};
 constexpr std::array<std::string_view, 6> kEpisodeKeys = {
     "id", "seriesName", "season", "episodeNumber", "title", "containerExtension"};
 
@@ -55,10 +55,16 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
         out.append(first ? "{\"addedAt\":" : ",{\"addedAt\":");
         first = false;
         JsonText::appendInteger(out, item.addedAt);
+        out.append(",\"archiveDays\":");
+        JsonText::appendInteger(out, item.archiveDays);
         out.append(",\"categoryId\":");
         JsonText::appendString(out, item.categoryId);
         out.append(",\"containerExtension\":");
         JsonText::appendString(out, item.containerExtension);
+        out.append(",\"guideId\":");
+        JsonText::appendString(out, item.guideId);
+        out.append(",\"guideName\":");
+        JsonText::appendString(out, item.guideName);
         out.append(",\"iconUrl\":");
         JsonText::appendString(out, item.iconUrl);
         out.append(",\"id\":");
@@ -130,6 +136,9 @@ QJsonObject sectionObject(const CatalogCache::Section& data)
         o.insert(QStringLiteral("streamUrl"), item.streamUrl);
         o.insert(QStringLiteral("rating"), item.rating);
         o.insert(QStringLiteral("addedAt"), item.addedAt);
+        o.insert(QStringLiteral("guideId"), item.guideId);
+        o.insert(QStringLiteral("guideName"), item.guideName);
+        o.insert(QStringLiteral("archiveDays"), item.archiveDays);
         items.append(o);
     }
     QJsonObject section;
@@ -209,6 +218,9 @@ MediaItem referenceItem(const QJsonObject& o)
     item.streamUrl = JsonReadings::text(o.value(key(kItemKeys[6])));
     item.rating = JsonReadings::number(o.value(key(kItemKeys[7])));
     item.addedAt = JsonReadings::integer(o.value(key(kItemKeys[8])));
+    item.guideId = JsonReadings::text(o.value(key(kItemKeys[9])));
+    item.guideName = JsonReadings::text(o.value(key(kItemKeys[10])));
+    item.archiveDays = JsonReadings::wholeNumber(o.value(key(kItemKeys[11])));
     return item;
 }
 
@@ -612,6 +624,9 @@ bool CatalogFile::readSection(const QByteArray& file, const QString& owner, cons
                 item.streamUrl = f.text(6);
                 item.rating = f.number(7);
                 item.addedAt = f.integer(8);
+                item.guideId = f.text(9);
+                item.guideName = f.text(10);
+                item.archiveDays = f.wholeNumber(11);
                 result.items.append(item);
             }
         }

@@ -46,12 +46,16 @@ M3uParser::Result M3uParser::parse(const QString& text)
 {
     static constexpr QStringView kGroupTitle = u"group-title";
     static constexpr QStringView kTvgLogo = u"tvg-logo";
+    static constexpr QStringView kTvgId = u"tvg-id";
+    static constexpr QStringView kTvgName = u"tvg-name";
 
     Result result;
     QSet<QString> seenGroups;
     QString pendingName;
     QString pendingGroup;
     QString pendingLogo;
+    QString pendingGuideId;
+    QString pendingGuideName;
 
     const QChar* data = text.constData();
     const qsizetype size = text.size();
@@ -72,6 +76,16 @@ M3uParser::Result M3uParser::parse(const QString& text)
             if (pendingGroup.isEmpty())
                 pendingGroup = QStringLiteral("Uncategorized");
             pendingLogo = extractAttr(line, kTvgLogo);
+            pendingGuideId = extractAttr(line, kTvgId);
+            pendingGuideName = extractAttr(line, kTvgName);
+        } else if (line.startsWith(u"#EXTM3U", Qt::CaseInsensitive)) {
+            QString urls = extractAttr(line, u"url-tvg");
+            if (urls.isEmpty())
+                urls = extractAttr(line, u"x-tvg-url");
+            for (const QString& url : urls.split(u',', Qt::SkipEmptyParts)) {
+                if (!url.trimmed().isEmpty())
+                    result.guideUrls.append(url.trimmed());
+            }
         } else if (line.startsWith(u'#')) {
             // another directive or a comment; the pending entry stays
         } else if (!pendingName.isEmpty()) {
@@ -87,10 +101,14 @@ M3uParser::Result M3uParser::parse(const QString& text)
             }
             item.categoryId = *group; // shares one string per group
             item.iconUrl = std::move(pendingLogo);
+            item.guideId = std::move(pendingGuideId);
+            item.guideName = std::move(pendingGuideName);
             result.items.append(std::move(item));
             pendingName.clear();
             pendingGroup.clear();
             pendingLogo.clear();
+            pendingGuideId.clear();
+            pendingGuideName.clear();
         }
 
         if (end >= size)

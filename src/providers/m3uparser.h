@@ -4,10 +4,12 @@
 #include "model/mediaitem.h"
 
 #include <QList>
+#include <QStringList>
 
 // Turns playlist text into channels and the categories formed from their group titles.
-// Reads the display name, "group-title" and "tvg-logo" of each #EXTINF line and the URL line
-// after it; everything else is ignored. Never fails: unusable lines are skipped.
+// Reads the display name, "group-title", "tvg-logo", "tvg-id" and "tvg-name" of each #EXTINF
+// line and the URL line after it, and the guide addresses of the #EXTM3U line; everything else
+// is ignored. Never fails: unusable lines are skipped.
 class M3uParser final
 {
 public:
@@ -15,6 +17,7 @@ public:
     {
         QList<MediaItem> items;      // one per entry, in playlist order
         QList<Category> categories;  // one per distinct group, in order of first appearance
+        QStringList guideUrls;       // "url-tvg" (else "x-tvg-url") of #EXTM3U, split at commas
     };
 
     static Result parse(const QString& text);

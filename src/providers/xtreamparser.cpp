@@ -78,8 +78,15 @@ QString idText(qint64 id)
 }
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"category_id", "category_name"};
-constexpr std::array<std::string_view, 4> kLiveKeys = {"stream_id", "name", "category_id",
-                                                       "stream_icon"};
+constexpr std::array<std::string_view, 7> kLiveKeys = {
+    "stream_id",      "name",       "category_id",        "stream_icon",
+    "epg_channel_id", "tv_archive", "tv_archive_duration"};
+
+// Days of catch-up, when the server says it keeps any.
+int archiveDays(qint64 archive, qint64 duration)
+{
+    return archive != 0 && duration > 0 ? int(std::min<qint64>(duration, 365)) : 0;
+}
 constexpr std::array<std::string_view, 7> kVodKeys = {
     "stream_id", "name", "category_id", "stream_icon", "container_extension", "rating", "added"};
 constexpr std::array<std::string_view, 6> kSeriesKeys = {"series_id", "name",   "category_id",
@@ -124,6 +131,8 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = f.text(1);
                 item.categoryId = f.text(2);
                 item.iconUrl = f.text(3);
+                item.guideId = f.text(4);
+                item.archiveDays = archiveDays(f.integer(5), f.integer(6));
                 return item;
             });
         },
@@ -135,6 +144,10 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = JsonReadings::text(o.value(key(kLiveKeys[1])));
                 item.categoryId = JsonReadings::text(o.value(key(kLiveKeys[2])));
                 item.iconUrl = JsonReadings::text(o.value(key(kLiveKeys[3])));
+                item.guideId = JsonReadings::text(o.value(key(kLiveKeys[4])));
+                item.archiveDays =
+                    archiveDays(JsonReadings::integer(o.value(key(kLiveKeys[5]))),
+                                JsonReadings::integer(o.value(key(kLiveKeys[6]))));
                 return item;
             });
         });

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 QSettings openStore()
 {
@@ -48,6 +50,10 @@ void SourceManager::load()
         if (settings.contains(QStringLiteral("liveExtension")))
             config.liveExtension = settings.value(QStringLiteral("liveExtension")).toString();
         config.lastUpdated = readInt64(settings, QStringLiteral("lastUpdated"), 0);
+        config.guideUrl = settings.value(QStringLiteral("guideUrl")).toString();
+        config.guideOffsetHours =
+            std::clamp(readInt(settings, QStringLiteral("guideOffsetHours"), 0), -12, 12);
+        config.offeredGuideUrls = settings.value(QStringLiteral("offeredGuideUrls")).toString();
         sourceList.append(config);
     }
     settings.endArray();
@@ -69,6 +75,9 @@ void SourceManager::persist()
         settings.setValue(QStringLiteral("password"), config.password);
         settings.setValue(QStringLiteral("liveExtension"), config.liveExtension);
         settings.setValue(QStringLiteral("lastUpdated"), config.lastUpdated);
+        settings.setValue(QStringLiteral("guideUrl"), config.guideUrl);
+        settings.setValue(QStringLiteral("guideOffsetHours"), config.guideOffsetHours);
+        settings.setValue(QStringLiteral("offeredGuideUrls"), config.offeredGuideUrls);
     }
     settings.endArray();
     settings.sync();

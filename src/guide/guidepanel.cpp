@@ -1,0 +1,171 @@
+#include "guide/guidepanel.h"
+
+#include "app/clock.h"
+#include "guide/guideservice.h"
+#include "guide/guidetext.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kIndexRole = Qt::UserRole + 1;
+}
+
+GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
+    : QWidget(parent)
+    , service(guide)
+{
+    setObjectName(QStringLiteral("guidePanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    header = new QToolButton(this);
+    header->setObjectName(QStringLiteral("guidePanelHeader"));
+    header->setCheckable(true);
+    header->setChecked(true);
+    header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    header->setArrowType(Qt::DownArrow);
+    header->setAutoRaise(true);
+    header->setText(QStringLiteral("Programme guide"));
+    layout->addWidget(header);
+
+    body = new QWidget(this);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    tree = new QTreeWidget(body);
+    tree->setObjectName(QStringLiteral("guideProgrammes"));
+    tree->setColumnCount(2);
+    tree->setHeaderHidden(true);
+    tree->setRootIsDecorated(false);
+    tree->setUniformRowHeights(true);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(true);
+    description = new QTextBrowser(body);
+    description->setObjectName(QStringLiteral("guideDescription"));
+    description->setMaximumHeight(90);
+    bodyLayout->addWidget(tree, 1);
+    bodyLayout->addWidget(description);
+    layout->addWidget(body, 1);
+
+    connect(header, &QToolButton::toggled, this, [this](bool on) { setExpanded(on); });
+    connect(tree, &QTreeWidget::currentItemChanged, this, [this]() { showDescription(); });
+    connect(service, &GuideService::guideChanged, this, [this]() { reload(); });
+    connect(service, &GuideService::nowMoved, this, [this]() { markCurrent(false); });
+}
+
+bool GuidePanel::isExpanded() const
+{
+    return body->isVisibleTo(this);
+}
+
+void GuidePanel::setExpanded(bool expanded)
+{
+    body->setVisible(expanded);
+    header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    if (header->isChecked() != expanded)
+        header->setChecked(expanded);
+}
+
+void GuidePanel::showChannel(const MediaItem& item)
+{
+    if (item.type != MediaItem::Live)
+        return;
+    const bool same = item.id == shownChannel.id && !shownChannel.id.isEmpty();
+    shownChannel = item;
+    header->setText(QStringLiteral("Programme guide: ") + item.name);
+    if (!same)
+        reload();
+}
+
+void GuidePanel::reload()
+{
+    if (shownChannel.id.isEmpty())
+        return;
+    const quint64 asked = ++request;
+    service->programmes(shownChannel, this, [this, asked](const QList<GuideProgramme>& list) {
+        if (asked == request)
+            fill(list);
+    });
+}
+
+void GuidePanel::fill(const QList<GuideProgramme>& programmes)
+{
+    shown = programmes;
+    currentItem = nullptr;
+    tree->clear();
+    description->clear();
+    if (shown.isEmpty()) {
+        auto* none =
+            new QTreeWidgetItem(tree, {QString(), QStringLiteral("No programme information")});
+        none->setFlags(Qt::NoItemFlags);
+        return;
+    }
+    const qint64 now = Clock::epochSecs();
+    QString day;
+    QFont dayFont = tree->font();
+    dayFont.setBold(true);
+    for (int i = 0; i < shown.size(); ++i) {
+        const GuideProgramme& p = shown[i];
+        const QString thisDay = GuideText::day(p.start, now);
+        if (thisDay != day) {
+            day = thisDay;
+            auto* heading = new QTreeWidgetItem(tree, {day});
+            heading->setFirstColumnSpanned(true);
+            heading->setFlags(Qt::ItemIsEnabled);
+            heading->setFont(0, dayFont);
+        }
+        auto* row = new QTreeWidgetItem(tree, {GuideText::span(p), p.title});
+        row->setData(0, kIndexRole, i);
+    }
+    markCurrent(true);
+}
+
+void GuidePanel::markCurrent(bool scroll)
+{
+    const qint64 now = Clock::epochSecs();
+    QTreeWidgetItem* running = nullptr;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = tree->topLevelItem(i);
+        const QVariant at = row->data(0, kIndexRole);
+        if (!at.isValid())
+            continue;
+        const GuideProgramme& p = shown[at.toInt()];
+        const bool isNow = p.start <= now && now < p.stop;
+        QFont font = tree->font();
+        font.setBold(isNow);
+        row->setFont(0, font);
+        row->setFont(1, font);
+        const QBrush back = isNow ? palette().brush(QPalette::AlternateBase) : QBrush();
+        row->setBackground(0, back);
+        row->setBackground(1, back);
+        row->setForeground(0, p.stop <= now ? palette().brush(QPalette::PlaceholderText)
+                                            : palette().brush(QPalette::Text));
+        if (isNow)
+            running = row;
+    }
+    const bool moved = running != currentItem;
+    currentItem = running;
+    if (running && (scroll || moved)) {
+        if (scroll || tree->currentItem() == nullptr)
+            tree->setCurrentItem(running);
+        tree->scrollToItem(running, QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void GuidePanel::showDescription()
+{
+    const QTreeWidgetItem* row = tree->currentItem();
+    const QVariant at = row ? row->data(0, kIndexRole) : QVariant();
+    if (!at.isValid()) {
+        description->clear();
+        return;
+    }
+    const GuideProgramme& p = shown[at.toInt()];
+    description->setPlainText(
+        QStringLiteral("%1  %2\n%3").arg(GuideText::span(p), p.title, p.description));
+}

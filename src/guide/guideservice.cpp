@@ -1,0 +1,309 @@
+#include "guide/guideservice.h"
+
+#include "app/clock.h"
+#include "app/httprequests.h"
+#include "guide/xtreamepg.h"
+#include "providers/xtreamclient.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int kFallbackTimeoutMs = 30000;
+
+GuideNowNext nowNextIn(const QList<GuideProgramme>& list, qint64 now)
+{
+    GuideNowNext result;
+    const auto after =
+        std::upper_bound(list.cbegin(), list.cend(), now,
+                         [](qint64 t, const GuideProgramme& p) { return t < p.start; });
+    if (after != list.cbegin() && (after - 1)->stop > now) {
+        result.now = *(after - 1);
+        result.hasNow = true;
+    }
+    if (after != list.cend()) {
+        result.next = *after;
+        result.hasNext = true;
+    }
+    return result;
+}
+} // namespace
+
+GuideService::GuideService(QObject* parent)
+    : QObject(parent)
+    , importer(new GuideImporter(this))
+    , network(new QNetworkAccessManager(this))
+    , tick(new QTimer(this))
+{
+    tick->setSingleShot(true);
+    connect(tick, &QTimer::timeout, this, [this]() {
+        emit nowMoved();
+        scheduleTick();
+    });
+}
+
+GuideService::~GuideService() = default;
+
+QString GuideService::storePath(const QString& sourceName)
+{
+    QString safe;
+    for (const QChar c : sourceName)
+        safe += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' ? c : QChar(u'_');
+    const QByteArray hash =
+        QCryptographicHash::hash(sourceName.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/guide");
+    QDir().mkpath(folder);
+    return folder + u'/' + safe.left(60) + u'-' + QString::fromLatin1(hash) + u".sqlite";
+}
+
+void GuideService::setImportLimits(qint64 bytes, int inactivityTimeoutMs)
+{
+    maxBytes = bytes;
+    inactivityMs = inactivityTimeoutMs;
+}
+
+void GuideService::setSource(const SourceConfig& source)
+{
+    importer->cancel();
+    ++generation;
+    config = source;
+    channels.clear();
+    channelById.clear();
+    fromServer.clear();
+    setStatus(QString());
+    openStore();
+}
+
+void GuideService::openStore()
+{
+    store.close();
+    index = GuideMatch::Index();
+    if (!config.name.isEmpty())
+        store.open(storePath(config.name));
+    index.build(store.channels());
+    rematch();
+}
+
+void GuideService::setChannels(const QList<MediaItem>& list)
+{
+    channels = list;
+    rematch();
+}
+
+void GuideService::rematch()
+{
+    channelById.clear();
+    const bool byName = config.type != SourceConfig::Xtream;
+    if (!index.isEmpty()) {
+        channelById.reserve(channels.size());
+        for (const MediaItem& item : std::as_const(channels)) {
+            const int number = index.find(item, byName);
+            if (number >= 0)
+                channelById.insert(item.id, number);
+        }
+    }
+    nowCacheUntil = 0;
+    emit guideChanged();
+    scheduleTick();
+}
+
+qint64 GuideService::offsetSecs() const
+{
+    return qint64(std::clamp(config.guideOffsetHours, -12, 12)) * 3600;
+}
+
+qint64 GuideService::keepFrom(qint64 now) const
+{
+    int archiveDays = 1;
+    for (const MediaItem& item : channels)
+        archiveDays = std::max(archiveDays, item.archiveDays);
+    return now - qint64(std::min(archiveDays, 31)) * 86400;
+}
+
+QList<QUrl> GuideService::guideUrls() const
+{
+    QStringList texts;
+    if (!config.guideUrl.trimmed().isEmpty()) {
+        texts = config.guideUrl.split(u',', Qt::SkipEmptyParts);
+    } else if (config.type == SourceConfig::Xtream) {
+        QUrl url =
+            XtreamClient::requestUrl(config.url.endsWith(u'/') ? config.url.chopped(1) : config.url,
+                                     config.username, config.password, QString(), QString());
+        url.setPath(
+            url.path().replace(QStringLiteral("player_api.php"), QStringLiteral("xmltv.php")));
+        return {url};
+    } else {
+        texts = config.offeredGuideUrls.split(u',', Qt::SkipEmptyParts);
+    }
+    QList<QUrl> urls;
+    for (const QString& text : texts) {
+        const QString trimmed = text.trimmed();
+        if (!trimmed.isEmpty())
+            urls.append(trimmed.startsWith(u'/') ? QUrl::fromLocalFile(trimmed)
+                                                 : QUrl(trimmed, QUrl::TolerantMode));
+    }
+    return urls;
+}
+
+void GuideService::refresh(bool force)
+{
+    if (config.name.isEmpty() || config.type == SourceConfig::SubscriptionKey)
+        return;
+    const qint64 now = Clock::epochSecs();
+    if (!force && store.isOpen() && now - store.importedAt() < kMaxAgeSecs)
+        return;
+    const QList<QUrl> urls = guideUrls();
+    if (urls.isEmpty() || channels.isEmpty())
+        return;
+
+    GuideImporter::Request request;
+    request.storePath = storePath(config.name);
+    request.urls = urls;
+    request.wanted = GuideMatch::wanted(channels, config.type != SourceConfig::Xtream);
+    request.offsetSecs = offsetSecs();
+    request.keepFrom = keepFrom(now);
+    request.keepUntil = now + kDaysAhead * 86400;
+    request.maxBytes = maxBytes;
+    request.inactivityTimeoutMs = inactivityMs;
+    request.meta = {{QStringLiteral("importedAt"), QString::number(now)}};
+    const quint64 started = generation;
+    setStatus(QStringLiteral("Updating guide... 0%"));
+    importer->start(
+        request,
+        [this, started](int percent) {
+            if (started == generation)
+                setStatus(QStringLiteral("Updating guide... %1%").arg(percent));
+        },
+        [this, started](const GuideImporter::Result& result) {
+            if (started != generation || result.cancelled)
+                return;
+            if (!result.ok) {
+                setStatus(QStringLiteral("Guide not updated: ") + result.message);
+                return;
+            }
+            setStatus(result.message.isEmpty()
+                          ? QString()
+                          : QStringLiteral("Guide partly updated: ") + result.message);
+            openStore();
+        });
+}
+
+bool GuideService::isImporting() const
+{
+    return importer->isRunning();
+}
+
+void GuideService::setStatus(const QString& text)
+{
+    if (status == text)
+        return;
+    status = text;
+    emit statusChanged(status);
+}
+
+int GuideService::channelOf(const MediaItem& item) const
+{
+    return channelById.value(item.id, -1);
+}
+
+bool GuideService::hasGuide(const MediaItem& item) const
+{
+    return channelOf(item) >= 0 || fromServer.contains(item.id);
+}
+
+GuideNowNext GuideService::nowNext(const MediaItem& item) const
+{
+    const qint64 now = Clock::epochSecs();
+    const int number = channelOf(item);
+    if (number < 0) {
+        const auto answered = fromServer.constFind(item.id);
+        return answered == fromServer.cend() ? GuideNowNext() : nowNextIn(*answered, now);
+    }
+    if (now >= nowCacheUntil) {
+        nowCache = store.nowNext(now);
+        // Valid until the first running programme ends or the first next one starts.
+        nowCacheUntil = now + 3600;
+        for (const GuideNowNext& entry : std::as_const(nowCache)) {
+            if (entry.hasNow)
+                nowCacheUntil = std::min(nowCacheUntil, entry.now.stop);
+            if (entry.hasNext)
+                nowCacheUntil = std::min(nowCacheUntil, entry.next.start);
+        }
+    }
+    return nowCache.value(number);
+}
+
+void GuideService::scheduleTick()
+{
+    // Repaint once a minute: progress bars move, programmes end.
+    tick->start(60 * 1000);
+}
+
+void GuideService::programmes(const MediaItem& item, QObject* context, ProgrammesCallback done)
+{
+    const qint64 now = Clock::epochSecs();
+    const int number = channelOf(item);
+    const qint64 from = now - qint64(std::max(1, item.archiveDays)) * 86400;
+    const qint64 to = now + 7 * 86400;
+    QList<GuideProgramme> list;
+    if (number >= 0)
+        list = store.programmes(number, from, to);
+    else if (fromServer.contains(item.id))
+        list = fromServer.value(item.id);
+    else if (config.type == SourceConfig::Xtream && item.type == MediaItem::Live) {
+        fetchFromServer(item, context, std::move(done));
+        return;
+    }
+    QTimer::singleShot(0, context, [list, done = std::move(done)]() { done(list); });
+}
+
+void GuideService::fetchFromServer(const MediaItem& item, QObject* context, ProgrammesCallback done)
+{
+    const QString base = config.url.endsWith(u'/') ? config.url.chopped(1) : config.url;
+    const QString streamId = item.id;
+    const quint64 asked = generation;
+    const qint64 offset = offsetSecs();
+    auto finish = [this, streamId, asked, offset, context = QPointer<QObject>(context),
+                   done](QList<GuideProgramme> list) {
+        for (GuideProgramme& p : list) {
+            p.start += offset;
+            p.stop += offset;
+        }
+        if (asked == generation) {
+            fromServer.insert(streamId, list);
+            emit guideChanged();
+        }
+        if (context)
+            done(list);
+    };
+    auto ask = [this, base, streamId](const QString& action, auto next) {
+        HttpRequests::Options options;
+        options.inactivityTimeoutMs = kFallbackTimeoutMs;
+        options.followAllRedirects = true;
+        options.maxBodyBytes = 16LL * 1024 * 1024;
+        const QString extra = action == u"get_short_epg" ? QStringLiteral("limit=50") : QString();
+        QUrl url = XtreamClient::requestUrl(base, config.username, config.password, action,
+                                            QStringLiteral("stream_id=") + streamId);
+        if (!extra.isEmpty())
+            url.setQuery(url.query(QUrl::FullyEncoded) + u'&' + extra, QUrl::StrictMode);
+        HttpRequests::get(network, url, options, this, [next](QNetworkReply* reply) {
+            next(reply->error() == QNetworkReply::NoError ? XtreamEpg::parse(reply->readAll())
+                                                          : QList<GuideProgramme>());
+        });
+    };
+    ask(QStringLiteral("get_simple_data_table"), [ask, finish](const QList<GuideProgramme>& table) {
+        if (!table.isEmpty()) {
+            finish(table);
+            return;
+        }
+        ask(QStringLiteral("get_short_epg"),
+            [finish](const QList<GuideProgramme>& shortList) { finish(shortList); });
+    });
+}

@@ -1,0 +1,182 @@
+#include "guide/guidestore.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("guide-read-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QSqlDatabase database(const QString& name)
+{
+    return QSqlDatabase::database(name, false);
+}
+
+GuideProgramme rowProgramme(const QSqlQuery& q, int first)
+{
+    GuideProgramme p;
+    p.start = q.value(first).toLongLong();
+    p.stop = q.value(first + 1).toLongLong();
+    p.title = q.value(first + 2).toString();
+    p.description = q.value(first + 3).toString();
+    p.archived = q.value(first + 4).toInt() != 0;
+    return p;
+}
+} // namespace
+
+GuideStore::GuideStore() = default;
+
+GuideStore::~GuideStore()
+{
+    close();
+}
+
+QString GuideStore::schemaVersion()
+{
+    return QStringLiteral("1");
+}
+
+bool GuideStore::open(const QString& path)
+{
+    close();
+    if (!QFileInfo::exists(path))
+        return false;
+    connection = nextConnectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open() || metaValue(QStringLiteral("schema")) != schemaVersion()) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+void GuideStore::close()
+{
+    if (connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = database(connection);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    connection.clear();
+}
+
+bool GuideStore::isOpen() const
+{
+    return !connection.isEmpty();
+}
+
+QString GuideStore::metaValue(const QString& key) const
+{
+    if (connection.isEmpty())
+        return {};
+    QSqlQuery q(database(connection));
+    q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+    q.addBindValue(key);
+    if (!q.exec() || !q.next())
+        return {};
+    return q.value(0).toString();
+}
+
+qint64 GuideStore::importedAt() const
+{
+    return metaValue(QStringLiteral("importedAt")).toLongLong();
+}
+
+QList<GuideStore::Channel> GuideStore::channels() const
+{
+    QList<Channel> list;
+    if (connection.isEmpty())
+        return list;
+    QSqlQuery q(database(connection));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT num, id, names FROM channels ORDER BY num")))
+        return list;
+    while (q.next()) {
+        const QString names = q.value(2).toString();
+        list.append(Channel{q.value(0).toInt(), q.value(1).toString(),
+                            names.split(u'\n', Qt::SkipEmptyParts)});
+    }
+    return list;
+}
+
+QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
+{
+    QHash<int, GuideNowNext> result;
+    if (connection.isEmpty())
+        return result;
+    // Two key seeks per channel: the last start at or before now, the first start after it.
+    QSqlQuery q(database(connection));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT c.num, 0, p.start, p.stop, p.title FROM channels c JOIN programmes p"
+        " ON p.ch = c.num AND p.start = (SELECT max(start) FROM programmes"
+        " WHERE ch = c.num AND start <= :now) WHERE p.stop > :now"
+        " UNION ALL"
+        " SELECT c.num, 1, p.start, p.stop, p.title FROM channels c JOIN programmes p"
+        " ON p.ch = c.num AND p.start = (SELECT min(start) FROM programmes"
+        " WHERE ch = c.num AND start > :now)"));
+    q.bindValue(QStringLiteral(":now"), now);
+    if (!q.exec())
+        return result;
+    result.reserve(1024);
+    while (q.next()) {
+        GuideNowNext& entry = result[q.value(0).toInt()];
+        GuideProgramme& p = q.value(1).toInt() == 0 ? entry.now : entry.next;
+        p.start = q.value(2).toLongLong();
+        p.stop = q.value(3).toLongLong();
+        p.title = q.value(4).toString();
+        (q.value(1).toInt() == 0 ? entry.hasNow : entry.hasNext) = true;
+    }
+    return result;
+}
+
+QList<GuideProgramme> GuideStore::programmes(int channel, qint64 from, qint64 to) const
+{
+    return programmes(QList<int>{channel}, from, to).value(channel);
+}
+
+QHash<int, QList<GuideProgramme>> GuideStore::programmes(const QList<int>& channels, qint64 from,
+                                                         qint64 to) const
+{
+    QHash<int, QList<GuideProgramme>> result;
+    if (connection.isEmpty())
+        return result;
+    QSqlQuery q(database(connection));
+    q.setForwardOnly(true);
+    // A programme starts at most a day before it overlaps the window: bounds the key range.
+    q.prepare(QStringLiteral("SELECT start, stop, title, description, archived FROM programmes"
+                             " WHERE ch = ? AND start >= ? AND start < ? AND stop > ?"
+                             " ORDER BY start"));
+    for (const int channel : channels) {
+        q.addBindValue(channel);
+        q.addBindValue(from - 86400);
+        q.addBindValue(to);
+        q.addBindValue(from);
+        if (!q.exec())
+            continue;
+        QList<GuideProgramme>& list = result[channel];
+        while (q.next())
+            list.append(rowProgramme(q, 0));
+    }
+    return result;
+}
+
+qint64 GuideStore::programmeCount() const
+{
+    if (connection.isEmpty())
+        return 0;
+    QSqlQuery q(database(connection));
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM programmes")) || !q.next())
+        return 0;
+    return q.value(0).toLongLong();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "guide/guideprogramme.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One server's programme guide on disk, an SQLite file, read on the thread that opened it.
+// Channels are numbered by the import; programmes are keyed by (channel, start). A missing or
+// unreadable file reads as an empty guide. GuideStoreWriter builds a new file beside it and
+// swaps it in, so an open store keeps reading the guide it opened until reopened.
+class GuideStore final
+{
+public:
+    struct Channel
+    {
+        int number = 0;
+        QString id;
+        QStringList names;
+    };
+
+    GuideStore();
+    ~GuideStore();
+    GuideStore(const GuideStore&) = delete;
+    GuideStore& operator=(const GuideStore&) = delete;
+
+    bool open(const QString& path);
+    void close();
+    bool isOpen() const;
+
+    // Seconds since the epoch of the import that wrote the file; 0 when none.
+    qint64 importedAt() const;
+    QString metaValue(const QString& key) const;
+    QList<Channel> channels() const;
+    // The programme running at `now` and the one after it, per channel that has either.
+    QHash<int, GuideNowNext> nowNext(qint64 now) const;
+    // Programmes of `channel` overlapping [from, to), by start.
+    QList<GuideProgramme> programmes(int channel, qint64 from, qint64 to) const;
+    // Programmes of several channels overlapping [from, to), by channel then start.
+    QHash<int, QList<GuideProgramme>> programmes(const QList<int>& channels, qint64 from,
+                                                 qint64 to) const;
+    qint64 programmeCount() const;
+
+    static QString schemaVersion();
+
+private:
+    QString connection;
+};
