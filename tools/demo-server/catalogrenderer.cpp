@@ -391,7 +391,9 @@ QByteArray CatalogRenderer::playlist(const QString& extension) const
     const auto cached = playlists.constFind(extension);
     if (cached != playlists.constEnd())
         return *cached;
-    QString text = QStringLiteral("#EXTM3U\n");
+    QString text = QStringLiteral("#EXTM3U url-tvg=\"%1/xmltv.php?username=%2&password=%3\"\n")
+                       .arg(baseUrl, QString::fromLatin1(QUrl::toPercentEncoding(username)),
+                            QString::fromLatin1(QUrl::toPercentEncoding(password)));
     const QList<DemoCatalog::Category>& cats = catalog.categories(Kind::Live);
     for (const DemoCatalog::Entry& e : catalog.entries(Kind::Live)) {
         text += QStringLiteral("#EXTINF:-1 tvg-id=\"ch%1.demo\" tvg-name=\"%2\" tvg-logo=\"%3\" "

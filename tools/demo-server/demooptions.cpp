@@ -117,8 +117,13 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         QStringLiteral("clip-seconds"),
         QStringLiteral("Make every movie and episode clip this long (default: 20 to 60 s)."),
         QStringLiteral("s"));
+    const QCommandLineOption largeGuideOption(
+        QStringLiteral("large-guide"),
+        QStringLiteral("Serve a guide of 2,000 channels for 10 days (about 200 MB) from "
+                       "xmltv.php, for benchmarks."));
     parser.addOptions({help, listen, publicUrlOption, scaleOption, dataDirOption, userOption,
-                       passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption});
+                       passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption,
+                       largeGuideOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -174,5 +179,6 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         *message = QStringLiteral("--clip-seconds wants a number from 1 to 3600");
         return false;
     }
+    largeGuide = parser.isSet(largeGuideOption);
     return true;
 }

@@ -19,6 +19,7 @@ public:
     int liveIdleMs = 10000;
     int maxLive = 3;
     int clipSeconds = 0;
+    bool largeGuide = false; // the benchmark's 200 MB guide instead of the catalog's
 
     // Reads the arguments (the program name first). Returns false with a message for the user;
     // --help and --version print and set `exitNow`.

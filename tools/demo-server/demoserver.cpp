@@ -4,6 +4,7 @@
 #include "catalogrenderer.h"
 #include "clipstore.h"
 #include "democatalog.h"
+#include "demoguide.h"
 #include "filesender.h"
 #include "httprange.h"
 #include "livechannel.h"
@@ -20,6 +21,8 @@
 #include <QSet>
 #include <QTcpSocket>
 #include <QUrlQuery>
+
+#include <zlib.h>
 
 namespace {
 
@@ -131,6 +134,14 @@ bool DemoServer::start(QString* error)
         return false;
     }
     catalog = std::make_unique<DemoCatalog>(options.scale);
+    if (options.largeGuide) {
+        guide = std::make_unique<DemoGuide>(DemoGuide::large(Clock::epochSecs()));
+    } else {
+        QList<qint64> ids;
+        for (const DemoCatalog::Entry& entry : catalog->entries(Kind::Live))
+            ids.append(entry.id);
+        guide = std::make_unique<DemoGuide>(ids, Clock::epochSecs(), 8);
+    }
     renderer =
         std::make_unique<CatalogRenderer>(*catalog, base, options.username, options.password);
 
@@ -179,6 +190,8 @@ bool DemoServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
         serveIndex(request, socket);
     } else if (path == u"/player_api.php") {
         serveApi(request, socket);
+    } else if (path == u"/xmltv.php") {
+        serveGuide(request, socket);
     } else if (path == u"/get.php") {
         servePlaylist(request, socket, true);
     } else if (path == u"/playlist.m3u" || path == u"/playlist.m3u8") {
@@ -337,9 +350,55 @@ void DemoServer::serveApi(const QHttpServerRequest& request, QTcpSocket* socket)
         body = renderer->streams(Kind::Series, categoryId);
     else if (action == u"get_series_info")
         body = renderer->seriesInfo(queryValue(request, QStringLiteral("series_id")).toLongLong());
+    else if (action == u"get_short_epg" || action == u"get_simple_data_table") {
+        const qint64 id = queryValue(request, QStringLiteral("stream_id")).toLongLong();
+        const int asked = queryValue(request, QStringLiteral("limit")).toInt();
+        const int limit = action == u"get_short_epg" ? (asked > 0 ? asked : 4) : 0;
+        body = catalog->find(Kind::Live, id) ? guide->epgJson(id, Clock::epochSecs(), limit)
+                                             : QByteArrayLiteral("{\"epg_listings\":[]}");
+    }
     else
         body = QByteArrayLiteral("[]"); // what real servers answer to actions they lack
     send(socket, head, 200, kJson, body);
+}
+
+namespace {
+QByteArray gzipped(const QByteArray& data)
+{
+    z_stream zip{};
+    deflateInit2(&zip, 6, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(qsizetype(deflateBound(&zip, uLong(data.size()))), Qt::Uninitialized);
+    zip.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    zip.avail_in = uInt(data.size());
+    zip.next_out = reinterpret_cast<Bytef*>(out.data());
+    zip.avail_out = uInt(out.size());
+    deflate(&zip, Z_FINISH);
+    out.truncate(qsizetype(zip.total_out));
+    deflateEnd(&zip);
+    return out;
+}
+} // namespace
+
+void DemoServer::serveGuide(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    if (applyApiFault(request, socket))
+        return;
+    const bool head = isHead(request);
+    if (!credentialsMatch(queryValue(request, QStringLiteral("username")),
+                          queryValue(request, QStringLiteral("password")))) {
+        send(socket, head, 401, kText, "Wrong user name or password.\n");
+        return;
+    }
+    if (guidePlain.isEmpty())
+        guidePlain = guide->xmltv();
+    const QByteArray type = QByteArrayLiteral("application/xml");
+    if (request.value("Accept-Encoding").contains("gzip")) {
+        if (guideGzip.isEmpty())
+            guideGzip = gzipped(guidePlain);
+        send(socket, head, 200, type, guideGzip, {{"Content-Encoding", "gzip"}});
+        return;
+    }
+    send(socket, head, 200, type, guidePlain);
 }
 
 void DemoServer::servePlaylist(const QHttpServerRequest& request, QTcpSocket* socket,

@@ -16,6 +16,7 @@
 class CatalogRenderer;
 class ClipStore;
 class DemoCatalog;
+class DemoGuide;
 class LiveHub;
 class QTcpSocket;
 
@@ -44,6 +45,7 @@ private:
 
     void serveIndex(const QHttpServerRequest& request, QTcpSocket* socket);
     void serveApi(const QHttpServerRequest& request, QTcpSocket* socket);
+    void serveGuide(const QHttpServerRequest& request, QTcpSocket* socket);
     void servePlaylist(const QHttpServerRequest& request, QTcpSocket* socket, bool checkLogin);
     void servePoster(const QHttpServerRequest& request, QTcpSocket* socket,
                      const QStringList& parts);
@@ -76,6 +78,9 @@ private:
     QString runDir; // this process' live folders, removed on exit
     std::unique_ptr<DemoCatalog> catalog;
     std::unique_ptr<CatalogRenderer> renderer;
+    std::unique_ptr<DemoGuide> guide;
+    QByteArray guidePlain; // rendered on first request
+    QByteArray guideGzip;
     FaultControl faults;
     LiveHub* live = nullptr;
     ClipStore* clips = nullptr;
