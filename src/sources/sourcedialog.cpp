@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -26,8 +27,8 @@
 namespace {
 bool isRemoteUrl(const QString& url)
 {
-    return url.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive)
-        || url.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
+    return url.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
+           url.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
 }
 
 // Copies through a temporary file and a rename, so a failed copy never leaves half a playlist
@@ -70,8 +71,8 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     if (!existing) {
         auto* subscription = new QPushButton(QStringLiteral("Quorbin Subscription"), this);
         subscription->setObjectName(QStringLiteral("subscriptionButton"));
-        subscription->setToolTip(
-            QStringLiteral("Type the server's details on your phone instead, using a code shown here"));
+        subscription->setToolTip(QStringLiteral(
+            "Type the server's details on your phone instead, using a code shown here"));
         layout->addWidget(subscription);
         layout->addWidget(new QLabel(QStringLiteral("Or enter the server's details here:"), this));
         connect(subscription, &QPushButton::clicked, this, &SourceDialog::addFromSubscription);
@@ -125,6 +126,19 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     pageStack->addWidget(xtreamPage);
     layout->addWidget(pageStack);
 
+    // Both kinds: a guide of the user's choice, and a shift for guides in the wrong time zone.
+    auto* guideForm = new QFormLayout();
+    guideUrlEdit = new QLineEdit(this);
+    guideUrlEdit->setObjectName(QStringLiteral("guideUrlEdit"));
+    guideUrlEdit->setPlaceholderText(QStringLiteral("Empty: the server's own guide"));
+    guideOffsetSpin = new QSpinBox(this);
+    guideOffsetSpin->setObjectName(QStringLiteral("guideOffsetSpin"));
+    guideOffsetSpin->setRange(-12, 12);
+    guideOffsetSpin->setSuffix(QStringLiteral(" h"));
+    guideForm->addRow(QStringLiteral("Guide URL:"), guideUrlEdit);
+    guideForm->addRow(QStringLiteral("Guide time offset:"), guideOffsetSpin);
+    layout->addLayout(guideForm);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     if (existing) {
         auto* deleteButton =
@@ -151,9 +165,13 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     }
 
     editedName = existing->name;
+    guideUrlEdit->setText(existing->guideUrl);
+    guideOffsetSpin->setValue(existing->guideOffsetHours);
+    offeredGuideUrls = existing->offeredGuideUrls;
     // Only the two kinds that can still be created have a page; anything else shows the
     // playlist page (the caller never edits retired servers here).
-    const int type = existing->type == SourceConfig::Xtream ? SourceConfig::Xtream : SourceConfig::M3u;
+    const int type =
+        existing->type == SourceConfig::Xtream ? SourceConfig::Xtream : SourceConfig::M3u;
     typeCombo->setCurrentIndex(type);
     pageStack->setCurrentIndex(type);
     if (type == SourceConfig::M3u) {
@@ -186,9 +204,9 @@ void SourceDialog::togglePasswordVisibility(bool visible)
 
 void SourceDialog::browseForFile()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, QStringLiteral("Upload M3U Playlist"), QString(),
-        QStringLiteral("Playlists (*.m3u *.m3u8);;All Files (*)"));
+    const QString path =
+        FileDialog::getOpenFileName(this, QStringLiteral("Upload M3U Playlist"), QString(),
+                                    QStringLiteral("Playlists (*.m3u *.m3u8);;All Files (*)"));
     if (!path.isEmpty())
         m3uUrlEdit->setText(path);
 }
@@ -266,20 +284,23 @@ SourceConfig SourceDialog::config() const
     config.name = uniqueSourceName(config.name, otherNames);
 
     // A local playlist is copied so the server keeps working when the picked file moves.
-    if (config.type == SourceConfig::M3u && !isRemoteUrl(config.url) && !config.url.isEmpty()
-        && QFileInfo::exists(config.url)) {
-        const QString dir =
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/playlists");
+    if (config.type == SourceConfig::M3u && !isRemoteUrl(config.url) && !config.url.isEmpty() &&
+        QFileInfo::exists(config.url)) {
+        const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                            QStringLiteral("/playlists");
         QDir().mkpath(dir);
         const QFileInfo source(config.url);
         const QString target =
             dir + u'/' + playlistCopyFileName(config.name, source.suffix(), otherNames);
         // When the copy cannot be made (a read-only or full data folder), the server keeps
         // the picked file rather than pointing at a copy that does not exist.
-        if (QFileInfo(target).canonicalFilePath() != source.canonicalFilePath()
-            && copyFileAtomically(config.url, target))
+        if (QFileInfo(target).canonicalFilePath() != source.canonicalFilePath() &&
+            copyFileAtomically(config.url, target))
             config.url = target;
     }
+    config.guideUrl = guideUrlEdit->text().trimmed();
+    config.guideOffsetHours = guideOffsetSpin->value();
+    config.offeredGuideUrls = offeredGuideUrls;
     config.lastUpdated = 0;
     return config;
 }

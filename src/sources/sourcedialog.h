@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 class QStackedWidget;
 class XtreamClient;
 
@@ -51,6 +52,9 @@ private:
     QLineEdit* passwordEdit = nullptr;
     QCheckBox* showPasswordCheck = nullptr;
     QComboBox* liveFormatCombo = nullptr;
+    QLineEdit* guideUrlEdit = nullptr;
+    QSpinBox* guideOffsetSpin = nullptr;
+    QString offeredGuideUrls; // kept from the edited server
     QLabel* statusLabel = nullptr;
     XtreamClient* testClient = nullptr;
     QString editedName;

@@ -98,6 +98,7 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(central);
 
     createFullscreenControls();
+    setUpGuide();
 
     loadingOverlay = new QWidget(tabs);
     loadingOverlay->setObjectName(QStringLiteral("loadingOverlay"));

@@ -14,6 +14,8 @@
 #include <memory>
 
 class ClickToSeekSlider;
+class GuidePanel;
+class GuideService;
 class LiveBufferTuner;
 class QComboBox;
 class QLabel;
@@ -44,6 +46,7 @@ class XtreamClient;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
+//   mainwindow_guide.cpp       the programme guide's column, list and progress
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -144,6 +147,10 @@ private:
     void onPlaybackProgressing();
     void cancelLiveReconnect();
     int currentLiveCachingMs() const;
+
+    // programme guide
+    void setUpGuide();
+    void guideCatalogLoaded(bool fetched);
 
     // fullscreen
     void createFullscreenControls();
@@ -259,6 +266,11 @@ private:
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
+
+    // --- programme guide ---
+    GuideService* guide = nullptr;
+    GuidePanel* guidePanel = nullptr;
+    QLabel* guideStatusLabel = nullptr;
 
     // --- failures ---
     QTimer* reconnectTimer = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 
 #include "app/filedialog.h"
+#include "guide/guidepanel.h"
 #include "player/vlcplayer.h"
 
 #include <QActionGroup>
@@ -37,6 +38,7 @@ void MainWindow::toggleFullscreen()
 
     serverRow->setVisible(!fullscreen);
     tabs->setVisible(!fullscreen);
+    guidePanel->setVisible(!fullscreen);
     centralLayout->setContentsMargins(QMargins() + (fullscreen ? 0 : 6));
     playerPanelLayout->setContentsMargins(QMargins() + (fullscreen ? 0 : 4));
 

@@ -2,11 +2,14 @@
 // editing and deleting servers, retired servers and the periodic re-check.
 #include "ui/mainwindow.h"
 
+#include "guide/guideservice.h"
+
 #include "app/clock.h"
 #include "app/httprequests.h"
 #include "app/logmasking.h"
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
+#include "guide/guideservice.h"
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogcache.h"
@@ -164,6 +167,7 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
     }
 
     activeSource = config;
+    guide->setSource(config);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 
@@ -238,6 +242,7 @@ void MainWindow::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
             seriesItems = series.items;
             populateCategoryList(seriesCategoryList, seriesCategories);
             filterSeries();
+            guideCatalogLoaded(false);
             return;
         }
     }
@@ -280,6 +285,8 @@ void MainWindow::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
             if (load->generation == loadGeneration) {
                 this->*items = section.data.items;
                 (this->*refilter)();
+                if (items == &MainWindow::liveItems)
+                    guideCatalogLoaded(true);
             }
             load->saveIfComplete(section);
             catalogFetchStepDone();
@@ -309,6 +316,7 @@ void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
             channelItems = channel.items;
             populateCategoryList(channelCategoryList, channel.categories);
             filterChannels();
+            guideCatalogLoaded(false);
             return;
         }
     }
@@ -365,6 +373,13 @@ void MainWindow::applyPlaylistText(const SourceConfig& config, quint64 generatio
         channelItems = parsed.items;
         populateCategoryList(channelCategoryList, parsed.categories);
         filterChannels();
+        const QString offered = parsed.guideUrls.join(u',');
+        if (offered != activeSource.offeredGuideUrls) {
+            activeSource.offeredGuideUrls = offered;
+            sourceManager->saveSource(activeSource);
+            guide->setSource(activeSource);
+        }
+        guideCatalogLoaded(true);
     }
     CatalogCache::save(config.name, kChannelSection, {parsed.categories, parsed.items});
     catalogFetchStepDone();

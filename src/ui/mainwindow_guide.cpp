@@ -1,0 +1,66 @@
+// The programme guide in the window: the "Now" column of the channel tables, the programme
+// list beside the video, and the guide's progress in the server row.
+#include "ui/mainwindow.h"
+
+#include "guide/guidepanel.h"
+#include "guide/guideservice.h"
+#include "guide/nowcolumndelegate.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTableWidget>
+
+void MainWindow::setUpGuide()
+{
+    guide = new GuideService(this);
+
+    guideStatusLabel = new QLabel(serverRow);
+    guideStatusLabel->setObjectName(QStringLiteral("guideStatus"));
+    if (auto* row = qobject_cast<QBoxLayout*>(serverRow->layout()))
+        row->insertWidget(row->count() - 1, guideStatusLabel);
+    connect(guide, &GuideService::statusChanged, guideStatusLabel, &QLabel::setText);
+
+    const std::pair<QTableWidget*, QList<MediaItem> MainWindow::*> tables[] = {
+        {liveTable, &MainWindow::liveShown}, {channelTable, &MainWindow::channelShown}};
+    for (const auto& [table, shown] : tables) {
+        table->setColumnCount(2);
+        table->setHorizontalHeaderLabels({QStringLiteral("Channel"), QStringLiteral("Now")});
+        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+        table->setItemDelegateForColumn(1, new NowColumnDelegate(
+                                               [this, shown = shown](int row) {
+                                                   const QList<MediaItem>& items = this->*shown;
+                                                   return row >= 0 && row < items.size()
+                                                              ? guide->nowNext(items[row])
+                                                              : GuideNowNext();
+                                               },
+                                               table));
+        auto repaint = [table = table]() { table->viewport()->update(); };
+        connect(guide, &GuideService::guideChanged, table, repaint);
+        connect(guide, &GuideService::nowMoved, table, repaint);
+        connect(table, &QTableWidget::currentCellChanged, this, [this, shown = shown](int row) {
+            const QList<MediaItem>& items = this->*shown;
+            if (row >= 0 && row < items.size())
+                guidePanel->showChannel(items[row]);
+        });
+    }
+
+    // The programme list shares the player's column with the video, below it.
+    guidePanel = new GuidePanel(guide, playerPanel);
+    auto* split = new QSplitter(Qt::Vertical, playerPanel);
+    split->setObjectName(QStringLiteral("guideSplitter"));
+    playerPanelLayout->replaceWidget(videoWidget, split);
+    split->addWidget(videoWidget);
+    split->addWidget(guidePanel);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setCollapsible(0, false);
+}
+
+void MainWindow::guideCatalogLoaded(bool fetched)
+{
+    guide->setChannels(activeSource.type == SourceConfig::Xtream ? liveItems : channelItems);
+    guide->refresh(fetched);
+}
