@@ -795,7 +795,7 @@ private slots:
                                           "1."};
         const QList<QByteArray> itemKeys = {
             "type",      "id",     "name",    "categoryId", "iconUrl", "containerExtension",
-            "streamUrl", "rating", "addedAt", "other",      "i\\u0064"};
+            "streamUrl", "rating", "addedAt", "other",      "i\\u0064", "guideId", "guideName", "archiveDays"};
         auto value = [&]() -> QByteArray { return values.at(rng.bounded(int(values.size()))); };
         auto object = [&](const QList<QByteArray>& keys) -> QByteArray {
             QByteArray o = "{";

@@ -147,7 +147,7 @@ private slots:
                                 << QStringList{"series_id",   "name",   "cover",
                                                "category_id", "rating", "last_modified"}
                                 << 60;
-        QTest::newRow("an action the server lacks") << "get_short_epg" << QStringList{} << 0;
+        QTest::newRow("an action the server lacks") << "get_catchup_grid" << QStringList{} << 0;
     }
 
     void everyActionAnswersItsShape()
@@ -310,7 +310,7 @@ private slots:
         QTest::newRow("episode that does not exist") << "/series/demo/demo/17.mp4" << 404;
         QTest::newRow("stream id that is not a number") << "/live/demo/demo/abc.ts" << 404;
         QTest::newRow("segment of a channel not running") << "/hls/1/seg_00001.ts" << 404;
-        QTest::newRow("unknown path") << "/xmltv.php" << 404;
+        QTest::newRow("unknown path") << "/epg.xml" << 404;
     }
 
     void wrongAddressesAreRefused()
