@@ -148,7 +148,8 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
     auto stop = [&](const QString& why) {
         if (failure.isEmpty())
             failure = why;
-        reply->abort();
+        if (reply->isRunning())
+            reply->abort();
         loop.quit();
     };
     auto readSome = [&]() {

@@ -295,6 +295,10 @@ bool XmltvReader::finish()
         d->fail(QStringLiteral("the compressed guide is cut short"));
         return false;
     }
+    if (d->xmlBytes == 0) {
+        d->fail(QStringLiteral("the guide is empty"));
+        return false;
+    }
     if (!d->parse(nullptr, 0, true))
         return false;
     if (!d->sawRoot) {
