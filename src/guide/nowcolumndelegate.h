@@ -22,6 +22,8 @@ public:
                const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+    // What the cell of `row` shows.
+    GuideNowNext guideOf(int row) const { return rowGuide(row); }
 
 private:
     RowGuide rowGuide;

@@ -51,8 +51,8 @@ QByteArray programme(const QByteArray& channel, qint64 start, std::optional<qint
     QByteArray out = "<programme start=\"" + xmltvTime(start) + '"';
     if (stop)
         out += " stop=\"" + xmltvTime(*stop) + '"';
-    return out + " channel=\"" + channel + "\"><title lang=\"en\">" + title + "</title>" + extra
-        + "</programme>\n";
+    return out + " channel=\"" + channel + "\"><title lang=\"en\">" + title + "</title>" + extra +
+           "</programme>\n";
 }
 
 QByteArray goodGuide(const QByteArray& filler = {})
@@ -63,20 +63,22 @@ QByteArray goodGuide(const QByteArray& filler = {})
            "<channel id=\"Two_TV\"><display-name>Other</display-name>"
            "<display-name>Second Channel</display-name></channel>\n"
            "<channel id=\"lonely\"><display-name>Lonely_Channel</display-name></channel>\n"
-           "<channel id=\"stranger\"><display-name>Not Ours</display-name></channel>\n"
-        + programme("one.tv", kT0, kT0 + h, "Новости", "<desc>Вечерний выпуск" + filler + "</desc>")
-        + programme("one.tv", kT0 + h, kT0 + 2 * h, "Film &amp; more")
-        + programme("one.tv", kT0 + h, kT0 + 2 * h, "Duplicate start")
-        + programme("one.tv", kT0 + 3 * h, kT0 + 2 * h, "Stops before it starts")
-        + "<programme start=\"tomorrow\" stop=\"" + xmltvTime(kT0) + "\" channel=\"one.tv\">"
-          "<title>No start</title></programme>\n"
-        + programme("one.tv", kT0 + 2 * h, std::nullopt, "No stop")
-        + programme("one.tv", kT0 + 3 * h, kT0 + 4 * h, "Last")
-        + programme("one.tv", kT0 - 5 * 86400, kT0 - 5 * 86400 + h, "Too old")
-        + programme("one.tv", kT0 + 20 * 86400, kT0 + 20 * 86400 + h, "Too far")
-        + programme("Two_TV", kT0, kT0 + 2 * h, "夜のドラマ")
-        + programme("lonely", kT0, kT0 + h, "Alone")
-        + programme("stranger", kT0, kT0 + h, "Not kept") + "</tv>\n";
+           "<channel id=\"stranger\"><display-name>Not Ours</display-name></channel>\n" +
+           programme("one.tv", kT0, kT0 + h, "Новости",
+                     "<desc>Вечерний выпуск" + filler + "</desc>") +
+           programme("one.tv", kT0 + h, kT0 + 2 * h, "Film &amp; more") +
+           programme("one.tv", kT0 + h, kT0 + 2 * h, "Duplicate start") +
+           programme("one.tv", kT0 + 3 * h, kT0 + 2 * h, "Stops before it starts") +
+           "<programme start=\"tomorrow\" stop=\"" + xmltvTime(kT0) +
+           "\" channel=\"one.tv\">"
+           "<title>No start</title></programme>\n" +
+           programme("one.tv", kT0 + 2 * h, std::nullopt, "No stop") +
+           programme("one.tv", kT0 + 3 * h, kT0 + 4 * h, "Last") +
+           programme("one.tv", kT0 - 5 * 86400, kT0 - 5 * 86400 + h, "Too old") +
+           programme("one.tv", kT0 + 20 * 86400, kT0 + 20 * 86400 + h, "Too far") +
+           programme("Two_TV", kT0, kT0 + 2 * h, "夜のドラマ") +
+           programme("lonely", kT0, kT0 + h, "Alone") +
+           programme("stranger", kT0, kT0 + h, "Not kept") + "</tv>\n";
 }
 
 GuideImporter::Request request(const QString& store, const QList<QUrl>& urls)
@@ -110,8 +112,10 @@ QStringList programmesOf(const GuideStore& store, int index)
     if (number < 0)
         return out;
     for (const GuideProgramme& p : store.programmes(number, kT0 - 86400, kT0 + 14 * 86400))
-        out.append(QStringLiteral("%1@%2-%3").arg(p.title).arg((p.start - kT0) / 3600).arg(
-            (p.stop - kT0) / 3600));
+        out.append(QStringLiteral("%1@%2-%3")
+                       .arg(p.title)
+                       .arg((p.start - kT0) / 3600)
+                       .arg((p.stop - kT0) / 3600));
     return out;
 }
 } // namespace
@@ -161,7 +165,8 @@ private slots:
         QTemporaryDir dir;
         LoopbackHttpServer server;
         QVERIFY(server.start(true));
-        QByteArray body = goodGuide(how == u"long line" ? QByteArray(1'500'000, 'x') : QByteArray());
+        QByteArray body =
+            goodGuide(how == u"long line" ? QByteArray(1'500'000, 'x') : QByteArray());
         if (how == u"long line")
             body.replace('\n', ' ');
         server.route(QStringLiteral("/guide.xml"), [&](const LoopbackHttpServer::Request& r) {
@@ -208,8 +213,7 @@ private slots:
         if (how == u"long line")
             QVERIFY(store.programmes(matcher.find(catalog().at(0), true), kT0, kT0 + 1)
                         .value(0)
-                        .description.size()
-                    <= 16 * 1024);
+                        .description.size() <= 16 * 1024);
     }
 
     // Whatever goes wrong, the import says so and the guide from before stays readable.
@@ -222,7 +226,8 @@ private slots:
         using Mode = LoopbackHttpServer::Response::Mode;
         const QByteArray good = goodGuide();
         QTest::newRow("unclosed tag")
-            << QByteArray("<tv><programme start=\"20260101000000\" channel=\"one.tv\"><title>x</tv>")
+            << QByteArray(
+                   "<tv><programme start=\"20260101000000\" channel=\"one.tv\"><title>x</tv>")
             << int(Mode::Normal) << 200 << "not valid XMLTV";
         QTest::newRow("unknown entity")
             << QByteArray("<tv><channel id=\"one.tv\"><display-name>&bogus;</display-name>"
@@ -230,8 +235,8 @@ private slots:
             << int(Mode::Normal) << 200 << "not valid XMLTV";
         QTest::newRow("junk after the root")
             << QByteArray("<tv></tv><more/>") << int(Mode::Normal) << 200 << "not valid XMLTV";
-        QTest::newRow("truncated gzip") << gzip(good).left(300) << int(Mode::Normal) << 200
-                                        << "cut short";
+        QTest::newRow("truncated gzip")
+            << gzip(good).left(300) << int(Mode::Normal) << 200 << "cut short";
         QTest::newRow("damaged gzip") << gzip(good).replace(40, 40, QByteArray(40, 'z'))
                                       << int(Mode::Normal) << 200 << "damaged";
         QTest::newRow("HTML error page with status 200")
@@ -239,10 +244,10 @@ private slots:
             << int(Mode::Normal) << 200 << "no XMLTV guide";
         QTest::newRow("status 500") << good << int(Mode::Normal) << 500 << "HTTP 500";
         QTest::newRow("empty body") << QByteArray() << int(Mode::Normal) << 200 << "empty";
-        QTest::newRow("server stalls") << good << int(Mode::HeadersThenStall) << 200
-                                       << "stopped sending";
-        QTest::newRow("body never ends") << QByteArray(" ") << int(Mode::Endless) << 200
-                                         << "larger than 2 MB";
+        QTest::newRow("server stalls")
+            << good << int(Mode::HeadersThenStall) << 200 << "stopped sending";
+        QTest::newRow("body never ends")
+            << QByteArray(" ") << int(Mode::Endless) << 200 << "larger than 2 MB";
     }
     void badInputKeepsPreviousGuide()
     {
@@ -317,7 +322,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("guide.sqlite"));
         const QString small = dir.filePath(QStringLiteral("small.xml"));
         const QString big = dir.filePath(QStringLiteral("big.xml"));
-        for (const auto& [file, channels, each] : {std::tuple(small, 3, 4), std::tuple(big, 400, 400)}) {
+        for (const auto& [file, channels, each] :
+             {std::tuple(small, 3, 4), std::tuple(big, 400, 400)}) {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(guidetest::bigGuide(channels, each, kT0));
@@ -355,8 +361,8 @@ private slots:
         const QByteArray news = QStringLiteral("Новости").toUtf8().toBase64();
         const QByteArray about = QByteArray("About it").toBase64();
         QTest::newRow("numbers, base64")
-            << "{\"epg_listings\":[{\"start_timestamp\":100,\"stop_timestamp\":200,\"title\":\""
-                   + news + "\",\"description\":\"" + about + "\",\"has_archive\":1}]}"
+            << "{\"epg_listings\":[{\"start_timestamp\":100,\"stop_timestamp\":200,\"title\":\"" +
+                   news + "\",\"description\":\"" + about + "\",\"has_archive\":1}]}"
             << QStringList{QStringLiteral("100-200 Новости | About it | 1")};
         QTest::newRow("strings, plain text")
             << QByteArray("{\"epg_listings\":[{\"start_timestamp\":\"100\",\"stop_timestamp\":"
@@ -365,9 +371,11 @@ private slots:
             << QStringList{QStringLiteral("100-200 Plain title! | Word | 0")};
         QTest::newRow("bad rows among good ones, out of order")
             << "[{\"start_timestamp\":\"soon\",\"stop_timestamp\":5},42,{\"start_timestamp\":300,"
-               "\"stop_timestamp\":400,\"title\":\"" + about + "\"},{\"start_timestamp\":9,"
-               "\"stop_timestamp\":3},{\"start_timestamp\":100,\"stop_timestamp\":200,"
-               "\"has_archive\":true},{\"start_timestamp\":100,\"stop_timestamp\":250}]"
+               "\"stop_timestamp\":400,\"title\":\"" +
+                   about +
+                   "\"},{\"start_timestamp\":9,"
+                   "\"stop_timestamp\":3},{\"start_timestamp\":100,\"stop_timestamp\":200,"
+                   "\"has_archive\":true},{\"start_timestamp\":100,\"stop_timestamp\":250}]"
             << QStringList{QStringLiteral("100-200  |  | 1"),
                            QStringLiteral("300-400 About it |  | 0")};
         QTest::newRow("not JSON") << QByteArray("<html>") << QStringList();
