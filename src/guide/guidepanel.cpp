@@ -20,6 +20,7 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     , service(guide)
 {
     setObjectName(QStringLiteral("guidePanel"));
+    setMinimumWidth(120);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -66,6 +67,8 @@ bool GuidePanel::isExpanded() const
 void GuidePanel::setExpanded(bool expanded)
 {
     body->setVisible(expanded);
+    // Folded, the panel is no wider than its header.
+    setMaximumWidth(expanded ? QWIDGETSIZE_MAX : header->sizeHint().width());
     header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
     if (header->isChecked() != expanded)
         header->setChecked(expanded);

@@ -27,6 +27,7 @@ public:
     const MediaItem& channel() const { return shownChannel; }
     bool isExpanded() const;
     void setExpanded(bool expanded);
+    QSize sizeHint() const override { return {300, 400}; }
 
 private:
     void reload();

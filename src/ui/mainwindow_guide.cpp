@@ -47,16 +47,12 @@ void MainWindow::setUpGuide()
         });
     }
 
-    // The programme list shares the player's column with the video, below it.
-    guidePanel = new GuidePanel(guide, playerPanel);
-    auto* split = new QSplitter(Qt::Vertical, playerPanel);
-    split->setObjectName(QStringLiteral("guideSplitter"));
-    playerPanelLayout->replaceWidget(videoWidget, split);
-    split->addWidget(videoWidget);
-    split->addWidget(guidePanel);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
-    split->setCollapsible(0, false);
+    // The programme list is a side panel right of the player, in the same splitter.
+    guidePanel = new GuidePanel(guide, playerPanel->parentWidget());
+    if (auto* split = qobject_cast<QSplitter*>(playerPanel->parentWidget())) {
+        split->addWidget(guidePanel);
+        split->setStretchFactor(split->indexOf(guidePanel), 0);
+    }
 }
 
 void MainWindow::guideCatalogLoaded(bool fetched)
