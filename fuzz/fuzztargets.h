@@ -11,3 +11,5 @@ int fuzzCatalogFile(const uint8_t* data, size_t size);
 int fuzzCatalogCache(const uint8_t* data, size_t size);
 int fuzzPairingResponses(const uint8_t* data, size_t size);
 int fuzzPairingBackend(const uint8_t* data, size_t size);
+int fuzzXmltv(const uint8_t* data, size_t size);
+int fuzzXtreamEpg(const uint8_t* data, size_t size);

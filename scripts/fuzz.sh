@@ -13,7 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=${VELMORA_FUZZ_BUILD_DIR:-build-fuzz}
-all_targets=(m3uparser xtreamparser catalogfile catalogcache pairingresponses pairingbackend)
+all_targets=(m3uparser xtreamparser catalogfile catalogcache pairingresponses pairingbackend xmltv
+    xtreamepg)
 
 seconds=60
 if (($#)) && [[ $1 =~ ^[0-9]+$ ]]; then
@@ -41,6 +42,7 @@ nice -n 19 cmake --build "$build_dir" -j "${VELMORA_JOBS:-2}" \
 dictionary_parts() {
     case $1 in
     m3uparser) echo m3uparser ;;
+    xmltv) echo xmltv ;;
     catalogcache) echo json catalogfile ;;
     *) echo json "$1" ;;
     esac

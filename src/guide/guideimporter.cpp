@@ -133,7 +133,7 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
     networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                                 QNetworkRequest::NoLessSafeRedirectPolicy);
     // Asked for explicitly, the body arrives as sent and is inflated here, as it streams.
-    networkRequest.setRawHeader("Accept-Encoding", "gzip");
+    networkRequest.setRawHeader("Accept-Encoding", request.acceptGzip ? "gzip" : "identity");
     const int inactivity = HttpRequests::inactivityTimeout(request.inactivityTimeoutMs);
     if (inactivity > 0)
         networkRequest.setTransferTimeout(inactivity);

@@ -118,13 +118,15 @@ QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
     QSqlQuery q(database(connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "SELECT c.num, 0, p.start, p.stop, p.title FROM channels c JOIN programmes p"
-        " ON p.ch = c.num AND p.start = (SELECT max(start) FROM programmes"
-        " WHERE ch = c.num AND start <= :now) WHERE p.stop > :now"
+        "WITH around AS MATERIALIZED (SELECT num,"
+        " (SELECT max(start) FROM programmes WHERE ch = num AND start <= :now) AS nowStart,"
+        " (SELECT min(start) FROM programmes WHERE ch = num AND start > :now) AS nextStart"
+        " FROM channels)"
+        " SELECT a.num, 0, p.start, p.stop, p.title FROM around a JOIN programmes p"
+        " ON p.ch = a.num AND p.start = a.nowStart WHERE p.stop > :now"
         " UNION ALL"
-        " SELECT c.num, 1, p.start, p.stop, p.title FROM channels c JOIN programmes p"
-        " ON p.ch = c.num AND p.start = (SELECT min(start) FROM programmes"
-        " WHERE ch = c.num AND start > :now)"));
+        " SELECT a.num, 1, p.start, p.stop, p.title FROM around a JOIN programmes p"
+        " ON p.ch = a.num AND p.start = a.nextStart"));
     q.bindValue(QStringLiteral(":now"), now);
     if (!q.exec())
         return result;

@@ -166,8 +166,11 @@ struct XmltvReader::Private
     static void onText(void* user, const XML_Char* s, int len)
     {
         auto* self = static_cast<Private*>(user);
-        if (self->collect != Collect::None && self->text.size() < size_t(kMaxTextBytes))
-            self->text.append(s, size_t(std::min<qsizetype>(len, kMaxTextBytes)));
+        if (self->collect == Collect::None)
+            return;
+        const size_t room =
+            size_t(kMaxTextBytes) - std::min(self->text.size(), size_t(kMaxTextBytes));
+        self->text.append(s, std::min(size_t(len), room));
     }
 
     void start(const char* name, const char** attrs)

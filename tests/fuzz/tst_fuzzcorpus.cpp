@@ -19,6 +19,8 @@ const Target kTargets[] = {
     {"catalogfile", &fuzzCatalogFile},
     {"catalogcache", &fuzzCatalogCache},
     {"pairingresponses", &fuzzPairingResponses},
+    {"xmltv", &fuzzXmltv},
+    {"xtreamepg", &fuzzXtreamEpg},
 #ifdef FUZZ_PAIRING_BACKEND
     {"pairingbackend", &fuzzPairingBackend},
 #endif
