@@ -3,6 +3,7 @@
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
+#include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
 
@@ -131,6 +132,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
+    AboutDialog::attachTo(this);
 
     fillSourceSelector();
 }
