@@ -206,10 +206,14 @@ void XtreamClient::testLogin(LoginCallback callback)
 namespace {
 // A list answer counts as delivered only when it is a JSON array: servers answer an expired
 // account or a bad request with an object, which must not pass for an empty catalog (the window
-// keeps its cached lists when a fetch fails).
+// keeps its cached lists when a fetch fails). A UTF-8 byte-order mark may come first, as the
+// JSON readers accept it.
 bool topLevelIs(const QByteArray& body, char open)
 {
-    for (const char c : body) {
+    const QByteArrayView text = QByteArrayView(body).startsWith("\xEF\xBB\xBF")
+                                    ? QByteArrayView(body).sliced(3)
+                                    : QByteArrayView(body);
+    for (const char c : text) {
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
             return c == open;
     }

@@ -393,6 +393,8 @@ private slots:
              false},
             {"error object instead of a list", LoopbackHttpServer::json(R"({"user_info":{"auth":0}})"), false},
             {"array after white space", LoopbackHttpServer::json(" \n [{\"stream_id\":1}]"), true, 1},
+            {"byte-order mark before the array",
+             LoopbackHttpServer::json("\xEF\xBB\xBF[{\"stream_id\":1}]"), true, 1},
             {"empty array", LoopbackHttpServer::json("[]"), true}};
         for (const Case& c : cases) {
             xtream.setAnswer(QStringLiteral("get_vod_streams"), c.response);
