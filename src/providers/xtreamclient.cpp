@@ -120,6 +120,11 @@ void XtreamClient::setInactivityTimeout(int ms)
     inactivityTimeoutMs = ms;
 }
 
+void XtreamClient::setListInactivityTimeout(int ms)
+{
+    listInactivityTimeoutMs = ms;
+}
+
 void XtreamClient::setMaxBodyBytes(qint64 bytes)
 {
     maxBodyBytes = bytes;
@@ -148,12 +153,12 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
         NetLogStream() << "[Xtream] ->" << masked(logged.toDisplayString(), forms);
     }
 
+    // Categories and the login answer are small; only stream lists may be big and slow to start.
+    const bool streamList = action.endsWith(QStringLiteral("_streams")) || action == u"get_series";
+    const bool bigAnswer = streamList || action == u"get_series_info";
     HttpRequests::Options options;
-    options.inactivityTimeoutMs = inactivityTimeoutMs;
+    options.inactivityTimeoutMs = streamList ? listInactivityTimeoutMs : inactivityTimeoutMs;
     options.followAllRedirects = true;
-    // Categories and the login answer are small; only stream lists may be big.
-    const bool bigAnswer = action.endsWith(QStringLiteral("_streams"))
-        || action == u"get_series" || action == u"get_series_info";
     options.maxBodyBytes = bigAnswer ? maxBodyBytes : std::min(maxBodyBytes, kSmallAnswerMaxBytes);
     HttpRequests::get(
         manager, url, options, this, [forms, callback = std::move(callback)](QNetworkReply* reply) {
