@@ -18,16 +18,21 @@ QString cacheDir()
            QStringLiteral("/catalog_cache");
 }
 
-// Every character other than an ASCII letter, digit, "_" or "-" becomes "_".
+// Every character other than an ASCII letter, digit, "_" or "-" becomes one "_", also one
+// outside the Basic Multilingual Plane (two UTF-16 units), as the playlist copies' names do.
 QString fileStem(const QString& sourceName)
 {
-    QString stem = sourceName;
-    for (QChar& c : stem) {
-        const char16_t u = c.unicode();
+    QString stem;
+    stem.reserve(sourceName.size());
+    const qsizetype size = sourceName.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = sourceName.at(i).unicode();
         const bool kept = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
                           (u >= u'0' && u <= u'9') || u == u'_' || u == u'-';
-        if (!kept)
-            c = u'_';
+        stem.append(kept ? QChar(u) : QChar(u'_'));
+        if (QChar::isHighSurrogate(u) && i + 1 < size &&
+            QChar::isLowSurrogate(sourceName.at(i + 1).unicode()))
+            ++i;
     }
     return stem;
 }

@@ -645,6 +645,9 @@ private slots:
     {
         QCOMPARE(QFileInfo(CatalogCache::filePath(QStringLiteral("My IPTV (home)"))).fileName(),
                  QStringLiteral("My_IPTV__home_.json"));
+        // One "_" per character, also for one outside the Basic Multilingual Plane.
+        QCOMPARE(QFileInfo(CatalogCache::filePath(QStringLiteral("TV \U0001F4FA+"))).fileName(),
+                 QStringLiteral("TV___.json"));
         const QString tv = QStringLiteral("My TV");
         const QString dotted = QStringLiteral("My.TV");
         QVERIFY(CatalogCache::save(tv, QStringLiteral("live"), section(QStringLiteral("tv"), 1)));
