@@ -46,17 +46,16 @@ QString slotFileName(const QString& stem, int slot)
 }
 
 // Where a source's file is: its own (recording its name), else the first file that records no
-// owner (damaged or foreign, so it may be replaced), else the first free slot.
+// owner (damaged, or of the format before owners were recorded, which it reads and takes over),
+// else the first free slot.
 struct Placement
 {
     QString own;
     QString reusable;
     QString vacant;
 
-    QString target() const
-    {
-        return !own.isEmpty() ? own : !reusable.isEmpty() ? reusable : vacant;
-    }
+    QString readable() const { return !own.isEmpty() ? own : reusable; }
+    QString target() const { return !readable().isEmpty() ? readable() : vacant; }
 };
 
 Placement cacheFilePath(const QString& sourceName)
@@ -91,7 +90,7 @@ Placement cacheFilePath(const QString& sourceName)
             placement.own = file.fileName();
             return placement;
         }
-        // Another source's file is never touched; one without an owner may be replaced.
+        // Another source's file is never touched; one without an owner may be taken over.
         if (!CatalogFile::recordsOwner(head) && placement.reusable.isEmpty())
             placement.reusable = file.fileName();
     }
@@ -133,10 +132,8 @@ bool CatalogCache::load(const QString& sourceName, const QString& section, Secti
 {
     if (CatalogFile::isReservedName(section))
         return false;
-    const Placement placement = cacheFilePath(sourceName);
-    if (placement.own.isEmpty())
-        return false;
-    return CatalogFile::readSection(readFile(placement.own), sourceName, section, out);
+    return CatalogFile::readSection(readFile(cacheFilePath(sourceName).readable()), sourceName,
+                                    section, out);
 }
 
 bool CatalogCache::save(const QString& sourceName, const QString& section, const Section& data)
@@ -145,25 +142,22 @@ bool CatalogCache::save(const QString& sourceName, const QString& section, const
         return false;
     const Placement placement = cacheFilePath(sourceName);
     const QByteArray content =
-        CatalogFile::withSection(readFile(placement.own), sourceName, section, data);
+        CatalogFile::withSection(readFile(placement.readable()), sourceName, section, data);
     return writeFile(placement.target(), content);
 }
 
 bool CatalogCache::loadEpisodes(const QString& sourceName, const QString& seriesId,
                                 qint64 maxAgeSecs, QList<Episode>& out)
 {
-    const Placement placement = cacheFilePath(sourceName);
-    if (placement.own.isEmpty())
-        return false;
-    return CatalogFile::readEpisodes(readFile(placement.own), sourceName, seriesId,
-                                     Clock::epochSecs(), maxAgeSecs, out);
+    return CatalogFile::readEpisodes(readFile(cacheFilePath(sourceName).readable()), sourceName,
+                                     seriesId, Clock::epochSecs(), maxAgeSecs, out);
 }
 
 bool CatalogCache::saveEpisodes(const QString& sourceName, const QString& seriesId,
                                 const QList<Episode>& episodes)
 {
     const Placement placement = cacheFilePath(sourceName);
-    const QByteArray content = CatalogFile::withEpisodes(readFile(placement.own), sourceName,
+    const QByteArray content = CatalogFile::withEpisodes(readFile(placement.readable()), sourceName,
                                                          seriesId, episodes, Clock::epochSecs());
     return writeFile(placement.target(), content);
 }
