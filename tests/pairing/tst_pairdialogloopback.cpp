@@ -89,9 +89,10 @@ private slots:
         PairDialogTestAccess d(dialog);
         QCOMPARE(d.statusLabel()->text(), QStringLiteral("Getting a code..."));
         QTRY_COMPARE(d.codeLabel()->text(), QStringLiteral("K7Q-X2M"));
-        QCOMPARE(d.instructionsLabel()->text(),
-                 QStringLiteral("On your phone, scan the QR code or open <b>pair.example/pair</b>, "
-                                "then enter this code:"));
+        QCOMPARE(
+            d.instructionsLabel()->text(),
+            QStringLiteral("On your phone, scan the QR code or open <b>pair.example:9/pair</b>, "
+                           "then enter this code:"));
         QCOMPARE(d.statusLabel()->text(),
                  QStringLiteral("Waiting for your phone... (expires in 5:00)"));
         Clock::advanceFake(3);
