@@ -353,6 +353,12 @@ private slots:
             << "movie" << false << "Playback failed to start for: u"
             << "Close"
             << "Playback failed to start for: u" << withRetry << true << 0;
+        QTest::newRow("the address in the box hides the account password")
+            << "movie" << false
+            << "Playback failed to start for: http://127.0.0.1:8080/movie/alice/s3cret/22.mp4"
+            << "Close"
+            << "Playback failed to start for: http://127.0.0.1:8080/movie/alice/***/22.mp4"
+            << withRetry << true << 0;
         QTest::newRow("libVLC error in a movie gives up")
             << "movie" << true << kVlcError << "Close"
             << "Playback stopped: " + kVlcError << withRetry << false << 0;
