@@ -138,6 +138,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // libVLC draws into the video widget's native window from its own threads: stop it and let
+    // it go before the children, that window among them, are destroyed.
+    reconnectTimer->stop();
+    delete player;
+    player = nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMutex>
+#include <QPointer>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -329,6 +330,27 @@ private slots:
         const qint64 at = w().player()->timeMs();
         QVERIFY2(at >= 0 && at < 3000, qPrintable(QString::number(at)));
         QCOMPARE(w().reconnectAttempts(), 0);
+    }
+
+    // Closing the window while a movie starts, at a few moments of its start: libVLC is stopped
+    // and released before the native window it draws into is destroyed.
+    void closingWhileAStreamStartsReleasesThePlayerFirst()
+    {
+        const QString path = media.movieMp4(12);
+        setMovieAnswer(
+            [path](const Request&) { return LoopbackHttpServer::file(path, "video/mp4"); });
+        for (const int afterMs : {0, 50, 300}) {
+            if (afterMs > 0)
+                QVERIFY(harness.open());
+            QPointer<VlcPlayer> player(w().player());
+            bool playerGoneFirst = false;
+            connect(w().videoWidget(), &QObject::destroyed, w().videoWidget(),
+                    [&] { playerGoneFirst = player.isNull(); });
+            w().playMediaItem(harness.movie(QStringLiteral("21")));
+            QTest::qWait(afterMs);
+            harness.close();
+            QVERIFY2(playerGoneFirst, qPrintable(QString::number(afterMs)));
+        }
     }
 
     // Which reports give up playback, which box they show, and when "Retry" is offered.
