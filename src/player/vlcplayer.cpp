@@ -1,8 +1,8 @@
 #include "player/vlcplayer.h"
 
+#include "app/logmasking.h"
 #include "app/netlogstream.h"
 #include "player/mediainfotext.h"
-#include "app/logmasking.h"
 #include "player/vlclogrule.h"
 
 #include <QGuiApplication>
@@ -92,7 +92,7 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
 
     live.store(isLive);
     liveCachingMs.store(cachingMs);
-    resetStallTracking();
+    stallTracking.start(isLive);
 
     VlcMedia media(libvlc_media_new_location(instance.get(), url.toUtf8().constData()));
     if (!media) {
@@ -344,9 +344,13 @@ void VlcPlayer::checkPlaybackProgress()
 {
     if (!mediaPlayer)
         return;
+    const libvlc_state_t state = libvlc_media_player_get_state(mediaPlayer.get());
+    const bool underway = state == libvlc_NothingSpecial || state == libvlc_Opening ||
+                          state == libvlc_Buffering || state == libvlc_Playing;
     const bool playingNow = isPlaying();
-    const StallTracker::Outcome outcome = stallTracking.tick(
-        playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0, liveCachingMs.load());
+    const StallTracker::Outcome outcome =
+        stallTracking.tick(playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0,
+                           liveCachingMs.load(), underway);
     if (outcome.position)
         emit positionChanged(outcome.currentMs, outcome.totalMs);
     if (outcome.progressing)

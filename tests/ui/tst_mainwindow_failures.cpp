@@ -200,6 +200,34 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), 0);
     }
 
+    // A live channel whose server takes the connection and then sends nothing: the first start
+    // and every reconnect that does not get going within the stall threshold is interrupted and
+    // retried, instead of showing "Playing" for ever.
+    void liveChannelThatNeverStartsIsRetried()
+    {
+        MessageBox::queueAnswer(QMessageBox::Close); // tripwire
+        w().reconnectDelayDivisor() = kDivisor;
+        // the stall rule counts progress ticks; faster ticks stand in for 15 s of waiting
+        auto* ticker = w().player()->findChild<QTimer*>();
+        QVERIFY(ticker);
+        ticker->setInterval(20);
+        QList<Reaction> reactions;
+        QElapsedTimer clock;
+        clock.start();
+        QObject context;
+        recordReactions(reactions, clock, &context);
+
+        w().playMediaItem(harness.live(QStringLiteral("12"))); // answered by a silent server
+        QCOMPARE(label(), QStringLiteral("Playing: Quiet Channel"));
+        QTRY_VERIFY_WITH_TIMEOUT(reactions.size() >= 2, 20000);
+        QCOMPARE(reactions.at(0).label, reconnectNotice(QStringLiteral("Quiet Channel"), 1));
+        QCOMPARE(reactions.at(1).label, reconnectNotice(QStringLiteral("Quiet Channel"), 2));
+        QVERIFY(
+            harness.http().requestsTo(PlayerWindowHarness::livePath(QStringLiteral("12"))).size() >=
+            2);
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
     // End to end: a real live channel over HTTP stops; the window keeps reconnecting with rising
     // attempt numbers and growing waits and never shows a box; the channel comes back, playback
     // resumes and the count returns to 0.
