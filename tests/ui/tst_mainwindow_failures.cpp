@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -225,6 +226,28 @@ private slots:
         QVERIFY(
             harness.http().requestsTo(PlayerWindowHarness::livePath(QStringLiteral("12"))).size() >=
             2);
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
+    // libVLC fails a movie while the GUI thread is busy, and a live channel is started before the
+    // failure is delivered: the late report belongs to the movie and is dropped, so the channel
+    // neither reconnects nor brings up a box. (Waits grow until libVLC was seen to fail in time.)
+    void lateReportOfThePreviousStreamIsDropped()
+    {
+        MessageBox::queueAnswer(QMessageBox::Close); // tripwire
+        setMovieAnswer([](const Request&) { return LoopbackHttpServer::status(404); });
+        StderrCapture capture;
+        const QByteArray dropped = "[VLC] dropped a late report about the previous stream: error";
+        for (int busyMs = 100; busyMs <= 3200 && !capture.text().contains(dropped); busyMs *= 2) {
+            w().playMediaItem(harness.movie(QStringLiteral("21")));
+            QThread::msleep(busyMs);
+            w().playMediaItem(harness.live(QStringLiteral("12")));
+            QTest::qWait(200);
+            QCOMPARE(w().reconnectAttempts(), 0);
+            QCOMPARE(label(), QStringLiteral("Playing: Quiet Channel"));
+            QVERIFY(w().hasMedia());
+        }
+        QVERIFY2(capture.text().contains(dropped), capture.text().constData());
         QCOMPARE(MessageBox::takeShown().size(), 0);
     }
 
