@@ -5,6 +5,7 @@
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/posterloader.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -34,6 +36,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
+    PosterLoader::Settings posterSettings;
+    posterSettings.fitSize = kPosterTileSize; // kept at the size the grid draws them
+    posterSettings.pixelRatio = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    posterLoader = new PosterLoader(networkManager, posterSettings, this);
 
     // Server row above the splitter.
     auto* central = new QWidget(this);

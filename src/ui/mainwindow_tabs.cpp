@@ -232,6 +232,7 @@ void MainWindow::populatePosterGrid(QListWidget* grid, const QList<MediaItem>& i
     // tile makes the view drop and plan its whole layout again (quadratic). So the tiles are
     // built complete and appended with the model silent, and the view is then reset, exactly as
     // a model reset tells it to; clear() has already emptied selection and current item.
+    forgetPosterTiles(grid);
     grid->setUpdatesEnabled(false);
     grid->clear();
     {
