@@ -80,7 +80,14 @@ void SourceManager::persist()
         settings.setValue(QStringLiteral("offeredGuideUrls"), config.offeredGuideUrls);
     }
     settings.endArray();
+    finishWrite(settings);
+}
+
+void SourceManager::finishWrite(QSettings& settings)
+{
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        emit saveFailed(settings.fileName());
 }
 
 void SourceManager::saveSource(const SourceConfig& config)
@@ -110,5 +117,5 @@ void SourceManager::setLastActiveSourceName(const QString& name)
     lastActiveName = name;
     QSettings settings = openStore();
     settings.setValue(QStringLiteral("lastActiveSource"), name);
-    settings.sync();
+    finishWrite(settings);
 }
