@@ -35,7 +35,7 @@ public:
         qint64 keepFrom = 0;                    // programmes ending before this are dropped
         qint64 keepUntil = 0;                   // and those starting after this
         qint64 maxBytes = 1024LL * 1024 * 1024; // XML after inflating, per address
-        bool acceptGzip = true; // ask servers for gzip (false: the plain body)
+        bool acceptGzip = true;                 // ask servers for gzip (false: the plain body)
         int inactivityTimeoutMs = 60000;
         int totalTimeoutMs = 30 * 60 * 1000;
         QList<std::pair<QString, QString>> meta; // stored with the guide

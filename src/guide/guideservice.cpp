@@ -228,16 +228,26 @@ GuideNowNext GuideService::nowNext(const MediaItem& item) const
     }
     if (now >= nowCacheUntil) {
         nowCache = store.nowNext(now);
-        // Valid until the first running programme ends or the first next one starts.
+        // Valid until the first running programme ends.
         nowCacheUntil = now + 3600;
-        for (const GuideNowNext& entry : std::as_const(nowCache)) {
-            if (entry.hasNow)
-                nowCacheUntil = std::min(nowCacheUntil, entry.now.stop);
-            if (entry.hasNext)
-                nowCacheUntil = std::min(nowCacheUntil, entry.next.start);
-        }
+        for (const GuideNowNext& entry : std::as_const(nowCache))
+            nowCacheUntil = std::min(nowCacheUntil, entry.now.stop);
     }
     return nowCache.value(number);
+}
+
+GuideNowNext GuideService::nowAndNext(const MediaItem& item) const
+{
+    GuideNowNext result = nowNext(item);
+    const int number = channelOf(item);
+    if (number >= 0 && !result.hasNext) {
+        const qint64 after = result.hasNow ? result.now.start : Clock::epochSecs();
+        if (const std::optional<GuideProgramme> next = store.nextAfter(number, after)) {
+            result.next = *next;
+            result.hasNext = true;
+        }
+    }
+    return result;
 }
 
 void GuideService::scheduleTick()

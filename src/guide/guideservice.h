@@ -45,7 +45,11 @@ public:
     // The guide addresses the import reads: the typed one, else the server's.
     QList<QUrl> guideUrls() const;
 
+    // The running programme (and, for channels answered by the server, the next one): cheap,
+    // for painting every row.
     GuideNowNext nowNext(const MediaItem& item) const;
+    // The running programme and the next one, for a tooltip.
+    GuideNowNext nowAndNext(const MediaItem& item) const;
     bool hasGuide(const MediaItem& item) const;
     using ProgrammesCallback = std::function<void(const QList<GuideProgramme>& programmes)>;
     // From the archive window (or a day back) to a week ahead. Runs `done` later on this thread,

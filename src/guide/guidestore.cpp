@@ -55,6 +55,9 @@ bool GuideStore::open(const QString& path)
         close();
         return false;
     }
+    // Reads through a memory map: lookups of thousands of channels touch pages all over the
+    // file, and a read call per page would cost more than the lookups themselves.
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
     return true;
 }
 
@@ -114,32 +117,41 @@ QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
     QHash<int, GuideNowNext> result;
     if (connection.isEmpty())
         return result;
-    // Two key seeks per channel: the last start at or before now, the first start after it.
+    // Two key seeks per channel: the last start at or before now, then that programme.
     QSqlQuery q(database(connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "WITH around AS MATERIALIZED (SELECT num,"
-        " (SELECT max(start) FROM programmes WHERE ch = num AND start <= :now) AS nowStart,"
-        " (SELECT min(start) FROM programmes WHERE ch = num AND start > :now) AS nextStart"
+        "WITH a AS MATERIALIZED (SELECT num,"
+        " (SELECT max(start) FROM programmes WHERE ch = num AND start <= :now) AS nowStart"
         " FROM channels)"
-        " SELECT a.num, 0, p.start, p.stop, p.title FROM around a JOIN programmes p"
-        " ON p.ch = a.num AND p.start = a.nowStart WHERE p.stop > :now"
-        " UNION ALL"
-        " SELECT a.num, 1, p.start, p.stop, p.title FROM around a JOIN programmes p"
-        " ON p.ch = a.num AND p.start = a.nextStart"));
+        " SELECT a.num, p.start, p.stop, p.title FROM a JOIN programmes p"
+        " ON p.ch = a.num AND p.start = a.nowStart WHERE p.stop > :now"));
     q.bindValue(QStringLiteral(":now"), now);
     if (!q.exec())
         return result;
     result.reserve(1024);
     while (q.next()) {
         GuideNowNext& entry = result[q.value(0).toInt()];
-        GuideProgramme& p = q.value(1).toInt() == 0 ? entry.now : entry.next;
-        p.start = q.value(2).toLongLong();
-        p.stop = q.value(3).toLongLong();
-        p.title = q.value(4).toString();
-        (q.value(1).toInt() == 0 ? entry.hasNow : entry.hasNext) = true;
+        entry.now.start = q.value(1).toLongLong();
+        entry.now.stop = q.value(2).toLongLong();
+        entry.now.title = q.value(3).toString();
+        entry.hasNow = true;
     }
     return result;
+}
+
+std::optional<GuideProgramme> GuideStore::nextAfter(int channel, qint64 time) const
+{
+    if (connection.isEmpty())
+        return std::nullopt;
+    QSqlQuery q(database(connection));
+    q.prepare(QStringLiteral("SELECT start, stop, title, description, archived FROM programmes"
+                             " WHERE ch = ? AND start > ? ORDER BY start LIMIT 1"));
+    q.addBindValue(channel);
+    q.addBindValue(time);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return rowProgramme(q, 0);
 }
 
 QList<GuideProgramme> GuideStore::programmes(int channel, qint64 from, qint64 to) const

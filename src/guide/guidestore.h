@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // One server's programme guide on disk, an SQLite file, read on the thread that opened it.
 // Channels are numbered by the import; programmes are keyed by (channel, start). A missing or
 // unreadable file reads as an empty guide. GuideStoreWriter builds a new file beside it and
@@ -34,8 +36,10 @@ public:
     qint64 importedAt() const;
     QString metaValue(const QString& key) const;
     QList<Channel> channels() const;
-    // The programme running at `now` and the one after it, per channel that has either.
+    // The programme running at `now` per channel that has one (`next` is left empty: the
+    // column paints only the running one; nextAfter() gives the next on demand).
     QHash<int, GuideNowNext> nowNext(qint64 now) const;
+    std::optional<GuideProgramme> nextAfter(int channel, qint64 time) const;
     // Programmes of `channel` overlapping [from, to), by start.
     QList<GuideProgramme> programmes(int channel, qint64 from, qint64 to) const;
     // Programmes of several channels overlapping [from, to), by channel then start.

@@ -19,7 +19,7 @@ void NowColumnDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const GuideNowNext guide = rowGuide(index.row());
+    const GuideNowNext guide = rowGuide(index.row(), false);
     opt.text = guide.hasNow ? guide.now.title : QString();
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
@@ -48,7 +48,7 @@ bool NowColumnDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
 {
     if (event->type() != QEvent::ToolTip || !index.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    const QString text = GuideText::tooltip(rowGuide(index.row()));
+    const QString text = GuideText::tooltip(rowGuide(index.row(), true));
     if (text.isEmpty())
         QToolTip::hideText();
     else

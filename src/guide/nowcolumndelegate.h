@@ -14,7 +14,8 @@ class NowColumnDelegate final : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    using RowGuide = std::function<GuideNowNext(int row)>;
+    // `withNext`: the tooltip's reading, which also wants the next programme.
+    using RowGuide = std::function<GuideNowNext(int row, bool withNext)>;
 
     NowColumnDelegate(RowGuide rowGuide, QObject* parent);
 
@@ -22,8 +23,8 @@ public:
                const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
-    // What the cell of `row` shows.
-    GuideNowNext guideOf(int row) const { return rowGuide(row); }
+    // What the cell of `row` and its tooltip show.
+    GuideNowNext guideOf(int row) const { return rowGuide(row, true); }
 
 private:
     RowGuide rowGuide;

@@ -29,14 +29,13 @@ void MainWindow::setUpGuide()
         table->setHorizontalHeaderLabels({QStringLiteral("Channel"), QStringLiteral("Now")});
         table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-        table->setItemDelegateForColumn(1, new NowColumnDelegate(
-                                               [this, shown = shown](int row) {
-                                                   const QList<MediaItem>& items = this->*shown;
-                                                   return row >= 0 && row < items.size()
-                                                              ? guide->nowNext(items[row])
-                                                              : GuideNowNext();
-                                               },
-                                               table));
+        auto rowGuide = [this, shown = shown](int row, bool withNext) {
+            const QList<MediaItem>& items = this->*shown;
+            if (row < 0 || row >= items.size())
+                return GuideNowNext();
+            return withNext ? guide->nowAndNext(items[row]) : guide->nowNext(items[row]);
+        };
+        table->setItemDelegateForColumn(1, new NowColumnDelegate(rowGuide, table));
         auto repaint = [table = table]() { table->viewport()->update(); };
         connect(guide, &GuideService::guideChanged, table, repaint);
         connect(guide, &GuideService::nowMoved, table, repaint);
