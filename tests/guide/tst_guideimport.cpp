@@ -209,7 +209,10 @@ private slots:
         matcher.build(store.channels());
         const GuideNowNext one = now.value(matcher.find(catalog().at(0), true));
         QCOMPARE(one.now.title, QStringLiteral("Новости"));
-        QCOMPARE(one.next.title, QStringLiteral("Film & more"));
+        QCOMPARE(store.nextAfter(matcher.find(catalog().at(0), true), kT0 + 1800)->title,
+                 QStringLiteral("Film & more"));
+        QVERIFY(now.value(matcher.find(catalog().at(1), true)).hasNow);
+        QVERIFY(!now.contains(matcher.find(catalog().at(0), true) + 100));
         if (how == u"long line")
             QVERIFY(store.programmes(matcher.find(catalog().at(0), true), kT0, kT0 + 1)
                         .value(0)
