@@ -31,6 +31,7 @@ public:
     // Everything the server wrote to standard output and standard error so far.
     QByteArray output();
     QString errorText() const { return error; }
+    qint64 pid() const { return process.processId(); }
 
 private:
     QString program;

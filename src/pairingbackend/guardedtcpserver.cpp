@@ -16,6 +16,11 @@ void GuardedTcpServer::setTls(const QSslConfiguration& configuration)
     tlsConfiguration = configuration;
 }
 
+void GuardedTcpServer::setAdmission(std::function<bool(const QHostAddress&)> admits)
+{
+    admission = std::move(admits);
+}
+
 void GuardedTcpServer::incomingConnection(qintptr socketDescriptor)
 {
     QTcpSocket* socket = nullptr;
@@ -30,7 +35,8 @@ void GuardedTcpServer::incomingConnection(qintptr socketDescriptor)
         delete socket;
         return;
     }
-    if (openConnections >= limits.maxConnections) {
+    if (openConnections >= limits.maxConnections ||
+        (admission && !admission(socket->peerAddress()))) {
         socket->abort();
         socket->deleteLater();
         return;

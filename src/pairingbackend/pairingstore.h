@@ -40,8 +40,9 @@ public:
     enum class OpenResult
     {
         Opened,
-        Full,      // too many live pairings in all
-        ClientFull // too many live pairings from this client
+        Full,       // too many live pairings in all
+        ClientFull, // too many live pairings from this client
+        Unavailable // the shared storage could not be reached
     };
     struct Opened
     {
@@ -56,7 +57,8 @@ public:
         UnknownToken,
         Expired, // the code expired, or the details were already fetched
         Pending,
-        Ready
+        Ready,
+        Unavailable
     };
     struct Poll
     {
@@ -71,7 +73,8 @@ public:
         UnknownCode,
         Expired,
         AlreadyUsed, // details were already sent with this code
-        Invalid      // the details are incomplete; `problem` says what is wrong
+        Invalid,     // the details are incomplete; `problem` says what is wrong
+        Unavailable
     };
     struct Submission
     {
