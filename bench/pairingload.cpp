@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cstdio>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -242,8 +243,12 @@ QStringList openPairings(const QList<Endpoint>& endpoints, int count, int connec
         *item = c.owned[c.next];
         return true;
     };
-    driver.onAnswer = [&tokens](int, int status, const QByteArray& answer, Connection& c) {
+    int lastStatus = 0;
+    driver.onAnswer = [&tokens, &lastStatus](int, int status, const QByteArray& answer,
+                                             Connection& c) {
         ++c.next;
+        if (status != 200)
+            lastStatus = status;
         if (status == 200)
             tokens.append(QJsonDocument::fromJson(answer)
                               .object()
@@ -251,6 +256,9 @@ QStringList openPairings(const QList<Endpoint>& endpoints, int count, int connec
                               .toString());
     };
     driver.run(Clock::now() + std::chrono::seconds(120));
+    if (tokens.size() < count)
+        std::fprintf(stderr, "opening: %lld broken connections, last status %d\n",
+                     driver.brokenConnections, lastStatus);
     return tokens;
 }
 

@@ -8,7 +8,10 @@
 GuardedTcpServer::GuardedTcpServer(const Limits& limits, QObject* parent)
     : QTcpServer(parent)
     , limits(limits)
-{}
+{
+    // Many players opening connections at once must not wait for SYN retries.
+    setListenBacklogSize(limits.maxConnections);
+}
 
 void GuardedTcpServer::setTls(const QSslConfiguration& configuration)
 {

@@ -140,6 +140,8 @@ private:
 
     qint64 now() const;
     void sweep();
+    void sweepIfDue();
+    void expireIfDue(Pairing& pairing) const;
     static bool isLive(const Pairing& pairing);
     void dropOldestFinished();
     QString freshCode();
@@ -153,4 +155,5 @@ private:
     QHash<QString, Pairing> byToken;
     QHash<QString, QString> tokenByCode;
     QHash<QString, QList<qint64>> wrongCodes; // client -> times of recent wrong codes
+    qint64 nextSweepMs = 0;
 };
