@@ -1,10 +1,13 @@
 #include "ui/mainwindow.h"
 
+#include "app/messagebox.h"
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
+#include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/posterloader.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +18,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -22,6 +26,29 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <memory>
+#include <utility>
+
+namespace {
+// Once a run, however many writes fail. Queued, so the box never opens inside a save, and never
+// for a window already being destroyed.
+void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTuner* tuner)
+{
+    auto report = [window, told = std::make_shared<bool>(false)](const QString& settingsFile) {
+        if (std::exchange(*told, true))
+            return;
+        MessageBox::warning(
+            window, QStringLiteral("Settings Not Saved"),
+            QStringLiteral("Your servers and settings could not be saved to %1.\n\nChanges made "
+                           "now will be lost when the player closes. Check that this file and "
+                           "its folder can be written.")
+                .arg(settingsFile));
+    };
+    QObject::connect(sources, &SourceManager::saveFailed, window, report, Qt::QueuedConnection);
+    QObject::connect(tuner, &LiveBufferTuner::saveFailed, window, report, Qt::QueuedConnection);
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -34,6 +61,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
+    PosterLoader::Settings posterSettings;
+    posterSettings.fitSize = kPosterTileSize; // kept at the size the grid draws them
+    posterSettings.pixelRatio = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    posterLoader = new PosterLoader(networkManager, posterSettings, this);
 
     // Server row above the splitter.
     auto* central = new QWidget(this);
@@ -120,6 +151,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
     connect(player, &VlcPlayer::liveDelayShortfall, liveBufferTuner,
             &LiveBufferTuner::recordShortfall);
+    reportUnsavedSettings(this, sourceManager, liveBufferTuner);
     reconnectTimer = new QTimer(this);
     reconnectTimer->setSingleShot(true);
     connect(reconnectTimer, &QTimer::timeout, this, &MainWindow::replayCurrentStream);
@@ -131,6 +163,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
+    AboutDialog::attachTo(this);
 
     fillSourceSelector();
 }
@@ -138,6 +171,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // libVLC draws into the video widget's native window from its own threads: stop it and let
+    // it go before the children, that window among them, are destroyed.
+    reconnectTimer->stop();
+    delete player;
+    player = nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
