@@ -4,10 +4,10 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <cstdio>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <fcntl.h>
 #include <functional>
 #include <netinet/in.h>
@@ -283,8 +283,11 @@ Result pollAtRate(const QList<Endpoint>& endpoints, const QStringList& tokens, i
     };
     Result result;
     driver.onAnswer = [&result](int, int status, const QByteArray&, Connection& c) {
-        if (status != 200)
+        if (status != 200) {
             ++result.failures;
+            if (result.failures < 3)
+                std::fprintf(stderr, "pairingload: answer %d\n", status);
+        }
         ++result.answers;
         result.latenciesMs.push_back(msSince(c.dueAt, Clock::now()));
         ++c.next;
