@@ -24,6 +24,8 @@ packages=(
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev zlib1g-dev libexpat1-dev
+    # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
+    libhiredis-dev redis-server
     # the programme guide's store (Qt Sql's SQLite driver)
     libqt6sql6-sqlite
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
