@@ -191,8 +191,9 @@ bool ownedObject(const QByteArray& file, const QString& owner, QJsonObject& top)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     const QJsonObject object = document.object();
+    // A file of the stored format before owners were recorded is read by whoever maps to it.
     const QJsonValue recorded = object.value(CatalogFile::kOwnerKey);
-    if (!recorded.isString() || recorded.toString() != owner)
+    if (!recorded.isUndefined() && (!recorded.isString() || recorded.toString() != owner))
         return false;
     top = object;
     return true;
@@ -496,11 +497,12 @@ QByteArray assemble(const QString& owner, const std::vector<Member>& members)
     return escapeOpeningMarks(out);
 }
 
+// As ownedObject: a file that records no owner belongs to whoever maps to it.
 bool isOwner(FastJson::Element top, const QString& owner)
 {
     FastJson::Element recorded;
-    return FastJson::member(top, "sourceName", recorded) && recorded.type() == Type::String &&
-           FastJson::text(recorded) == owner;
+    return !FastJson::member(top, "sourceName", recorded) ||
+           (recorded.type() == Type::String && FastJson::text(recorded) == owner);
 }
 
 // The members of `owner`'s file other than the owner itself, or none when the file is not an
@@ -619,8 +621,11 @@ Scanned scanSection(const QByteArray& file, const QString& owner, const QString&
     }
     if (!scanner.finish())
         return Scanned::Declined;
-    if (!found || recorded.kind != JsonScanner::Value::String ||
-        JsonScanner::text(recorded) != owner)
+    // As ownedObject: a file that records no owner belongs to whoever maps to it.
+    const bool owned =
+        recorded.kind == JsonScanner::Value::Absent ||
+        (recorded.kind == JsonScanner::Value::String && JsonScanner::text(recorded) == owner);
+    if (!found || !owned)
         return Scanned::Missing;
     out = std::move(result);
     return Scanned::Found;
