@@ -36,6 +36,8 @@ packages=(
     desktop-file-utils dpkg-dev appstream
     # browser test of the pairing page (node and npm below)
     chromium
+    # the anchor the cold-start benchmark runs alongside (json.loads, a regex playlist reading)
+    python3
 )
 if ((fuzzing)); then
     packages+=(clang libclang-rt-14-dev valgrind)

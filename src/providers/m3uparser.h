@@ -3,6 +3,7 @@
 #include "model/category.h"
 #include "model/mediaitem.h"
 
+#include <QByteArrayView>
 #include <QList>
 
 // Turns playlist text into channels and the categories formed from their group titles.
@@ -13,9 +14,11 @@ class M3uParser final
 public:
     struct Result
     {
-        QList<MediaItem> items;      // one per entry, in playlist order
-        QList<Category> categories;  // one per distinct group, in order of first appearance
+        QList<MediaItem> items;     // one per entry, in playlist order
+        QList<Category> categories; // one per distinct group, in order of first appearance
     };
 
     static Result parse(const QString& text);
+    // The same for the playlist's UTF-8 bytes (invalid sequences read as U+FFFD).
+    static Result parseUtf8(QByteArrayView utf8);
 };

@@ -446,6 +446,16 @@ private slots:
             << QByteArray(R"("movie":{"categories":[{"id":1,"name":"N"},7]})") << true
             << QStringLiteral("2/0");
         QTest::newRow("no such section") << QByteArray(R"("live":{})") << false << QString();
+        QTest::newRow("escapes in texts")
+            << QByteArray(R"("movie":{"items":[{"id":"\/a","name":"\ud83d\ude00"}]})") << true
+            << QStringLiteral("0/1:0,/a,\U0001F600,0,0");
+        QTest::newRow("another section Qt refuses")
+            << QByteArray(R"("movie":{},"live":[1e400])") << false << QString();
+        QTest::newRow("another section past simdjson's range")
+            << QByteArray(R"("movie":{"items":[{"id":"i"}]},"live":[1.5e3,-0])") << true
+            << QStringLiteral("0/1:0,i,,0,0");
+        QTest::newRow("owner repeated: the last counts")
+            << QByteArray(R"("movie":{},"sourceName":"x")") << false << QString();
         QTest::newRow("escaped section name")
             << QByteArray(R"("m\u006fvie":{"items":[{"id":"e"}]})") << true
             << QStringLiteral("0/1:0,e,,0,0");
