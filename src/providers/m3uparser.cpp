@@ -1,5 +1,7 @@
 #include "providers/m3uparser.h"
 
+#include "catchup/catchupaddress.h"
+
 #include <QSet>
 #include <QStringView>
 
@@ -30,6 +32,47 @@ QString extractAttr(QStringView line, QStringView name)
     }
 }
 
+// Archive attributes of an #EXTINF line, or of the #EXTM3U header as defaults for every entry.
+struct Catchup
+{
+    QString type;
+    QString source;
+    int days = 0;
+};
+
+Catchup readCatchup(QStringView line, const Catchup& defaults)
+{
+    // A leading space keeps "timeshift" from matching inside another attribute's name.
+    const auto attr = [line](QStringView name) { return extractAttr(line, name); };
+    Catchup c = defaults;
+    QString type = attr(u" catchup-type");
+    if (type.isNull())
+        type = attr(u" catchup");
+    if (!type.isNull())
+        c.type = type;
+    if (const QString source = attr(u" catchup-source"); !source.isNull())
+        c.source = source;
+    QString days = attr(u" catchup-days");
+    if (days.isNull())
+        days = attr(u" timeshift");
+    if (!days.isNull())
+        c.days = days.trimmed().toInt();
+    return c;
+}
+
+void applyCatchup(const Catchup& c, MediaItem& item)
+{
+    QString type = c.type;
+    if (type.isEmpty() && (c.days > 0 || !c.source.isEmpty()))
+        type = c.source.isEmpty() ? CatchupAddress::kShift : CatchupAddress::kDefault;
+    type = CatchupAddress::normalizedType(type);
+    if (type.isEmpty())
+        return;
+    item.catchupType = type;
+    item.catchupSource = c.source;
+    item.archiveDays = c.days > 0 ? c.days : CatchupAddress::kDefaultPlaylistDays;
+}
+
 qsizetype lineEnd(const QChar* data, qsizetype from, qsizetype size)
 {
     const char16_t* p = reinterpret_cast<const char16_t*>(data);
@@ -52,6 +95,8 @@ M3uParser::Result M3uParser::parse(const QString& text)
     QString pendingName;
     QString pendingGroup;
     QString pendingLogo;
+    Catchup headerCatchup;
+    Catchup pendingCatchup;
 
     const QChar* data = text.constData();
     const qsizetype size = text.size();
@@ -67,11 +112,15 @@ M3uParser::Result M3uParser::parse(const QString& text)
             // a blank line keeps the pending entry
         } else if (line.startsWith(u"#EXTINF", Qt::CaseInsensitive)) {
             const qsizetype comma = line.lastIndexOf(u',');
-            pendingName = comma < 0 ? QStringLiteral("Unnamed") : line.mid(comma + 1).trimmed().toString();
+            pendingName =
+                comma < 0 ? QStringLiteral("Unnamed") : line.mid(comma + 1).trimmed().toString();
             pendingGroup = extractAttr(line, kGroupTitle);
             if (pendingGroup.isEmpty())
                 pendingGroup = QStringLiteral("Uncategorized");
             pendingLogo = extractAttr(line, kTvgLogo);
+            pendingCatchup = readCatchup(line, headerCatchup);
+        } else if (line.startsWith(u"#EXTM3U", Qt::CaseInsensitive)) {
+            headerCatchup = readCatchup(line, Catchup());
         } else if (line.startsWith(u'#')) {
             // another directive or a comment; the pending entry stays
         } else if (!pendingName.isEmpty()) {
@@ -87,6 +136,7 @@ M3uParser::Result M3uParser::parse(const QString& text)
             }
             item.categoryId = *group; // shares one string per group
             item.iconUrl = std::move(pendingLogo);
+            applyCatchup(pendingCatchup, item);
             result.items.append(std::move(item));
             pendingName.clear();
             pendingGroup.clear();
