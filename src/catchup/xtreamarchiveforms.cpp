@@ -89,6 +89,7 @@ void XtreamArchiveForms::probe(QNetworkAccessManager* manager, const QString& ur
         if (value >= 300 && value < 400)
             return; // a redirect: the next head counts
         *status = value;
-        reply->abort();
+        if (value < 300)
+            reply->abort(); // an error's short body ends by itself
     });
 }
