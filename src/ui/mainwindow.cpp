@@ -4,8 +4,10 @@
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
+#include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/posterloader.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -58,6 +61,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
+    PosterLoader::Settings posterSettings;
+    posterSettings.fitSize = kPosterTileSize; // kept at the size the grid draws them
+    posterSettings.pixelRatio = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    posterLoader = new PosterLoader(networkManager, posterSettings, this);
 
     // Server row above the splitter.
     auto* central = new QWidget(this);
@@ -156,6 +163,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
+    AboutDialog::attachTo(this);
 
     fillSourceSelector();
 }
@@ -163,6 +171,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // libVLC draws into the video widget's native window from its own threads: stop it and let
+    // it go before the children, that window among them, are destroyed.
+    reconnectTimer->stop();
+    delete player;
+    player = nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
