@@ -6,6 +6,7 @@
 #include "catchup/servertimezone.h"
 
 #include <QNetworkReply>
+#include <QTimer>
 
 #include <memory>
 
@@ -38,10 +39,18 @@ void XtreamArchiveForms::resolve(QNetworkAccessManager* manager, const XtreamAcc
 {
     const Form first = preferred(account.baseUrl);
     const QString firstUrl = CatchupAddress::xtream(first, account, streamId, zone, window);
+    if (forms.contains(account.baseUrl)) {
+        // Known to work here: no extra connection (servers count them against the account).
+        QTimer::singleShot(0, context,
+                           [firstUrl, first, done = std::move(done)] { done(firstUrl, first); });
+        return;
+    }
     probe(manager, firstUrl, context,
           [this, manager, account, streamId, zone, window, context, first, firstUrl,
            done = std::move(done)](int status) {
               if (!httpError(status)) {
+                  if (status > 0)
+                      remember(account.baseUrl, first);
                   done(firstUrl, first);
                   return;
               }

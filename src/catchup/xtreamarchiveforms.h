@@ -11,7 +11,8 @@ class QNetworkAccessManager;
 class QObject;
 
 // Which archive address form each Xtream server answers. The path form is tried first; a server
-// that answers it with an HTTP error at start gets the query form, and keeps it for the session.
+// that answers it with an HTTP error at start gets the query form. The form that answered is kept
+// for the session and used without asking again.
 class XtreamArchiveForms final
 {
 public:
@@ -25,10 +26,11 @@ public:
     Form preferred(const QString& baseUrl) const;
     void remember(const QString& baseUrl, Form form);
 
-    // The forms must outlive `context`. Asks the server for the preferred form's address and reads
-    // only the answer's head. An HTTP error there (and not on the other form already) switches to
-    // the other form, which is then remembered when it works. A network failure resolves to the
-    // preferred form: the player's own failure rules deal with a server that is down.
+    // The forms must outlive `context`. A server whose form is known resolves at once (still
+    // not from inside this call). Otherwise the path form's address is asked for, reading only
+    // the answer's head; an HTTP error there switches to the query form. Whichever answers is
+    // remembered. When neither does, or the network fails, the first address is given: the
+    // player's own failure rules then tell the user.
     void resolve(QNetworkAccessManager* manager, const XtreamAccount& account,
                  const QString& streamId, const ServerTimeZone& zone, const CatchupWindow& window,
                  QObject* context, Resolved done);
