@@ -26,6 +26,8 @@ packages=(
     libqrcodegencpp-dev libsimdjson-dev
     # servers' time zones by name (archive addresses are written on the server's clock)
     tzdata
+    # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
+    libhiredis-dev redis-server
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
