@@ -18,9 +18,9 @@ namespace {
 using Type = FastJson::Type;
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"id", "name"};
-constexpr std::array<std::string_view, 9> kItemKeys = {
-    "type",      "id",     "name",   "categoryId", "iconUrl", "containerExtension",
-    "streamUrl", "rating", "addedAt"};
+constexpr std::array<std::string_view, 12> kItemKeys = {
+    "type",      "id",     "name",    "categoryId",  "iconUrl",       "containerExtension",
+    "streamUrl", "rating", "addedAt", "archiveDays", "catchupSource", "catchupType"};
 constexpr std::array<std::string_view, 6> kEpisodeKeys = {
     "id", "seriesName", "season", "episodeNumber", "title", "containerExtension"};
 
@@ -56,6 +56,20 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
         out.append(first ? "{\"addedAt\":" : ",{\"addedAt\":");
         first = false;
         JsonText::appendInteger(out, item.addedAt);
+        // Archive fields only where a channel has an archive: most entries have none, and files
+        // written before they existed read the same.
+        if (item.archiveDays != 0) {
+            out.append(",\"archiveDays\":");
+            JsonText::appendInteger(out, item.archiveDays);
+        }
+        if (!item.catchupSource.isEmpty()) {
+            out.append(",\"catchupSource\":");
+            JsonText::appendString(out, item.catchupSource);
+        }
+        if (!item.catchupType.isEmpty()) {
+            out.append(",\"catchupType\":");
+            JsonText::appendString(out, item.catchupType);
+        }
         out.append(",\"categoryId\":");
         JsonText::appendString(out, item.categoryId);
         out.append(",\"containerExtension\":");
@@ -131,6 +145,12 @@ QJsonObject sectionObject(const CatalogCache::Section& data)
         o.insert(QStringLiteral("streamUrl"), item.streamUrl);
         o.insert(QStringLiteral("rating"), item.rating);
         o.insert(QStringLiteral("addedAt"), item.addedAt);
+        if (item.archiveDays != 0)
+            o.insert(QStringLiteral("archiveDays"), item.archiveDays);
+        if (!item.catchupSource.isEmpty())
+            o.insert(QStringLiteral("catchupSource"), item.catchupSource);
+        if (!item.catchupType.isEmpty())
+            o.insert(QStringLiteral("catchupType"), item.catchupType);
         items.append(o);
     }
     QJsonObject section;
@@ -211,6 +231,9 @@ MediaItem referenceItem(const QJsonObject& o)
     item.streamUrl = JsonReadings::text(o.value(key(kItemKeys[6])));
     item.rating = JsonReadings::number(o.value(key(kItemKeys[7])));
     item.addedAt = JsonReadings::integer(o.value(key(kItemKeys[8])));
+    item.archiveDays = JsonReadings::wholeNumber(o.value(key(kItemKeys[9])));
+    item.catchupSource = JsonReadings::text(o.value(key(kItemKeys[10])));
+    item.catchupType = JsonReadings::text(o.value(key(kItemKeys[11])));
     return item;
 }
 
@@ -585,6 +608,9 @@ CatalogCache::Section scanSectionValue(JsonScanner& scanner)
             item.streamUrl = JsonScanner::text(f[6]);
             item.rating = JsonScanner::number(f[7]);
             item.addedAt = JsonScanner::integer(f[8]);
+            item.archiveDays = JsonScanner::wholeNumber(f[9]);
+            item.catchupSource = JsonScanner::text(f[10]);
+            item.catchupType = JsonScanner::text(f[11]);
             result.items.append(std::move(item));
         }
     }
@@ -723,6 +749,9 @@ bool CatalogFile::readSection(const QByteArray& file, const QString& owner, cons
                 item.streamUrl = f.text(6);
                 item.rating = f.number(7);
                 item.addedAt = f.integer(8);
+                item.archiveDays = f.wholeNumber(9);
+                item.catchupSource = f.text(10);
+                item.catchupType = f.text(11);
                 result.items.append(item);
             });
         }

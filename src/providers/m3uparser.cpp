@@ -1,5 +1,6 @@
 #include "providers/m3uparser.h"
 
+#include "catchup/catchupaddress.h"
 #include "providers/fastjson.h"
 
 #include <QHash>
@@ -37,6 +38,47 @@ QString extractAttr(QStringView line, QStringView name)
     }
 }
 
+// Archive attributes of an #EXTINF line, or of the #EXTM3U header as defaults for every entry.
+struct Catchup
+{
+    QString type;
+    QString source;
+    int days = 0;
+};
+
+Catchup readCatchup(QStringView line, const Catchup& defaults)
+{
+    // A leading space keeps "timeshift" from matching inside another attribute's name.
+    const auto attr = [line](QStringView name) { return extractAttr(line, name); };
+    Catchup c = defaults;
+    QString type = attr(u" catchup-type");
+    if (type.isNull())
+        type = attr(u" catchup");
+    if (!type.isNull())
+        c.type = type;
+    if (const QString source = attr(u" catchup-source"); !source.isNull())
+        c.source = source;
+    QString days = attr(u" catchup-days");
+    if (days.isNull())
+        days = attr(u" timeshift");
+    if (!days.isNull())
+        c.days = days.trimmed().toInt();
+    return c;
+}
+
+void applyCatchup(const Catchup& c, MediaItem& item)
+{
+    QString type = c.type;
+    if (type.isEmpty() && (c.days > 0 || !c.source.isEmpty()))
+        type = c.source.isEmpty() ? CatchupAddress::kShift : CatchupAddress::kDefault;
+    type = CatchupAddress::normalizedType(type);
+    if (type.isEmpty())
+        return;
+    item.catchupType = type;
+    item.catchupSource = c.source;
+    item.archiveDays = c.days > 0 ? c.days : CatchupAddress::kDefaultPlaylistDays;
+}
+
 qsizetype lineEnd(const QChar* data, qsizetype from, qsizetype size)
 {
     const char16_t* p = reinterpret_cast<const char16_t*>(data);
@@ -59,6 +101,8 @@ M3uParser::Result M3uParser::parse(const QString& text)
     QString pendingName;
     QString pendingGroup;
     QString pendingLogo;
+    Catchup headerCatchup;
+    Catchup pendingCatchup;
 
     const QChar* data = text.constData();
     const qsizetype size = text.size();
@@ -80,6 +124,9 @@ M3uParser::Result M3uParser::parse(const QString& text)
             if (pendingGroup.isEmpty())
                 pendingGroup = QStringLiteral("Uncategorized");
             pendingLogo = extractAttr(line, kTvgLogo);
+            pendingCatchup = readCatchup(line, headerCatchup);
+        } else if (line.startsWith(u"#EXTM3U", Qt::CaseInsensitive)) {
+            headerCatchup = readCatchup(line, Catchup());
         } else if (line.startsWith(u'#')) {
             // another directive or a comment; the pending entry stays
         } else if (!pendingName.isEmpty()) {
@@ -95,6 +142,7 @@ M3uParser::Result M3uParser::parse(const QString& text)
             }
             item.categoryId = *group; // shares one string per group
             item.iconUrl = std::move(pendingLogo);
+            applyCatchup(pendingCatchup, item);
             result.items.append(std::move(item));
             pendingName.clear();
             pendingGroup.clear();
@@ -169,26 +217,35 @@ std::string_view attrBytes(std::string_view line, std::string_view name)
     }
 }
 
-bool startsWithExtinf(std::string_view line)
+QString decoded(std::string_view bytes)
 {
-    static constexpr std::string_view kTag = "#EXTINF";
-    if (line.size() < kTag.size() || line[0] != '#')
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+// `tag` is ASCII upper case, e.g. "#EXTINF".
+bool startsWithTag(std::string_view line, std::string_view tag)
+{
+    if (line.size() < tag.size() || line[0] != '#')
         return false;
-    for (size_t i = 1; i < kTag.size(); ++i) {
+    for (size_t i = 1; i < tag.size(); ++i) {
         const auto c = static_cast<unsigned char>(line[i]);
         // Qt folds case by Unicode rules; past ASCII let it decide.
         if (c >= 0x80)
-            return QString::fromUtf8(line.data(), qsizetype(line.size()))
-                .startsWith(u"#EXTINF", Qt::CaseInsensitive);
-        if ((c | 0x20) != (kTag[i] | 0x20))
+            return decoded(line).startsWith(QLatin1StringView(tag.data(), qsizetype(tag.size())),
+                                            Qt::CaseInsensitive);
+        if ((c | 0x20) != (tag[i] | 0x20))
             return false;
     }
     return true;
 }
 
-QString decoded(std::string_view bytes)
+// Archive attributes are rare: only lines that may hold one are decoded for readCatchup().
+Catchup catchupOf(std::string_view line, const Catchup& defaults)
 {
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    if (line.find("catchup") == std::string_view::npos &&
+        line.find("timeshift") == std::string_view::npos)
+        return defaults;
+    return readCatchup(decoded(line), defaults);
 }
 } // namespace
 
@@ -212,6 +269,8 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
     std::string_view pendingName;
     std::string_view pendingGroup;
     std::string_view pendingLogo;
+    Catchup headerCatchup;
+    Catchup pendingCatchup;
 
     for (const char* pos = begin; pos <= end;) {
         const char* lineEnd = static_cast<const char*>(std::memchr(pos, '\n', size_t(end - pos)));
@@ -223,7 +282,7 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
 
         if (line.empty()) {
             // a blank line keeps the pending entry
-        } else if (startsWithExtinf(line)) {
+        } else if (startsWithTag(line, "#EXTINF")) {
             const size_t comma = line.rfind(',');
             pendingName = comma == std::string_view::npos
                               ? kUnnamed
@@ -232,6 +291,9 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
             if (pendingGroup.empty())
                 pendingGroup = kUncategorized;
             pendingLogo = attrBytes(line, "tvg-logo");
+            pendingCatchup = catchupOf(line, headerCatchup);
+        } else if (startsWithTag(line, "#EXTM3U")) {
+            headerCatchup = catchupOf(line, Catchup());
         } else if (line[0] == '#') {
             // another directive or a comment; the pending entry stays
         } else if (!pendingName.empty()) {
@@ -249,6 +311,7 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
             item.categoryId = *group;
             if (pendingLogo.data())
                 item.iconUrl = decoded(pendingLogo);
+            applyCatchup(pendingCatchup, item);
             result.items.append(std::move(item));
             pendingName = {};
             pendingGroup = {};

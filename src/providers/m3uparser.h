@@ -7,8 +7,9 @@
 #include <QList>
 
 // Turns playlist text into channels and the categories formed from their group titles.
-// Reads the display name, "group-title" and "tvg-logo" of each #EXTINF line and the URL line
-// after it; everything else is ignored. Never fails: unusable lines are skipped.
+// Reads the display name, "group-title", "tvg-logo" and the archive attributes ("catchup",
+// "catchup-type", "catchup-source", "catchup-days", "timeshift"; the #EXTM3U line may give them
+// for all entries) of each #EXTINF line and the URL line after it; everything else is ignored. Never fails: unusable lines are skipped.
 class M3uParser final
 {
 public:

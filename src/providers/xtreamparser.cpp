@@ -125,8 +125,8 @@ QString idText(qint64 id)
 }
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"category_id", "category_name"};
-constexpr std::array<std::string_view, 4> kLiveKeys = {"stream_id", "name", "category_id",
-                                                       "stream_icon"};
+constexpr std::array<std::string_view, 6> kLiveKeys = {
+    "stream_id", "name", "category_id", "stream_icon", "tv_archive", "tv_archive_duration"};
 constexpr std::array<std::string_view, 7> kVodKeys = {
     "stream_id", "name", "category_id", "stream_icon", "container_extension", "rating", "added"};
 constexpr std::array<std::string_view, 6> kSeriesKeys = {"series_id", "name",   "category_id",
@@ -137,6 +137,15 @@ constexpr std::array<std::string_view, 4> kEpisodeKeys = {"id", "episode_num", "
 QLatin1StringView key(std::string_view name)
 {
     return QLatin1StringView(name.data(), qsizetype(name.size()));
+}
+
+// "tv_archive" 1 (number or text) keeps "tv_archive_duration" days; a flag without a length
+// still means at least the day just past.
+int archiveDays(qint64 flag, qint64 days)
+{
+    if (flag != 1)
+        return 0;
+    return int(std::clamp<qint64>(days, 1, 365));
 }
 } // namespace
 
@@ -169,16 +178,18 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
     return readScanned(
         body, ok, path,
         [](JsonScanner& scanner) {
-            return scanList<MediaItem>(scanner, kLiveKeys,
-                                       [](const auto& f, JsonScanner::SharedTexts& shared) {
-                                           MediaItem item;
-                                           item.type = MediaItem::Live;
-                                           item.id = idText(JsonScanner::integer(f[0]));
-                                           item.name = JsonScanner::text(f[1]);
-                                           item.categoryId = shared.text(f[2]);
-                                           item.iconUrl = JsonScanner::text(f[3]);
-                                           return item;
-                                       });
+            return scanList<MediaItem>(
+                scanner, kLiveKeys, [](const auto& f, JsonScanner::SharedTexts& shared) {
+                    MediaItem item;
+                    item.type = MediaItem::Live;
+                    item.id = idText(JsonScanner::integer(f[0]));
+                    item.name = JsonScanner::text(f[1]);
+                    item.categoryId = shared.text(f[2]);
+                    item.iconUrl = JsonScanner::text(f[3]);
+                    item.archiveDays =
+                        archiveDays(JsonScanner::integer(f[4]), JsonScanner::integer(f[5]));
+                    return item;
+                });
         },
         [](FastJson::Element root, bool& fits) {
             return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
@@ -189,6 +200,7 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = f.text(1);
                 item.categoryId = f.text(2);
                 item.iconUrl = f.text(3);
+                item.archiveDays = archiveDays(f.integer(4), f.integer(5));
                 return item;
             });
         },
@@ -200,6 +212,8 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = JsonReadings::text(o.value(key(kLiveKeys[1])));
                 item.categoryId = JsonReadings::text(o.value(key(kLiveKeys[2])));
                 item.iconUrl = JsonReadings::text(o.value(key(kLiveKeys[3])));
+                item.archiveDays = archiveDays(JsonReadings::integer(o.value(key(kLiveKeys[4]))),
+                                               JsonReadings::integer(o.value(key(kLiveKeys[5]))));
                 return item;
             });
         });
@@ -398,4 +412,15 @@ QList<Episode> referenceEpisodes(const QJsonDocument& document, bool& fits)
 QList<Episode> XtreamParser::seriesEpisodes(const QByteArray& body, bool* ok, JsonPath path)
 {
     return readBody(body, ok, path, fastEpisodes, referenceEpisodes);
+}
+
+XtreamServerInfo XtreamParser::serverInfo(const QByteArray& loginBody)
+{
+    const QJsonObject info =
+        QJsonDocument::fromJson(loginBody).object().value(QStringLiteral("server_info")).toObject();
+    XtreamServerInfo result;
+    result.timezone = JsonReadings::text(info.value(QStringLiteral("timezone")));
+    result.timeNow = JsonReadings::text(info.value(QStringLiteral("time_now")));
+    result.timestampNow = JsonReadings::integer(info.value(QStringLiteral("timestamp_now")));
+    return result;
 }

@@ -259,6 +259,46 @@ private slots:
         QCOMPARE(r.items[0].addedAt, 0);
         QVERIFY(r.items[0].containerExtension.isEmpty());
     }
+
+    void catchupAttributes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // type|days|source of the one entry
+        QTest::newRow("none") << "#EXTINF:-1,A\nu"
+                              << "|0|";
+        QTest::newRow("header gives every entry its archive")
+            << "#EXTM3U catchup=\"append\" catchup-source=\"?utc={utc}\" catchup-days=\"5\"\n"
+               "#EXTINF:-1,A\nu"
+            << "append|5|?utc={utc}";
+        QTest::newRow("entry kind over the header's, days assumed")
+            << "#EXTM3U catchup=\"shift\"\n#EXTINF:-1 catchup-type=\"flussonic-hls\",A\nu"
+            << "flussonic|3|";
+        QTest::newRow("older timeshift days alone") << "#EXTINF:-1 timeshift=\"7\",A\nu"
+                                                    << "shift|7|";
+        QTest::newRow("a template alone") << "#EXTINF:-1 catchup-source=\"http://a/{utc}\",A\nu"
+                                          << "default|3|http://a/{utc}";
+        QTest::newRow("another attribute's timeshift") << "#EXTINF:-1 tvg-timeshift=\"2\",A\nu"
+                                                       << "|0|";
+        QTest::newRow("a kind no address is known for")
+            << "#EXTINF:-1 catchup=\"vod\" catchup-days=\"2\",A\nu"
+            << "|0|";
+    }
+
+    void catchupAttributes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        // Both readings: the window reads playlists from their bytes.
+        for (const M3uParser::Result& result :
+             {M3uParser::parse(text), M3uParser::parseUtf8(text.toUtf8())}) {
+            QCOMPARE(result.items.size(), 1);
+            const MediaItem& item = result.items.first();
+            QCOMPARE(
+                QStringLiteral("%1|%2|%3")
+                    .arg(item.catchupType, QString::number(item.archiveDays), item.catchupSource),
+                expected);
+        }
+    }
 };
 
 VELMORA_TEST_MAIN(TestM3uParser)
