@@ -17,17 +17,21 @@ struct MediaItem
     };
 
     int type = Live;
-    QString id;                 // server's id; for playlist entries the entry's URL
+    QString id; // server's id; for playlist entries the entry's URL
     QString name;
     QString categoryId;
     QString iconUrl;
     QString containerExtension; // movies and episodes, e.g. "mp4"
     QString streamUrl;          // playlist entries only; Xtream addresses are built at play time
     double rating = 0.0;
-    qint64 addedAt = 0;         // "added" of a movie or "last_modified" of a series
-    QString guideId;            // the channel's programme-guide id: epg_channel_id or tvg-id
-    QString guideName;          // playlists' tvg-name, the second way to find a guide channel
-    int archiveDays = 0;        // days of catch-up the server keeps (tv_archive_duration)
+    qint64 addedAt = 0; // "added" of a movie or "last_modified" of a series
+    QString guideId;    // the channel's programme-guide id: epg_channel_id or tvg-id
+    QString guideName;  // playlists' tvg-name, the second way to find a guide channel
+    // Channels that keep past programmes: how many days back, 0 for none. Playlist entries also
+    // say how the archive address is formed (CatchupAddress kinds) and may give a template.
+    int archiveDays = 0;
+    QString catchupType;
+    QString catchupSource;
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QUrl>
 
 namespace {
@@ -122,9 +123,17 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         QStringLiteral("large-guide"),
         QStringLiteral("Serve a guide of 2,000 channels for 10 days (about 200 MB) from "
                        "xmltv.php, for benchmarks."));
+    const QCommandLineOption zoneOption(
+        QStringLiteral("timezone"),
+        QStringLiteral("The server's time zone, in which archive addresses give their start "
+                       "(default Europe/Amsterdam)."),
+        QStringLiteral("name"));
+    const QCommandLineOption noPathOption(
+        QStringLiteral("no-timeshift-path"),
+        QStringLiteral("Answer the /timeshift/... archive addresses with 404."));
     parser.addOptions({help, listen, publicUrlOption, scaleOption, dataDirOption, userOption,
                        passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption,
-                       largeGuideOption});
+                       largeGuideOption, zoneOption, noPathOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -181,5 +190,13 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         return false;
     }
     largeGuide = parser.isSet(largeGuideOption);
+    if (parser.isSet(zoneOption)) {
+        timeZone = parser.value(zoneOption);
+        if (!QTimeZone::isTimeZoneIdAvailable(timeZone.toUtf8())) {
+            *message = QStringLiteral("--timezone wants a zone name such as Europe/Amsterdam");
+            return false;
+        }
+    }
+    archivePathForm = !parser.isSet(noPathOption);
     return true;
 }
