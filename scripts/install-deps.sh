@@ -24,6 +24,8 @@ packages=(
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev
+    # the library's SQLite driver for Qt Sql (the headers come with qt6-base-dev)
+    libqt6sql6-sqlite
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
