@@ -89,11 +89,39 @@ bool Library::setFavorite(const QString& server, const MediaItem& item, bool sta
     // One statement is its own transaction.
     if (!run(query))
         return false;
+    const auto cached = favoriteCache.find(cacheKey(server, item.type));
+    if (cached != favoriteCache.end()) {
+        const QString id = idOf(item);
+        QList<LibraryEntry>& list = *cached;
+        const qint64 newest = list.isEmpty() ? 0 : list.first().at;
+        list.removeIf([&](const LibraryEntry& e) { return e.item.id == id; });
+        if (starred) {
+            LibraryEntry entry;
+            entry.item = item;
+            entry.item.id = id;
+            entry.at = qMax(Clock::epochMs(), newest + 1);
+            list.prepend(std::move(entry));
+        }
+    }
     emit changed(server, item.type);
     return true;
 }
 
+QString Library::cacheKey(const QString& server, int kind)
+{
+    return QString::number(kind) + QLatin1Char('/') + server;
+}
+
 QList<LibraryEntry> Library::favorites(const QString& server, int kind) const
+{
+    const QString key = cacheKey(server, kind);
+    auto it = favoriteCache.constFind(key);
+    if (it == favoriteCache.cend())
+        it = favoriteCache.insert(key, readFavorites(server, kind));
+    return *it;
+}
+
+QList<LibraryEntry> Library::readFavorites(const QString& server, int kind) const
 {
     QSqlQuery query(store->db());
     query.setForwardOnly(true);
@@ -160,6 +188,22 @@ bool Library::savePosition(const QString& server, const MediaItem& item, qint64 
     query.addBindValue(server);
     if (!run(query))
         return false;
+    if (item.type == MediaItem::SeriesEpisode) {
+        continueCache.remove(cacheKey(server, MediaItem::Series));
+    } else if (const auto cached = continueCache.find(cacheKey(server, item.type));
+               cached != continueCache.end()) {
+        const QString id = idOf(item);
+        const qint64 newest = cached->isEmpty() ? 0 : cached->first().at;
+        cached->removeIf([&](const LibraryEntry& e) { return e.item.id == id; });
+        if (!end && positionMs > watchrules::kResumeAfterMs) {
+            LibraryEntry entry;
+            entry.item = item;
+            entry.item.id = id;
+            entry.watch = {positionMs, durationMs, false, qMax(Clock::epochMs(), newest + 1)};
+            entry.at = entry.watch.updatedAt;
+            cached->prepend(std::move(entry));
+        }
+    }
     emit changed(server, item.type);
     return true;
 }
@@ -173,6 +217,7 @@ bool Library::clearPosition(const QString& server, const MediaItem& item)
     bindKey(query, server, item.type, idOf(item));
     if (!run(query))
         return false;
+    continueCache.clear();
     emit changed(server, item.type);
     return true;
 }
@@ -223,6 +268,15 @@ QHash<QString, WatchState> Library::episodeStates(const QString& server,
 }
 
 QList<LibraryEntry> Library::continueWatching(const QString& server, int kind) const
+{
+    const QString key = cacheKey(server, kind);
+    auto it = continueCache.constFind(key);
+    if (it == continueCache.cend())
+        it = continueCache.insert(key, readContinueWatching(server, kind));
+    return *it;
+}
+
+QList<LibraryEntry> Library::readContinueWatching(const QString& server, int kind) const
 {
     QSqlQuery query(store->db());
     query.setForwardOnly(true);

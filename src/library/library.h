@@ -87,5 +87,13 @@ signals:
 
 private:
     bool run(QSqlQuery& query) const;
+    QList<LibraryEntry> readFavorites(const QString& server, int kind) const;
+    QList<LibraryEntry> readContinueWatching(const QString& server, int kind) const;
+    static QString cacheKey(const QString& server, int kind);
+
     std::unique_ptr<LibraryDatabase> store;
+    // Lists as the views open them, read once per server and kind and then kept in step with
+    // every change, so opening them again never waits on the file.
+    mutable QHash<QString, QList<LibraryEntry>> favoriteCache;
+    mutable QHash<QString, QList<LibraryEntry>> continueCache;
 };

@@ -172,6 +172,8 @@ bool Library::importJson(const QByteArray& json, QString* summary)
         *summary = QStringLiteral("Imported %1 favorites and %2 watch positions.")
                        .arg(favoriteCount)
                        .arg(watchCount);
+    favoriteCache.clear();
+    continueCache.clear();
     emit changed(QString(), -1);
     return true;
 }

@@ -97,6 +97,8 @@ private slots:
         QVERIFY(library.setFavorite(kServer, catalog[0], true));
         QCOMPARE(ids(library.favorites(kServer, MediaItem::Movie)),
                  (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(ids(Library(path()).favorites(kServer, MediaItem::Movie)),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
     void playlistChannelsAreKeyedByAddress()
@@ -174,6 +176,15 @@ private slots:
             library.savePosition(kServer, episode(QStringLiteral("201")), 50000, 600000, showB));
         QCOMPARE(ids(library.continueWatching(kServer, MediaItem::Movie)),
                  (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+        // Going on with the first movie brings it to the front; finishing the second ends it.
+        QVERIFY(library.savePosition(kServer, item(MediaItem::Movie, QStringLiteral("1")), 70000,
+                                     600000));
+        QVERIFY(library.savePosition(kServer, item(MediaItem::Movie, QStringLiteral("2")), 590000,
+                                     600000));
+        QCOMPARE(ids(library.continueWatching(kServer, MediaItem::Movie)),
+                 (QStringList{QStringLiteral("1")}));
+        QCOMPARE(ids(Library(path()).continueWatching(kServer, MediaItem::Movie)),
+                 (QStringList{QStringLiteral("1")}));
         QCOMPARE(ids(library.continueWatching(kServer, MediaItem::Series)),
                  (QStringList{QStringLiteral("200"), QStringLiteral("100")}));
         QCOMPARE(library.continueWatching(kServer, MediaItem::Series).value(1).item.name,
