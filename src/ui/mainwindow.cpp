@@ -5,6 +5,7 @@
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/librarystate.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -132,11 +133,13 @@ MainWindow::MainWindow(QWidget* parent)
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
 
+    buildLibrary();
     fillSourceSelector();
 }
 
 MainWindow::~MainWindow()
 {
+    libraryEndViewing();
     qApp->removeEventFilter(this);
 }
 

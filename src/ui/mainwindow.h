@@ -13,8 +13,16 @@
 
 #include <memory>
 
+// True for the library's own entries of a category list ("Favorites", "Recent", "Continue
+// Watching").
+bool isLibraryCategory(const QString& categoryId);
+bool isContinueWatchingCategory(const QString& categoryId);
+
 class ClickToSeekSlider;
 class LiveBufferTuner;
+class QAbstractItemView;
+class QPoint;
+struct LibraryState;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +52,9 @@ class XtreamClient;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
+//   mainwindow_library.cpp     the library's category entries, favorites, poster marks
+//   mainwindow_watching.cpp    saving and resuming positions, previous channel, episode marks
+//   mainwindow_search.cpp      search over everything, library export and import
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -145,6 +156,30 @@ private:
     void cancelLiveReconnect();
     int currentLiveCachingMs() const;
 
+    // library
+    void buildLibrary();
+    void addLibraryCategories(QListWidget* list);
+    const QHash<QString, qsizetype>& catalogIndex(const QList<MediaItem>& items);
+    QList<MediaItem> filteredTabItems(const QList<MediaItem>& items, int kind,
+                                      const QString& categoryId, const QString& query,
+                                      QObject* view);
+    void markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown);
+    void showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown, const QPoint& pos);
+    void toggleFavorite(const MediaItem& item);
+    void toggleFavoriteOfCurrentTab();
+    void onLibraryChanged(const QString& server, int kind);
+    void libraryBeginPlay(const MediaItem& item);
+    void libraryTrackPosition(qint64 currentMs, qint64 totalMs);
+    void saveLibraryPosition();
+    void libraryEndViewing();
+    void updatePreviousChannelButton();
+    void playPreviousChannel();
+    void markEpisodeTree();
+    void continueSeries(const MediaItem& series);
+    void openSearchEverything();
+    void exportLibrary();
+    void importLibrary();
+
     // fullscreen
     void createFullscreenControls();
     void showFullscreenControls();
@@ -230,6 +265,7 @@ private:
     QList<Episode> playingEpisodes;
     int playingEpisodeIndex = -1;
     QString playingSeriesName;
+    QString playingSeriesId;
 
     // --- player panel ---
     QWidget* playerPanel = nullptr;
@@ -265,4 +301,7 @@ private:
     int reconnectAttempts = 0;
     bool errorDialogOpen = false;
     int reconnectDelayDivisor = 1; // tests shorten every wait by the same factor
+
+    // --- library ---
+    std::unique_ptr<LibraryState> lib;
 };

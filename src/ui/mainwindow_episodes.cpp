@@ -99,6 +99,7 @@ void MainWindow::fillEpisodes(const QList<Episode>& episodes)
         row->setData(0, Qt::UserRole, i);
     }
     episodeTree->expandAll();
+    markEpisodeTree();
 }
 
 void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
@@ -114,6 +115,7 @@ void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
     playingEpisodes = shownEpisodes;
     playingEpisodeIndex = index;
     playingSeriesName = shownSeriesName;
+    playingSeriesId = shownSeriesId;
     playMediaItem(mediaItemFromEpisode(shownEpisodes.at(index), shownSeriesName));
 }
 
@@ -138,4 +140,5 @@ void MainWindow::clearSeriesContext()
     playingEpisodes.clear();
     playingEpisodeIndex = -1;
     playingSeriesName.clear();
+    playingSeriesId.clear();
 }

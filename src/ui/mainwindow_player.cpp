@@ -164,6 +164,7 @@ void MainWindow::playMediaItem(const MediaItem& item)
         return;
 
     cancelLiveReconnect();
+    libraryBeginPlay(item);
     currentKind = item.type;
     currentUrl = url;
     currentTitle = item.name;
@@ -230,6 +231,7 @@ void MainWindow::onVolumeChanged(int value)
 
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
+    libraryTrackPosition(currentMs, totalMs);
     if (!isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {

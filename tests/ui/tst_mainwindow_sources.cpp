@@ -492,7 +492,7 @@ private slots:
         QCOMPARE(w.activeSource().name, QStringLiteral("B"));
         QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
         QCOMPARE(itemNames(w.liveItems()), QStringList{QStringLiteral("B Live")});
-        QCOMPARE(w.liveCategoryList()->item(1)->text(), QStringLiteral("B Cat"));
+        QCOMPARE(w.liveCategoryList()->item(3)->text(), QStringLiteral("B Cat"));
         CatalogCache::Section a, b;
         QVERIFY(CatalogCache::load(QStringLiteral("A"), kLiveSection, a));
         QVERIFY(CatalogCache::load(QStringLiteral("B"), kLiveSection, b));
