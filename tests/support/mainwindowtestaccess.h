@@ -115,6 +115,8 @@ public:
     VELMORA_MEMBER(reconnectAttempts)
     VELMORA_MEMBER(errorDialogOpen)
     VELMORA_MEMBER(reconnectDelayDivisor)
+    // library
+    VELMORA_MEMBER(lib)
 #undef VELMORA_MEMBER
 
     void loadSource(const SourceConfig& config, bool force) { w.loadSource(config, force); }
@@ -125,6 +127,7 @@ public:
     void playMediaItem(const MediaItem& item) { w.playMediaItem(item); }
     void replayCurrentStream() { w.replayCurrentStream(); }
     void playNextEpisode() { w.playNextEpisode(); }
+    void libraryEndViewing() { w.libraryEndViewing(); }
     void showEpisodesInline(const QString& id, const QString& name) { w.showEpisodesInline(id, name); }
     void onPlaybackInterrupted(const QString& reason) { w.onPlaybackInterrupted(reason); }
     void onPlaybackError(const QString& message) { w.onPlaybackError(message); }
