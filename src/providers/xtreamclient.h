@@ -34,8 +34,10 @@ public:
     using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;
 
     // A request that receives no byte for this long fails like a network error; a slow but
-    // moving download is never cut.
+    // moving download is never cut. Stream lists wait longer: many panels compute a large list
+    // for well over 30 s before its first byte.
     static constexpr int kDefaultInactivityTimeoutMs = 30000;
+    static constexpr int kListInactivityTimeoutMs = 120000;
 
     explicit XtreamClient(QObject* parent = nullptr);
     ~XtreamClient() override;
@@ -56,8 +58,9 @@ public:
     QString movieStreamUrl(const QString& streamId, const QString& extension) const;
     QString episodeStreamUrl(const QString& episodeId, const QString& extension) const;
 
-    // Test seam: the inactivity limit for requests started afterwards.
+    // Test seams: the inactivity limits for requests started afterwards (stream lists, others).
     void setInactivityTimeout(int ms);
+    void setListInactivityTimeout(int ms);
 
     // A body larger than this fails the request instead of growing the process without bound.
     // Six lists load at once, so the caps add up: a catalog of 300k movies is about 100 MB,
@@ -89,5 +92,6 @@ private:
     QString username;
     QString password;
     int inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
+    int listInactivityTimeoutMs = kListInactivityTimeoutMs;
     qint64 maxBodyBytes = kDefaultMaxBodyBytes;
 };
