@@ -172,6 +172,7 @@ private:
     void libraryTrackPosition(qint64 currentMs, qint64 totalMs);
     void saveLibraryPosition();
     void libraryEndViewing();
+    void libraryReplay();
     void updatePreviousChannelButton();
     void playPreviousChannel();
     void markEpisodeTree();

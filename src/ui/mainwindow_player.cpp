@@ -194,6 +194,7 @@ void MainWindow::replayCurrentStream()
     if (currentUrl.isEmpty())
         return;
     reconnectTimer->stop();
+    libraryReplay();
     hasMedia = true;
     updatePlayerChrome();
     nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);

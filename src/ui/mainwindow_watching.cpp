@@ -102,6 +102,14 @@ void MainWindow::saveLibraryPosition()
                             .arg(lib->library->lastError()));
 }
 
+void MainWindow::libraryReplay()
+{
+    // A retried movie goes on where it broke off instead of saving its restart over that.
+    if (lib->tracking && lib->resumeAtMs == 0)
+        lib->resumeAtMs =
+            watchrules::resumePositionMs({lib->positionMs, lib->durationMs, false, 0});
+}
+
 void MainWindow::libraryEndViewing()
 {
     if (!lib || !lib->tracking)
