@@ -101,22 +101,6 @@ private slots:
                  (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
-    void playlistChannelsAreKeyedByAddress()
-    {
-        Library library(path());
-        MediaItem channel;
-        channel.name = QStringLiteral("News");
-        channel.streamUrl = QStringLiteral("http://127.0.0.1:1/news.ts");
-        channel.id = channel.streamUrl;
-        QVERIFY(library.setFavorite(kServer, channel, true));
-        MediaItem moved = channel;
-        moved.id = moved.streamUrl = QStringLiteral("http://127.0.0.1:1/news2.ts");
-        QVERIFY(library.isFavorite(kServer, channel));
-        QVERIFY(!library.isFavorite(kServer, moved));
-        QCOMPARE(library.favorites(kServer, MediaItem::Live).value(0).item.streamUrl,
-                 channel.streamUrl);
-    }
-
     void resumeRules_data()
     {
         QTest::addColumn<qint64>("stoppedAt");

@@ -48,6 +48,16 @@ XtreamFixture::Catalog catalog()
     c.movies = {item(MediaItem::Movie, "201", "Alpha"), item(MediaItem::Movie, "202", "Beta"),
                 item(MediaItem::Movie, "203", "Gamma news")};
     c.series = {item(MediaItem::Series, "301", "Show A")};
+    for (int n = 1; n <= 3; ++n) {
+        Episode e;
+        e.id = QString::number(310 + n);
+        e.seriesName = QStringLiteral("Show A");
+        e.season = 1;
+        e.episodeNumber = n;
+        e.title = QStringLiteral("Part %1").arg(n);
+        e.containerExtension = QStringLiteral("mp4");
+        c.episodes[QStringLiteral("301")].append(e);
+    }
     return c;
 }
 
@@ -207,6 +217,33 @@ private slots:
         w.selectMovieCategory(
             categoryNamed(w.movieCategoryList(), QStringLiteral("Continue Watching")));
         QCOMPARE(gridTexts(w.movieGrid()), QStringList());
+    }
+
+    void seriesGoesOnWithTheNextEpisode()
+    {
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        w.tabs()->setCurrentIndex(w.seriesTabIndex());
+        w.selectSeriesCategory(w.seriesCategoryList()->item(0));
+        w.openSeriesRow(0);
+        QTRY_VERIFY(w.episodeTree()->topLevelItemCount() == 1);
+        w.playEpisodeTreeItem(w.episodeTree()->topLevelItem(0)->child(0));
+        w.onPositionChanged(0, 600000);
+        Clock::advanceFake(5000);
+        w.onPositionChanged(599000, 600000); // the end of part 1
+        w.libraryEndViewing();
+
+        w.seriesStack()->setCurrentIndex(1);
+        w.selectSeriesCategory(
+            categoryNamed(w.seriesCategoryList(), QStringLiteral("Continue Watching")));
+        QCOMPARE(gridTexts(w.seriesGrid()), QStringList{"Show A"});
+        w.openSeriesRow(0);
+        QTRY_COMPARE(w.currentTitle(), QStringLiteral("Show A - S01E02 - Part 2"));
+        QTreeWidgetItem* season = w.episodeTree()->topLevelItem(0);
+        QVERIFY(season->child(0)->text(0).startsWith(QStringLiteral("\u2713 ")));
+        QCOMPARE(season->child(0)->toolTip(0), QStringLiteral("Watched"));
+        QVERIFY(!season->child(1)->text(0).startsWith(QStringLiteral("\u2713")));
     }
 
     void previousChannelAndRecent()
