@@ -8,6 +8,7 @@
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/librarystate.h"
+#include "ui/posterloader.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -60,6 +62,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
+    PosterLoader::Settings posterSettings;
+    posterSettings.fitSize = kPosterTileSize; // kept at the size the grid draws them
+    posterSettings.pixelRatio = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    posterLoader = new PosterLoader(networkManager, posterSettings, this);
 
     // Server row above the splitter.
     auto* central = new QWidget(this);
@@ -168,6 +174,11 @@ MainWindow::~MainWindow()
 {
     libraryEndViewing();
     qApp->removeEventFilter(this);
+    // libVLC draws into the video widget's native window from its own threads: stop it and let
+    // it go before the children, that window among them, are destroyed.
+    reconnectTimer->stop();
+    delete player;
+    player = nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -20,6 +21,7 @@ bool isContinueWatchingCategory(const QString& categoryId);
 
 class ClickToSeekSlider;
 class LiveBufferTuner;
+class PosterLoader;
 class QAbstractItemView;
 class QPoint;
 struct LibraryState;
@@ -132,7 +134,9 @@ private:
     // posters
     void loadVisibleThumbnails(QListWidget* grid);
     void requestThumbnail(QListWidget* grid, QListWidgetItem* item, const QString& url);
-    QPixmap posterForGrid(const QPixmap& original) const;
+    void forgetPosterTiles(QListWidget* grid);
+    int posterGroup(const QListWidget* grid) const;
+    QSet<int>& postersShownIn(const QListWidget* grid);
 
     // episodes
     QWidget* buildEpisodesPage();
@@ -255,7 +259,9 @@ private:
 
     // --- posters ---
     QPixmap posterPlaceholder;
-    QHash<QString, QPixmap> thumbnailCache; // posters scaled to the tile, keyed by URL
+    PosterLoader* posterLoader = nullptr;
+    QSet<int> moviePosterRows; // tiles showing a poster, let go when they scroll far away
+    QSet<int> seriesPosterRows;
 
     // --- episodes ---
     QTreeWidget* episodeTree = nullptr;

@@ -61,7 +61,8 @@ private slots:
         const WatchState saved = Library(Library::defaultPath()).watchState(kServer, movie);
         QVERIFY2(saved.positionMs >= 40000 && saved.positionMs < 50000,
                  qPrintable(QString::number(saved.positionMs)));
-        QVERIFY2(qAbs(saved.durationMs - 80000) < 2000, qPrintable(QString::number(saved.durationMs)));
+        QVERIFY2(qAbs(saved.durationMs - 80000) < 2000,
+                 qPrintable(QString::number(saved.durationMs)));
 
         MainWindow window;
         MainWindowTestAccess w(window);
