@@ -34,8 +34,9 @@ struct LibraryState
     bool marked = false; // the movie grid carries marks
     bool quiet = false;  // routine saves: views are not refilled under the user
 
-    // The movie or episode being watched.
+    // The movie or episode being watched, and its server (another may be loaded meanwhile).
     MediaItem current;
+    QString server;
     EpisodeContext episode;
     bool tracking = false;
     qint64 positionMs = 0;

@@ -26,6 +26,7 @@ void MainWindow::libraryBeginPlay(const MediaItem& item)
     libraryEndViewing();
     lib->resumeNotice->hide();
     lib->current = item;
+    lib->server = activeSource.name;
     lib->positionMs = 0;
     lib->durationMs = 0;
     lib->resumeAtMs = 0;
@@ -91,8 +92,8 @@ void MainWindow::saveLibraryPosition()
     lib->lastSaveAt = Clock::monotonicMs();
     if (lib->durationMs <= 0)
         return;
-    if (lib->library->savePosition(activeSource.name, lib->current, lib->positionMs,
-                                   lib->durationMs, lib->episode) ||
+    if (lib->library->savePosition(lib->server, lib->current, lib->positionMs, lib->durationMs,
+                                   lib->episode) ||
         lib->saveFailureShown)
         return;
     // Said once a run: the next saves are tried all the same.
