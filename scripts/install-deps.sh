@@ -26,6 +26,8 @@ packages=(
     libqrcodegencpp-dev libsimdjson-dev
     # the library's SQLite driver for Qt Sql (the headers come with qt6-base-dev)
     libqt6sql6-sqlite
+    # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
+    libhiredis-dev redis-server
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
