@@ -278,7 +278,7 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
                 requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
                 return;
             }
-            if (M3uParser::parse(QString::fromUtf8(reply->readAll())).items.isEmpty()) {
+            if (M3uParser::parseUtf8(reply->readAll()).items.isEmpty()) {
                 requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
                                            "that it's correct and still active."));
                 return;

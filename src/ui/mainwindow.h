@@ -116,7 +116,7 @@ private:
     void loadSource(const SourceConfig& config, bool forceRefresh);
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
-    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QString& text);
+    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QByteArray& utf8);
     void beginCatalogFetch(int steps);
     void catalogFetchStepDone();
     void removeSourceAt(int index);

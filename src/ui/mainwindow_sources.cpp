@@ -342,7 +342,7 @@ void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
                 const QByteArray body = reply->readAll();
                 if (netDebugEnabled())
                     NetLogStream() << "[M3U] <-" << body.size() << "bytes";
-                applyPlaylistText(config, generation, QString::fromUtf8(body));
+                applyPlaylistText(config, generation, body);
             });
         return;
     }
@@ -354,13 +354,13 @@ void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
                             QStringLiteral("Failed to open file: ") + config.url);
         return;
     }
-    applyPlaylistText(config, generation, QString::fromUtf8(file.readAll()));
+    applyPlaylistText(config, generation, file.readAll());
 }
 
 void MainWindow::applyPlaylistText(const SourceConfig& config, quint64 generation,
-                                   const QString& text)
+                                   const QByteArray& utf8)
 {
-    const M3uParser::Result parsed = M3uParser::parse(text);
+    const M3uParser::Result parsed = M3uParser::parseUtf8(utf8);
     if (generation == loadGeneration) {
         channelItems = parsed.items;
         populateCategoryList(channelCategoryList, parsed.categories);
