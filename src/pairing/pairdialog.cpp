@@ -15,6 +15,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -37,6 +38,21 @@ QLabel* plainLabel(QWidget* parent)
     return label;
 }
 } // namespace
+
+std::optional<SourceConfig> PairDialog::askForServer(QWidget* parent)
+{
+    // Held by a guard, not on the stack: if `parent` is destroyed while the dialog runs, its
+    // child must not be deleted a second time.
+    QPointer<PairDialog> pair = new PairDialog(parent);
+    const int outcome = pair->exec();
+    if (!pair)
+        return std::nullopt;
+    const SourceConfig received = pair->result;
+    delete pair;
+    if (outcome != QDialog::Accepted)
+        return std::nullopt;
+    return received;
+}
 
 PairDialog::PairDialog(QWidget* parent)
     : QDialog(parent)

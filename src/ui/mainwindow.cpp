@@ -5,6 +5,7 @@
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/videosurface.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -114,7 +115,7 @@ MainWindow::MainWindow(QWidget* parent)
     loadingOverlay->hide();
 
     // Playback engine.
-    player = new VlcPlayer(videoWidget, this);
+    player = new VlcPlayer(videoSurfaceOf(videoWidget), this);
     liveBufferTuner = new LiveBufferTuner(this);
     connect(player, &VlcPlayer::playbackError, this, &MainWindow::onPlaybackError);
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);

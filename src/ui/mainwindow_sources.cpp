@@ -7,6 +7,7 @@
 #include "app/logmasking.h"
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
+#include "pairing/pairdialog.h"
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogcache.h"
@@ -404,6 +405,7 @@ void MainWindow::refreshActiveSource()
 void MainWindow::addSource()
 {
     SourceDialog dialog(this, nullptr, sourceNamesExcept(sourceManager->sources(), QString()));
+    dialog.setSubscriptionPrompt(&PairDialog::askForServer);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const SourceConfig config = dialog.config();

@@ -308,6 +308,7 @@ private slots:
     void throughTheServerDialog()
     {
         SourceDialog dialog(nullptr, nullptr, {QStringLiteral("kitchen")});
+        dialog.setSubscriptionPrompt(&PairDialog::askForServer);
         SourceDialogTestAccess s(dialog);
         ModalDriver<PairDialog> pairing([this](PairDialog* pair) {
             PairDialogTestAccess d(*pair);

@@ -2,6 +2,7 @@
 // at test time, served over HTTP from 127.0.0.1.
 
 #include "player/vlcplayer.h"
+#include "ui/videosurface.h"
 
 #include "livestreamserver.h"
 #include "loopbackhttpserver.h"
@@ -133,7 +134,7 @@ private slots:
         videoWidget->setGeometry(40, 40, 320, 240);
         videoWidget->show();
         QVERIFY(QTest::qWaitForWindowExposed(videoWidget.get()));
-        player = std::make_unique<VlcPlayer>(videoWidget.get());
+        player = std::make_unique<VlcPlayer>(videoSurfaceOf(videoWidget.get()));
         guiTicks = 0;
     }
 
