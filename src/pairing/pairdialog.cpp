@@ -62,7 +62,7 @@ PairDialog::PairDialog(QWidget* parent)
     networkManager = new QNetworkAccessManager(this);
     pollTimer = new QTimer(this);
     countdownTimer = new QTimer(this);
-    countdownTimer->setInterval(1000);
+    countdownTimer->setInterval(Clock::waitMs(1000));
 
     messageLabel = plainLabel(this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
@@ -178,6 +178,7 @@ void PairDialog::requestCode(const QString& error)
         codeLabel->setText(displayedCode(started.code));
         deviceNameLabel->setText(deviceNameText(PairingClient::deviceLabel()));
 
+        // The backend's to set, not ours: it is not shortened in tests.
         pollTimer->start(started.pollInterval * 1000);
         countdownTimer->start();
         updateCountdown();

@@ -46,9 +46,8 @@ public:
     static QString deviceLabel();
 
     // Requests fail when the backend sends nothing for this long, so a hung poll cannot stop
-    // the caller's polling for good. Tests shorten it.
+    // the caller's polling for good.
     static constexpr int kDefaultInactivityLimitMs = 30000;
-    static void setInactivityLimitMs(int ms);
 
 private:
     QNetworkAccessManager* networkManager = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/netlogstream.h"
 #include "player/mediainfotext.h"
+#include "app/clock.h"
 #include "app/logmasking.h"
 #include "player/vlclogrule.h"
 
@@ -40,7 +41,7 @@ VlcPlayer::VlcPlayer(VideoWindow videoWindow, QObject* parent)
     attachToWindow();
 
     progressTimer = new QTimer(this);
-    progressTimer->setInterval(StallTracker::kTickMs);
+    progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
     connect(progressTimer, &QTimer::timeout, this, &VlcPlayer::checkPlaybackProgress);
     progressTimer->start();
 }
@@ -104,6 +105,9 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
     media.reset(); // the player holds its own reference
 
     attachToWindow(); // the native window may have been recreated since
+    // The stall rule counts ticks, so a shortened tick shortens the stall limit with it.
+    if (progressTimer->interval() != Clock::waitMs(StallTracker::kTickMs))
+        progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
     if (libvlc_media_player_play(mediaPlayer.get()) == 0) {
         emit playing();
         emit pausedChanged(false);

@@ -115,11 +115,6 @@ void XtreamClient::configure(const QString& server, const QString& user, const Q
     password = pass;
 }
 
-void XtreamClient::setInactivityTimeout(int ms)
-{
-    inactivityTimeoutMs = ms;
-}
-
 void XtreamClient::setMaxBodyBytes(qint64 bytes)
 {
     maxBodyBytes = bytes;
@@ -149,7 +144,7 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
     }
 
     HttpRequests::Options options;
-    options.inactivityTimeoutMs = inactivityTimeoutMs;
+    options.inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
     options.followAllRedirects = true;
     // Categories and the login answer are small; only stream lists may be big.
     const bool bigAnswer = action.endsWith(QStringLiteral("_streams"))

@@ -56,9 +56,6 @@ public:
     QString movieStreamUrl(const QString& streamId, const QString& extension) const;
     QString episodeStreamUrl(const QString& episodeId, const QString& extension) const;
 
-    // Test seam: the inactivity limit for requests started afterwards.
-    void setInactivityTimeout(int ms);
-
     // A body larger than this fails the request instead of growing the process without bound.
     // Six lists load at once, so the caps add up: a catalog of 300k movies is about 100 MB,
     // category lists and login answers stay far below their smaller cap.
@@ -88,6 +85,5 @@ private:
     QString baseUrl;
     QString username;
     QString password;
-    int inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
     qint64 maxBodyBytes = kDefaultMaxBodyBytes;
 };

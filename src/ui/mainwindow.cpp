@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "app/clock.h"
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
@@ -65,14 +66,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::onSourceSelected);
 
     autoRefreshTimer = new QTimer(this);
-    autoRefreshTimer->setInterval(kAutoRefreshIntervalMs);
+    autoRefreshTimer->setInterval(Clock::waitMs(kAutoRefreshIntervalMs));
     connect(autoRefreshTimer, &QTimer::timeout, this, &MainWindow::checkAutoRefresh);
     autoRefreshTimer->start();
 
     // Fullscreen controls timer and Escape; the window sees every event of the application.
     controlsHideTimer = new QTimer(this);
     controlsHideTimer->setSingleShot(true);
-    controlsHideTimer->setInterval(3000);
+    controlsHideTimer->setInterval(Clock::waitMs(3000));
     connect(controlsHideTimer, &QTimer::timeout, this, &MainWindow::hideFullscreenControls);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);

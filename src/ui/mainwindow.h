@@ -264,5 +264,4 @@ private:
     QTimer* reconnectTimer = nullptr;
     int reconnectAttempts = 0;
     bool errorDialogOpen = false;
-    int reconnectDelayDivisor = 1; // tests shorten every wait by the same factor
 };

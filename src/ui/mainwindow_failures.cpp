@@ -2,6 +2,7 @@
 // reconnection with growing delays for live channels.
 #include "ui/mainwindow.h"
 
+#include "app/clock.h"
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
 #include "player/livebuffertuner.h"
@@ -29,7 +30,7 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
     ++reconnectAttempts;
     if (netDebugEnabled())
         NetLogStream() << "[VLC] live reconnect attempt" << reconnectAttempts << "-" << reason;
-    reconnectTimer->start(reconnectDelayMs(reconnectAttempts) / reconnectDelayDivisor);
+    reconnectTimer->start(Clock::waitMs(reconnectDelayMs(reconnectAttempts)));
     nowPlayingLabel->setText(QStringLiteral("Reconnecting to %1... (attempt %2)")
                                  .arg(currentTitle, QString::number(reconnectAttempts)));
 }

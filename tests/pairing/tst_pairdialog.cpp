@@ -105,7 +105,7 @@ private slots:
     void cleanup()
     {
         Clock::clearFake();
-        HttpRequests::setInactivityTimeoutOverride(0);
+        Clock::setTimeScale(1);
     }
 
     void codeOnScreen()
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QJsonObject, details);
         QFETCH(QString, reason);
         QFETCH(bool, reasonIsPrefix);
-        HttpRequests::setInactivityTimeoutOverride(300);
+        Clock::setTimeScale(100);
         xtream.clearRequests();
 
         PairDialog dialog;

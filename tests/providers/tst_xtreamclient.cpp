@@ -1,3 +1,4 @@
+#include "fastertime.h"
 #include "loopbackhttpserver.h"
 #include "providers/xtreamclient.h"
 #include "recorddiff.h"
@@ -589,7 +590,7 @@ private slots:
         XtreamClient client;
         client.configure(xtream.baseUrl(), xtream.username(), xtream.password());
         QCOMPARE(XtreamClient::kDefaultInactivityTimeoutMs, 30000);
-        client.setInactivityTimeout(300);
+        const FasterTime faster(100); // 0.3 s instead
 
         // A server that accepts and never answers fails after the limit.
         xtream.setAnswer(QStringLiteral("get_vod_streams"), LoopbackHttpServer::stall());

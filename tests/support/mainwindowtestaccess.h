@@ -114,7 +114,6 @@ public:
     VELMORA_MEMBER(reconnectTimer)
     VELMORA_MEMBER(reconnectAttempts)
     VELMORA_MEMBER(errorDialogOpen)
-    VELMORA_MEMBER(reconnectDelayDivisor)
 #undef VELMORA_MEMBER
 
     void loadSource(const SourceConfig& config, bool force) { w.loadSource(config, force); }

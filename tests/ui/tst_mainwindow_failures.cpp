@@ -2,6 +2,7 @@
 // with growing waits until the stream returns, movies and episodes give up with an error box that
 // can start them again, and storms of reports from libVLC's threads stay harmless.
 
+#include "app/clock.h"
 #include "app/messagebox.h"
 #include "livestreamserver.h"
 #include "mediagenerator.h"
@@ -35,7 +36,7 @@ using Response = LoopbackHttpServer::Response;
 
 namespace {
 using namespace playbackmessages;
-constexpr int kDivisor = 10; // the window's waits, shortened for the tests that sit them out
+constexpr int kTimeScale = 10; // the window's waits, shortened for the tests that sit them out
 
 QString reconnectNotice(const QString& title, int attempt)
 {
@@ -112,6 +113,7 @@ private slots:
     {
         harness.close();
         MessageBox::reset();
+        Clock::setTimeScale(1);
     }
 
     // The waits follow 1, 2, 4, 8, 15, 15, ... s on the timer itself; the attempt number counts up
@@ -163,7 +165,7 @@ private slots:
     void playingSomethingElseCancelsThePendingReconnect()
     {
         MessageBox::queueAnswer(QMessageBox::Close); // tripwire
-        w().reconnectDelayDivisor() = kDivisor;
+        Clock::setTimeScale(kTimeScale);
         QSignalSpy playing(w().player(), &VlcPlayer::playing);
         w().playMediaItem(harness.live(QStringLiteral("12")));
         const QString quietKey = w().currentChannelKey();
@@ -189,7 +191,7 @@ private slots:
         QCOMPARE(w().reconnectAttempts(), 0);
         QCOMPARE(label(), QStringLiteral("Playing: Other Channel"));
         QCOMPARE(playing.count(), 2);
-        QTest::qWait(2 * 2000 / kDivisor + 100); // well past the cancelled wait
+        QTest::qWait(2 * 2000 / kTimeScale + 100); // well past the cancelled wait
         QCOMPARE(playing.count(), 2);
         QVERIFY(w().currentUrl().endsWith(PlayerWindowHarness::livePath(QStringLiteral("13"))));
 
@@ -211,7 +213,7 @@ private slots:
             PlayerWindowHarness::livePath(QStringLiteral("11")),
             [target](const Request&) { return LoopbackHttpServer::redirect(target); });
         MessageBox::queueAnswer(QMessageBox::Close); // tripwire
-        w().reconnectDelayDivisor() = kDivisor;
+        Clock::setTimeScale(kTimeScale);
 
         QSignalSpy progressing(w().player(), &VlcPlayer::playbackProgressing);
         w().playMediaItem(harness.live(QStringLiteral("11")));
@@ -244,7 +246,7 @@ private slots:
         int previous = 0;
         for (const Reaction& r : reactions) {
             QVERIFY2(r.attempt == previous + 1, qPrintable(trace.join(u',')));
-            QCOMPARE(r.interval, reconnectDelayMs(r.attempt) / kDivisor);
+            QCOMPARE(r.interval, reconnectDelayMs(r.attempt) / kTimeScale);
             QVERIFY(r.timerActive);
             QCOMPARE(r.label, reconnectNotice(QStringLiteral("Test Channel"), r.attempt));
             previous = r.attempt;
@@ -499,7 +501,7 @@ private slots:
     void errorStormOnALiveChannelKeepsTheSchedule()
     {
         MessageBox::queueAnswer(QMessageBox::Close); // tripwire
-        w().reconnectDelayDivisor() = kDivisor;
+        Clock::setTimeScale(kTimeScale);
         w().playMediaItem(harness.live(QStringLiteral("12")));
 
         QElapsedTimer clock;
@@ -528,7 +530,7 @@ private slots:
         storm.join();
         const int last = w().reconnectAttempts();
         QTRY_VERIFY_WITH_TIMEOUT(!replays.isEmpty() && replays.last() > reactions.last().atMs,
-                                 reconnectDelayMs(last) / kDivisor + 2000);
+                                 reconnectDelayMs(last) / kTimeScale + 2000);
         QTest::qWait(200);
 
         QVERIFY(!reactions.isEmpty());
@@ -548,7 +550,7 @@ private slots:
                                     .arg(waited)
                                     .arg(started->attempt)
                                     .arg(started->interval)));
-            QCOMPARE(started->interval, reconnectDelayMs(started->attempt) / kDivisor);
+            QCOMPARE(started->interval, reconnectDelayMs(started->attempt) / kTimeScale);
         }
         QCOMPARE(MessageBox::takeShown().size(), 0);
         QVERIFY(w().hasMedia());
