@@ -6,6 +6,7 @@
 #include "pairing/pairingtext.h"
 #include "pairing/qrimage.h"
 #include "providers/m3uparser.h"
+#include "providers/playlistdownload.h"
 #include "providers/xtreamclient.h"
 
 #include <QDialogButtonBox>
@@ -23,9 +24,6 @@
 
 namespace {
 constexpr int kQrSide = 240;
-// The same limits the main window loads playlists with: a playlist accepted here loads there.
-constexpr int kPlaylistInactivityMs = XtreamClient::kDefaultInactivityTimeoutMs;
-constexpr qint64 kMaxPlaylistBytes = 1024LL * 1024 * 1024;
 
 const QString kExpired = QStringLiteral("This code has expired.");
 
@@ -256,21 +254,17 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
         return;
     }
     const int requested = generation;
-    HttpRequests::Options options;
-    options.inactivityTimeoutMs = kPlaylistInactivityMs;
-    options.maxBodyBytes = kMaxPlaylistBytes;
-    HttpRequests::get(
-        networkManager, url, options, this, [this, requested, config](QNetworkReply* reply) {
+    // The window's own download: a playlist accepted here loads there.
+    PlaylistDownload::get(
+        networkManager, config.url, this,
+        [this, requested, config](const QString& text, const QString& error) {
             if (requested != generation)
                 return;
-            if (reply->error() != QNetworkReply::NoError) {
-                const QString error = HttpRequests::bodyLimitExceeded(reply)
-                                          ? QStringLiteral("the playlist is larger than 1 GB")
-                                          : reply->errorString();
+            if (!error.isEmpty()) {
                 requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
                 return;
             }
-            if (M3uParser::parse(QString::fromUtf8(reply->readAll())).items.isEmpty()) {
+            if (M3uParser::parse(text).items.isEmpty()) {
                 requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
                                            "that it's correct and still active."));
                 return;

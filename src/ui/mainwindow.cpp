@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "player/livebuffertuner.h"
+#include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(QWidget* parent)
     sourceManager = new SourceManager(this);
     activeSource = SourceConfig();
     networkManager = new QNetworkAccessManager(this);
+    catalogLoader = new CatalogLoader(networkManager, this);
     setWindowTitle(QStringLiteral("Quorbin"));
     resize(1200, 750);
 
@@ -122,9 +124,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
     connect(player, &VlcPlayer::liveDelayShortfall, liveBufferTuner,
             &LiveBufferTuner::recordShortfall);
-    reconnectTimer = new QTimer(this);
-    reconnectTimer->setSingleShot(true);
-    connect(reconnectTimer, &QTimer::timeout, this, &MainWindow::replayCurrentStream);
+    reconnect = new ReconnectSchedule(this);
+    connect(reconnect, &ReconnectSchedule::due, this, &MainWindow::replayCurrentStream);
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);
     connect(player, &VlcPlayer::positionChanged, this, &MainWindow::onPositionChanged);
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {

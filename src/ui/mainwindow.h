@@ -4,6 +4,8 @@
 #include "model/episode.h"
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
+#include "player/episodesequence.h"
+#include "providers/catalogloader.h"
 
 #include <QHash>
 #include <QList>
@@ -30,6 +32,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
+class ReconnectSchedule;
 class SourceManager;
 class VlcPlayer;
 class XtreamClient;
@@ -103,7 +106,7 @@ private:
     void loadSource(const SourceConfig& config, bool forceRefresh);
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
-    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QString& text);
+    CatalogLoader::Handlers catalogHandlers();
     void beginCatalogFetch(int steps);
     void catalogFetchStepDone();
     void removeSourceAt(int index);
@@ -156,6 +159,7 @@ private:
     XtreamClient* xtreamClient = nullptr;
     SourceConfig activeSource;
     QNetworkAccessManager* networkManager = nullptr;
+    CatalogLoader* catalogLoader = nullptr;
     QTimer* autoRefreshTimer = nullptr;
     QVBoxLayout* centralLayout = nullptr;
     QWidget* serverRow = nullptr;
@@ -227,9 +231,7 @@ private:
     QString shownSeriesId;
     QString shownSeriesName;
     QList<Episode> shownEpisodes;
-    QList<Episode> playingEpisodes;
-    int playingEpisodeIndex = -1;
-    QString playingSeriesName;
+    EpisodeSequence episodeSequence; // what "Next Episode" follows
 
     // --- player panel ---
     QWidget* playerPanel = nullptr;
@@ -261,7 +263,6 @@ private:
     QString currentChannelKey;
 
     // --- failures ---
-    QTimer* reconnectTimer = nullptr;
-    int reconnectAttempts = 0;
+    ReconnectSchedule* reconnect = nullptr;
     bool errorDialogOpen = false;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "player/reconnectschedule.h"
 #include "ui/mainwindow.h"
+
+#include <QTimer>
 
 // The window's private state, for tests (MainWindow befriends this class).
 class MainWindowTestAccess final
@@ -79,9 +82,9 @@ public:
     VELMORA_MEMBER(shownSeriesId)
     VELMORA_MEMBER(shownSeriesName)
     VELMORA_MEMBER(shownEpisodes)
-    VELMORA_MEMBER(playingEpisodes)
-    VELMORA_MEMBER(playingEpisodeIndex)
-    VELMORA_MEMBER(playingSeriesName)
+    auto& playingEpisodes() { return w.episodeSequence.episodes; }
+    auto& playingEpisodeIndex() { return w.episodeSequence.index; }
+    auto& playingSeriesName() { return w.episodeSequence.seriesName; }
     // player panel
     VELMORA_MEMBER(playerPanel)
     VELMORA_MEMBER(playerPanelLayout)
@@ -111,8 +114,8 @@ public:
     VELMORA_MEMBER(currentTitle)
     VELMORA_MEMBER(currentChannelKey)
     // failures
-    VELMORA_MEMBER(reconnectTimer)
-    VELMORA_MEMBER(reconnectAttempts)
+    QTimer* reconnectTimer() { return w.reconnect->timer(); }
+    int reconnectAttempts() { return w.reconnect->attempts(); }
     VELMORA_MEMBER(errorDialogOpen)
 #undef VELMORA_MEMBER
 
