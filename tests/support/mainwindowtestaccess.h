@@ -114,6 +114,7 @@ public:
     VELMORA_MEMBER(currentTitle)
     VELMORA_MEMBER(currentChannelKey)
     // failures
+    ReconnectSchedule* reconnectSchedule() { return w.reconnect; }
     QTimer* reconnectTimer() { return w.reconnect->timer(); }
     int reconnectAttempts() { return w.reconnect->attempts(); }
     VELMORA_MEMBER(errorDialogOpen)
