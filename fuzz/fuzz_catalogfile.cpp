@@ -119,8 +119,9 @@ bool ownedBy(const QByteArray& file, const QString& owner)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file, &error);
     const QJsonValue recorded = document.object().value(CatalogFile::kOwnerKey);
-    return error.error == QJsonParseError::NoError && document.isObject() && recorded.isString() &&
-           recorded.toString() == owner;
+    // A file that records no owner is read and kept by any owner.
+    return error.error == QJsonParseError::NoError && document.isObject() &&
+           (recorded.isUndefined() || (recorded.isString() && recorded.toString() == owner));
 }
 
 // A rewrite: valid JSON of the owner, the same on both paths as far as Qt reads them.

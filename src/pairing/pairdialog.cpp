@@ -35,6 +35,12 @@ QLabel* plainLabel(QWidget* parent)
     label->setWordWrap(true);
     return label;
 }
+
+bool isWebLink(const QString& link)
+{
+    const QString scheme = QUrl(link, QUrl::TolerantMode).scheme();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
 } // namespace
 
 std::optional<SourceConfig> PairDialog::askForServer(QWidget* parent)
@@ -230,6 +236,12 @@ void PairDialog::checkServer(const SourceConfig& config)
         checkPlaylist(config);
         return;
     }
+    // The details come from outside this computer: never let them read local files.
+    if (!isWebLink(config.url)) {
+        requestCode(QStringLiteral(
+            "Couldn't reach that server: the link must start with http:// or https://"));
+        return;
+    }
     const int requested = generation;
     xtream->configure(config.url, config.username, config.password);
     xtream->testLogin([this, requested, config](bool ok, const QString& message) {
@@ -246,9 +258,8 @@ void PairDialog::checkServer(const SourceConfig& config)
 
 void PairDialog::checkPlaylist(const SourceConfig& config)
 {
-    const QUrl url(config.url, QUrl::TolerantMode);
     // The details come from outside this computer: never let them read local files.
-    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) {
+    if (!isWebLink(config.url)) {
         requestCode(QStringLiteral(
             "Couldn't download that playlist: the link must start with http:// or https://"));
         return;

@@ -18,7 +18,15 @@ QString waitingText(qint64 remainingMs)
 QString pairingShortLink(const QString& pairUrl)
 {
     const QUrl url(pairUrl, QUrl::TolerantMode);
-    return url.host(QUrl::FullyDecoded) + url.path(QUrl::FullyDecoded);
+    QString host = url.host(QUrl::FullyDecoded);
+    if (host.contains(u':'))
+        host = u'[' + host + u']'; // IPv6, so that a port can follow
+    // A port the scheme does not imply must be typed, or the link reaches another service.
+    const int port = url.port();
+    const int implied = url.scheme() == QLatin1String("https") ? 443 : 80;
+    if (port != -1 && port != implied)
+        host += u':' + QString::number(port);
+    return host + url.path(QUrl::FullyDecoded);
 }
 
 QString pairingInstructions(const QString& pairUrl)

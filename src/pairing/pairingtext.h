@@ -12,7 +12,8 @@ bool pairingCodeExpired(qint64 remainingMs);
 // the remaining time is cut to whole seconds.
 QString waitingText(qint64 remainingMs);
 
-// Host followed by path, decoded, without scheme, port, query or fragment.
+// Host, then the port unless the scheme implies it, then the path, decoded; without scheme,
+// query or fragment.
 QString pairingShortLink(const QString& pairUrl);
 
 // The instructions with the short link in bold; the link is shown as text, never as markup.

@@ -98,6 +98,9 @@ void LiveBufferTuner::store(const QString& key, int ms)
         settings.setValue(settingsKey(key), ms);
     else
         settings.remove(settingsKey(key));
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        emit saveFailed(settings.fileName());
     if (netDebugEnabled())
         NetLogStream() << "[VLC] live buffer for" << key << "now" << std::max(ms, kDefaultCachingMs)
                        << "ms";

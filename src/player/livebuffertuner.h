@@ -27,6 +27,10 @@ public:
 
     bool isViewing() const { return !currentKey.isEmpty(); }
 
+signals:
+    // A learned value did not reach the settings file.
+    void saveFailed(const QString& settingsFile);
+
 private:
     void store(const QString& key, int ms);
 

@@ -18,16 +18,21 @@ QString cacheDir()
            QStringLiteral("/catalog_cache");
 }
 
-// Every character other than an ASCII letter, digit, "_" or "-" becomes "_".
+// Every character other than an ASCII letter, digit, "_" or "-" becomes one "_", also one
+// outside the Basic Multilingual Plane (two UTF-16 units), as the playlist copies' names do.
 QString fileStem(const QString& sourceName)
 {
-    QString stem = sourceName;
-    for (QChar& c : stem) {
-        const char16_t u = c.unicode();
+    QString stem;
+    stem.reserve(sourceName.size());
+    const qsizetype size = sourceName.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = sourceName.at(i).unicode();
         const bool kept = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
                           (u >= u'0' && u <= u'9') || u == u'_' || u == u'-';
-        if (!kept)
-            c = u'_';
+        stem.append(kept ? QChar(u) : QChar(u'_'));
+        if (QChar::isHighSurrogate(u) && i + 1 < size &&
+            QChar::isLowSurrogate(sourceName.at(i + 1).unicode()))
+            ++i;
     }
     return stem;
 }
@@ -41,17 +46,16 @@ QString slotFileName(const QString& stem, int slot)
 }
 
 // Where a source's file is: its own (recording its name), else the first file that records no
-// owner (damaged or foreign, so it may be replaced), else the first free slot.
+// owner (damaged, or of the format before owners were recorded, which it reads and takes over),
+// else the first free slot.
 struct Placement
 {
     QString own;
     QString reusable;
     QString vacant;
 
-    QString target() const
-    {
-        return !own.isEmpty() ? own : !reusable.isEmpty() ? reusable : vacant;
-    }
+    QString readable() const { return !own.isEmpty() ? own : reusable; }
+    QString target() const { return !readable().isEmpty() ? readable() : vacant; }
 };
 
 Placement cacheFilePath(const QString& sourceName)
@@ -86,7 +90,7 @@ Placement cacheFilePath(const QString& sourceName)
             placement.own = file.fileName();
             return placement;
         }
-        // Another source's file is never touched; one without an owner may be replaced.
+        // Another source's file is never touched; one without an owner may be taken over.
         if (!CatalogFile::recordsOwner(head) && placement.reusable.isEmpty())
             placement.reusable = file.fileName();
     }
@@ -128,10 +132,8 @@ bool CatalogCache::load(const QString& sourceName, const QString& section, Secti
 {
     if (CatalogFile::isReservedName(section))
         return false;
-    const Placement placement = cacheFilePath(sourceName);
-    if (placement.own.isEmpty())
-        return false;
-    return CatalogFile::readSection(readFile(placement.own), sourceName, section, out);
+    return CatalogFile::readSection(readFile(cacheFilePath(sourceName).readable()), sourceName,
+                                    section, out);
 }
 
 bool CatalogCache::save(const QString& sourceName, const QString& section, const Section& data)
@@ -140,25 +142,22 @@ bool CatalogCache::save(const QString& sourceName, const QString& section, const
         return false;
     const Placement placement = cacheFilePath(sourceName);
     const QByteArray content =
-        CatalogFile::withSection(readFile(placement.own), sourceName, section, data);
+        CatalogFile::withSection(readFile(placement.readable()), sourceName, section, data);
     return writeFile(placement.target(), content);
 }
 
 bool CatalogCache::loadEpisodes(const QString& sourceName, const QString& seriesId,
                                 qint64 maxAgeSecs, QList<Episode>& out)
 {
-    const Placement placement = cacheFilePath(sourceName);
-    if (placement.own.isEmpty())
-        return false;
-    return CatalogFile::readEpisodes(readFile(placement.own), sourceName, seriesId,
-                                     Clock::epochSecs(), maxAgeSecs, out);
+    return CatalogFile::readEpisodes(readFile(cacheFilePath(sourceName).readable()), sourceName,
+                                     seriesId, Clock::epochSecs(), maxAgeSecs, out);
 }
 
 bool CatalogCache::saveEpisodes(const QString& sourceName, const QString& seriesId,
                                 const QList<Episode>& episodes)
 {
     const Placement placement = cacheFilePath(sourceName);
-    const QByteArray content = CatalogFile::withEpisodes(readFile(placement.own), sourceName,
+    const QByteArray content = CatalogFile::withEpisodes(readFile(placement.readable()), sourceName,
                                                          seriesId, episodes, Clock::epochSecs());
     return writeFile(placement.target(), content);
 }

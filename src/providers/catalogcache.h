@@ -15,6 +15,8 @@
 // The file is named after the source (characters other than A-Z, a-z, 0-9, "_" and "-" become
 // "_") and records the source it belongs to. A second source whose name gives the same file name
 // gets "<name>.2.json" (then .3 and so on), so neither ever reads or replaces the other's catalog.
+// A file that records no owner (as written before owners were recorded) is read by the source
+// whose name maps to it, and its first save keeps its content and adds the owner.
 // "episodes" and "sourceName" are not section names: load and save refuse them.
 class CatalogCache final
 {

@@ -190,8 +190,9 @@ bool ownedObject(const QByteArray& file, const QString& owner, QJsonObject& top)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     const QJsonObject object = document.object();
+    // A file of the stored format before owners were recorded is read by whoever maps to it.
     const QJsonValue recorded = object.value(CatalogFile::kOwnerKey);
-    if (!recorded.isString() || recorded.toString() != owner)
+    if (!recorded.isUndefined() && (!recorded.isString() || recorded.toString() != owner))
         return false;
     top = object;
     return true;
@@ -493,11 +494,12 @@ QByteArray assemble(const QString& owner, const std::vector<Member>& members)
     return escapeOpeningMarks(out);
 }
 
+// As ownedObject: a file that records no owner belongs to whoever maps to it.
 bool isOwner(FastJson::Object top, const QString& owner)
 {
     FastJson::Element recorded;
-    return FastJson::member(top, "sourceName", recorded) &&
-           recorded.type() == element_type::STRING && FastJson::text(recorded) == owner;
+    return !FastJson::member(top, "sourceName", recorded) ||
+           (recorded.type() == element_type::STRING && FastJson::text(recorded) == owner);
 }
 
 // The members of `owner`'s file other than the owner itself, or none when the file is not an

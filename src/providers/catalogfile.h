@@ -17,8 +17,9 @@
 // Readers follow Qt's JSON rules whatever path reads them: values of the wrong type read as
 // empty text or zero, the last of duplicate keys counts, and a text Qt's parser rejects is a
 // miss. Writers escape a byte-order mark that opens a string (\ufeff), which Qt's parser would
-// drop if written as it is. A rewrite keeps every other member of an intact file of the same owner
-// unchanged and starts from an empty object otherwise.
+// drop if written as it is. A file without an owner (the format before owners were recorded)
+// belongs to any owner that reads it. A rewrite keeps every other member of an intact file of
+// the same owner unchanged, adding the owner, and starts from an empty object otherwise.
 class CatalogFile final
 {
 public:

@@ -143,12 +143,13 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
         NetLogStream() << "[Xtream] ->" << masked(logged.toDisplayString(), forms);
     }
 
+    // Categories and the login answer are small; only stream lists may be big and slow to start.
+    const bool streamList = action.endsWith(QStringLiteral("_streams")) || action == u"get_series";
+    const bool bigAnswer = streamList || action == u"get_series_info";
     HttpRequests::Options options;
-    options.inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
+    options.inactivityTimeoutMs =
+        streamList ? kListInactivityTimeoutMs : kDefaultInactivityTimeoutMs;
     options.followAllRedirects = true;
-    // Categories and the login answer are small; only stream lists may be big.
-    const bool bigAnswer = action.endsWith(QStringLiteral("_streams"))
-        || action == u"get_series" || action == u"get_series_info";
     options.maxBodyBytes = bigAnswer ? maxBodyBytes : std::min(maxBodyBytes, kSmallAnswerMaxBytes);
     HttpRequests::get(
         manager, url, options, this, [forms, callback = std::move(callback)](QNetworkReply* reply) {
@@ -201,10 +202,14 @@ void XtreamClient::testLogin(LoginCallback callback)
 namespace {
 // A list answer counts as delivered only when it is a JSON array: servers answer an expired
 // account or a bad request with an object, which must not pass for an empty catalog (the window
-// keeps its cached lists when a fetch fails).
+// keeps its cached lists when a fetch fails). A UTF-8 byte-order mark may come first, as the
+// JSON readers accept it.
 bool topLevelIs(const QByteArray& body, char open)
 {
-    for (const char c : body) {
+    const QByteArrayView text = QByteArrayView(body).startsWith("\xEF\xBB\xBF")
+                                    ? QByteArrayView(body).sliced(3)
+                                    : QByteArrayView(body);
+    for (const char c : text) {
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
             return c == open;
     }

@@ -34,8 +34,10 @@ public:
     using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;
 
     // A request that receives no byte for this long fails like a network error; a slow but
-    // moving download is never cut.
+    // moving download is never cut. Stream lists wait longer: many panels compute a large list
+    // for well over 30 s before its first byte.
     static constexpr int kDefaultInactivityTimeoutMs = 30000;
+    static constexpr int kListInactivityTimeoutMs = 120000;
 
     explicit XtreamClient(QObject* parent = nullptr);
     ~XtreamClient() override;

@@ -71,7 +71,14 @@ void SourceManager::persist()
         settings.setValue(QStringLiteral("lastUpdated"), config.lastUpdated);
     }
     settings.endArray();
+    finishWrite(settings);
+}
+
+void SourceManager::finishWrite(QSettings& settings)
+{
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        emit saveFailed(settings.fileName());
 }
 
 void SourceManager::saveSource(const SourceConfig& config)
@@ -101,5 +108,5 @@ void SourceManager::setLastActiveSourceName(const QString& name)
     lastActiveName = name;
     QSettings settings = openStore();
     settings.setValue(QStringLiteral("lastActiveSource"), name);
-    settings.sync();
+    finishWrite(settings);
 }

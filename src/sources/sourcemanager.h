@@ -5,6 +5,8 @@
 #include <QList>
 #include <QObject>
 
+class QSettings;
+
 // The configured servers and the last active one, mirrored into the per-user settings store
 // (organisation "Velmora", application "Player"). Every change is written before the call returns.
 // No validation or de-duplication: the server dialog makes names unique.
@@ -26,7 +28,14 @@ public:
     void load();
     void persist();
 
+signals:
+    // A write did not reach the settings file (read-only, or its folder cannot be made): what was
+    // changed is lost at the next start.
+    void saveFailed(const QString& settingsFile);
+
 private:
+    void finishWrite(QSettings& settings);
+
     QList<SourceConfig> sourceList;
     QString lastActiveName;
 };

@@ -21,7 +21,8 @@ QString uniqueSourceName(const QString& name, const QList<QString>& otherNames)
     if (!taken(name))
         return name;
     for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        // One pass: a "%1" in the name stays as it is.
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name, QString::number(n));
         if (!taken(candidate))
             return candidate;
     }

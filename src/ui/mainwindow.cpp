@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "app/clock.h"
+#include "app/messagebox.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
@@ -25,6 +26,29 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <memory>
+#include <utility>
+
+namespace {
+// Once a run, however many writes fail. Queued, so the box never opens inside a save, and never
+// for a window already being destroyed.
+void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTuner* tuner)
+{
+    auto report = [window, told = std::make_shared<bool>(false)](const QString& settingsFile) {
+        if (std::exchange(*told, true))
+            return;
+        MessageBox::warning(
+            window, QStringLiteral("Settings Not Saved"),
+            QStringLiteral("Your servers and settings could not be saved to %1.\n\nChanges made "
+                           "now will be lost when the player closes. Check that this file and "
+                           "its folder can be written.")
+                .arg(settingsFile));
+    };
+    QObject::connect(sources, &SourceManager::saveFailed, window, report, Qt::QueuedConnection);
+    QObject::connect(tuner, &LiveBufferTuner::saveFailed, window, report, Qt::QueuedConnection);
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -124,6 +148,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
     connect(player, &VlcPlayer::liveDelayShortfall, liveBufferTuner,
             &LiveBufferTuner::recordShortfall);
+    reportUnsavedSettings(this, sourceManager, liveBufferTuner);
     reconnect = new ReconnectSchedule(this);
     connect(reconnect, &ReconnectSchedule::due, this, &MainWindow::replayCurrentStream);
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);

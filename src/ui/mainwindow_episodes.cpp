@@ -18,6 +18,8 @@
 namespace {
 constexpr int kEpisodesPage = 2;
 constexpr qint64 kEpisodesMaxAgeSecs = 86400;
+const QString kEpisodesFailed =
+    QStringLiteral("The episodes could not be loaded. Go back and open the series again to retry.");
 } // namespace
 
 QWidget* MainWindow::buildEpisodesPage()
@@ -65,17 +67,23 @@ void MainWindow::showEpisodesInline(const QString& seriesId, const QString& seri
         return;
     }
     const quint64 generation = loadGeneration;
-    xtreamClient->fetchSeriesEpisodes(
-        seriesId, [this, sourceName, seriesId, generation](const QList<Episode>& episodes, bool) {
-            // The user went back, or loaded another server meanwhile: nothing to show.
-            if (seriesStack->currentIndex() != kEpisodesPage || generation != loadGeneration)
-                return;
+    xtreamClient->fetchSeriesEpisodes(seriesId, [this, sourceName, seriesId, generation](
+                                                    const QList<Episode>& episodes, bool ok) {
+        // The user went back, or loaded another server meanwhile: nothing to show.
+        if (seriesStack->currentIndex() != kEpisodesPage || generation != loadGeneration)
+            return;
+        // A failure is never cached, so opening the series again asks the server again.
+        if (ok)
             CatalogCache::saveEpisodes(sourceName, seriesId, episodes);
-            // Another series was opened after this one: its page stays.
-            if (shownSeriesId != seriesId)
-                return;
-            fillEpisodes(episodes);
-        });
+        // Another series was opened after this one: its page stays.
+        if (shownSeriesId != seriesId)
+            return;
+        fillEpisodes(episodes);
+        if (!ok) {
+            auto* notice = new QTreeWidgetItem(episodeTree, {kEpisodesFailed});
+            notice->setFlags(Qt::ItemIsEnabled);
+        }
+    });
 }
 
 void MainWindow::fillEpisodes(const QList<Episode>& episodes)

@@ -29,6 +29,7 @@
 #include <QStackedWidget>
 #include <QSysInfo>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 const QString kAuthFailed =
@@ -129,9 +130,11 @@ private slots:
         const QString pairUrl = backend.baseUrl() + QStringLiteral("/pair?code=") + d.code();
         QCOMPARE(d.qrLabel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                  qrCodeImage(pairUrl, 240));
+        // The backend's own port is part of the link to type.
         QCOMPARE(d.instructionsLabel()->text(),
-                 QStringLiteral("On your phone, scan the QR code or open <b>127.0.0.1/pair</b>, "
-                                "then enter this code:"));
+                 QStringLiteral("On your phone, scan the QR code or open <b>127.0.0.1:%1/pair</b>, "
+                                "then enter this code:")
+                     .arg(QUrl(backend.baseUrl()).port()));
         QCOMPARE(d.deviceNameLabel()->text(), deviceNameText(QSysInfo::machineHostName()));
         QCOMPARE(
             d.statusLabel()->text(),

@@ -31,11 +31,11 @@ QByteArray startAnswer(const QString& code, const QString& token, const QString&
         .toJson(QJsonDocument::Compact);
 }
 
-QByteArray readyAnswer(const QString& url)
+QByteArray readyAnswer(const QString& url, const QString& type = QStringLiteral("m3u"))
 {
     return QJsonDocument(QJsonObject{{QStringLiteral("status"), QStringLiteral("ready")},
                                      {QStringLiteral("playlist"),
-                                      QJsonObject{{QStringLiteral("type"), QStringLiteral("m3u")},
+                                      QJsonObject{{QStringLiteral("type"), type},
                                                   {QStringLiteral("name"), QStringLiteral("List")},
                                                   {QStringLiteral("url"), url}}}})
         .toJson(QJsonDocument::Compact);
@@ -89,9 +89,10 @@ private slots:
         PairDialogTestAccess d(dialog);
         QCOMPARE(d.statusLabel()->text(), QStringLiteral("Getting a code..."));
         QTRY_COMPARE(d.codeLabel()->text(), QStringLiteral("K7Q-X2M"));
-        QCOMPARE(d.instructionsLabel()->text(),
-                 QStringLiteral("On your phone, scan the QR code or open <b>pair.example/pair</b>, "
-                                "then enter this code:"));
+        QCOMPARE(
+            d.instructionsLabel()->text(),
+            QStringLiteral("On your phone, scan the QR code or open <b>pair.example:9/pair</b>, "
+                           "then enter this code:"));
         QCOMPARE(d.statusLabel()->text(),
                  QStringLiteral("Waiting for your phone... (expires in 5:00)"));
         Clock::advanceFake(3);
@@ -203,26 +204,48 @@ private slots:
         QVERIFY(d.pollTimer()->isActive());
     }
 
-    void localPlaylistLinksAreRefused()
+    void localLinksAreRefused_data()
     {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("file"); // what the link points at
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("playlist") << "m3u"
+                                  << "list.m3u"
+                                  << QByteArray(
+                                         "#EXTM3U\n#EXTINF:-1,One\nhttp://127.0.0.1:9/one.ts\n")
+                                  << "Couldn't download that playlist";
+        // A file named as the login request would be read as a good login answer.
+        QTest::newRow("Xtream server")
+            << "xtream"
+            << "player_api.php" << QByteArray(R"({"user_info":{"auth":1}})")
+            << "Couldn't reach that server";
+    }
+    void localLinksAreRefused()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, refusal);
         // Details come from outside: a file link must not make the dialog read local files,
-        // even a file that holds a good playlist.
+        // even a file that holds a good answer.
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("list.m3u"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#EXTM3U\n#EXTINF:-1,One\nhttp://127.0.0.1:9/one.ts\n");
-        file.close();
+        QFile local(dir.filePath(file));
+        QVERIFY(local.open(QIODevice::WriteOnly));
+        local.write(content);
+        local.close();
+        const QString link =
+            QUrl::fromLocalFile(type == u"m3u" ? local.fileName() : dir.path()).toString();
         answerStart(startAnswer(QStringLiteral("ABCDEF"), QStringLiteral("t"),
                                 QStringLiteral("http://pair.example/")));
-        answerStatus(LoopbackHttpServer::json(readyAnswer(QUrl::fromLocalFile(path).toString())));
+        answerStatus(LoopbackHttpServer::json(readyAnswer(link, type)));
         PairDialog dialog;
         PairDialogTestAccess d(dialog);
         QTRY_VERIFY_WITH_TIMEOUT(!d.messageLabel()->isHidden(), 3000);
         QCOMPARE(d.messageLabel()->text(),
-                 QStringLiteral("That didn't work: Couldn't download that playlist: the link must "
-                                "start with http:// or https://\nFix it on your phone and send it "
-                                "again with the new code."));
+                 QStringLiteral("That didn't work: ") + refusal +
+                     QStringLiteral(": the link must start with http:// or https://\nFix it on "
+                                    "your phone and send it again with the new code."));
         QVERIFY(dialog.result.url.isEmpty());
         QVERIFY(dialog.QDialog::result() != QDialog::Accepted);
     }

@@ -108,10 +108,23 @@ private slots:
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("plainInstructions"); // as the label shows it
 
-        QTest::newRow("no scheme, port, query or fragment")
-            << "https://pair.example:8443/pair?code=ABCDEF#top"
+        QTest::newRow("no scheme, query or fragment")
+            << "https://pair.example/pair?code=ABCDEF#top"
             << "pair.example/pair"
             << "On your phone, scan the QR code or open pair.example/pair, then enter this code:";
+        QTest::newRow("a port of its own stays")
+            << "http://192.168.1.5:8787/pair"
+            << "192.168.1.5:8787/pair"
+            << "On your phone, scan the QR code or open 192.168.1.5:8787/pair, then enter this "
+               "code:";
+        QTest::newRow("the scheme's own port goes")
+            << "https://pair.example:443/pair"
+            << "pair.example/pair"
+            << "On your phone, scan the QR code or open pair.example/pair, then enter this code:";
+        QTest::newRow("IPv6 with a port") << "http://[::1]:8787/pair"
+                                          << "[::1]:8787/pair"
+                                          << "On your phone, scan the QR code or open "
+                                             "[::1]:8787/pair, then enter this code:";
         QTest::newRow("decoded path")
             << "http://pair.example/a%20b%C3%A4" << QStringLiteral("pair.example/a b\u00E4")
             << QStringLiteral("On your phone, scan the QR code or open "

@@ -578,7 +578,6 @@ private slots:
         QTest::newRow("cut short") << intact.left(intact.size() - 3);
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("binary junk") << QByteArray("\x00\xFF\xFE junk", 9);
-        QTest::newRow("no owner recorded") << QByteArray(R"({"live":{"items":[{"id":"old"}]}})");
         QTest::newRow("owner damaged after its head") << intact.left(intact.size() / 2) + "xx";
     }
     void damagedOrForeignFiles()
@@ -598,6 +597,40 @@ private slots:
         QCOMPARE(out.items.size(), 2);
         QVERIFY(!CatalogCache::load(kSource, QStringLiteral("live"), out));
         QVERIFY(QDir(cacheDir()).entryList(QDir::Files).size() == 1);
+    }
+
+    // A file written before owners were recorded belongs to the source whose name maps to it: it
+    // loads, and a save keeps the rest of it and records the owner.
+    void fileWithoutOwner()
+    {
+        const QString path = cacheDir() + QStringLiteral("/My_Server.json");
+        QVERIFY(writeAll(path, R"({"live":{"items":[{"id":"old"}]},"episodes":{"42":)"
+                               R"({"savedAt":1700000000,"list":[{"id":"e1"}]}}})"));
+        Clock::setFake(1'700'000'060'000);
+        const auto liveId = [] {
+            CatalogCache::Section live;
+            return CatalogCache::load(kSource, QStringLiteral("live"), live)
+                       ? live.items.value(0).id
+                       : QString();
+        };
+        const auto episodeId = [] {
+            QList<Episode> list;
+            return CatalogCache::loadEpisodes(kSource, QStringLiteral("42"), 86400, list)
+                       ? list.value(0).id
+                       : QString();
+        };
+        QCOMPARE(liveId(), QStringLiteral("old"));
+        QCOMPARE(episodeId(), QStringLiteral("e1"));
+
+        QVERIFY(
+            CatalogCache::save(kSource, QStringLiteral("movie"), section(QStringLiteral("M"), 2)));
+        QCOMPARE(CatalogCache::filePath(kSource), path);
+        QCOMPARE(CatalogFile::owner(readAll(path)), std::optional<QString>(kSource));
+        QCOMPARE(liveId(), QStringLiteral("old"));
+        QCOMPARE(episodeId(), QStringLiteral("e1"));
+        // Now it is this source's: another name that maps to it no longer reads it.
+        CatalogCache::Section other;
+        QVERIFY(!CatalogCache::load(QStringLiteral("My.Server"), QStringLiteral("live"), other));
     }
 
     void atomicWrites()
@@ -645,6 +678,9 @@ private slots:
     {
         QCOMPARE(QFileInfo(CatalogCache::filePath(QStringLiteral("My IPTV (home)"))).fileName(),
                  QStringLiteral("My_IPTV__home_.json"));
+        // One "_" per character, also for one outside the Basic Multilingual Plane.
+        QCOMPARE(QFileInfo(CatalogCache::filePath(QStringLiteral("TV \U0001F4FA+"))).fileName(),
+                 QStringLiteral("TV___.json"));
         const QString tv = QStringLiteral("My TV");
         const QString dotted = QStringLiteral("My.TV");
         QVERIFY(CatalogCache::save(tv, QStringLiteral("live"), section(QStringLiteral("tv"), 1)));

@@ -212,7 +212,8 @@ private slots:
         xtream.setCredentials(QStringLiteral("user"), QStringLiteral("pass"));
         xtream.setAccountStatus(QStringLiteral("Active"));
         for (const QString& action :
-             {QString(), QStringLiteral("get_vod_streams"), QStringLiteral("get_live_streams")})
+             {QString(), QStringLiteral("get_vod_streams"), QStringLiteral("get_live_streams"),
+              QStringLiteral("get_vod_categories")})
             xtream.clearAnswer(action);
     }
 
@@ -394,6 +395,8 @@ private slots:
              false},
             {"error object instead of a list", LoopbackHttpServer::json(R"({"user_info":{"auth":0}})"), false},
             {"array after white space", LoopbackHttpServer::json(" \n [{\"stream_id\":1}]"), true, 1},
+            {"byte-order mark before the array",
+             LoopbackHttpServer::json("\xEF\xBB\xBF[{\"stream_id\":1}]"), true, 1},
             {"empty array", LoopbackHttpServer::json("[]"), true}};
         for (const Case& c : cases) {
             xtream.setAnswer(QStringLiteral("get_vod_streams"), c.response);
@@ -590,9 +593,11 @@ private slots:
         XtreamClient client;
         client.configure(xtream.baseUrl(), xtream.username(), xtream.password());
         QCOMPARE(XtreamClient::kDefaultInactivityTimeoutMs, 30000);
-        const FasterTime faster(100); // 0.3 s instead
+        QCOMPARE(XtreamClient::kListInactivityTimeoutMs, 120000);
+        const FasterTime faster(100); // 0.3 s, and 1.2 s for a stream list
 
-        // A server that accepts and never answers fails after the limit.
+        // A server that accepts and never answers fails after the limit: the longer one for a
+        // stream list, the shorter one for the login and the categories.
         xtream.setAnswer(QStringLiteral("get_vod_streams"), LoopbackHttpServer::stall());
         QElapsedTimer timer;
         timer.start();
@@ -600,10 +605,14 @@ private slots:
             await<QList<MediaItem>>([&](auto cb) { client.fetchVodStreams(QString(), cb); });
         QVERIFY(!stalled.ok);
         QVERIFY(stalled.list.isEmpty());
-        QVERIFY(timer.elapsed() >= 250);
+        QVERIFY(timer.elapsed() >= 850);
 
         xtream.setAnswer(QString(), LoopbackHttpServer::stall());
+        timer.restart();
         QCOMPARE(awaitLogin(client).message, kUnreachable);
+        xtream.setAnswer(QStringLiteral("get_vod_categories"), LoopbackHttpServer::stall());
+        QVERIFY(!await<QList<Category>>([&](auto cb) { client.fetchVodCategories(cb); }).ok);
+        QVERIFY(timer.elapsed() < 850);
 
         // Headers, then silence mid-body.
         Response partial = LoopbackHttpServer::json(XtreamFixture::liveStreamsJson(catalog.live));

@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/messagebox.h"
 #include "mainwindowtestaccess.h"
+#include "modaldriver.h"
 #include "providers/catalogcache.h"
 #include "sourcedialogtestaccess.h"
 #include "sources/sourcemanager.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -124,6 +126,44 @@ private slots:
         QVERIFY(CatalogCache::load(QStringLiteral("Net"), kMovieSection, after));
         QCOMPARE(after.items.size(), 400); // the previous cache is whole, not half-written
         QCOMPARE(SourceManager().sources().size(), 1);
+    }
+
+    // A server added while the settings cannot be written would be gone at the next start: the
+    // user is told once, with the file that could not be written.
+    void unwritableSettings()
+    {
+        TempProfile profile;
+        const QString settingsFile = profile.settingsFile();
+        // A regular file where the settings folder should be.
+        QVERIFY(QFile(QFileInfo(settingsFile).path()).open(QIODevice::WriteOnly));
+        QTemporaryDir picked;
+        const QString playlist = picked.filePath(QStringLiteral("mine.m3u"));
+        {
+            QFile f(playlist);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#EXTM3U\n#EXTINF:-1,Local\nhttp://local.invalid/1\n");
+        }
+        // With no server the window opens the server dialog by itself.
+        ModalDriver<SourceDialog> driver([&](SourceDialog* dialog) {
+            SourceDialogTestAccess d(*dialog);
+            d.typeCombo()->setCurrentIndex(0);
+            d.m3uNameEdit()->setText(QStringLiteral("Mine"));
+            d.m3uUrlEdit()->setText(playlist);
+            dialog->accept();
+        });
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        MainWindow window;
+        MainWindowTestAccess w(window);
+        QTRY_COMPARE(w.activeSource().name, QStringLiteral("Mine"));
+        QTRY_COMPARE(MessageBox::queuedAnswers(), 1);
+        QTest::qWait(50);
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(shown[0].title, QStringLiteral("Settings Not Saved"));
+        QVERIFY2(shown[0].text.contains(settingsFile), qPrintable(shown[0].text));
+        QVERIFY(!QFileInfo(settingsFile).exists());
     }
 };
 

@@ -17,6 +17,8 @@ private slots:
                                                           << QStringList{"Xtream Account", "xtream account (2)"}
                                                           << "Xtream Account (3)";
         QTest::newRow("empty others") << "A" << QStringList{} << "A";
+        QTest::newRow("percent numbers kept")
+            << "Sport %1" << QStringList{"sport %1"} << "Sport %1 (2)";
     }
     void uniqueNames()
     {

@@ -181,6 +181,42 @@ private slots:
         QCOMPARE(w.seriesStack()->currentIndex(), 1);
     }
 
+    // A fetch that fails says so and is never cached: opening the series again asks again.
+    void failedFetch_data()
+    {
+        QTest::addColumn<int>("status"); // -1: the connection drops
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("HTTP error") << 500 << QByteArray(R"({"episodes":{}})");
+        QTest::newRow("invalid JSON") << 200 << QByteArray(R"({"episodes":)");
+        QTest::newRow("network error") << -1 << QByteArray();
+    }
+    void failedFetch()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        Response failure = LoopbackHttpServer::json(body, std::max(status, 200));
+        if (status < 0)
+            failure.mode = Response::Mode::Drop;
+        xtream.setAnswer(QStringLiteral("get_series_info"), failure);
+        openSeries(w, series(0));
+        QTRY_COMPARE(treeTexts(w.episodeTree()),
+                     QStringList{QStringLiteral("The episodes could not be loaded. Go back and "
+                                                "open the series again to retry.")});
+        QList<Episode> stored;
+        QVERIFY(!CatalogCache::loadEpisodes(QStringLiteral("A"), series(0).id, 86400, stored));
+
+        xtream.clearAnswer(QStringLiteral("get_series_info"));
+        const int failedRequests = xtream.requestCount(QStringLiteral("get_series_info"));
+        buttonWithText(w.seriesStack()->widget(2), QStringLiteral("< Back to Shows"))->click();
+        openSeries(w, series(0));
+        QTRY_COMPARE(w.shownEpisodes().size(), 6);
+        QCOMPARE(xtream.requestCount(QStringLiteral("get_series_info")), failedRequests + 1);
+        QCOMPARE(w.episodeTree()->topLevelItemCount(), 2);
+    }
+
     // "Next Episode": shown for episodes, enabled while the sequence has a next entry (across
     // seasons), disabled at the last one; a movie hides it and ends the sequence.
     void nextEpisode()

@@ -61,7 +61,8 @@ QString DemoOptions::baseUrl(quint16 actualPort) const
         host = u'[' + address.toString() + u']';
     else
         host = address.toString();
-    return QStringLiteral("http://%1:%2").arg(host).arg(actualPort);
+    // One pass: an IPv6 scope ("%2") in the host is not a place holder.
+    return QStringLiteral("http://%1:%2").arg(host, QString::number(actualPort));
 }
 
 bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* exitNow)

@@ -120,8 +120,7 @@ bool DemoServer::start(QString* error)
     const quint16 port = listen(options.address, options.port);
     if (port == 0) {
         *error = QStringLiteral("cannot listen on %1:%2")
-                     .arg(options.address.toString())
-                     .arg(options.port);
+                     .arg(options.address.toString(), QString::number(options.port));
         return false;
     }
     base = options.baseUrl(port);
@@ -285,10 +284,10 @@ void DemoServer::serveIndex(const QHttpServerRequest& request, QTcpSocket* socke
                        "Player API:     %1/player_api.php?username=%2&password=%3\n"
                        "M3U playlist:   %1/playlist.m3u\n"
                        "Catalog:        %4 live channels, %5 movies, %6 series\n\n")
-            .arg(base, options.username, options.password)
-            .arg(catalog->entries(Kind::Live).size())
-            .arg(catalog->entries(Kind::Movie).size())
-            .arg(catalog->entries(Kind::Series).size()) +
+            .arg(base, options.username, options.password,
+                 QString::number(catalog->entries(Kind::Live).size()),
+                 QString::number(catalog->entries(Kind::Movie).size()),
+                 QString::number(catalog->entries(Kind::Series).size())) +
         FaultControl::usage();
     send(socket, isHead(request), 200, kText, text.toUtf8());
 }
