@@ -29,8 +29,9 @@ packages=(
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
     # a window manager on the virtual display (fullscreen is its job) and xprop to ask it
     openbox x11-utils
-    # check of the installed menu entry
-    desktop-file-utils
+    # check of the installed menu entry; the package test: dpkg-shlibdeps for cpack's
+    # dependencies, appstreamcli for the metainfo
+    desktop-file-utils dpkg-dev appstream
     # browser test of the pairing page (node and npm below)
     chromium
 )

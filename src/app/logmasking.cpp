@@ -38,3 +38,17 @@ QString maskStreamUrl(const QString& url)
 
     return head + query + fragment;
 }
+
+QString maskStreamUrlsIn(const QString& text)
+{
+    static const QRegularExpression address(QStringLiteral("[A-Za-z][A-Za-z0-9+.-]*://\\S+"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        out += QStringView(text).mid(done, match.capturedStart() - done);
+        out += maskStreamUrl(match.captured());
+        done = match.capturedEnd();
+    }
+    return out + QStringView(text).mid(done);
+}

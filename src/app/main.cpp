@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora Player"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // Ties the window to its menu entry (data/velmora-player.desktop) on desktops that match them.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora-player"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-player.png")));

@@ -3,42 +3,58 @@
 #include <algorithm>
 
 StallTracker::Outcome StallTracker::tick(bool isPlaying, qint64 timeMs, qint64 lengthMs,
-                                         int cachingMs)
+                                         int cachingMs, bool underway)
 {
     Outcome out;
-    if (!isPlaying) {
-        // paused, buffering towards a stop, ended or never started: nothing counts
-        reset();
-        return out;
-    }
-    out.position = true;
-    out.currentMs = timeMs;
-    out.totalMs = lengthMs;
-
-    if (timeMs != lastTimeMs) {
-        // a jump backwards (seek back) is not progress, but keeps what was seen before
-        if (lastTimeMs >= 0 && lastTimeMs < timeMs) {
-            sawProgress = true;
-            out.progressing = true;
-        }
-        lastTimeMs = timeMs;
-        stallTicks = 0;
-        return out;
-    }
-    if (!sawProgress)
-        return out;
-
-    ++stallTicks;
-    const int threshold = thresholdMs(cachingMs);
-    if (stallTicks >= threshold / kTickMs) {
-        reset(); // the next report needs fresh forward movement first
+    const int thresholdTicks = thresholdMs(cachingMs) / kTickMs;
+    auto reportStall = [&] {
         out.stalled = true;
-        out.stallMessage = stallMessage(threshold);
+        out.stallMessage = stallMessage(thresholdMs(cachingMs));
+    };
+
+    if (!isPlaying) {
+        // paused, buffering towards a stop, ended or never started: no frozen time counts
+        forgetTime();
+    } else {
+        out.position = true;
+        out.currentMs = timeMs;
+        out.totalMs = lengthMs;
+        if (timeMs != lastTimeMs) {
+            // a jump backwards (seek back) is not progress, but keeps what was seen before
+            if (lastTimeMs >= 0 && lastTimeMs < timeMs) {
+                sawProgress = true;
+                watchingStart = false;
+                out.progressing = true;
+            }
+            lastTimeMs = timeMs;
+            stallTicks = 0;
+        } else if (sawProgress && ++stallTicks >= thresholdTicks) {
+            forgetTime(); // the next report needs fresh forward movement first
+            reportStall();
+        }
+    }
+
+    if (watchingStart && (isPlaying || underway) && ++startTicks >= thresholdTicks) {
+        watchingStart = false; // reported once per start; a restart watches again
+        reportStall();
     }
     return out;
 }
 
+void StallTracker::start(bool live)
+{
+    reset();
+    watchingStart = live;
+}
+
 void StallTracker::reset()
+{
+    forgetTime();
+    watchingStart = false;
+    startTicks = 0;
+}
+
+void StallTracker::forgetTime()
 {
     lastTimeMs = -1;
     stallTicks = 0;

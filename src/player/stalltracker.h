@@ -5,8 +5,11 @@
 
 // The rule behind the player's progress check, free of libVLC so it can be driven tick by tick.
 // Fed every tick with what libVLC reports; answers what the player should emit. A stream counts
-// as stalled only after its time has moved forward at least once and then stayed put, while
-// libVLC still calls it playing, for the caching value plus 10 s (at least 15 s).
+// as stalled after its time has moved forward at least once and then stayed put, while libVLC
+// still calls it playing, for the caching value plus 10 s (at least 15 s). A live stream also
+// counts as stalled when it has not moved forward that long after it was started, for as long
+// as libVLC is still working on it (opening, buffering, playing): a server that accepts the
+// connection and then sends nothing would otherwise keep the channel "playing" for ever.
 class StallTracker final
 {
 public:
@@ -22,7 +25,12 @@ public:
         QString stallMessage;
     };
 
-    Outcome tick(bool isPlaying, qint64 timeMs, qint64 lengthMs, int cachingMs);
+    // `underway`: libVLC is opening, buffering or playing the stream (not paused, stopped,
+    // ended or failed).
+    Outcome tick(bool isPlaying, qint64 timeMs, qint64 lengthMs, int cachingMs,
+                 bool underway = false);
+    // A stream was (re)started; only a live one is watched for never getting going.
+    void start(bool live);
     void reset();
 
     // Milliseconds of frozen time that count as a stall for a stream started with `cachingMs`.
@@ -34,7 +42,11 @@ public:
     bool hasSeenProgress() const { return sawProgress; }
 
 private:
+    void forgetTime();
+
     qint64 lastTimeMs = -1;
     int stallTicks = 0;
     bool sawProgress = false;
+    bool watchingStart = false; // a live start that has not advanced yet
+    int startTicks = 0;
 };

@@ -1,9 +1,9 @@
 #include "player/vlcplayer.h"
 
-#include "app/netlogstream.h"
-#include "player/mediainfotext.h"
 #include "app/clock.h"
 #include "app/logmasking.h"
+#include "app/netlogstream.h"
+#include "player/mediainfotext.h"
 #include "player/vlclogrule.h"
 
 #include <QMetaObject>
@@ -89,7 +89,7 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
 
     live.store(isLive);
     liveCachingMs.store(cachingMs);
-    resetStallTracking();
+    stallTracking.start(isLive);
 
     VlcMedia media(libvlc_media_new_location(instance.get(), url.toUtf8().constData()));
     if (!media) {
@@ -101,8 +101,11 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
         const QByteArray caching = ":network-caching=" + QByteArray::number(cachingMs);
         libvlc_media_add_option(media.get(), caching.constData());
     }
+    // Setting the media ends the previous stream's input and waits for its callbacks, so every
+    // report about it is already tagged with the previous viewing.
     libvlc_media_player_set_media(mediaPlayer.get(), media.get());
     media.reset(); // the player holds its own reference
+    ++viewing;
 
     attachToWindow(); // the native window may have been recreated since
     // The stall rule counts ticks, so a shortened tick shortens the stall limit with it.
@@ -122,6 +125,7 @@ void VlcPlayer::stop()
         return;
     resetStallTracking();
     libvlc_media_player_stop(mediaPlayer.get());
+    ++viewing;
     emit stopped();
 }
 
@@ -344,9 +348,13 @@ void VlcPlayer::checkPlaybackProgress()
 {
     if (!mediaPlayer)
         return;
+    const libvlc_state_t state = libvlc_media_player_get_state(mediaPlayer.get());
+    const bool underway = state == libvlc_NothingSpecial || state == libvlc_Opening ||
+                          state == libvlc_Buffering || state == libvlc_Playing;
     const bool playingNow = isPlaying();
-    const StallTracker::Outcome outcome = stallTracking.tick(
-        playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0, liveCachingMs.load());
+    const StallTracker::Outcome outcome =
+        stallTracking.tick(playingNow, playingNow ? timeMs() : 0, playingNow ? lengthMs() : 0,
+                           liveCachingMs.load(), underway);
     if (outcome.position)
         emit positionChanged(outcome.currentMs, outcome.totalMs);
     if (outcome.progressing)
@@ -371,6 +379,22 @@ void VlcPlayer::checkMovieEnd()
     }
 }
 
+template <typename Report>
+void VlcPlayer::postForThisViewing(Report report, const char* what)
+{
+    const quint64 of = viewing.load();
+    QMetaObject::invokeMethod(
+        this,
+        [this, of, what, report = std::move(report)]() {
+            if (of == viewing.load()) {
+                report();
+            } else if (netDebugEnabled()) {
+                NetLogStream() << "[VLC] dropped a late report about the previous stream:" << what;
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void VlcPlayer::handleVlcLog(void* data, int level, const vlc_log_t* ctx, const char* fmt,
                              va_list args)
 {
@@ -388,15 +412,23 @@ void VlcPlayer::handleVlcLog(void* data, int level, const vlc_log_t* ctx, const 
     const std::optional<int> shortfall =
         liveShortfallFromLog(level, self->live.load(), self->liveCachingMs.load(), fmt, scan);
     va_end(scan);
-    if (shortfall)
-        emit self->liveDelayShortfall(*shortfall);
+    if (shortfall) {
+        const int neededMs = *shortfall;
+        self->postForThisViewing([self, neededMs] { emit self->liveDelayShortfall(neededMs); },
+                                 "buffer shortfall");
+    }
 }
 
 void VlcPlayer::handleVlcEvent(const libvlc_event_t* event, void* data)
 {
     Q_UNUSED(event);
-    emit static_cast<VlcPlayer*>(data)->playbackInterrupted(
-        QStringLiteral("libVLC encountered an error while streaming."));
+    auto* self = static_cast<VlcPlayer*>(data);
+    self->postForThisViewing(
+        [self] {
+            emit self->playbackInterrupted(
+                QStringLiteral("libVLC encountered an error while streaming."));
+        },
+        "error");
 }
 
 void VlcPlayer::handleVlcEndReached(const libvlc_event_t* event, void* data)
@@ -404,12 +436,16 @@ void VlcPlayer::handleVlcEndReached(const libvlc_event_t* event, void* data)
     Q_UNUSED(event);
     auto* self = static_cast<VlcPlayer*>(data);
     if (self->live.load()) {
-        emit self->playbackInterrupted(QStringLiteral("The live stream stopped sending data."));
+        self->postForThisViewing(
+            [self] {
+                emit self->playbackInterrupted(
+                    QStringLiteral("The live stream stopped sending data."));
+            },
+            "end of stream");
         return;
     }
     // Asking libVLC for time and length from inside its own event callback can deadlock with a
     // stop on the GUI thread (stop waits for the callback, the callback for the player's lock),
     // so a movie's end is judged on the GUI thread.
-    QMetaObject::invokeMethod(
-        self, [self] { self->checkMovieEnd(); }, Qt::QueuedConnection);
+    self->postForThisViewing([self] { self->checkMovieEnd(); }, "end of stream");
 }

@@ -20,10 +20,12 @@ struct libvlc_event_t;
 // drawing into a native window, its events and log turned into Qt signals. It knows no widget:
 // the window comes from a callback (see ui/videosurface.h).
 //
-// Threads: libVLC calls the event and log callbacks on its own threads. Those only read the two
-// atomics (`live`, `liveCachingMs`) and emit; receivers on the GUI thread get them queued. They
-// never call back into libVLC (that can deadlock against a stop), so the end of a movie, which
-// needs its time and length, is judged on the GUI thread. Everything else runs there too.
+// Threads: libVLC calls the event and log callbacks on its own threads. Those only read the
+// atomics (`live`, `liveCachingMs`, `viewing`) and post what they saw to the GUI thread, tagged
+// with the viewing it belongs to; there a report about a stream since replaced or stopped is
+// dropped, so it cannot be taken for the new one. Every signal is emitted on the GUI thread. The
+// callbacks never call back into libVLC (that can deadlock against a stop), so the end of a
+// movie, which needs its time and length, is judged on the GUI thread too.
 class VlcPlayer final : public QObject
 {
     Q_OBJECT
@@ -78,6 +80,9 @@ private:
     void attachToWindow();
     void checkPlaybackProgress();
     void checkMovieEnd();
+    // From libVLC's threads: runs `report` on the GUI thread unless the viewing has changed.
+    template <typename Report>
+    void postForThisViewing(Report report, const char* what);
     QList<QPair<int, QString>> tracksOf(libvlc_track_description_t* list) const;
 
     static void handleVlcLog(void* data, int level, const vlc_log_t* ctx, const char* fmt,
@@ -92,6 +97,8 @@ private:
     int lastSubtitleTrack = -1;
     std::atomic<bool> live{false};
     std::atomic<int> liveCachingMs{0};
+    // Counts the streams started and stopped: the one libVLC's callbacks are reporting about.
+    std::atomic<quint64> viewing{0};
     bool vlcDebug = false;
     StallTracker stallTracking; // lastTimeMs, stallTicks, sawProgress
 };

@@ -166,3 +166,8 @@ QString CatalogCache::filePath(const QString& sourceName)
 {
     return cacheFilePath(sourceName).target();
 }
+
+QString CatalogCache::directory()
+{
+    return cacheDir();
+}

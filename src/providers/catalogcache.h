@@ -40,4 +40,6 @@ public:
 
     // The file that holds, or would hold, the catalog of `sourceName`.
     static QString filePath(const QString& sourceName);
+    // The folder of all catalog files.
+    static QString directory();
 };

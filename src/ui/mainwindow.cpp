@@ -6,8 +6,10 @@
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
+#include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/posterloader.h"
 #include "ui/videosurface.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -62,6 +65,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
+    PosterLoader::Settings posterSettings;
+    posterSettings.fitSize = kPosterTileSize; // kept at the size the grid draws them
+    posterSettings.pixelRatio = screen() ? screen()->devicePixelRatio() : devicePixelRatioF();
+    posterLoader = new PosterLoader(networkManager, posterSettings, this);
 
     // Server row above the splitter.
     auto* central = new QWidget(this);
@@ -159,6 +166,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
+    AboutDialog::attachTo(this);
 
     fillSourceSelector();
 }
@@ -166,6 +174,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // libVLC draws into the video widget's native window from its own threads: stop it and let
+    // it go before the children, that window among them, are destroyed.
+    reconnectTimer->stop();
+    delete player;
+    player = nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -11,12 +11,14 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 
 #include <memory>
 
 class ClickToSeekSlider;
 class LiveBufferTuner;
+class PosterLoader;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -124,7 +126,9 @@ private:
     // posters
     void loadVisibleThumbnails(QListWidget* grid);
     void requestThumbnail(QListWidget* grid, QListWidgetItem* item, const QString& url);
-    QPixmap posterForGrid(const QPixmap& original) const;
+    void forgetPosterTiles(QListWidget* grid);
+    int posterGroup(const QListWidget* grid) const;
+    QSet<int>& postersShownIn(const QListWidget* grid);
 
     // episodes
     QWidget* buildEpisodesPage();
@@ -223,7 +227,9 @@ private:
 
     // --- posters ---
     QPixmap posterPlaceholder;
-    QHash<QString, QPixmap> thumbnailCache; // posters scaled to the tile, keyed by URL
+    PosterLoader* posterLoader = nullptr;
+    QSet<int> moviePosterRows; // tiles showing a poster, let go when they scroll far away
+    QSet<int> seriesPosterRows;
 
     // --- episodes ---
     QTreeWidget* episodeTree = nullptr;

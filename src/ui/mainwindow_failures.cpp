@@ -2,6 +2,7 @@
 // reconnection with growing delays for live channels.
 #include "ui/mainwindow.h"
 
+#include "app/logmasking.h"
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
 #include "player/livebuffertuner.h"
@@ -42,8 +43,9 @@ void MainWindow::onPlaybackError(const QString& message)
     if (errorDialogOpen)
         return;
     errorDialogOpen = true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Playback Error"), message,
-                    QMessageBox::Close, this);
+    // The stream address may carry the account password; the box is often seen by others.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Playback Error"),
+                    maskStreamUrlsIn(message), QMessageBox::Close, this);
     QPushButton* retry = nullptr;
     if (!currentUrl.isEmpty())
         retry = box.addButton(QStringLiteral("Retry"), QMessageBox::ActionRole);

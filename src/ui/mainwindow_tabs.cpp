@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <optional>
+
 QWidget* MainWindow::buildLiveTab()
 {
     QWidget* tab =
@@ -97,16 +99,53 @@ QWidget* MainWindow::buildSeriesTab()
     return tab;
 }
 
+namespace {
+bool sameEntry(const MediaItem& a, const MediaItem& b)
+{
+    return a.id == b.id && a.name == b.name && a.categoryId == b.categoryId &&
+           a.streamUrl == b.streamUrl;
+}
+
+std::optional<MediaItem> currentEntry(const QTableWidget* table, const QList<MediaItem>& shown)
+{
+    const int row = table->currentRow();
+    if (row < 0 || row >= shown.size())
+        return std::nullopt;
+    return shown.at(row);
+}
+
+// After a refill the current row would stand for whatever now sits at its number, and Return
+// would play that: follow the entry instead, or have no current row once it is filtered out.
+void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
+                      const std::optional<MediaItem>& entry)
+{
+    if (entry) {
+        for (int row = 0; row < shown.size(); ++row) {
+            if (sameEntry(shown.at(row), *entry)) {
+                table->setCurrentCell(row, 0);
+                return;
+            }
+        }
+    }
+    table->setCurrentIndex(QModelIndex());
+    table->clearSelection();
+}
+} // namespace
+
 void MainWindow::filterLive()
 {
+    const std::optional<MediaItem> current = currentEntry(liveTable, liveShown);
     liveShown = applyFilter(liveItems, liveCategoryId, liveSearchEdit->text());
     populateTable(liveTable, liveShown);
+    keepCurrentEntry(liveTable, liveShown, current);
 }
 
 void MainWindow::filterChannels()
 {
+    const std::optional<MediaItem> current = currentEntry(channelTable, channelShown);
     channelShown = applyFilter(channelItems, channelCategoryId, channelSearchEdit->text());
     populateTable(channelTable, channelShown);
+    keepCurrentEntry(channelTable, channelShown, current);
 }
 
 void MainWindow::filterMovies()
@@ -193,6 +232,7 @@ void MainWindow::populatePosterGrid(QListWidget* grid, const QList<MediaItem>& i
     // tile makes the view drop and plan its whole layout again (quadratic). So the tiles are
     // built complete and appended with the model silent, and the view is then reset, exactly as
     // a model reset tells it to; clear() has already emptied selection and current item.
+    forgetPosterTiles(grid);
     grid->setUpdatesEnabled(false);
     grid->clear();
     {

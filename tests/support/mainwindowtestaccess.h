@@ -76,7 +76,7 @@ public:
     VELMORA_MEMBER(channelShown)
     // posters and episodes
     VELMORA_MEMBER(posterPlaceholder)
-    VELMORA_MEMBER(thumbnailCache)
+    VELMORA_MEMBER(posterLoader)
     VELMORA_MEMBER(episodeTree)
     VELMORA_MEMBER(episodeSeriesLabel)
     VELMORA_MEMBER(shownSeriesId)
@@ -139,7 +139,6 @@ public:
     void showStreamInfo() { w.showStreamInfo(); }
     void cancelLiveReconnect() { w.cancelLiveReconnect(); }
     void loadVisibleThumbnails(QListWidget* grid) { w.loadVisibleThumbnails(grid); }
-    QPixmap posterForGrid(const QPixmap& original) const { return w.posterForGrid(original); }
     void selectLiveCategory(QListWidgetItem* item) { w.selectLiveCategory(item); }
     void selectMovieCategory(QListWidgetItem* item) { w.selectMovieCategory(item); }
     void selectSeriesCategory(QListWidgetItem* item) { w.selectSeriesCategory(item); }

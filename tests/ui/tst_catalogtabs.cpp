@@ -590,6 +590,39 @@ private slots:
         }
     }
 
+    // Typing in the search field keeps the chosen channel current wherever it moves, so Return
+    // plays it; once it is filtered out there is no current row for Return to play.
+    void searchKeepsTheCurrentChannel()
+    {
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        w.tabs()->setCurrentIndex(w.liveTabIndex());
+        w.selectLiveCategory(w.liveCategoryList()->item(0));
+        QTableWidget* table = w.liveTable();
+        table->setCurrentCell(0, 0);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("BBC News"));
+
+        QTest::keyClicks(w.liveSearchEdit(), QStringLiteral("news"));
+        QCOMPARE(tableTexts(table).first(), QStringLiteral("News"));
+        QCOMPARE(table->currentRow(), int(tableTexts(table).indexOf(QStringLiteral("BBC News"))));
+        QVERIFY(table->item(table->currentRow(), 0)->isSelected());
+        table->setFocus();
+        QVERIFY(QTest::qWaitFor([&]() { return table->hasFocus(); }));
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(w.currentTitle(), QStringLiteral("BBC News"));
+
+        QTest::keyClicks(w.liveSearchEdit(), QStringLiteral("max"));
+        QCOMPARE(tableTexts(table), QStringList{QStringLiteral("Newsmax")});
+        QCOMPARE(table->currentRow(), -1);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(w.currentTitle(), QStringLiteral("BBC News"));
+    }
+
     // Rows out of range are ignored; a click plays the clicked row of the shown items.
     void activationRows()
     {

@@ -23,9 +23,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMutex>
+#include <QPointer>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -201,6 +203,54 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), 0);
     }
 
+    // A live channel whose server takes the connection and then sends nothing: the first start
+    // and every reconnect that does not get going within the stall threshold is interrupted and
+    // retried, instead of showing "Playing" for ever.
+    void liveChannelThatNeverStartsIsRetried()
+    {
+        MessageBox::queueAnswer(QMessageBox::Close); // tripwire
+        // the stall rule counts progress ticks: 15 s of waiting take 0.6 s, the reconnect waits
+        // 40 and 80 ms
+        Clock::setTimeScale(25);
+        QList<Reaction> reactions;
+        QElapsedTimer clock;
+        clock.start();
+        QObject context;
+        recordReactions(reactions, clock, &context);
+
+        w().playMediaItem(harness.live(QStringLiteral("12"))); // answered by a silent server
+        QCOMPARE(label(), QStringLiteral("Playing: Quiet Channel"));
+        QTRY_VERIFY_WITH_TIMEOUT(reactions.size() >= 2, 20000);
+        QCOMPARE(reactions.at(0).label, reconnectNotice(QStringLiteral("Quiet Channel"), 1));
+        QCOMPARE(reactions.at(1).label, reconnectNotice(QStringLiteral("Quiet Channel"), 2));
+        QVERIFY(
+            harness.http().requestsTo(PlayerWindowHarness::livePath(QStringLiteral("12"))).size() >=
+            2);
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
+    // libVLC fails a movie while the GUI thread is busy, and a live channel is started before the
+    // failure is delivered: the late report belongs to the movie and is dropped, so the channel
+    // neither reconnects nor brings up a box. (Waits grow until libVLC was seen to fail in time.)
+    void lateReportOfThePreviousStreamIsDropped()
+    {
+        MessageBox::queueAnswer(QMessageBox::Close); // tripwire
+        setMovieAnswer([](const Request&) { return LoopbackHttpServer::status(404); });
+        StderrCapture capture;
+        const QByteArray dropped = "[VLC] dropped a late report about the previous stream: error";
+        for (int busyMs = 100; busyMs <= 3200 && !capture.text().contains(dropped); busyMs *= 2) {
+            w().playMediaItem(harness.movie(QStringLiteral("21")));
+            QThread::msleep(busyMs);
+            w().playMediaItem(harness.live(QStringLiteral("12")));
+            QTest::qWait(200);
+            QCOMPARE(w().reconnectAttempts(), 0);
+            QCOMPARE(label(), QStringLiteral("Playing: Quiet Channel"));
+            QVERIFY(w().hasMedia());
+        }
+        QVERIFY2(capture.text().contains(dropped), capture.text().constData());
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
     // End to end: a real live channel over HTTP stops; the window keeps reconnecting with rising
     // attempt numbers and growing waits and never shows a box; the channel comes back, playback
     // resumes and the count returns to 0.
@@ -333,6 +383,27 @@ private slots:
         QCOMPARE(w().reconnectAttempts(), 0);
     }
 
+    // Closing the window while a movie starts, at a few moments of its start: libVLC is stopped
+    // and released before the native window it draws into is destroyed.
+    void closingWhileAStreamStartsReleasesThePlayerFirst()
+    {
+        const QString path = media.movieMp4(12);
+        setMovieAnswer(
+            [path](const Request&) { return LoopbackHttpServer::file(path, "video/mp4"); });
+        for (const int afterMs : {0, 50, 300}) {
+            if (afterMs > 0)
+                QVERIFY(harness.open());
+            QPointer<VlcPlayer> player(w().player());
+            bool playerGoneFirst = false;
+            connect(w().videoWidget(), &QObject::destroyed, w().videoWidget(),
+                    [&] { playerGoneFirst = player.isNull(); });
+            w().playMediaItem(harness.movie(QStringLiteral("21")));
+            QTest::qWait(afterMs);
+            harness.close();
+            QVERIFY2(playerGoneFirst, qPrintable(QString::number(afterMs)));
+        }
+    }
+
     // Which reports give up playback, which box they show, and when "Retry" is offered.
     void errorBoxes_data()
     {
@@ -355,6 +426,12 @@ private slots:
             << "movie" << false << "Playback failed to start for: u"
             << "Close"
             << "Playback failed to start for: u" << withRetry << true << 0;
+        QTest::newRow("the address in the box hides the account password")
+            << "movie" << false
+            << "Playback failed to start for: http://127.0.0.1:8080/movie/alice/s3cret/22.mp4"
+            << "Close"
+            << "Playback failed to start for: http://127.0.0.1:8080/movie/alice/***/22.mp4"
+            << withRetry << true << 0;
         QTest::newRow("libVLC error in a movie gives up")
             << "movie" << true << kVlcError << "Close"
             << "Playback stopped: " + kVlcError << withRetry << false << 0;

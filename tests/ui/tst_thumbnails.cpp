@@ -1,3 +1,5 @@
+#include "app/clock.h"
+#include "app/httprequests.h"
 #include "loopbackhttpserver.h"
 #include "mainwindowtestaccess.h"
 #include "player/vlcplayer.h"
@@ -5,6 +7,8 @@
 #include "tempprofile.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
+#include "ui/posterloader.h"
+#include "ui/thumbnailpaths.h"
 #include "xtreamfixture.h"
 
 #include <QBuffer>
@@ -161,7 +165,11 @@ private slots:
         storeServer();
     }
 
-    void cleanup() { profile.reset(); }
+    void cleanup()
+    {
+        profile.reset();
+        Clock::setTimeScale(1);
+    }
 
     // The content-type rule and the other ways a download can fail: only accepted downloads end
     // with the poster on the tile, in memory and on disk.
@@ -194,7 +202,7 @@ private slots:
         QTRY_COMPARE(requestsFor(path), 1);
         QTRY_COMPARE(finished->count(), 1);
         QVERIFY(tile->data(kRequestedRole).toBool());
-        QCOMPARE(w.thumbnailCache().contains(posterUrl), accepted);
+        QCOMPARE(w.posterLoader()->inMemory(posterUrl), accepted);
         QCOMPARE(QFile::exists(diskFile(posterUrl)), accepted);
         if (path.startsWith(u"/jpeg/"))
             QCOMPARE(tileColour(tile).blue() > 200 && tileColour(tile).red() < 50, accepted);
@@ -374,7 +382,7 @@ private slots:
             auto window = openMovies();
             QVERIFY(window);
             MainWindowTestAccess w(*window);
-            QTRY_COMPARE(w.thumbnailCache().size(), 3);
+            QTRY_COMPARE(w.posterLoader()->memoryCount(), 3);
         }
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(readAll(diskFile(url(QStringLiteral("/png/%1.png").arg(i)))), png(140, 210));
@@ -424,17 +432,108 @@ private slots:
             auto window = openMovies();
             QVERIFY(window);
             MainWindowTestAccess w(*window);
-            QTRY_VERIFY(w.thumbnailCache().contains(posterUrl));
-            QCOMPARE(w.thumbnailCache().value(posterUrl).size(), inMemory);
+            QTRY_VERIFY(w.posterLoader()->inMemory(posterUrl));
+            QCOMPARE(w.posterLoader()->cached(posterUrl).size(), inMemory);
             QCOMPARE(readAll(diskFile(posterUrl)), body);
         }
         // The same from the disk after a restart.
         auto window = openMovies();
         QVERIFY(window);
         MainWindowTestAccess w(*window);
-        QTRY_VERIFY(w.thumbnailCache().contains(posterUrl));
-        QCOMPARE(w.thumbnailCache().value(posterUrl).size(), inMemory);
+        QTRY_VERIFY(w.posterLoader()->inMemory(posterUrl));
+        QCOMPARE(w.posterLoader()->cached(posterUrl).size(), inMemory);
         QCOMPARE(requestsFor(QStringLiteral("/poster.png")), 1);
+    }
+
+    // Downloads that hang hold only their slot, and only until they have been silent for the
+    // inactivity limit (a slow one that keeps sending is left alone); queued ones go out by
+    // priority, and those the view dropped are never sent.
+    void downloadQueue()
+    {
+        Clock::setTimeScale(40); // a silent download fails after 0.5 s, not 20
+        const QByteArray body = png(140, 210);
+        Response slow = LoopbackHttpServer::text(body, "image/png");
+        slow.mode = Response::Mode::Trickle;
+        slow.chunkBytes = std::max(1, int(body.size()) / 15);
+        slow.chunkDelayMs = 80;
+        scripted.insert(QStringLiteral("/hang.png"), {LoopbackHttpServer::stall()});
+        scripted.insert(QStringLiteral("/slow.png"), {slow});
+        QNetworkAccessManager manager;
+        PosterLoader::Settings settings;
+        settings.maxDownloads = 2;
+        PosterLoader loader(&manager, settings);
+        QStringList outcomes;
+        auto ask = [&](const QString& path, int tag, int priority) {
+            loader.download(url(path), 0, tag, priority,
+                            [&outcomes, path](PosterLoader::Outcome outcome, const QPixmap& p) {
+                                const char* word[] = {"loaded", "failed", "dropped"};
+                                outcomes
+                                    << path + u' ' + QLatin1String(word[int(outcome)]) +
+                                           (p.isNull() ? QString() : QStringLiteral(" poster"));
+                            });
+        };
+        ask(QStringLiteral("/hang.png"), 1, 0);
+        ask(QStringLiteral("/slow.png"), 2, 0);
+        ask(QStringLiteral("/png/later.png"), 3, 1);
+        ask(QStringLiteral("/png/far.png"), 4, 1);
+        ask(QStringLiteral("/png/visible.png"), 5, 1);
+        QTRY_COMPARE(posters.requests().size(), 2);
+        QCOMPARE(loader.downloadingCount(), 2);
+        QCOMPARE(loader.queuedCount(), 3);
+
+        // the view moved: 5 is on screen now, 4 far away
+        loader.rerank(0, [](int tag) -> std::optional<int> {
+            if (tag == 4)
+                return std::nullopt;
+            return tag == 5 ? 0 : 1;
+        });
+        QCOMPARE(outcomes, QStringList{QStringLiteral("/png/far.png dropped")});
+        QTRY_COMPARE_WITH_TIMEOUT(outcomes.size(), 5, 10000);
+        Clock::setTimeScale(1);
+        QVERIFY2(outcomes.contains(QStringLiteral("/hang.png failed")),
+                 qPrintable(outcomes.join(u',')));
+        QVERIFY2(outcomes.contains(QStringLiteral("/slow.png loaded poster")),
+                 qPrintable(outcomes.join(u',')));
+        QStringList sent;
+        for (const LoopbackHttpServer::Request& r : posters.requests())
+            sent << r.path;
+        QCOMPARE(sent.mid(2), QStringList({QStringLiteral("/png/visible.png"),
+                                           QStringLiteral("/png/later.png")}));
+        QCOMPARE(outcomes.mid(3).filter(QStringLiteral("loaded poster")).size(), 2);
+    }
+
+    // Posters in memory stay within their byte budget, least recently used out; one let go
+    // comes back from the disk cache without a download.
+    void memoryBudget()
+    {
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        QStringList urls;
+        for (int i = 0; i < colours.size(); ++i) {
+            urls << url(QStringLiteral("/disk/%1.png").arg(i));
+            QVERIFY(storeThumbnailFile(urls.last(), png(140, 210, colours[i])));
+        }
+        QPixmap sample;
+        QVERIFY(sample.loadFromData(png(140, 210)));
+        const qint64 posterBytes = qint64(sample.width()) * sample.height() * sample.depth() / 8;
+        QNetworkAccessManager manager;
+        PosterLoader::Settings settings;
+        settings.memoryBudgetBytes = 3 * posterBytes + posterBytes / 2;
+        PosterLoader loader(&manager, settings);
+        auto colourOf = [&](int i) { return loader.cached(urls[i]).toImage().pixelColor(70, 105); };
+
+        for (int i : {0, 1, 2, 0}) // the first one used again last
+            QCOMPARE(colourOf(i), colours[i]);
+        QCOMPARE(loader.memoryCount(), 3);
+        QCOMPARE(colourOf(3), colours[3]);
+        QCOMPARE(loader.memoryCount(), 3);
+        QCOMPARE(loader.memoryBytes(), 3 * posterBytes);
+        QVERIFY(!loader.inMemory(urls[1])); // least recently used
+        QVERIFY(loader.inMemory(urls[0]));
+
+        QCOMPARE(colourOf(1), colours[1]); // from the disk again, pushing out the next
+        QVERIFY(!loader.inMemory(urls[2]));
+        QVERIFY(loader.memoryBytes() <= settings.memoryBudgetBytes);
+        QCOMPARE(posters.requests().size(), 0);
     }
 };
 
