@@ -176,7 +176,7 @@ MainWindow::~MainWindow()
     qApp->removeEventFilter(this);
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
-    reconnectTimer->stop();
+    reconnect->stopWaiting();
     delete player;
     player = nullptr;
 }
