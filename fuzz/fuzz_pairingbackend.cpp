@@ -193,6 +193,7 @@ int fuzzPairingBackend(const uint8_t* data, size_t size)
         break;
     case PairingStore::SubmitResult::RateLimited:
     case PairingStore::SubmitResult::AlreadyUsed:
+    case PairingStore::SubmitResult::Unavailable:
         fuzzFailure("a first submission is neither limited nor a repeat", show(form));
     }
 

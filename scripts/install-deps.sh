@@ -24,6 +24,8 @@ packages=(
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev
+    # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
+    libhiredis-dev redis-server
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl

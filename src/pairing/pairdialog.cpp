@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/httprequests.h"
+#include "pairing/localpairingbackend.h"
 #include "pairing/pairingclient.h"
 #include "pairing/pairingtext.h"
 #include "pairing/qrimage.h"
@@ -62,6 +63,8 @@ PairDialog::PairDialog(QWidget* parent)
     : QDialog(parent)
 {
     client = new PairingClient(this);
+    if (!backendUrlConfigured())
+        localBackend = new LocalPairingBackend(this);
     xtream = new XtreamClient(this);
     networkManager = new QNetworkAccessManager(this);
     pollTimer = new QTimer(this);
@@ -139,6 +142,8 @@ void PairDialog::done(int outcome)
     pollTimer->stop();
     countdownTimer->stop();
     deviceToken.clear();
+    if (localBackend)
+        localBackend->stop();
     QDialog::done(outcome);
 }
 
@@ -162,6 +167,14 @@ void PairDialog::requestCode(const QString& error)
     clearCode();
     statusLabel->setText(QStringLiteral("Getting a code..."));
 
+    if (localBackend) {
+        QString problem;
+        if (!localBackend->start(&problem)) {
+            showMessage(problem);
+            return;
+        }
+        client->setBaseUrl(localBackend->baseUrl());
+    }
     const int requested = generation;
     client->start([this, requested](bool ok, const PairingClient::Started& started,
                                     const QString& errorText) {
@@ -178,7 +191,7 @@ void PairDialog::requestCode(const QString& error)
         const QImage qr = qrCodeImage(started.pairUrl, kQrSide);
         if (!qr.isNull())
             qrLabel->setPixmap(QPixmap::fromImage(qr));
-        instructionsLabel->setText(pairingInstructions(started.pairUrl));
+        instructionsLabel->setText(pairingInstructions(started.pairUrl, localBackend != nullptr));
         codeLabel->setText(displayedCode(started.code));
         deviceNameLabel->setText(deviceNameText(PairingClient::deviceLabel()));
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class LocalPairingBackend;
 class PairingClient;
 class QLabel;
 class QNetworkAccessManager;
@@ -17,7 +18,8 @@ class XtreamClient;
 // Adds a server from a phone: shows a pairing code with its QR code and a countdown, polls the
 // pairing backend until the phone has sent the server's details, checks that the server answers
 // (an Xtream login, or a playlist with at least one channel) and only then accepts. A refused
-// server shows the reason and a new code at once, so the user can fix it on the phone.
+// server shows the reason and a new code at once, so the user can fix it on the phone. Without a
+// configured backend the dialog runs one on the home network while it is open.
 class PairDialog final : public QDialog
 {
     Q_OBJECT
@@ -46,6 +48,7 @@ private:
     void clearCode();
 
     PairingClient* client = nullptr;
+    LocalPairingBackend* localBackend = nullptr; // null with VELMORA_BACKEND_URL
     XtreamClient* xtream = nullptr;
     QNetworkAccessManager* networkManager = nullptr;
     QTimer* pollTimer = nullptr;

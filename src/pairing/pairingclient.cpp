@@ -11,7 +11,8 @@
 #include <QSysInfo>
 
 namespace {
-// No backend of ours is deployed yet; a name under the reserved .invalid domain never reaches
+// No backend of ours is deployed: without VELMORA_BACKEND_URL the pair dialog runs one itself.
+// A bare client falls back to a name under the reserved .invalid domain, which never reaches
 // someone else's server.
 constexpr auto kDefaultBackendUrl = "https://pair.velmora.invalid/";
 
@@ -26,23 +27,45 @@ HttpRequests::Options requestOptions()
     return options;
 }
 
-QUrl requestUrl(const QString& path)
+struct Backend
 {
-    return QUrl(backendBaseUrl() + path, QUrl::TolerantMode);
+    QString base;
+    bool configured = false;
+};
+
+const Backend& backend()
+{
+    static const Backend chosen = [] {
+        Backend b;
+        b.configured = qEnvironmentVariableIsSet("VELMORA_BACKEND_URL");
+        b.base = b.configured ? qEnvironmentVariable("VELMORA_BACKEND_URL")
+                              : QString::fromLatin1(kDefaultBackendUrl);
+        if (!b.base.endsWith(QLatin1Char('/')))
+            b.base += QLatin1Char('/');
+        return b;
+    }();
+    return chosen;
 }
 } // namespace
 
 QString backendBaseUrl()
 {
-    static const QString base = [] {
-        QString value = qEnvironmentVariableIsSet("VELMORA_BACKEND_URL")
-                            ? qEnvironmentVariable("VELMORA_BACKEND_URL")
-                            : QString::fromLatin1(kDefaultBackendUrl);
-        if (!value.endsWith(QLatin1Char('/')))
-            value += QLatin1Char('/');
-        return value;
-    }();
-    return base;
+    return backend().base;
+}
+
+bool backendUrlConfigured()
+{
+    return backend().configured;
+}
+
+QUrl PairingClient::requestUrl(const QString& path) const
+{
+    return QUrl((baseUrl.isEmpty() ? backendBaseUrl() : baseUrl) + path, QUrl::TolerantMode);
+}
+
+void PairingClient::setBaseUrl(const QString& base)
+{
+    baseUrl = base;
 }
 
 PairingClient::PairingClient(QObject* parent)

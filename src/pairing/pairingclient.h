@@ -8,6 +8,7 @@
 #include <functional>
 
 class QNetworkAccessManager;
+class QUrl;
 
 // The computer's side of phone pairing: opens a pairing at the backend and polls its status
 // until the server details typed on the phone arrive. No user interface, no state between
@@ -45,13 +46,21 @@ public:
 
     static QString deviceLabel();
 
+    // Talks to this backend (ending in "/") instead of backendBaseUrl().
+    void setBaseUrl(const QString& base);
+
     // Requests fail when the backend sends nothing for this long, so a hung poll cannot stop
     // the caller's polling for good.
     static constexpr int kDefaultInactivityLimitMs = 30000;
 
 private:
+    QUrl requestUrl(const QString& path) const;
+
     QNetworkAccessManager* networkManager = nullptr;
+    QString baseUrl;
 };
 
 // VELMORA_BACKEND_URL or the built-in origin, always ending in "/"; read once per process.
 QString backendBaseUrl();
+// Whether VELMORA_BACKEND_URL was set when it was first read.
+bool backendUrlConfigured();

@@ -29,11 +29,14 @@ QString pairingShortLink(const QString& pairUrl)
     return host + url.path(QUrl::FullyDecoded);
 }
 
-QString pairingInstructions(const QString& pairUrl)
+QString pairingInstructions(const QString& pairUrl, bool sameNetwork)
 {
-    return QStringLiteral(
-               "On your phone, scan the QR code or open <b>%1</b>, then enter this code:")
-        .arg(pairingShortLink(pairUrl).toHtmlEscaped());
+    const QString steps =
+        QStringLiteral("On your phone, scan the QR code or open <b>%1</b>, then enter this code:")
+            .arg(pairingShortLink(pairUrl).toHtmlEscaped());
+    if (!sameNetwork)
+        return steps;
+    return QStringLiteral("Your phone must be on the same network as this computer.<br>") + steps;
 }
 
 QString displayedCode(const QString& code)

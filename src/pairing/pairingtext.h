@@ -17,7 +17,8 @@ QString waitingText(qint64 remainingMs);
 QString pairingShortLink(const QString& pairUrl);
 
 // The instructions with the short link in bold; the link is shown as text, never as markup.
-QString pairingInstructions(const QString& pairUrl);
+// A backend on this computer is reached only from the same network, which they then say.
+QString pairingInstructions(const QString& pairUrl, bool sameNetwork = false);
 
 // "ABC-DEF": the first three characters, a hyphen, the rest.
 QString displayedCode(const QString& code);

@@ -29,6 +29,7 @@ public:
     VELMORA_MEMBER(deviceToken)
     VELMORA_MEMBER(pollInFlight)
     VELMORA_MEMBER(generation)
+    VELMORA_MEMBER(localBackend)
 #undef VELMORA_MEMBER
 
     void poll()

@@ -21,6 +21,9 @@ public:
     // Starts the server with `--listen 127.0.0.1:0` and the given options and waits until it
     // reports its address. False (see errorText()) when it did not come up.
     bool start(const QStringList& options = {});
+    // Drops what the server logs instead of keeping it (for long runs: an unread pipe would
+    // fill up and stall the server). Call before start().
+    void discardLog() { process.setStandardErrorFile(QProcess::nullDevice()); }
     void stop();
 
     QString baseUrl() const { return base; } // "http://127.0.0.1:<port>" (https with --cert)
@@ -31,6 +34,7 @@ public:
     // Everything the server wrote to standard output and standard error so far.
     QByteArray output();
     QString errorText() const { return error; }
+    qint64 pid() const { return process.processId(); }
 
 private:
     QString program;

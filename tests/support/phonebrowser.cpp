@@ -1,9 +1,11 @@
 #include "phonebrowser.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 const QString kBrowserDir = QStringLiteral(BROWSER_TEST_DIR);
@@ -28,7 +30,16 @@ Outcome submit(const QString& pairUrl, const QString& code, const QJsonObject& d
     process.start(node(), {QDir(kBrowserDir).filePath(QStringLiteral("pair-phone.mjs")), pairUrl,
                            code, QString::fromUtf8(QJsonDocument(details).toJson())});
     Outcome outcome;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForStarted(10000)) {
+        outcome.errors = "the browser did not start: " + process.errorString().toUtf8();
+        return outcome;
+    }
+    // The event loop keeps running meanwhile, so a backend inside this process can answer.
+    QEventLoop loop;
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
         outcome.errors = "the browser did not finish";

@@ -19,6 +19,7 @@ struct Outcome
 bool packagesInstalled();
 // The node executable, empty when there is none.
 QString node();
+// Runs this thread's event loop until the browser is done.
 Outcome submit(const QString& pairUrl, const QString& code, const QJsonObject& details);
 
 } // namespace PhoneBrowser

@@ -1,6 +1,9 @@
 // The pairing backend: hands out pairing codes to the player and takes the server details a
 // phone sends for them. Prints "listening <url>" on standard output once it accepts requests.
+// With --redis the pairings live in Redis, so several instances can serve them together.
 #include "pairingserver.h"
+#include "redisconnection.h"
+#include "redispairingstorage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -102,6 +105,13 @@ int main(int argc, char* argv[])
         {QStringLiteral("max-pairings"),
          QStringLiteral("Pairings that may be in progress at once."), QStringLiteral("count"),
          QStringLiteral("1000")},
+        {QStringLiteral("max-pairings-per-client"),
+         QStringLiteral("Pairings one address may have in progress at once."),
+         QStringLiteral("count"), QStringLiteral("20")},
+        {QStringLiteral("redis"),
+         QStringLiteral("Keep pairings, tokens and rate limits in Redis, shared by every "
+                        "instance given the same server (default: in this process)."),
+         QStringLiteral("redis://host:port[/db]")},
         {QStringLiteral("cert"), QStringLiteral("PEM certificate (chain) for HTTPS."),
          QStringLiteral("file")},
         {QStringLiteral("key"), QStringLiteral("PEM private key for HTTPS."),
@@ -120,7 +130,8 @@ int main(int argc, char* argv[])
     settings.limits.maxLivePairings =
         positiveNumber(parser, QStringLiteral("max-pairings"), 1000000);
     settings.limits.maxLivePairingsPerClient =
-        std::min(settings.limits.maxLivePairingsPerClient, settings.limits.maxLivePairings);
+        std::min(positiveNumber(parser, QStringLiteral("max-pairings-per-client"), 1000000),
+                 settings.limits.maxLivePairings);
 
     if (parser.isSet(QStringLiteral("public-url"))) {
         const QUrl url(parser.value(QStringLiteral("public-url")), QUrl::StrictMode);
@@ -138,7 +149,30 @@ int main(int argc, char* argv[])
                                                      parser.value(QStringLiteral("key")));
     }
 
-    PairingServer server(settings);
+    PairingStorage* storage = nullptr;
+    if (parser.isSet(QStringLiteral("redis"))) {
+        RedisConnection::Address address;
+        QString error;
+        if (!RedisConnection::parseAddress(parser.value(QStringLiteral("redis")), &address, &error))
+            fail(error);
+        auto* redis = new RedisPairingStorage(address, settings.limits);
+        RedisConnection* connection = redis->connection();
+        const auto say = [](const QString& text) {
+            std::fprintf(stderr, "velmora-pairing-server: %s\n", qPrintable(text));
+        };
+        QObject::connect(connection, &RedisConnection::connectedToServer, connection,
+                         [connection, say] {
+                             say(QStringLiteral("connected to %1").arg(connection->addressText()));
+                         });
+        QObject::connect(connection, &RedisConnection::connectionLost, connection,
+                         [connection, say](const QString& why) {
+                             say(QStringLiteral("lost %1 (%2); pairing answers 503 until it is "
+                                                "back")
+                                     .arg(connection->addressText(), why));
+                         });
+        storage = redis;
+    }
+    PairingServer server(settings, storage);
     QString error;
     if (!server.listen(&error))
         fail(QStringLiteral("cannot listen on %1: %2")

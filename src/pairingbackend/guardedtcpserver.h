@@ -3,10 +3,15 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 
+#include <functional>
+
+class QHostAddress;
+
 // Accepts the HTTP server's connections with limits the HTTP layer itself does not have: a
 // request may not grow beyond a size (the connection is dropped before it fills memory), an
 // idle connection is closed, and only so many connections are open at once. With a TLS
-// configuration every connection is encrypted.
+// configuration every connection is encrypted. An admission check may turn clients away by
+// their address before they send anything.
 class GuardedTcpServer final : public QTcpServer
 {
     Q_OBJECT
@@ -23,6 +28,7 @@ public:
 
     void setTls(const QSslConfiguration& configuration);
     bool usesTls() const { return tls; }
+    void setAdmission(std::function<bool(const QHostAddress& peer)> admits);
 
 protected:
     void incomingConnection(qintptr socketDescriptor) override;
@@ -31,5 +37,6 @@ private:
     Limits limits;
     bool tls = false;
     QSslConfiguration tlsConfiguration;
+    std::function<bool(const QHostAddress&)> admission;
     int openConnections = 0;
 };

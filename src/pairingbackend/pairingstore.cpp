@@ -10,6 +10,9 @@
 namespace {
 // Finished pairings answer "expired" at least this long before they are forgotten.
 constexpr qint64 kMinFinishedRetentionMs = 60 * 1000;
+// A sweep walks every pairing: at most this often, not on every request. The pairing a request
+// touches is brought up to date on its own.
+constexpr qint64 kSweepIntervalMs = 1000;
 
 qint64 steadyMs()
 {
@@ -56,9 +59,24 @@ bool PairingStore::isLive(const Pairing& pairing)
     return pairing.state == State::Waiting || pairing.state == State::Submitted;
 }
 
+void PairingStore::expireIfDue(Pairing& pairing) const
+{
+    if (isLive(pairing) && now() >= pairing.expiresAtMs) {
+        pairing.state = State::Expired;
+        pairing.details = Details();
+    }
+}
+
+void PairingStore::sweepIfDue()
+{
+    if (now() >= nextSweepMs)
+        sweep();
+}
+
 void PairingStore::sweep()
 {
     const qint64 t = now();
+    nextSweepMs = t + kSweepIntervalMs;
     const qint64 retentionMs =
         std::max<qint64>(qint64(config.codeLifetimeSecs) * 1000, kMinFinishedRetentionMs);
     for (auto it = byToken.begin(); it != byToken.end();) {
@@ -142,12 +160,13 @@ QString PairingStore::freshCode()
 
 PairingStore::Opened PairingStore::open(const QString& client, const QString& deviceName)
 {
-    sweep();
+    sweepIfDue();
     Opened opened;
     int live = 0;
     int liveOfClient = 0;
+    const qint64 t = now();
     for (const Pairing& pairing : std::as_const(byToken)) {
-        if (isLive(pairing)) {
+        if (isLive(pairing) && t < pairing.expiresAtMs) {
             ++live;
             if (pairing.client == client)
                 ++liveOfClient;
@@ -192,12 +211,13 @@ PairingStore::Opened PairingStore::open(const QString& client, const QString& de
 
 PairingStore::Poll PairingStore::poll(const QString& deviceToken)
 {
-    sweep();
+    sweepIfDue();
     Poll answer;
     auto it = deviceToken.isEmpty() ? byToken.end() : byToken.find(deviceToken);
     if (it == byToken.end())
         return answer;
     Pairing& pairing = it.value();
+    expireIfDue(pairing);
     switch (pairing.state) {
     case State::Waiting:
         answer.result = PollResult::Pending;
@@ -218,7 +238,12 @@ PairingStore::Poll PairingStore::poll(const QString& deviceToken)
 
 bool PairingStore::refusesClient(const QString& client, int* retryAfterSecs)
 {
-    const QList<qint64> recent = wrongCodes.value(client);
+    const auto found = wrongCodes.find(client);
+    if (found == wrongCodes.end())
+        return false;
+    const qint64 windowStart = now() - qint64(config.wrongCodeWindowSecs) * 1000;
+    found.value().removeIf([windowStart](qint64 when) { return when <= windowStart; });
+    const QList<qint64> recent = found.value();
     if (recent.size() < config.maxWrongCodes)
         return false;
     const qint64 freeAtMs = recent.first() + qint64(config.wrongCodeWindowSecs) * 1000;
@@ -229,7 +254,7 @@ bool PairingStore::refusesClient(const QString& client, int* retryAfterSecs)
 PairingStore::Submission PairingStore::submit(const QString& client, const QString& typedCode,
                                               const Details& details)
 {
-    sweep();
+    sweepIfDue();
     Submission submission;
     // A refused client learns nothing about the code it sent, right or wrong.
     if (refusesClient(client, &submission.retryAfterSecs)) {
@@ -244,6 +269,7 @@ PairingStore::Submission PairingStore::submit(const QString& client, const QStri
         return submission;
     }
     Pairing& pairing = byToken[token.value()];
+    expireIfDue(pairing);
     switch (pairing.state) {
     case State::Expired:
         submission.result = SubmitResult::Expired;

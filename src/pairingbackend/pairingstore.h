@@ -40,8 +40,9 @@ public:
     enum class OpenResult
     {
         Opened,
-        Full,      // too many live pairings in all
-        ClientFull // too many live pairings from this client
+        Full,       // too many live pairings in all
+        ClientFull, // too many live pairings from this client
+        Unavailable // the shared storage could not be reached
     };
     struct Opened
     {
@@ -56,7 +57,8 @@ public:
         UnknownToken,
         Expired, // the code expired, or the details were already fetched
         Pending,
-        Ready
+        Ready,
+        Unavailable
     };
     struct Poll
     {
@@ -71,7 +73,8 @@ public:
         UnknownCode,
         Expired,
         AlreadyUsed, // details were already sent with this code
-        Invalid      // the details are incomplete; `problem` says what is wrong
+        Invalid,     // the details are incomplete; `problem` says what is wrong
+        Unavailable
     };
     struct Submission
     {
@@ -137,6 +140,8 @@ private:
 
     qint64 now() const;
     void sweep();
+    void sweepIfDue();
+    void expireIfDue(Pairing& pairing) const;
     static bool isLive(const Pairing& pairing);
     void dropOldestFinished();
     QString freshCode();
@@ -150,4 +155,5 @@ private:
     QHash<QString, Pairing> byToken;
     QHash<QString, QString> tokenByCode;
     QHash<QString, QList<qint64>> wrongCodes; // client -> times of recent wrong codes
+    qint64 nextSweepMs = 0;
 };

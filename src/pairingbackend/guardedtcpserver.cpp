@@ -8,12 +8,20 @@
 GuardedTcpServer::GuardedTcpServer(const Limits& limits, QObject* parent)
     : QTcpServer(parent)
     , limits(limits)
-{}
+{
+    // Many players opening connections at once must not wait for SYN retries.
+    setListenBacklogSize(limits.maxConnections);
+}
 
 void GuardedTcpServer::setTls(const QSslConfiguration& configuration)
 {
     tls = true;
     tlsConfiguration = configuration;
+}
+
+void GuardedTcpServer::setAdmission(std::function<bool(const QHostAddress&)> admits)
+{
+    admission = std::move(admits);
 }
 
 void GuardedTcpServer::incomingConnection(qintptr socketDescriptor)
@@ -30,7 +38,8 @@ void GuardedTcpServer::incomingConnection(qintptr socketDescriptor)
         delete socket;
         return;
     }
-    if (openConnections >= limits.maxConnections) {
+    if (openConnections >= limits.maxConnections ||
+        (admission && !admission(socket->peerAddress()))) {
         socket->abort();
         socket->deleteLater();
         return;

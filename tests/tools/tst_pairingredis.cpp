@@ -1,0 +1,145 @@
+// Two instances of the pairing backend sharing one real redis-server, as behind a load
+// balancer: pairings, one-time delivery and the wrong-code limit hold across them, and losing
+// Redis gives clear errors until it is back.
+#include "pairing/pairingclient.h"
+
+#include "pairingserverprocess.h"
+#include "pairingsteps.h"
+#include "redisserverprocess.h"
+#include "testmain.h"
+
+#include <QDeadlineTimer>
+#include <QJsonObject>
+
+namespace {
+QJsonObject playlist(const QString& name)
+{
+    return {{QStringLiteral("type"), QStringLiteral("m3u")},
+            {QStringLiteral("name"), name},
+            {QStringLiteral("url"), QStringLiteral("http://tv.example/list.m3u")}};
+}
+} // namespace
+
+class TestPairingRedis : public QObject
+{
+    Q_OBJECT
+
+private:
+    RedisServerProcess redis;
+    PairingServerProcess first{QStringLiteral(PAIRING_SERVER)};
+    PairingServerProcess second{QStringLiteral(PAIRING_SERVER)};
+    PairingClient viaFirst;
+    PairingClient viaSecond;
+
+    // Both instances' answers to one status request each, sent at the same moment.
+    std::pair<PairingClient::Status, PairingClient::Status> pollBoth(const QString& token)
+    {
+        std::pair<PairingClient::Status, PairingClient::Status> result{PairingClient::Pending,
+                                                                       PairingClient::Pending};
+        int answers = 0;
+        viaFirst.status(token, [&](PairingClient::Status status, const SourceConfig&) {
+            result.first = status;
+            ++answers;
+        });
+        viaSecond.status(token, [&](PairingClient::Status status, const SourceConfig&) {
+            result.second = status;
+            ++answers;
+        });
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(answers, 2, 10000); }();
+        return result;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (RedisServerProcess::program().isEmpty())
+            QSKIP("redis-server is not installed: run scripts/install-deps.sh");
+        QVERIFY2(redis.start(), qPrintable(redis.errorText()));
+        const QStringList options{QStringLiteral("--redis"), redis.url()};
+        QVERIFY2(first.start(options), qPrintable(first.errorText()));
+        QVERIFY2(second.start(options), qPrintable(second.errorText()));
+        viaFirst.setBaseUrl(first.baseUrl() + QLatin1Char('/'));
+        viaSecond.setBaseUrl(second.baseUrl() + QLatin1Char('/'));
+    }
+
+    void pairingAcrossInstances()
+    {
+        const PairingClient::Started started = openPairing(viaFirst);
+        QCOMPARE(pairingStatus(viaSecond, started.deviceToken).first, PairingClient::Pending);
+        QCOMPARE(second.submit(started.code, playlist(QStringLiteral("Kitchen"))), 200);
+        // Already sent: the other instance knows too.
+        QCOMPARE(first.submit(started.code, playlist(QStringLiteral("Again"))), 409);
+
+        const auto [status, config] = pairingStatus(viaFirst, started.deviceToken);
+        QCOMPARE(status, PairingClient::Ready);
+        QCOMPARE(config.name, QStringLiteral("Kitchen"));
+        QCOMPARE(config.url, QStringLiteral("http://tv.example/list.m3u"));
+        QCOMPARE(pairingStatus(viaSecond, started.deviceToken).first, PairingClient::Expired);
+    }
+
+    void detailsHandedOutOnceWhenInstancesRace()
+    {
+        for (int round = 0; round < 10; ++round) {
+            const PairingClient::Started started = openPairing(round % 2 ? viaFirst : viaSecond);
+            QCOMPARE(first.submit(started.code, playlist(QStringLiteral("Den"))), 200);
+            const auto [a, b] = pollBoth(started.deviceToken);
+            QVERIFY2((a == PairingClient::Ready) != (b == PairingClient::Ready),
+                     qPrintable(QStringLiteral("round %1: %2 and %3").arg(round).arg(a).arg(b)));
+            QVERIFY(a == PairingClient::Expired || b == PairingClient::Expired);
+        }
+    }
+
+    void wrongCodeLimitHoldsAcrossInstances()
+    {
+        const PairingClient::Started started = openPairing(viaFirst);
+        // Five wrong codes in all, spread over both instances.
+        for (int i = 0; i < 5; ++i) {
+            PairingServerProcess& instance = i % 2 ? first : second;
+            QCOMPARE(instance.submit(QStringLiteral("ZZZZZ%1").arg(i + 2), playlist({})), 404);
+        }
+        // Then even the right code is refused by either.
+        QCOMPARE(first.submit(started.code, playlist(QStringLiteral("Hall"))), 429);
+        QCOMPARE(second.submit(started.code, playlist(QStringLiteral("Hall"))), 429);
+        QCOMPARE(pairingStatus(viaSecond, started.deviceToken).first, PairingClient::Pending);
+    }
+
+    void redisGoingAwayAndComingBack()
+    {
+        const PairingClient::Started started = openPairing(viaFirst);
+        redis.stop();
+
+        bool answered = false;
+        viaSecond.start([&](bool ok, const PairingClient::Started&, const QString& error) {
+            QVERIFY(!ok);
+            QVERIFY2(error.startsWith(QStringLiteral("Could not reach the server: ")) &&
+                         error.contains(QStringLiteral("Service Unavailable")),
+                     qPrintable(error));
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 10000);
+        QCOMPARE(pairingStatus(viaFirst, started.deviceToken).first, PairingClient::Failed);
+        QCOMPARE(second.submit(started.code, playlist(QStringLiteral("Attic"))), 503);
+        QTRY_VERIFY_WITH_TIMEOUT(first.output().contains("lost redis://"), 10000);
+
+        // Back (empty): both instances serve new pairings again within a few reconnects.
+        QVERIFY2(redis.restart(), qPrintable(redis.errorText()));
+        const auto opens = [](PairingClient* client) {
+            bool done = false;
+            bool ok = false;
+            client->start([&](bool opened, const PairingClient::Started&, const QString&) {
+                ok = opened;
+                done = true;
+            });
+            const QDeadlineTimer deadline(10000);
+            while (!done && !deadline.hasExpired())
+                QTest::qWait(10);
+            return ok;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(opens(&viaFirst), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(opens(&viaSecond), 10000);
+        QVERIFY(first.output().contains("connected to redis://"));
+    }
+};
+
+VELMORA_TEST_MAIN(TestPairingRedis)
+#include "tst_pairingredis.moc"
