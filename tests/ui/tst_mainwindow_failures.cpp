@@ -263,7 +263,10 @@ private slots:
             PlayerWindowHarness::livePath(QStringLiteral("11")),
             [target](const Request&) { return LoopbackHttpServer::redirect(target); });
         MessageBox::queueAnswer(QMessageBox::Close); // tripwire
-        Clock::setTimeScale(kTimeScale);
+        // Milder than the other tests: the stall limit shrinks with the waits, and a real stream
+        // needs time to start on a busy machine.
+        constexpr int kScale = 4;
+        Clock::setTimeScale(kScale);
 
         QSignalSpy progressing(w().player(), &VlcPlayer::playbackProgressing);
         w().playMediaItem(harness.live(QStringLiteral("11")));
@@ -296,7 +299,7 @@ private slots:
         int previous = 0;
         for (const Reaction& r : reactions) {
             QVERIFY2(r.attempt == previous + 1, qPrintable(trace.join(u',')));
-            QCOMPARE(r.interval, reconnectDelayMs(r.attempt) / kTimeScale);
+            QCOMPARE(r.interval, reconnectDelayMs(r.attempt) / kScale);
             QVERIFY(r.timerActive);
             QCOMPARE(r.label, reconnectNotice(QStringLiteral("Test Channel"), r.attempt));
             previous = r.attempt;
