@@ -4,7 +4,6 @@
 #include "benchutil.h"
 #include "catalogdata.h"
 #include "providers/catalogcache.h"
-#include "providers/jsontext.h"
 #include "providers/xtreamparser.h"
 
 #include <QCoreApplication>
@@ -14,33 +13,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// An answer shaped like real servers send it: ids, ratings and time stamps as strings.
-QByteArray vodAnswer(int count, quint32 seed = 5)
-{
-    QRandomGenerator rng(seed);
-    QByteArray out;
-    out.reserve(qsizetype(count) * 300);
-    out += '[';
-    for (int i = 0; i < count; ++i) {
-        if (i)
-            out += ',';
-        const int rating = rng.bounded(101);
-        out += "{\"num\":" + QByteArray::number(i + 1) + ",\"name\":";
-        JsonText::appendString(out, bench::randomTitle(rng));
-        out += ",\"stream_type\":\"movie\",\"stream_id\":\"" + QByteArray::number(100000 + i) +
-               "\",\"stream_icon\":\"http:\\/\\/img.example.invalid\\/posters\\/" +
-               QByteArray::number(i) + ".jpg\",\"rating\":\"" + QByteArray::number(rating / 10.0) +
-               "\",\"rating_5based\":" + QByteArray::number(rating / 20.0) + ",\"added\":\"" +
-               QByteArray::number(1'500'000'000 + rng.bounded(200'000'000)) +
-               "\",\"is_adult\":\"0\",\"category_id\":\"" + QByteArray::number(rng.bounded(1, 60)) +
-               "\",\"category_ids\":[" + QByteArray::number(rng.bounded(1, 60)) +
-               "],\"custom_sid\":\"\",\"container_extension\":\"" + (i % 3 ? "mp4" : "mkv") +
-               "\",\"direct_source\":\"\"}";
-    }
-    out += ']';
-    return out;
-}
-
 QList<Category> categories(int count, const QString& prefix)
 {
     QList<Category> list;
@@ -90,7 +62,7 @@ int main(int argc, char* argv[])
 
     // (a) JSON answer to records.
     {
-        const QByteArray answer = vodAnswer(100000);
+        const QByteArray answer = bench::vodAnswer(100000);
         const QString label =
             QStringLiteral("100k movies, %1 MB").arg(megabytes(answer.size()), 0, 'f', 1);
         for (const auto& [path, pathName, target] :

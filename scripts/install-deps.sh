@@ -24,6 +24,8 @@ packages=(
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev
+    # servers' time zones by name (archive addresses are written on the server's clock)
+    tzdata
     # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
     libhiredis-dev redis-server
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
@@ -36,6 +38,8 @@ packages=(
     desktop-file-utils dpkg-dev appstream
     # browser test of the pairing page (node and npm below)
     chromium
+    # the anchor the cold-start benchmark runs alongside (json.loads, a regex playlist reading)
+    python3
 )
 if ((fuzzing)); then
     packages+=(clang libclang-rt-14-dev valgrind)

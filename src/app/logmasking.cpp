@@ -28,6 +28,15 @@ QString maskStreamUrl(const QString& url)
         head = head.left(path.capturedStart()) + path.captured(1) + kMask +
                head.mid(path.capturedEnd());
 
+    // .../timeshift/<user>/<password>/<minutes>/<start>/<file>: the archive form of the same.
+    static const QRegularExpression archiveForm(
+        QStringLiteral("(/timeshift/[^/]+/).+(?=/[^/]+/[^/]+/[^/]*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto archive = archiveForm.match(head);
+    if (archive.hasMatch())
+        head = head.left(archive.capturedStart()) + archive.captured(1) + kMask +
+               head.mid(archive.capturedEnd());
+
     // ?username=...&password=...
     static const QRegularExpression queryItem(QStringLiteral("([?&]password=)[^&#]*"),
                                               QRegularExpression::CaseInsensitiveOption);

@@ -25,6 +25,11 @@ struct MediaItem
     QString streamUrl;          // playlist entries only; Xtream addresses are built at play time
     double rating = 0.0;
     qint64 addedAt = 0;         // "added" of a movie or "last_modified" of a series
+    // Channels that keep past programmes: how many days back, 0 for none. Playlist entries also
+    // say how the archive address is formed (CatchupAddress kinds) and may give a template.
+    int archiveDays = 0;
+    QString catchupType;
+    QString catchupSource;
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

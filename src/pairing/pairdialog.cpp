@@ -281,14 +281,14 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
     // The window's own download: a playlist accepted here loads there.
     PlaylistDownload::get(
         networkManager, config.url, this,
-        [this, requested, config](const QString& text, const QString& error) {
+        [this, requested, config](const QByteArray& body, const QString& error) {
             if (requested != generation)
                 return;
             if (!error.isEmpty()) {
                 requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
                 return;
             }
-            if (M3uParser::parse(text).items.isEmpty()) {
+            if (M3uParser::parseUtf8(body).items.isEmpty()) {
                 requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
                                            "that it's correct and still active."));
                 return;

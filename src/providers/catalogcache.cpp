@@ -11,6 +11,8 @@
 
 #include <set>
 
+#include <sys/mman.h>
+
 namespace {
 QString cacheDir()
 {
@@ -132,8 +134,23 @@ bool CatalogCache::load(const QString& sourceName, const QString& section, Secti
 {
     if (CatalogFile::isReservedName(section))
         return false;
-    return CatalogFile::readSection(readFile(cacheFilePath(sourceName).readable()), sourceName,
-                                    section, out);
+    // Read where the page cache holds it: a copy would be tens of megabytes of fresh pages
+    // to fault in on every start. Files are replaced by rename, never rewritten in place.
+    const QString path = cacheFilePath(sourceName).readable();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return CatalogFile::readSection(QByteArray(), sourceName, section, out);
+    const qint64 size = file.size();
+    uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+#ifdef MADV_POPULATE_READ
+    // One call maps every page instead of a fault per few pages; refused on older kernels.
+    if (mapped)
+        ::madvise(mapped, size_t(size), MADV_POPULATE_READ);
+#endif
+    const QByteArray content =
+        mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(size))
+               : file.readAll();
+    return CatalogFile::readSection(content, sourceName, section, out);
 }
 
 bool CatalogCache::save(const QString& sourceName, const QString& section, const Section& data)

@@ -1,6 +1,7 @@
 #include "providers/catalogfile.h"
 
 #include "providers/fastjson.h"
+#include "providers/jsonscanner.h"
 #include "providers/jsontext.h"
 
 #include <QByteArrayView>
@@ -14,12 +15,12 @@
 #include <vector>
 
 namespace {
-using simdjson::dom::element_type;
+using Type = FastJson::Type;
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"id", "name"};
-constexpr std::array<std::string_view, 9> kItemKeys = {
-    "type",      "id",     "name",   "categoryId", "iconUrl", "containerExtension",
-    "streamUrl", "rating", "addedAt"};
+constexpr std::array<std::string_view, 12> kItemKeys = {
+    "type",      "id",     "name",    "categoryId",  "iconUrl",       "containerExtension",
+    "streamUrl", "rating", "addedAt", "archiveDays", "catchupSource", "catchupType"};
 constexpr std::array<std::string_view, 6> kEpisodeKeys = {
     "id", "seriesName", "season", "episodeNumber", "title", "containerExtension"};
 
@@ -55,6 +56,20 @@ void appendSection(QByteArray& out, const CatalogCache::Section& data)
         out.append(first ? "{\"addedAt\":" : ",{\"addedAt\":");
         first = false;
         JsonText::appendInteger(out, item.addedAt);
+        // Archive fields only where a channel has an archive: most entries have none, and files
+        // written before they existed read the same.
+        if (item.archiveDays != 0) {
+            out.append(",\"archiveDays\":");
+            JsonText::appendInteger(out, item.archiveDays);
+        }
+        if (!item.catchupSource.isEmpty()) {
+            out.append(",\"catchupSource\":");
+            JsonText::appendString(out, item.catchupSource);
+        }
+        if (!item.catchupType.isEmpty()) {
+            out.append(",\"catchupType\":");
+            JsonText::appendString(out, item.catchupType);
+        }
         out.append(",\"categoryId\":");
         JsonText::appendString(out, item.categoryId);
         out.append(",\"containerExtension\":");
@@ -130,6 +145,12 @@ QJsonObject sectionObject(const CatalogCache::Section& data)
         o.insert(QStringLiteral("streamUrl"), item.streamUrl);
         o.insert(QStringLiteral("rating"), item.rating);
         o.insert(QStringLiteral("addedAt"), item.addedAt);
+        if (item.archiveDays != 0)
+            o.insert(QStringLiteral("archiveDays"), item.archiveDays);
+        if (!item.catchupSource.isEmpty())
+            o.insert(QStringLiteral("catchupSource"), item.catchupSource);
+        if (!item.catchupType.isEmpty())
+            o.insert(QStringLiteral("catchupType"), item.catchupType);
         items.append(o);
     }
     QJsonObject section;
@@ -210,6 +231,9 @@ MediaItem referenceItem(const QJsonObject& o)
     item.streamUrl = JsonReadings::text(o.value(key(kItemKeys[6])));
     item.rating = JsonReadings::number(o.value(key(kItemKeys[7])));
     item.addedAt = JsonReadings::integer(o.value(key(kItemKeys[8])));
+    item.archiveDays = JsonReadings::wholeNumber(o.value(key(kItemKeys[9])));
+    item.catchupSource = JsonReadings::text(o.value(key(kItemKeys[10])));
+    item.catchupType = JsonReadings::text(o.value(key(kItemKeys[11])));
     return item;
 }
 
@@ -440,12 +464,14 @@ bool canonicalMembers(FastJson::Element object, QByteArrayView text, std::vector
         return false;
     std::vector<Member> members;
     members.reserve(texts.size());
-    for (const auto field : FastJson::as<FastJson::Object>(object)) {
+    bool more = false;
+    FastJson::forEachMember(object, [&](std::string_view key, FastJson::Element value) {
         if (members.size() == texts.size())
-            return false;
-        members.push_back({field.key, field.value, texts[members.size()], {}});
-    }
-    if (members.size() != texts.size())
+            more = true;
+        else
+            members.push_back({key, value, texts[members.size()], {}});
+    });
+    if (more || members.size() != texts.size())
         return false;
     std::stable_sort(members.begin(), members.end(),
                      [](const Member& a, const Member& b) { return a.key < b.key; });
@@ -495,11 +521,11 @@ QByteArray assemble(const QString& owner, const std::vector<Member>& members)
 }
 
 // As ownedObject: a file that records no owner belongs to whoever maps to it.
-bool isOwner(FastJson::Object top, const QString& owner)
+bool isOwner(FastJson::Element top, const QString& owner)
 {
     FastJson::Element recorded;
     return !FastJson::member(top, "sourceName", recorded) ||
-           (recorded.type() == element_type::STRING && FastJson::text(recorded) == owner);
+           (recorded.type() == Type::String && FastJson::text(recorded) == owner);
 }
 
 // The members of `owner`'s file other than the owner itself, or none when the file is not an
@@ -516,8 +542,7 @@ bool fastMembers(FastJson& json, const QByteArray& file, const QString& owner,
         return !ownedObject(file, owner, unused);
     }
     const FastJson::Element root = json.root();
-    if (root.type() != element_type::OBJECT ||
-        !isOwner(FastJson::as<FastJson::Object>(root), owner))
+    if (root.type() != Type::Object || !isOwner(root, owner))
         return true;
     if (!canonicalMembers(root, QByteArrayView(json.data(), json.size()), members)) {
         members.clear();
@@ -526,6 +551,110 @@ bool fastMembers(FastJson& json, const QByteArray& file, const QString& owner,
     }
     std::erase_if(members, [](const Member& m) { return m.key == "sourceName"; });
     return true;
+}
+
+// ---- Scanned reading -------------------------------------------------------------------------
+
+enum class Scanned
+{
+    Found,
+    Missing, // a valid text without `owner`'s section
+    Declined
+};
+
+CatalogCache::Section scanSectionValue(JsonScanner& scanner)
+{
+    CatalogCache::Section result;
+    if (scanner.peek() != '{') {
+        scanner.skip();
+        return result;
+    }
+    scanner.enterObject();
+    std::string_view key;
+    std::array<JsonScanner::Value, kItemKeys.size()> f;
+    JsonScanner::SharedTexts shared;
+    while (scanner.nextMember(key)) {
+        const bool isCategories = key == "categories";
+        if (!isCategories && key != "items") {
+            scanner.skip();
+            continue;
+        }
+        // The last of duplicate members counts, whatever its type.
+        if (isCategories)
+            result.categories.clear();
+        else
+            result.items.clear();
+        if (scanner.peek() != '[') {
+            scanner.skip();
+            continue;
+        }
+        scanner.enterArray();
+        while (scanner.nextElement()) {
+            if (isCategories) {
+                std::array<JsonScanner::Value, kCategoryKeys.size()> c;
+                scanner.pick(kCategoryKeys, c);
+                result.categories.append(
+                    Category{JsonScanner::text(c[0]), JsonScanner::text(c[1])});
+                continue;
+            }
+            scanner.pick(kItemKeys, f);
+            MediaItem item;
+            item.type = JsonScanner::wholeNumber(f[0]);
+            item.id = JsonScanner::text(f[1]);
+            item.name = JsonScanner::text(f[2]);
+            item.categoryId = shared.text(f[3]);
+            item.iconUrl = JsonScanner::text(f[4]);
+            item.containerExtension = shared.text(f[5]);
+            item.streamUrl = JsonScanner::text(f[6]);
+            item.rating = JsonScanner::number(f[7]);
+            item.addedAt = JsonScanner::integer(f[8]);
+            item.archiveDays = JsonScanner::wholeNumber(f[9]);
+            item.catchupSource = JsonScanner::text(f[10]);
+            item.catchupType = JsonScanner::text(f[11]);
+            result.items.append(std::move(item));
+        }
+    }
+    return result;
+}
+
+// Reads the section straight into records, building none for the other sections.
+Scanned scanSection(const QByteArray& file, const QString& owner, const QString& section,
+                    CatalogCache::Section& out)
+{
+    JsonScanner scanner(file.constData(), file.size());
+    if (scanner.peek() != '{')
+        return Scanned::Declined;
+    scanner.enterObject();
+    const QByteArray sectionKey = section.toUtf8();
+    const std::string_view wanted(sectionKey.constData(), size_t(sectionKey.size()));
+    JsonScanner::Value recorded;
+    bool found = false;
+    CatalogCache::Section result;
+    std::string_view key;
+    while (scanner.nextMember(key)) {
+        if (key == "sourceName") {
+            recorded = scanner.value();
+            if (key == wanted) {
+                found = true;
+                result = {}; // a string (or the owner is wrong anyway)
+            }
+        } else if (key == wanted) {
+            found = true;
+            result = scanSectionValue(scanner);
+        } else {
+            scanner.skip();
+        }
+    }
+    if (!scanner.finish())
+        return Scanned::Declined;
+    // As ownedObject: a file that records no owner belongs to whoever maps to it.
+    const bool owned =
+        recorded.kind == JsonScanner::Value::Absent ||
+        (recorded.kind == JsonScanner::Value::String && JsonScanner::text(recorded) == owner);
+    if (!found || !owned)
+        return Scanned::Missing;
+    out = std::move(result);
+    return Scanned::Found;
 }
 
 // Names that UTF-8 cannot carry unchanged (lone surrogates) are left to Qt's reading.
@@ -572,12 +701,22 @@ std::optional<QString> CatalogFile::owner(const QByteArray& head)
 bool CatalogFile::readSection(const QByteArray& file, const QString& owner, const QString& section,
                               CatalogCache::Section& out, JsonPath path)
 {
-    FastJson json;
-    if (!fastPathFits(path, owner, section) || !json.parse(file))
+    if (!fastPathFits(path, owner, section))
         return referenceReadSection(file, owner, section, out);
-    if (json.root().type() != element_type::OBJECT)
+    switch (scanSection(file, owner, section, out)) {
+    case Scanned::Found:
+        return true;
+    case Scanned::Missing:
         return false;
-    const FastJson::Object top = FastJson::as<FastJson::Object>(json.root());
+    case Scanned::Declined:
+        break;
+    }
+    FastJson json;
+    if (!json.parse(file))
+        return referenceReadSection(file, owner, section, out);
+    const FastJson::Element top = json.root();
+    if (top.type() != Type::Object)
+        return false;
     const QByteArray sectionKey = section.toUtf8();
     FastJson::Element value;
     if (!isOwner(top, owner) ||
@@ -586,23 +725,19 @@ bool CatalogFile::readSection(const QByteArray& file, const QString& owner, cons
         return false;
 
     CatalogCache::Section result;
-    if (value.type() == element_type::OBJECT) {
-        const FastJson::Object object = FastJson::as<FastJson::Object>(value);
+    if (value.type() == Type::Object) {
         FastJson::Element categories;
-        if (FastJson::member(object, "categories", categories) &&
-            categories.type() == element_type::ARRAY) {
-            const auto array = FastJson::as<FastJson::Array>(categories);
-            result.categories.reserve(qsizetype(array.size()));
-            for (const FastJson::Element element : array) {
+        if (FastJson::member(value, "categories", categories) && categories.type() == Type::Array) {
+            result.categories.reserve(FastJson::arraySize(categories));
+            FastJson::forEachElement(categories, [&](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kCategoryKeys);
                 result.categories.append(Category{f.text(0), f.text(1)});
-            }
+            });
         }
         FastJson::Element items;
-        if (FastJson::member(object, "items", items) && items.type() == element_type::ARRAY) {
-            const auto array = FastJson::as<FastJson::Array>(items);
-            result.items.reserve(qsizetype(array.size()));
-            for (const FastJson::Element element : array) {
+        if (FastJson::member(value, "items", items) && items.type() == Type::Array) {
+            result.items.reserve(FastJson::arraySize(items));
+            FastJson::forEachElement(items, [&](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kItemKeys);
                 MediaItem item;
                 item.type = f.wholeNumber(0);
@@ -614,8 +749,11 @@ bool CatalogFile::readSection(const QByteArray& file, const QString& owner, cons
                 item.streamUrl = f.text(6);
                 item.rating = f.number(7);
                 item.addedAt = f.integer(8);
+                item.archiveDays = f.wholeNumber(9);
+                item.catchupSource = f.text(10);
+                item.catchupType = f.text(11);
                 result.items.append(item);
-            }
+            });
         }
     }
     out = std::move(result);
@@ -629,17 +767,16 @@ bool CatalogFile::readEpisodes(const QByteArray& file, const QString& owner,
     FastJson json;
     if (!fastPathFits(path, owner, seriesId) || !json.parse(file))
         return referenceReadEpisodes(file, owner, seriesId, nowSecs, maxAgeSecs, out);
-    if (json.root().type() != element_type::OBJECT)
+    const FastJson::Element top = json.root();
+    if (top.type() != Type::Object)
         return false;
-    const FastJson::Object top = FastJson::as<FastJson::Object>(json.root());
     FastJson::Element episodes;
     if (!isOwner(top, owner) || !FastJson::member(top, "episodes", episodes) ||
-        episodes.type() != element_type::OBJECT)
+        episodes.type() != Type::Object)
         return false;
     const QByteArray idKey = seriesId.toUtf8();
     FastJson::Element entry;
-    if (!FastJson::member(FastJson::as<FastJson::Object>(episodes),
-                          std::string_view(idKey.data(), size_t(idKey.size())), entry))
+    if (!FastJson::member(episodes, std::string_view(idKey.data(), size_t(idKey.size())), entry))
         return false;
 
     static constexpr std::array<std::string_view, 2> kEntryKeys = {"savedAt", "list"};
@@ -647,8 +784,8 @@ bool CatalogFile::readEpisodes(const QByteArray& file, const QString& owner,
     if (!isFresh(nowSecs, e.integer(0), maxAgeSecs))
         return false;
     out.clear();
-    if (e.present[1] && e.values[1].type() == element_type::ARRAY) {
-        for (const FastJson::Element element : FastJson::as<FastJson::Array>(e.values[1])) {
+    if (e.present[1]) {
+        FastJson::forEachElement(e.values[1], [&](FastJson::Element element) {
             const auto f = FastJson::pick(element, kEpisodeKeys);
             Episode episode;
             episode.id = f.text(0);
@@ -658,7 +795,7 @@ bool CatalogFile::readEpisodes(const QByteArray& file, const QString& owner,
             episode.title = f.text(4);
             episode.containerExtension = f.text(5);
             out.append(episode);
-        }
+        });
     }
     return true;
 }
@@ -691,7 +828,7 @@ QByteArray CatalogFile::withEpisodes(const QByteArray& file, const QString& owne
     std::vector<Member> entries;
     auto it = std::lower_bound(members.begin(), members.end(), std::string_view("episodes"),
                                [](const Member& m, std::string_view k) { return m.key < k; });
-    if (it != members.end() && it->key == "episodes" && it->value.type() == element_type::OBJECT &&
+    if (it != members.end() && it->key == "episodes" && it->value.type() == Type::Object &&
         !canonicalMembers(it->value, it->text, entries))
         return referenceWithEpisodes(file, owner, seriesId, episodes, savedAt);
 

@@ -163,14 +163,14 @@ void CatalogLoader::loadPlaylist(const SourceConfig& config, bool forceRefresh,
     if (isRemote(config.url)) {
         PlaylistDownload::get(manager, config.url, this,
                               [this, name = config.name, requested,
-                               handlers](const QString& text, const QString& error) {
+                               handlers](const QByteArray& body, const QString& error) {
                                   if (!error.isEmpty()) {
                                       handlers.stepDone();
                                       handlers.failed(
                                           QStringLiteral("Failed to download playlist: ") + error);
                                       return;
                                   }
-                                  applyPlaylist(name, requested, text, handlers);
+                                  applyPlaylist(name, requested, body, handlers);
                               });
         return;
     }
@@ -181,13 +181,13 @@ void CatalogLoader::loadPlaylist(const SourceConfig& config, bool forceRefresh,
         handlers.failed(QStringLiteral("Failed to open file: ") + config.url);
         return;
     }
-    applyPlaylist(config.name, requested, QString::fromUtf8(file.readAll()), handlers);
+    applyPlaylist(config.name, requested, file.readAll(), handlers);
 }
 
-void CatalogLoader::applyPlaylist(const QString& sourceName, quint64 load, const QString& text,
+void CatalogLoader::applyPlaylist(const QString& sourceName, quint64 load, const QByteArray& utf8,
                                   const Handlers& handlers)
 {
-    const M3uParser::Result parsed = M3uParser::parse(text);
+    const M3uParser::Result parsed = M3uParser::parseUtf8(utf8);
     if (load == generation) {
         handlers.categories(kChannelSection, parsed.categories);
         handlers.items(kChannelSection, parsed.items);

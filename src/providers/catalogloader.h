@@ -4,6 +4,7 @@
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -46,7 +47,7 @@ private:
     void loadXtream(const SourceConfig& config, bool forceRefresh, XtreamClient* xtream,
                     const Handlers& handlers);
     void loadPlaylist(const SourceConfig& config, bool forceRefresh, const Handlers& handlers);
-    void applyPlaylist(const QString& sourceName, quint64 load, const QString& text,
+    void applyPlaylist(const QString& sourceName, quint64 load, const QByteArray& utf8,
                        const Handlers& handlers);
 
     QNetworkAccessManager* manager = nullptr;

@@ -4,12 +4,41 @@
 
 #include <QByteArrayView>
 
+#include <simdjson.h>
+
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 using simdjson::dom::element_type;
+
+static_assert(sizeof(simdjson::dom::element) <= sizeof(FastJson::Element) &&
+              std::is_trivially_copyable_v<simdjson::dom::element>);
+
+simdjson::dom::element dom(const FastJson::Element& value)
+{
+    simdjson::dom::element element;
+    std::memcpy(static_cast<void*>(&element), &value, sizeof element);
+    return element;
+}
+
+FastJson::Element handle(simdjson::dom::element element)
+{
+    FastJson::Element value;
+    std::memcpy(static_cast<void*>(&value), &element, sizeof element);
+    return value;
+}
+
+// The value as `T` (an object, array, string view or number); call only for its type.
+template <typename T>
+T as(simdjson::dom::element value)
+{
+    T result{};
+    [[maybe_unused]] const auto error = value.get(result);
+    return result;
+}
 
 // Qt's parser nests up to 1024 levels; anything close to that is left to Qt to judge.
 constexpr std::size_t kMaxDepth = 1000;
@@ -52,6 +81,39 @@ bool mayHoldUnderflow(const char* data, qsizetype size)
 }
 } // namespace
 
+struct FastJson::Parser
+{
+    simdjson::dom::parser dom;
+};
+
+FastJson::FastJson()
+    : parser(std::make_unique<Parser>())
+{}
+
+FastJson::~FastJson() = default;
+
+FastJson::Type FastJson::Element::type() const
+{
+    switch (dom(*this).type()) {
+    case element_type::ARRAY:
+        return Type::Array;
+    case element_type::OBJECT:
+        return Type::Object;
+    case element_type::INT64:
+        return Type::Int64;
+    case element_type::UINT64:
+        return Type::Uint64;
+    case element_type::DOUBLE:
+        return Type::Double;
+    case element_type::STRING:
+        return Type::String;
+    case element_type::BOOL:
+        return Type::Bool;
+    default:
+        return Type::Null;
+    }
+}
+
 bool FastJson::parse(const QByteArray& text)
 {
     begin = text.constData();
@@ -61,12 +123,14 @@ bool FastJson::parse(const QByteArray& text)
         begin += 3;
         length -= 3;
     }
-    if (parser.allocate(size_t(length) + 1, kMaxDepth) != simdjson::SUCCESS)
+    if (parser->dom.allocate(size_t(length) + 1, kMaxDepth) != simdjson::SUCCESS)
         return false;
-    if (parser.parse(begin, size_t(length)).get(rootElement) != simdjson::SUCCESS)
+    simdjson::dom::element root;
+    if (parser->dom.parse(begin, size_t(length)).get(root) != simdjson::SUCCESS)
         return false;
+    rootElement = handle(root);
     // Qt takes only an array or an object at the top.
-    const element_type type = rootElement.type();
+    const element_type type = root.type();
     if (type != element_type::ARRAY && type != element_type::OBJECT)
         return false;
     if (hasMarkedString(begin, length))
@@ -89,15 +153,17 @@ bool FastJson::hasMarkedString(const char* data, qsizetype size)
     return false;
 }
 
-QString FastJson::text(Element value)
+QString FastJson::text(Element element)
 {
+    const simdjson::dom::element value = dom(element);
     if (value.type() != element_type::STRING)
         return QString();
     return toQString(as<std::string_view>(value));
 }
 
-qint64 FastJson::integer(Element value)
+qint64 FastJson::integer(Element element)
 {
+    const simdjson::dom::element value = dom(element);
     switch (value.type()) {
     case element_type::INT64:
         return as<int64_t>(value);
@@ -116,8 +182,9 @@ qint64 FastJson::integer(Element value)
     }
 }
 
-double FastJson::decimal(Element value)
+double FastJson::decimal(Element element)
 {
+    const simdjson::dom::element value = dom(element);
     switch (value.type()) {
     case element_type::INT64:
         return double(as<int64_t>(value));
@@ -136,8 +203,9 @@ double FastJson::decimal(Element value)
     }
 }
 
-int FastJson::wholeNumber(Element value)
+int FastJson::wholeNumber(Element element)
 {
+    const simdjson::dom::element value = dom(element);
     switch (value.type()) {
     case element_type::INT64: {
         const int64_t n = as<int64_t>(value);
@@ -154,8 +222,9 @@ int FastJson::wholeNumber(Element value)
     }
 }
 
-double FastJson::number(Element value)
+double FastJson::number(Element element)
 {
+    const simdjson::dom::element value = dom(element);
     switch (value.type()) {
     case element_type::INT64:
         return double(as<int64_t>(value));
@@ -168,14 +237,50 @@ double FastJson::number(Element value)
     }
 }
 
-bool FastJson::member(Object object, std::string_view key, Element& out)
+bool FastJson::isValidUtf8(const char* data, qsizetype size)
+{
+    return simdjson::validate_utf8(data, size_t(size));
+}
+
+std::string_view FastJson::stringView(Element value)
+{
+    return as<std::string_view>(dom(value));
+}
+
+qsizetype FastJson::arraySize(Element array)
+{
+    const simdjson::dom::element value = dom(array);
+    return value.type() == element_type::ARRAY ? qsizetype(as<simdjson::dom::array>(value).size())
+                                               : 0;
+}
+
+void FastJson::visitElements(Element array, void (*visit)(void*, Element), void* visitor)
+{
+    const simdjson::dom::element value = dom(array);
+    if (value.type() != element_type::ARRAY)
+        return;
+    for (const simdjson::dom::element element : as<simdjson::dom::array>(value))
+        visit(visitor, handle(element));
+}
+
+void FastJson::visitMembers(Element object, void (*visit)(void*, std::string_view, Element),
+                            void* visitor)
+{
+    const simdjson::dom::element value = dom(object);
+    if (value.type() != element_type::OBJECT)
+        return;
+    for (const auto field : as<simdjson::dom::object>(value))
+        visit(visitor, field.key, handle(field.value));
+}
+
+bool FastJson::member(Element object, std::string_view key, Element& out)
 {
     bool found = false;
-    for (const auto field : object) {
-        if (field.key == key) {
-            out = field.value;
+    forEachMember(object, [&](std::string_view name, Element value) {
+        if (name == key) {
+            out = value;
             found = true;
         }
-    }
+    });
     return found;
 }

@@ -3,21 +3,47 @@
 #include <QByteArray>
 #include <QString>
 
-#include <simdjson.h>
-
 #include <array>
+#include <memory>
 #include <string_view>
 
 // simdjson's DOM held to Qt's rules. parse() takes a text only when QJsonDocument::fromJson
 // would take it too and would hold the same values; for any other text it declines, and the
 // caller reads that text with Qt's parser, which then accepts or rejects it on its own terms.
 // The readings below give exactly what JsonReadings gives for the Qt value of the same text.
+//
+// simdjson's header is large enough to cost half a minute per file that includes it, so it
+// stays in fastjson.cpp: values are opaque handles read through the functions here.
 class FastJson final
 {
 public:
-    using Element = simdjson::dom::element;
-    using Object = simdjson::dom::object;
-    using Array = simdjson::dom::array;
+    enum class Type
+    {
+        Array,
+        Object,
+        Int64,
+        Uint64,
+        Double,
+        String,
+        Bool,
+        Null
+    };
+
+    // A value of the parsed text, valid while its FastJson lives.
+    class Element final
+    {
+    public:
+        Type type() const;
+
+    private:
+        friend class FastJson;
+        alignas(8) unsigned char handle[16]{};
+    };
+
+    FastJson();
+    ~FastJson();
+    FastJson(const FastJson&) = delete;
+    FastJson& operator=(const FastJson&) = delete;
 
     // True when the text was parsed here; false: let Qt's parser decide.
     bool parse(const QByteArray& text);
@@ -31,18 +57,33 @@ public:
     static double decimal(Element value);
     static int wholeNumber(Element value);
     static double number(Element value);
-    // The value as `T` (an object, array, string view or number); call only for its type.
-    template <typename T>
-    static T as(Element value)
-    {
-        T result{};
-        [[maybe_unused]] const auto error = value.get(result);
-        return result;
-    }
+    // A string's UTF-8 bytes; call only for a string.
+    static std::string_view stringView(Element value);
+    static qsizetype arraySize(Element array);
     static QString toQString(std::string_view utf8)
     {
         return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     }
+
+    // Calls `visit(element)` for each element of an array, `visit(key, value)` for each member
+    // of an object in the text's order; nothing for any other value.
+    template <typename Visit>
+    static void forEachElement(Element array, Visit visit)
+    {
+        visitElements(
+            array, [](void* v, Element e) { (*static_cast<Visit*>(v))(e); }, &visit);
+    }
+    template <typename Visit>
+    static void forEachMember(Element object, Visit visit)
+    {
+        visitMembers(
+            object,
+            [](void* v, std::string_view key, Element e) { (*static_cast<Visit*>(v))(key, e); },
+            &visit);
+    }
+
+    // Whether the bytes are valid UTF-8, checked many bytes at a time.
+    static bool isValidUtf8(const char* data, qsizetype size);
 
     // Whether a string in the text opens with a byte-order mark, raw or escaped as \ufeff. Qt
     // keeps such a mark in the key it looks up, yet drops it from the text it hands out and
@@ -51,7 +92,7 @@ public:
 
     // The value of the last member named `key` (a parsed QJsonObject keeps the last of
     // duplicate keys); false when there is none.
-    static bool member(Object object, std::string_view key, Element& out);
+    static bool member(Element object, std::string_view key, Element& out);
 
     // Picks the members named in `keys` out of `value` in one pass, the last of duplicates
     // winning; a value that is not an object has none of them.
@@ -87,22 +128,26 @@ public:
     static Picked<N> pick(Element value, const std::array<std::string_view, N>& keys)
     {
         Picked<N> picked;
-        if (value.type() != simdjson::dom::element_type::OBJECT)
-            return picked;
-        for (const auto field : as<Object>(value)) {
+        forEachMember(value, [&](std::string_view key, Element field) {
             for (std::size_t i = 0; i < N; ++i) {
-                if (field.key == keys[i]) {
-                    picked.values[i] = field.value;
+                if (key == keys[i]) {
+                    picked.values[i] = field;
                     picked.present[i] = true;
                     break;
                 }
             }
-        }
+        });
         return picked;
     }
 
 private:
-    simdjson::dom::parser parser;
+    struct Parser;
+
+    static void visitElements(Element array, void (*visit)(void*, Element), void* visitor);
+    static void visitMembers(Element object, void (*visit)(void*, std::string_view, Element),
+                             void* visitor);
+
+    std::unique_ptr<Parser> parser;
     Element rootElement;
     const char* begin = nullptr;
     qsizetype length = 0;

@@ -1,7 +1,15 @@
 #include "providers/m3uparser.h"
 
+#include "catchup/catchupaddress.h"
+#include "providers/fastjson.h"
+
+#include <QHash>
+
 #include <QSet>
 #include <QStringView>
+
+#include <cstring>
+#include <string_view>
 
 // A hand-written scanner: the same results as splitting on "\r\n|\n|\r" and matching
 // `name="([^"]*)"` per attribute, without building a regular expression per #EXTINF line.
@@ -30,6 +38,47 @@ QString extractAttr(QStringView line, QStringView name)
     }
 }
 
+// Archive attributes of an #EXTINF line, or of the #EXTM3U header as defaults for every entry.
+struct Catchup
+{
+    QString type;
+    QString source;
+    int days = 0;
+};
+
+Catchup readCatchup(QStringView line, const Catchup& defaults)
+{
+    // A leading space keeps "timeshift" from matching inside another attribute's name.
+    const auto attr = [line](QStringView name) { return extractAttr(line, name); };
+    Catchup c = defaults;
+    QString type = attr(u" catchup-type");
+    if (type.isNull())
+        type = attr(u" catchup");
+    if (!type.isNull())
+        c.type = type;
+    if (const QString source = attr(u" catchup-source"); !source.isNull())
+        c.source = source;
+    QString days = attr(u" catchup-days");
+    if (days.isNull())
+        days = attr(u" timeshift");
+    if (!days.isNull())
+        c.days = days.trimmed().toInt();
+    return c;
+}
+
+void applyCatchup(const Catchup& c, MediaItem& item)
+{
+    QString type = c.type;
+    if (type.isEmpty() && (c.days > 0 || !c.source.isEmpty()))
+        type = c.source.isEmpty() ? CatchupAddress::kShift : CatchupAddress::kDefault;
+    type = CatchupAddress::normalizedType(type);
+    if (type.isEmpty())
+        return;
+    item.catchupType = type;
+    item.catchupSource = c.source;
+    item.archiveDays = c.days > 0 ? c.days : CatchupAddress::kDefaultPlaylistDays;
+}
+
 qsizetype lineEnd(const QChar* data, qsizetype from, qsizetype size)
 {
     const char16_t* p = reinterpret_cast<const char16_t*>(data);
@@ -52,6 +101,8 @@ M3uParser::Result M3uParser::parse(const QString& text)
     QString pendingName;
     QString pendingGroup;
     QString pendingLogo;
+    Catchup headerCatchup;
+    Catchup pendingCatchup;
 
     const QChar* data = text.constData();
     const qsizetype size = text.size();
@@ -67,11 +118,15 @@ M3uParser::Result M3uParser::parse(const QString& text)
             // a blank line keeps the pending entry
         } else if (line.startsWith(u"#EXTINF", Qt::CaseInsensitive)) {
             const qsizetype comma = line.lastIndexOf(u',');
-            pendingName = comma < 0 ? QStringLiteral("Unnamed") : line.mid(comma + 1).trimmed().toString();
+            pendingName =
+                comma < 0 ? QStringLiteral("Unnamed") : line.mid(comma + 1).trimmed().toString();
             pendingGroup = extractAttr(line, kGroupTitle);
             if (pendingGroup.isEmpty())
                 pendingGroup = QStringLiteral("Uncategorized");
             pendingLogo = extractAttr(line, kTvgLogo);
+            pendingCatchup = readCatchup(line, headerCatchup);
+        } else if (line.startsWith(u"#EXTM3U", Qt::CaseInsensitive)) {
+            headerCatchup = readCatchup(line, Catchup());
         } else if (line.startsWith(u'#')) {
             // another directive or a comment; the pending entry stays
         } else if (!pendingName.isEmpty()) {
@@ -87,6 +142,7 @@ M3uParser::Result M3uParser::parse(const QString& text)
             }
             item.categoryId = *group; // shares one string per group
             item.iconUrl = std::move(pendingLogo);
+            applyCatchup(pendingCatchup, item);
             result.items.append(std::move(item));
             pendingName.clear();
             pendingGroup.clear();
@@ -96,6 +152,175 @@ M3uParser::Result M3uParser::parse(const QString& text)
         if (end >= size)
             break;
         pos = (data[end] == u'\r' && end + 1 < size && data[end + 1] == u'\n') ? end + 2 : end + 1;
+    }
+    return result;
+}
+
+namespace {
+constexpr char kMark[] = "\xEF\xBB\xBF";
+
+// The length of the character at `p` when QChar::isSpace() takes it: ASCII blanks and the
+// Unicode separators (Zs, Zl, Zp) plus U+0085, in valid UTF-8.
+int spaceAt(const char* p, const char* end)
+{
+    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    const unsigned char c = u[0];
+    if (c == ' ' || (c >= 0x09 && c <= 0x0D))
+        return 1;
+    if (c == 0xC2)
+        return end - p >= 2 && (u[1] == 0x85 || u[1] == 0xA0) ? 2 : 0;
+    if (c < 0xE1 || c > 0xE3 || end - p < 3)
+        return 0;
+    const char32_t code = char32_t(c & 0x0F) << 12 | char32_t(u[1] & 0x3F) << 6 | (u[2] & 0x3F);
+    const bool space = code == 0x1680 || (code >= 0x2000 && code <= 0x200A) || code == 0x2028 ||
+                       code == 0x2029 || code == 0x202F || code == 0x205F || code == 0x3000;
+    return space ? 3 : 0;
+}
+
+// The same for the character that ends just before `p`.
+int spaceBefore(const char* begin, const char* p)
+{
+    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    if (p - begin >= 1 && u[-1] < 0x80)
+        return spaceAt(p - 1, p);
+    if (p - begin >= 2 && u[-2] == 0xC2)
+        return spaceAt(p - 2, p);
+    if (p - begin >= 3 && u[-3] >= 0xE1 && u[-3] <= 0xE3)
+        return spaceAt(p - 3, p);
+    return 0;
+}
+
+std::string_view trimmed(const char* begin, const char* end)
+{
+    for (int n; begin < end && (n = spaceAt(begin, end)) > 0;)
+        begin += n;
+    for (int n; end > begin && (n = spaceBefore(begin, end)) > 0;)
+        end -= n;
+    return std::string_view(begin, size_t(end - begin));
+}
+
+// extractAttr() on bytes: an empty view with a null data pointer when there is no value.
+std::string_view attrBytes(std::string_view line, std::string_view name)
+{
+    for (size_t from = 0;;) {
+        const size_t at = line.find(name, from);
+        if (at == std::string_view::npos)
+            return {};
+        const size_t open = at + name.size();
+        if (open + 1 < line.size() && line[open] == '=' && line[open + 1] == '"') {
+            const size_t close = line.find('"', open + 2);
+            if (close == std::string_view::npos)
+                return {};
+            return line.substr(open + 2, close - open - 2);
+        }
+        from = at + 1;
+    }
+}
+
+QString decoded(std::string_view bytes)
+{
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+// `tag` is ASCII upper case, e.g. "#EXTINF".
+bool startsWithTag(std::string_view line, std::string_view tag)
+{
+    if (line.size() < tag.size() || line[0] != '#')
+        return false;
+    for (size_t i = 1; i < tag.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        // Qt folds case by Unicode rules; past ASCII let it decide.
+        if (c >= 0x80)
+            return decoded(line).startsWith(QLatin1StringView(tag.data(), qsizetype(tag.size())),
+                                            Qt::CaseInsensitive);
+        if ((c | 0x20) != (tag[i] | 0x20))
+            return false;
+    }
+    return true;
+}
+
+// Archive attributes are rare: only lines that may hold one are decoded for readCatchup().
+Catchup catchupOf(std::string_view line, const Catchup& defaults)
+{
+    if (line.find("catchup") == std::string_view::npos &&
+        line.find("timeshift") == std::string_view::npos)
+        return defaults;
+    return readCatchup(decoded(line), defaults);
+}
+} // namespace
+
+// Decoding the whole text first would touch a second copy twice its size; here only the fields
+// kept are decoded. Valid UTF-8 decodes field by field exactly as it does whole, since fields
+// end at ASCII bytes; anything else takes the decoded road.
+M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
+{
+    const char* begin = utf8.data();
+    const char* const end = begin + utf8.size();
+    if (end - begin >= 3 && std::memcmp(begin, kMark, 3) == 0)
+        begin += 3;
+    if ((end - begin >= 3 && std::memcmp(begin, kMark, 3) == 0) ||
+        !FastJson::isValidUtf8(begin, end - begin))
+        return parse(QString::fromUtf8(utf8));
+
+    static constexpr std::string_view kUnnamed = "Unnamed";
+    static constexpr std::string_view kUncategorized = "Uncategorized";
+    Result result;
+    QHash<QByteArrayView, QString> groups; // one shared string per group
+    std::string_view pendingName;
+    std::string_view pendingGroup;
+    std::string_view pendingLogo;
+    Catchup headerCatchup;
+    Catchup pendingCatchup;
+
+    for (const char* pos = begin; pos <= end;) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(pos, '\n', size_t(end - pos)));
+        if (!lineEnd)
+            lineEnd = end;
+        if (const void* cr = std::memchr(pos, '\r', size_t(lineEnd - pos)))
+            lineEnd = static_cast<const char*>(cr);
+        const std::string_view line = trimmed(pos, lineEnd);
+
+        if (line.empty()) {
+            // a blank line keeps the pending entry
+        } else if (startsWithTag(line, "#EXTINF")) {
+            const size_t comma = line.rfind(',');
+            pendingName = comma == std::string_view::npos
+                              ? kUnnamed
+                              : trimmed(line.data() + comma + 1, line.data() + line.size());
+            pendingGroup = attrBytes(line, "group-title");
+            if (pendingGroup.empty())
+                pendingGroup = kUncategorized;
+            pendingLogo = attrBytes(line, "tvg-logo");
+            pendingCatchup = catchupOf(line, headerCatchup);
+        } else if (startsWithTag(line, "#EXTM3U")) {
+            headerCatchup = catchupOf(line, Catchup());
+        } else if (line[0] == '#') {
+            // another directive or a comment; the pending entry stays
+        } else if (!pendingName.empty()) {
+            MediaItem item;
+            item.type = MediaItem::Live;
+            item.id = decoded(line);
+            item.streamUrl = item.id;
+            item.name = decoded(pendingName);
+            const QByteArrayView groupBytes(pendingGroup.data(), qsizetype(pendingGroup.size()));
+            auto group = groups.constFind(groupBytes);
+            if (group == groups.cend()) {
+                group = groups.insert(groupBytes, decoded(pendingGroup));
+                result.categories.append(Category{*group, *group});
+            }
+            item.categoryId = *group;
+            if (pendingLogo.data())
+                item.iconUrl = decoded(pendingLogo);
+            applyCatchup(pendingCatchup, item);
+            result.items.append(std::move(item));
+            pendingName = {};
+            pendingGroup = {};
+            pendingLogo = {};
+        }
+
+        if (lineEnd == end)
+            break;
+        pos = lineEnd + (*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
     }
     return result;
 }

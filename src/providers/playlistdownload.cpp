@@ -27,12 +27,12 @@ void PlaylistDownload::get(QNetworkAccessManager* manager, const QString& addres
                                       : reply->errorString();
                               if (netDebugEnabled())
                                   NetLogStream() << "[M3U] <- error:" << error;
-                              done(QString(), error);
+                              done(QByteArray(), error);
                               return;
                           }
                           const QByteArray body = reply->readAll();
                           if (netDebugEnabled())
                               NetLogStream() << "[M3U] <-" << body.size() << "bytes";
-                          done(QString::fromUtf8(body), QString());
+                          done(body, QString());
                       });
 }

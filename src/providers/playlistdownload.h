@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,9 +17,9 @@ public:
     // Refuse playlists larger than this rather than let one fill the memory.
     static constexpr qint64 kMaxBytes = 1024LL * 1024 * 1024;
 
-    // `done` runs once on the GUI thread while `context` lives: the playlist's text, or an empty
-    // text and why it failed ("the playlist is larger than 1 GB", or the network's reason).
-    using Done = std::function<void(const QString& text, const QString& error)>;
+    // `done` runs once on the GUI thread while `context` lives: the playlist's bytes, or none
+    // and why it failed ("the playlist is larger than 1 GB", or the network's reason).
+    using Done = std::function<void(const QByteArray& body, const QString& error)>;
     static void get(QNetworkAccessManager* manager, const QString& address, QObject* context,
                     Done done);
 };

@@ -199,6 +199,13 @@ void XtreamClient::testLogin(LoginCallback callback)
     });
 }
 
+void XtreamClient::fetchServerInfo(ServerInfoCallback callback)
+{
+    get(QString(), QString(), [callback = std::move(callback)](const QByteArray& body, bool ok) {
+        callback(ok ? XtreamParser::serverInfo(body) : XtreamServerInfo(), ok);
+    });
+}
+
 namespace {
 // A list answer counts as delivered only when it is a JSON array: servers answer an expired
 // account or a bad request with an object, which must not pass for an empty catalog (the window

@@ -3,6 +3,7 @@
 #include "model/category.h"
 #include "model/episode.h"
 #include "model/mediaitem.h"
+#include "model/xtreamserverinfo.h"
 #include "providers/jsonreadings.h"
 
 #include <QList>
@@ -31,6 +32,7 @@ public:
     // that only want the list may ignore it.
     using CategoriesCallback = std::function<void(const QList<Category>& categories, bool ok)>;
     using ItemsCallback = std::function<void(const QList<MediaItem>& items, bool ok)>;
+    using ServerInfoCallback = std::function<void(const XtreamServerInfo& info, bool ok)>;
     using EpisodesCallback = std::function<void(const QList<Episode>& episodes, bool ok)>;
 
     // A request that receives no byte for this long fails like a network error; a slow but
@@ -46,6 +48,8 @@ public:
     void configure(const QString& server, const QString& username, const QString& password);
 
     void testLogin(LoginCallback callback);
+    // The clock fields of the login answer (archive addresses are written on the server's clock).
+    void fetchServerInfo(ServerInfoCallback callback);
     void fetchLiveCategories(CategoriesCallback callback);
     void fetchVodCategories(CategoriesCallback callback);
     void fetchSeriesCategories(CategoriesCallback callback);

@@ -1,6 +1,7 @@
 #include "providers/xtreamparser.h"
 
 #include "providers/fastjson.h"
+#include "providers/jsonscanner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +12,8 @@
 #include <vector>
 
 namespace {
-using simdjson::dom::element_type;
+using Type = FastJson::Type;
+using Value = JsonScanner::Value;
 
 // Runs the fast reading when simdjson takes the text, else Qt's reading of Qt's parse. A reading
 // clears `fits` when the answer holds more than kMaxRecords records.
@@ -38,24 +40,69 @@ auto readBody(const QByteArray& body, bool* ok, JsonPath path, Fast fast, Refere
     return list;
 }
 
+// The scanner's reading first: it builds records as it reads, without simdjson's document.
+template <typename Scan, typename Fast, typename Reference>
+auto readScanned(const QByteArray& body, bool* ok, JsonPath path, Scan scan, Fast fast,
+                 Reference reference)
+{
+    if (path == JsonPath::Fast) {
+        JsonScanner scanner(body.constData(), body.size());
+        auto list = scan(scanner);
+        if (scanner.finish()) {
+            if (ok)
+                *ok = true;
+            return list;
+        }
+    }
+    return readBody(body, ok, path, fast, reference);
+}
+
 bool fitsLimit(qsizetype count, bool& fits)
 {
     fits = count <= XtreamParser::kMaxRecords;
     return fits;
 }
 
+// Records are built while the text is read. Past a quarter of kMaxRecords the text goes to
+// simdjson's document, which counts the elements before building any: a body of millions of
+// tiny elements fails there without first building two million records.
+template <typename Record, std::size_t N, typename Build>
+QList<Record> scanList(JsonScanner& scanner, const std::array<std::string_view, N>& keys,
+                       Build build)
+{
+    QList<Record> list;
+    const char top = scanner.peek();
+    if (top != '[') {
+        // An object is valid JSON without records; anything else only Qt can judge.
+        if (top == '{')
+            scanner.skip();
+        else
+            scanner.decline();
+        return list;
+    }
+    scanner.enterArray();
+    std::array<Value, N> fields;
+    JsonScanner::SharedTexts shared;
+    while (scanner.nextElement()) {
+        if (list.size() == XtreamParser::kMaxRecords / 4)
+            scanner.decline();
+        scanner.pick(keys, fields);
+        list.append(build(fields, shared));
+    }
+    return list;
+}
+
 template <typename Record, typename Build>
 QList<Record> fastList(FastJson::Element root, bool& fits, Build build)
 {
     QList<Record> list;
-    if (root.type() != element_type::ARRAY)
+    if (root.type() != Type::Array)
         return list;
-    const auto array = FastJson::as<FastJson::Array>(root);
-    if (!fitsLimit(qsizetype(array.size()), fits))
+    const qsizetype size = FastJson::arraySize(root);
+    if (!fitsLimit(size, fits))
         return list;
-    list.reserve(qsizetype(array.size()));
-    for (const FastJson::Element element : array)
-        list.append(build(element));
+    list.reserve(size);
+    FastJson::forEachElement(root, [&](FastJson::Element element) { list.append(build(element)); });
     return list;
 }
 
@@ -78,8 +125,8 @@ QString idText(qint64 id)
 }
 
 constexpr std::array<std::string_view, 2> kCategoryKeys = {"category_id", "category_name"};
-constexpr std::array<std::string_view, 4> kLiveKeys = {"stream_id", "name", "category_id",
-                                                       "stream_icon"};
+constexpr std::array<std::string_view, 6> kLiveKeys = {
+    "stream_id", "name", "category_id", "stream_icon", "tv_archive", "tv_archive_duration"};
 constexpr std::array<std::string_view, 7> kVodKeys = {
     "stream_id", "name", "category_id", "stream_icon", "container_extension", "rating", "added"};
 constexpr std::array<std::string_view, 6> kSeriesKeys = {"series_id", "name",   "category_id",
@@ -91,12 +138,27 @@ QLatin1StringView key(std::string_view name)
 {
     return QLatin1StringView(name.data(), qsizetype(name.size()));
 }
+
+// "tv_archive" 1 (number or text) keeps "tv_archive_duration" days; a flag without a length
+// still means at least the day just past.
+int archiveDays(qint64 flag, qint64 days)
+{
+    if (flag != 1)
+        return 0;
+    return int(std::clamp<qint64>(days, 1, 365));
+}
 } // namespace
 
 QList<Category> XtreamParser::categories(const QByteArray& body, bool* ok, JsonPath path)
 {
-    return readBody(
+    return readScanned(
         body, ok, path,
+        [](JsonScanner& scanner) {
+            return scanList<Category>(
+                scanner, kCategoryKeys, [](const auto& f, JsonScanner::SharedTexts&) {
+                    return Category{JsonScanner::text(f[0]), JsonScanner::text(f[1])};
+                });
+        },
         [](FastJson::Element root, bool& fits) {
             return fastList<Category>(root, fits, [](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kCategoryKeys);
@@ -113,8 +175,22 @@ QList<Category> XtreamParser::categories(const QByteArray& body, bool* ok, JsonP
 
 QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, JsonPath path)
 {
-    return readBody(
+    return readScanned(
         body, ok, path,
+        [](JsonScanner& scanner) {
+            return scanList<MediaItem>(
+                scanner, kLiveKeys, [](const auto& f, JsonScanner::SharedTexts& shared) {
+                    MediaItem item;
+                    item.type = MediaItem::Live;
+                    item.id = idText(JsonScanner::integer(f[0]));
+                    item.name = JsonScanner::text(f[1]);
+                    item.categoryId = shared.text(f[2]);
+                    item.iconUrl = JsonScanner::text(f[3]);
+                    item.archiveDays =
+                        archiveDays(JsonScanner::integer(f[4]), JsonScanner::integer(f[5]));
+                    return item;
+                });
+        },
         [](FastJson::Element root, bool& fits) {
             return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kLiveKeys);
@@ -124,6 +200,7 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = f.text(1);
                 item.categoryId = f.text(2);
                 item.iconUrl = f.text(3);
+                item.archiveDays = archiveDays(f.integer(4), f.integer(5));
                 return item;
             });
         },
@@ -135,6 +212,8 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
                 item.name = JsonReadings::text(o.value(key(kLiveKeys[1])));
                 item.categoryId = JsonReadings::text(o.value(key(kLiveKeys[2])));
                 item.iconUrl = JsonReadings::text(o.value(key(kLiveKeys[3])));
+                item.archiveDays = archiveDays(JsonReadings::integer(o.value(key(kLiveKeys[4]))),
+                                               JsonReadings::integer(o.value(key(kLiveKeys[5]))));
                 return item;
             });
         });
@@ -142,8 +221,23 @@ QList<MediaItem> XtreamParser::liveStreams(const QByteArray& body, bool* ok, Jso
 
 QList<MediaItem> XtreamParser::vodStreams(const QByteArray& body, bool* ok, JsonPath path)
 {
-    return readBody(
+    return readScanned(
         body, ok, path,
+        [](JsonScanner& scanner) {
+            return scanList<MediaItem>(scanner, kVodKeys,
+                                       [](const auto& f, JsonScanner::SharedTexts& shared) {
+                                           MediaItem item;
+                                           item.type = MediaItem::Movie;
+                                           item.id = idText(JsonScanner::integer(f[0]));
+                                           item.name = JsonScanner::text(f[1]);
+                                           item.categoryId = shared.text(f[2]);
+                                           item.iconUrl = JsonScanner::text(f[3]);
+                                           item.containerExtension = shared.text(f[4]);
+                                           item.rating = JsonScanner::decimal(f[5]);
+                                           item.addedAt = JsonScanner::integer(f[6]);
+                                           return item;
+                                       });
+        },
         [](FastJson::Element root, bool& fits) {
             return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kVodKeys);
@@ -177,8 +271,22 @@ QList<MediaItem> XtreamParser::vodStreams(const QByteArray& body, bool* ok, Json
 
 QList<MediaItem> XtreamParser::series(const QByteArray& body, bool* ok, JsonPath path)
 {
-    return readBody(
+    return readScanned(
         body, ok, path,
+        [](JsonScanner& scanner) {
+            return scanList<MediaItem>(scanner, kSeriesKeys,
+                                       [](const auto& f, JsonScanner::SharedTexts& shared) {
+                                           MediaItem item;
+                                           item.type = MediaItem::Series;
+                                           item.id = idText(JsonScanner::integer(f[0]));
+                                           item.name = JsonScanner::text(f[1]);
+                                           item.categoryId = shared.text(f[2]);
+                                           item.iconUrl = JsonScanner::text(f[3]);
+                                           item.rating = JsonScanner::decimal(f[4]);
+                                           item.addedAt = JsonScanner::integer(f[5]);
+                                           return item;
+                                       });
+        },
         [](FastJson::Element root, bool& fits) {
             return fastList<MediaItem>(root, fits, [](FastJson::Element element) {
                 const auto f = FastJson::pick(element, kSeriesKeys);
@@ -218,20 +326,19 @@ int seasonOf(const QString& key)
 QList<Episode> fastEpisodes(FastJson::Element root, bool& fits)
 {
     QList<Episode> list;
-    if (root.type() != element_type::OBJECT)
+    if (root.type() != Type::Object)
         return list;
-    const FastJson::Object top = FastJson::as<FastJson::Object>(root);
 
     QString seriesName;
     FastJson::Element info;
-    if (FastJson::member(top, "info", info) && info.type() == element_type::OBJECT) {
+    if (FastJson::member(root, "info", info) && info.type() == Type::Object) {
         FastJson::Element name;
-        if (FastJson::member(FastJson::as<FastJson::Object>(info), "name", name))
+        if (FastJson::member(info, "name", name))
             seriesName = FastJson::text(name);
     }
 
     FastJson::Element episodes;
-    if (!FastJson::member(top, "episodes", episodes) || episodes.type() != element_type::OBJECT)
+    if (!FastJson::member(root, "episodes", episodes) || episodes.type() != Type::Object)
         return list;
 
     // A parsed QJsonObject keeps the last of duplicate keys and lists its keys sorted by code
@@ -242,8 +349,9 @@ QList<Episode> fastEpisodes(FastJson::Element root, bool& fits)
         FastJson::Element value;
     };
     std::vector<Season> seasons;
-    for (const auto field : FastJson::as<FastJson::Object>(episodes))
-        seasons.push_back({field.key, field.value});
+    FastJson::forEachMember(episodes, [&](std::string_view key, FastJson::Element value) {
+        seasons.push_back({key, value});
+    });
     std::vector<std::size_t> order(seasons.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::stable_sort(order.begin(), order.end(),
@@ -253,13 +361,12 @@ QList<Episode> fastEpisodes(FastJson::Element root, bool& fits)
         if (i + 1 < order.size() && seasons[order[i + 1]].key == seasons[order[i]].key)
             continue; // a later duplicate of this key follows and wins
         const Season& season = seasons[order[i]];
-        if (season.value.type() != element_type::ARRAY)
+        if (season.value.type() != Type::Array)
             continue;
         const int number = seasonOf(FastJson::toQString(season.key));
-        const FastJson::Array array = FastJson::as<FastJson::Array>(season.value);
-        if (!fitsLimit(list.size() + qsizetype(array.size()), fits))
+        if (!fitsLimit(list.size() + FastJson::arraySize(season.value), fits))
             return list;
-        for (const FastJson::Element element : array) {
+        FastJson::forEachElement(season.value, [&](FastJson::Element element) {
             const auto f = FastJson::pick(element, kEpisodeKeys);
             Episode episode;
             episode.id = idText(f.integer(0));
@@ -269,7 +376,7 @@ QList<Episode> fastEpisodes(FastJson::Element root, bool& fits)
             episode.title = f.text(2);
             episode.containerExtension = f.text(3);
             list.append(episode);
-        }
+        });
     }
     return list;
 }
@@ -305,4 +412,15 @@ QList<Episode> referenceEpisodes(const QJsonDocument& document, bool& fits)
 QList<Episode> XtreamParser::seriesEpisodes(const QByteArray& body, bool* ok, JsonPath path)
 {
     return readBody(body, ok, path, fastEpisodes, referenceEpisodes);
+}
+
+XtreamServerInfo XtreamParser::serverInfo(const QByteArray& loginBody)
+{
+    const QJsonObject info =
+        QJsonDocument::fromJson(loginBody).object().value(QStringLiteral("server_info")).toObject();
+    XtreamServerInfo result;
+    result.timezone = JsonReadings::text(info.value(QStringLiteral("timezone")));
+    result.timeNow = JsonReadings::text(info.value(QStringLiteral("time_now")));
+    result.timestampNow = JsonReadings::integer(info.value(QStringLiteral("timestamp_now")));
+    return result;
 }

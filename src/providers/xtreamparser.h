@@ -3,6 +3,7 @@
 #include "model/category.h"
 #include "model/episode.h"
 #include "model/mediaitem.h"
+#include "model/xtreamserverinfo.h"
 #include "providers/jsonreadings.h"
 
 #include <QByteArray>
@@ -35,6 +36,9 @@ public:
                                    JsonPath path = JsonPath::Fast);
     // get_series_info: grouped by season in the order of the season keys as JSON object keys
     // sort (so "1", "10", "2"), each season in the server's order.
+    // The login answer's "server_info" clock fields (empty when absent); "timestamp_now" may be
+    // a number or text.
+    static XtreamServerInfo serverInfo(const QByteArray& loginBody);
     static QList<Episode> seriesEpisodes(const QByteArray& body, bool* ok = nullptr,
                                          JsonPath path = JsonPath::Fast);
 };

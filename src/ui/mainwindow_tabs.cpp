@@ -115,7 +115,8 @@ std::optional<MediaItem> currentEntry(const QTableWidget* table, const QList<Med
 }
 
 // After a refill the current row would stand for whatever now sits at its number, and Return
-// would play that: follow the entry instead, or have no current row once it is filtered out.
+// would play that: follow the entry instead; once it is filtered out the best match on top
+// becomes current, as type-ahead users expect.
 void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
                       const std::optional<MediaItem>& entry)
 {
@@ -127,8 +128,11 @@ void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
             }
         }
     }
-    table->setCurrentIndex(QModelIndex());
     table->clearSelection();
+    if (shown.isEmpty())
+        table->setCurrentIndex(QModelIndex());
+    else
+        table->setCurrentCell(0, 0);
 }
 } // namespace
 

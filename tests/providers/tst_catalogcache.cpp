@@ -156,6 +156,11 @@ CatalogCache::Section randomSection(QRandomGenerator& rng, bool loneSurrogates)
         m.iconUrl = randomText(rng, loneSurrogates);
         m.containerExtension = randomText(rng, loneSurrogates);
         m.streamUrl = randomText(rng, loneSurrogates);
+        if (rng.bounded(3) == 0) {
+            m.archiveDays = rng.bounded(-1, 8);
+            m.catchupType = randomText(rng, loneSurrogates);
+            m.catchupSource = randomText(rng, loneSurrogates);
+        }
         m.rating = randomRating(rng);
         static const QList<qint64> stamps = {0,
                                              1,
@@ -244,6 +249,9 @@ private slots:
         CatalogCache::Section live = section(QStringLiteral("Live"), 3);
         live.items[1].type = MediaItem::Live;
         live.items[1].streamUrl = QStringLiteral("http://s.example.invalid/1.ts");
+        live.items[1].archiveDays = 3;
+        live.items[1].catchupType = QStringLiteral("append");
+        live.items[1].catchupSource = QStringLiteral("?utc={utc}&lutc={lutc}");
         const CatalogCache::Section movie = section(QStringLiteral("Movie"), 5);
         CatalogCache::Section big = section(QStringLiteral("Series"), 1);
         big.items[0].addedAt = 9'007'199'254'740'993LL; // 64-bit, not exact as a double
@@ -446,6 +454,16 @@ private slots:
             << QByteArray(R"("movie":{"categories":[{"id":1,"name":"N"},7]})") << true
             << QStringLiteral("2/0");
         QTest::newRow("no such section") << QByteArray(R"("live":{})") << false << QString();
+        QTest::newRow("escapes in texts")
+            << QByteArray(R"("movie":{"items":[{"id":"\/a","name":"\ud83d\ude00"}]})") << true
+            << QStringLiteral("0/1:0,/a,\U0001F600,0,0");
+        QTest::newRow("another section Qt refuses")
+            << QByteArray(R"("movie":{},"live":[1e400])") << false << QString();
+        QTest::newRow("another section past simdjson's range")
+            << QByteArray(R"("movie":{"items":[{"id":"i"}]},"live":[1.5e3,-0])") << true
+            << QStringLiteral("0/1:0,i,,0,0");
+        QTest::newRow("owner repeated: the last counts")
+            << QByteArray(R"("movie":{},"sourceName":"x")") << false << QString();
         QTest::newRow("escaped section name")
             << QByteArray(R"("m\u006fvie":{"items":[{"id":"e"}]})") << true
             << QStringLiteral("0/1:0,e,,0,0");

@@ -47,6 +47,11 @@ QString randomPlaylist(QRandomGenerator& rng)
                                        QStringLiteral("\r"),
                                        QStringLiteral("\n\n"),
                                        QStringLiteral("Ünï"),
+                                       QStringLiteral("\u00A0"),
+                                       QStringLiteral("\u3000"),
+                                       QStringLiteral("\u2028"),
+                                       QStringLiteral("\u0085"),
+                                       QStringLiteral("#EXT\u0130NF:-1"),
                                        QStringLiteral("#"),
                                        QStringLiteral("=")};
     QString text;
@@ -178,9 +183,42 @@ private slots:
                 continue;
             const QString fast = describe(M3uParser::parse(text));
             const QString slow = describe(m3uReferenceParse(text));
-            if (fast != slow)
+            if (fast != slow || describe(M3uParser::parseUtf8(text.toUtf8())) != slow)
                 QFAIL(qPrintable(QStringLiteral("mismatch for: ") + text.toHtmlEscaped()));
         }
+    }
+
+    // Bytes read field by field give what decoding the whole text first gives.
+    void bytesAsDecodedText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("items");
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF#EXTINF:-1,A\nu") << 1;
+        QTest::newRow("two byte-order marks")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF#EXTINF:-1,A\nu") << 1;
+        QTest::newRow("invalid UTF-8 in a name") << QByteArray("#EXTINF:-1,A\xC3\nu") << 1;
+        QTest::newRow("sequence cut by a quote")
+            << QByteArray("#EXTINF:-1 group-title=\"G\xE2\x82\",A\nu") << 1;
+        QTest::newRow("Unicode spaces around fields")
+            << QByteArray("#EXTINF:-1,\xC2\xA0N\xE3\x80\x80\n\xE2\x80\xA8u\xC2\x85\n") << 1;
+        QTest::newRow("name of Unicode spaces only")
+            << QByteArray("#EXTINF:-1,\xE2\x80\x8A\xE1\x9A\x80\nu") << 0;
+        QTest::newRow("a separator that is not a space")
+            << QByteArray("#EXTINF:-1,\xE2\x80\x8B\nu") << 1;
+        QTest::newRow("dotted capital I in the tag")
+            << QByteArray("#EXT\xC4\xB0NF:-1,A\nu\n#ext\xC4\xB1nf:-1,B\nv") << 0;
+        QTest::newRow("old Mac line ends")
+            << QByteArray("#EXTINF:-1,A\ru\r\r#EXTINF:-1,B\r\nv") << 2;
+        QTest::newRow("empty logo and no logo")
+            << QByteArray("#EXTINF:-1 tvg-logo=\"\",A\nu\n#EXTINF:-1,B\nv\n") << 2;
+    }
+    void bytesAsDecodedText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, items);
+        const M3uParser::Result direct = M3uParser::parseUtf8(bytes);
+        QCOMPARE(describe(direct), describe(M3uParser::parse(QString::fromUtf8(bytes))));
+        QCOMPARE(direct.items.size(), items);
     }
 
     void badInput()
@@ -192,6 +230,8 @@ private slots:
             c = char(rng.bounded(256));
         QCOMPARE(describe(M3uParser::parse(QString::fromUtf8(garbage))),
                  describe(m3uReferenceParse(QString::fromUtf8(garbage))));
+        QCOMPARE(describe(M3uParser::parseUtf8(garbage)),
+                 describe(M3uParser::parse(QString::fromUtf8(garbage))));
 
         const QString withNul = QStringLiteral("#EXTINF:-1,A") + QChar(0) + QStringLiteral("B\nu") +
                                 QChar(0) + QStringLiteral("v\n");
@@ -218,6 +258,46 @@ private slots:
         QCOMPARE(r.items[0].rating, 0.0);
         QCOMPARE(r.items[0].addedAt, 0);
         QVERIFY(r.items[0].containerExtension.isEmpty());
+    }
+
+    void catchupAttributes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // type|days|source of the one entry
+        QTest::newRow("none") << "#EXTINF:-1,A\nu"
+                              << "|0|";
+        QTest::newRow("header gives every entry its archive")
+            << "#EXTM3U catchup=\"append\" catchup-source=\"?utc={utc}\" catchup-days=\"5\"\n"
+               "#EXTINF:-1,A\nu"
+            << "append|5|?utc={utc}";
+        QTest::newRow("entry kind over the header's, days assumed")
+            << "#EXTM3U catchup=\"shift\"\n#EXTINF:-1 catchup-type=\"flussonic-hls\",A\nu"
+            << "flussonic|3|";
+        QTest::newRow("older timeshift days alone") << "#EXTINF:-1 timeshift=\"7\",A\nu"
+                                                    << "shift|7|";
+        QTest::newRow("a template alone") << "#EXTINF:-1 catchup-source=\"http://a/{utc}\",A\nu"
+                                          << "default|3|http://a/{utc}";
+        QTest::newRow("another attribute's timeshift") << "#EXTINF:-1 tvg-timeshift=\"2\",A\nu"
+                                                       << "|0|";
+        QTest::newRow("a kind no address is known for")
+            << "#EXTINF:-1 catchup=\"vod\" catchup-days=\"2\",A\nu"
+            << "|0|";
+    }
+
+    void catchupAttributes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        // Both readings: the window reads playlists from their bytes.
+        for (const M3uParser::Result& result :
+             {M3uParser::parse(text), M3uParser::parseUtf8(text.toUtf8())}) {
+            QCOMPARE(result.items.size(), 1);
+            const MediaItem& item = result.items.first();
+            QCOMPARE(
+                QStringLiteral("%1|%2|%3")
+                    .arg(item.catchupType, QString::number(item.archiveDays), item.catchupSource),
+                expected);
+        }
     }
 };
 

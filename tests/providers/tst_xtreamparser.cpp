@@ -239,7 +239,20 @@ private slots:
             true, "0", 0, 0,
             QStringLiteral("1\uFEFF"
                            "2"));
+        // Forms the direct reading hands on to simdjson's document or to Qt.
+        row("minus zero", "-0", true, "0", 0, 0, {});
+        row("exponent", "1.5e2", true, "150", 150, 150, {});
+        row("19 digits", "1234567890123456789", true, "1234567890123456789", 1234567890123456789.0,
+            1234567890123456789, {});
+        row("escaped digits", "\"\\u0031\\u0032\"", true, "12", 12, 12, QStringLiteral("12"));
+        row("surrogate pair escape", "\"\\ud83d\\ude00\"", true, "0", 0, 0,
+            QStringLiteral("\U0001F600"));
+        row("escaped NUL", "\"a\\u0000\"", true, "0", 0, 0, QStringLiteral("a") + QChar(0));
+        row("long fraction rounds once", "0.1000000000000000055511151231257827", true, "0", 0.1, 0,
+            {});
         row("number underflowing to zero fails the answer", "1e-400", false, "", 0, 0, {});
+        row("fraction underflowing to zero fails the answer",
+            ("0." + std::string(400, '0') + "1").c_str(), false, "", 0, 0, {});
         row("number beyond double fails the answer", "1e400", false, "", 0, 0, {});
     }
     void readings()
@@ -320,6 +333,14 @@ private slots:
                    "}]"
             << false << 0;
         QTest::newRow("100k unclosed arrays") << QByteArray(100000, '[') << false << 0;
+        QTest::newRow("70 levels inside an element")
+            << "[{\"junk\":" + QByteArray(70, '[') + QByteArray(70, ']') + "},{}]" << true << 2;
+        QTest::newRow("escaped key") << QByteArray(R"([{"n\u0061me":"x"},{}])") << true << 2;
+        QTest::newRow("control character in a string")
+            << QByteArray("[{\"name\":\"a\x01\"}]") << true << 1;
+        QTest::newRow("mismatched brackets") << QByteArray("[{]}") << false << 0;
+        QTest::newRow("half a million elements")
+            << "[" + QByteArray("{},").repeated(500000) + "{}]" << true << 500001;
     }
     void shapes()
     {

@@ -61,6 +61,13 @@ inline QString diff(const MediaItem& a, const MediaItem& b, qsizetype i)
                      QString::number(b.rating, 'g', 17));
     if (a.addedAt != b.addedAt)
         return field(i, "addedAt", QString::number(a.addedAt), QString::number(b.addedAt));
+    if (a.archiveDays != b.archiveDays)
+        return field(i, "archiveDays", QString::number(a.archiveDays),
+                     QString::number(b.archiveDays));
+    if (a.catchupType != b.catchupType)
+        return field(i, "catchupType", show(a.catchupType), show(b.catchupType));
+    if (a.catchupSource != b.catchupSource)
+        return field(i, "catchupSource", show(a.catchupSource), show(b.catchupSource));
     return {};
 }
 

@@ -180,9 +180,22 @@ void CatalogRenderer::renderEntry(QByteArray& out, Kind kind, const DemoCatalog:
         stringField(out, "category_id", categoryId);
         rawField(out, "category_ids", '[' + categoryId.toLatin1() + ']');
         stringField(out, "custom_sid", u"");
-        rawField(out, "tv_archive", "0");
-        stringField(out, "direct_source", u"");
-        rawField(out, "tv_archive_duration", "0");
+        // Servers write the archive flag and length as numbers or as text; both kinds occur.
+        if (DemoCatalog::archiveDays(e.id) == 0) {
+            rawField(out, "tv_archive", "0");
+            stringField(out, "direct_source", u"");
+            rawField(out, "tv_archive_duration", "0");
+        } else if (e.id % 2 == 0) {
+            rawField(out, "tv_archive", "1");
+            stringField(out, "direct_source", u"");
+            stringField(out, "tv_archive_duration",
+                        QString::number(DemoCatalog::archiveDays(e.id)));
+        } else {
+            stringField(out, "tv_archive", u"1");
+            stringField(out, "direct_source", u"");
+            rawField(out, "tv_archive_duration",
+                     QByteArray::number(DemoCatalog::archiveDays(e.id)));
+        }
         break;
     case Kind::Movie:
         stringField(out, "stream_type", u"movie");
@@ -369,10 +382,10 @@ QByteArray CatalogRenderer::login(const QString& status, qint64 nowSecs) const
     stringField(out, "https_port", u"");
     stringField(out, "server_protocol", url.scheme());
     stringField(out, "rtmp_port", u"");
-    stringField(out, "timezone", u"UTC");
+    stringField(out, "timezone", QString::fromUtf8(timeZone.id()));
     rawField(out, "timestamp_now", QByteArray::number(nowSecs));
     stringField(out, "time_now",
-                QDateTime::fromSecsSinceEpoch(nowSecs, Qt::UTC)
+                QDateTime::fromSecsSinceEpoch(nowSecs, timeZone)
                     .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     close(out, '}');
     out += '}';
@@ -394,10 +407,16 @@ QByteArray CatalogRenderer::playlist(const QString& extension) const
     QString text = QStringLiteral("#EXTM3U\n");
     const QList<DemoCatalog::Category>& cats = catalog.categories(Kind::Live);
     for (const DemoCatalog::Entry& e : catalog.entries(Kind::Live)) {
+        // Channels with an archive: the shift kind, written the current way and the older way.
+        const int days = DemoCatalog::archiveDays(e.id);
+        const QString archive =
+            days == 0       ? QString()
+            : e.id % 2 == 0 ? QStringLiteral(" catchup=\"shift\" catchup-days=\"%1\"").arg(days)
+                            : QStringLiteral(" timeshift=\"%1\"").arg(days);
         text += QStringLiteral("#EXTINF:-1 tvg-id=\"ch%1.demo\" tvg-name=\"%2\" tvg-logo=\"%3\" "
-                               "group-title=\"%4\",%2\n%5\n")
+                               "group-title=\"%4\"%6,%2\n%5\n")
                     .arg(QString::number(e.id), e.name, posterUrl(Kind::Live, e.id),
-                         cats.value(e.category).name, liveStreamUrl(e.id, extension));
+                         cats.value(e.category).name, liveStreamUrl(e.id, extension), archive);
     }
     const QByteArray bytes = text.toUtf8();
     playlists.insert(extension, bytes);

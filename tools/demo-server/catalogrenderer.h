@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <QTimeZone>
 
 #include <array>
 #include <utility>
@@ -30,6 +31,8 @@ public:
     QByteArray seriesInfo(qint64 seriesId) const;
     // The login answer for the right credentials, with the account's status ("Active", ...).
     QByteArray login(const QString& status, qint64 nowSecs) const;
+    // The zone the login reports and its wall clock follows (default UTC).
+    void setTimeZone(const QTimeZone& zone) { timeZone = zone; }
     // The answer to wrong credentials.
     static QByteArray loginRefused();
     // "#EXTM3U" playlist of every channel with stream addresses ending in `extension`.
@@ -61,4 +64,5 @@ private:
     QString password;
     std::array<Rendered, 3> rendered;
     mutable QHash<QString, QByteArray> playlists;
+    QTimeZone timeZone = QTimeZone::utc();
 };

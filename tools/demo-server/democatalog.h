@@ -86,6 +86,8 @@ public:
     static qint64 episodeId(qint64 seriesId, int season, int number);
     // A well-mixed number per entry, for anything that should look different per entry.
     static quint64 seedOf(Kind kind, qint64 id);
+    // Days of past programmes a live channel keeps: every third channel keeps three, the rest none.
+    static int archiveDays(qint64 liveId) { return liveId % 3 == 0 ? 3 : 0; }
 
 private:
     int episodeCount(const Entry& series, int season) const;

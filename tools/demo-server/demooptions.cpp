@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QUrl>
 
 namespace {
@@ -118,8 +119,17 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         QStringLiteral("clip-seconds"),
         QStringLiteral("Make every movie and episode clip this long (default: 20 to 60 s)."),
         QStringLiteral("s"));
+    const QCommandLineOption zoneOption(
+        QStringLiteral("timezone"),
+        QStringLiteral("The server's time zone, in which archive addresses give their start "
+                       "(default Europe/Amsterdam)."),
+        QStringLiteral("name"));
+    const QCommandLineOption noPathOption(
+        QStringLiteral("no-timeshift-path"),
+        QStringLiteral("Answer the /timeshift/... archive addresses with 404."));
     parser.addOptions({help, listen, publicUrlOption, scaleOption, dataDirOption, userOption,
-                       passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption});
+                       passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption,
+                       zoneOption, noPathOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -175,5 +185,13 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         *message = QStringLiteral("--clip-seconds wants a number from 1 to 3600");
         return false;
     }
+    if (parser.isSet(zoneOption)) {
+        timeZone = parser.value(zoneOption);
+        if (!QTimeZone::isTimeZoneIdAvailable(timeZone.toUtf8())) {
+            *message = QStringLiteral("--timezone wants a zone name such as Europe/Amsterdam");
+            return false;
+        }
+    }
+    archivePathForm = !parser.isSet(noPathOption);
     return true;
 }

@@ -19,6 +19,8 @@ public:
     int liveIdleMs = 10000;
     int maxLive = 3;
     int clipSeconds = 0;
+    QString timeZone = QStringLiteral("Europe/Amsterdam"); // archive addresses are read in it
+    bool archivePathForm = true; // false: /timeshift/... answers 404, only timeshift.php works
 
     // Reads the arguments (the program name first). Returns false with a message for the user;
     // --help and --version print and set `exitNow`.

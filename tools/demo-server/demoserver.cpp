@@ -1,6 +1,7 @@
 #include "demoserver.h"
 
 #include "app/clock.h"
+#include "archivestream.h"
 #include "catalogrenderer.h"
 #include "clipstore.h"
 #include "democatalog.h"
@@ -19,6 +20,7 @@
 #include <QJsonObject>
 #include <QSet>
 #include <QTcpSocket>
+#include <QTimeZone>
 #include <QUrlQuery>
 
 namespace {
@@ -27,6 +29,7 @@ using Kind = DemoCatalog::Kind;
 using Method = QHttpServerRequest::Method;
 
 constexpr int kPlaylistWaitMs = 15000;
+constexpr qint64 kShiftMaxMinutes = 4 * 60; // how long a "utc=" request plays at most
 constexpr qsizetype kPosterCacheBytes = 64 * 1024 * 1024;
 
 const QByteArray kJson = QByteArrayLiteral("application/json");
@@ -132,6 +135,7 @@ bool DemoServer::start(QString* error)
     catalog = std::make_unique<DemoCatalog>(options.scale);
     renderer =
         std::make_unique<CatalogRenderer>(*catalog, base, options.username, options.password);
+    renderer->setTimeZone(QTimeZone(options.timeZone.toUtf8()));
 
     LiveHub::Settings liveSettings;
     liveSettings.ffmpeg = options.ffmpeg;
@@ -186,6 +190,16 @@ bool DemoServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
         servePoster(request, socket, parts);
     } else if ((first == u"live" || first == u"movie" || first == u"series") && parts.size() >= 4) {
         serveStream(request, socket, parts);
+    } else if (first == u"timeshift") {
+        const QTimeZone zone(options.timeZone.toUtf8());
+        if (options.archivePathForm)
+            serveArchive(request, socket, ArchiveStream::fromPath(parts, zone));
+        else
+            notFound(request, socket);
+    } else if (path == u"/streaming/timeshift.php") {
+        serveArchive(request, socket,
+                     ArchiveStream::fromQuery(QUrlQuery(request.url()),
+                                              QTimeZone(options.timeZone.toUtf8())));
     } else if (first == u"hls" && parts.size() == 3) {
         serveSegment(request, socket, parts);
     } else {
@@ -413,10 +427,23 @@ void DemoServer::serveStream(const QHttpServerRequest& request, QTcpSocket* sock
         send(socket, isHead(request), 401, kText, "Wrong user name or password.\n");
         return;
     }
-    if (parts[0] == u"live")
+    const QUrlQuery query(request.url());
+    if (parts[0] == u"live" && query.hasQueryItem(QStringLiteral("utc"))) {
+        // The "shift" form of a playlist: the live address told where to start.
+        ArchiveStream::Request archive;
+        archive.username = user;
+        archive.password = password;
+        archive.channel = id; // MPEG-TS whatever the live address' extension
+        archive.startUtc = query.queryItemValue(QStringLiteral("utc")).toLongLong();
+        const qint64 toNow = Clock::epochSecs() - archive.startUtc;
+        archive.minutes = int(std::clamp<qint64>(toNow / 60, 1, kShiftMaxMinutes));
+        archive.valid = archive.channel > 0 && archive.startUtc > 0;
+        serveArchive(request, socket, archive);
+    } else if (parts[0] == u"live") {
         serveLive(request, socket, id, extension);
-    else
+    } else {
         serveClip(request, socket, id, extension);
+    }
 }
 
 void DemoServer::serveLive(const QHttpServerRequest& request, QTcpSocket* socket, qint64 id,
@@ -467,6 +494,38 @@ void DemoServer::serveLive(const QHttpServerRequest& request, QTcpSocket* socket
             send(socket, false, 200, "application/vnd.apple.mpegurl", text,
                  {{"Cache-Control", "no-cache"}});
     });
+}
+
+void DemoServer::serveArchive(const QHttpServerRequest& request, QTcpSocket* socket,
+                              const ArchiveStream::Request& archive)
+{
+    if (!archive.valid) {
+        notFound(request, socket);
+        return;
+    }
+    if (!credentialsMatch(archive.username, archive.password)) {
+        send(socket, isHead(request), 401, kText, "Wrong user name or password.\n");
+        return;
+    }
+    const qint64 now = Clock::epochSecs();
+    const qint64 age = now - archive.startUtc;
+    const int days = DemoCatalog::archiveDays(archive.channel);
+    if (!catalog->find(Kind::Live, archive.channel) || days == 0 || age < 0 ||
+        age > days * 24 * 3600) {
+        send(socket, isHead(request), 404, kText, "No archive for that channel and time.\n");
+        return;
+    }
+    // Tests read the start the server understood from here as well as from the picture.
+    sendHead(socket, 200,
+             {{"Content-Type", "video/mp2t"},
+              {"Connection", "close"},
+              {"X-Archive-Start", QByteArray::number(archive.startUtc)}});
+    if (isHead(request)) {
+        socket->disconnectFromHost();
+        return;
+    }
+    new ArchiveStream(options.ffmpeg, archive.channel, archive.startUtc, archive.minutes * 60,
+                      socket);
 }
 
 void DemoServer::serveSegment(const QHttpServerRequest& request, QTcpSocket* socket,

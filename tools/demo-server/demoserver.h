@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archivestream.h"
 #include "demooptions.h"
 #include "faultcontrol.h"
 
@@ -51,6 +52,8 @@ private:
                      const QStringList& parts);
     void serveLive(const QHttpServerRequest& request, QTcpSocket* socket, qint64 id,
                    const QString& extension);
+    void serveArchive(const QHttpServerRequest& request, QTcpSocket* socket,
+                      const ArchiveStream::Request& archive);
     void serveSegment(const QHttpServerRequest& request, QTcpSocket* socket,
                       const QStringList& parts);
     void serveClip(const QHttpServerRequest& request, QTcpSocket* socket, qint64 id,
