@@ -4,6 +4,8 @@
 #include "model/episode.h"
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
+#include "player/episodesequence.h"
+#include "providers/catalogloader.h"
 
 #include <QHash>
 #include <QList>
@@ -40,6 +42,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
+class ReconnectSchedule;
 class SourceManager;
 class VlcPlayer;
 class XtreamClient;
@@ -116,7 +119,7 @@ private:
     void loadSource(const SourceConfig& config, bool forceRefresh);
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
-    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QByteArray& utf8);
+    CatalogLoader::Handlers catalogHandlers();
     void beginCatalogFetch(int steps);
     void catalogFetchStepDone();
     void removeSourceAt(int index);
@@ -196,6 +199,7 @@ private:
     XtreamClient* xtreamClient = nullptr;
     SourceConfig activeSource;
     QNetworkAccessManager* networkManager = nullptr;
+    CatalogLoader* catalogLoader = nullptr;
     QTimer* autoRefreshTimer = nullptr;
     QVBoxLayout* centralLayout = nullptr;
     QWidget* serverRow = nullptr;
@@ -269,10 +273,8 @@ private:
     QString shownSeriesId;
     QString shownSeriesName;
     QList<Episode> shownEpisodes;
-    QList<Episode> playingEpisodes;
-    int playingEpisodeIndex = -1;
-    QString playingSeriesName;
-    QString playingSeriesId;
+    EpisodeSequence episodeSequence; // what "Next Episode" follows
+    QString playingSeriesId;         // the series of that sequence, for the library
 
     // --- player panel ---
     QWidget* playerPanel = nullptr;
@@ -304,10 +306,8 @@ private:
     QString currentChannelKey;
 
     // --- failures ---
-    QTimer* reconnectTimer = nullptr;
-    int reconnectAttempts = 0;
+    ReconnectSchedule* reconnect = nullptr;
     bool errorDialogOpen = false;
-    int reconnectDelayDivisor = 1; // tests shorten every wait by the same factor
 
     // --- library ---
     std::unique_ptr<LibraryState> lib;

@@ -36,9 +36,9 @@ void MainWindow::libraryBeginPlay(const MediaItem& item)
     lib->episode = {};
     if (item.type == MediaItem::SeriesEpisode) {
         lib->episode.seriesId = playingSeriesId;
-        lib->episode.seriesName = playingSeriesName;
-        lib->episode.lastEpisode =
-            playingEpisodeIndex >= 0 && playingEpisodeIndex + 1 >= playingEpisodes.size();
+        lib->episode.seriesName = episodeSequence.seriesName;
+        lib->episode.lastEpisode = episodeSequence.index >= 0 &&
+                                   episodeSequence.index + 1 >= episodeSequence.episodes.size();
     }
     if (lib->tracking)
         lib->resumeAtMs =

@@ -3,6 +3,7 @@
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"

@@ -9,6 +9,7 @@
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
 
@@ -95,7 +96,7 @@ private slots:
             return LoopbackHttpServer::text("#EXTM3U\n#EXTINF:-1 group-title=\"G\",One\nhttp://one\n",
                                             "audio/x-mpegurl");
         });
-        HttpRequests::setInactivityTimeoutOverride(700);
+        Clock::setTimeScale(40); // a silent server fails after 0.75 s, not 30
     }
 
     void init()

@@ -292,7 +292,8 @@ private slots:
             media(MediaItem::Live, QStringLiteral("1002"), QStringLiteral("Before"));
         w.playMediaItem(before);
         QCOMPARE(w.currentLiveCachingMs(), LiveBufferTuner::kDefaultCachingMs);
-        w.reconnectAttempts() = 3;
+        for (int i = 0; i < 3; ++i)
+            w.reconnectSchedule()->interrupted();
         w.reconnectTimer()->start(60000);
         w.onPositionChanged(0, 0);
         w.activeSource().type = sourceType;
@@ -351,7 +352,8 @@ private slots:
         w.hasMedia() = false;
         w.updatePlayerChrome();
         w.nowPlayingLabel()->setText(QStringLiteral("Reconnecting..."));
-        w.reconnectAttempts() = 2;
+        for (int i = 0; i < 2; ++i)
+            w.reconnectSchedule()->interrupted();
         w.reconnectTimer()->start(60000);
         w.replayCurrentStream();
         QVERIFY(w.hasMedia());
