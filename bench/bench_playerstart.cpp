@@ -8,6 +8,7 @@
 #include "livestreamserver.h"
 #include "player/vlcplayer.h"
 #include "silentaudio.h"
+#include "ui/videosurface.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,7 +130,7 @@ int main(int argc, char* argv[])
 
     QWidget* playerWidget = videoWidget(40);
     QWidget* bareWidget = videoWidget(400);
-    VlcPlayer player(playerWidget);
+    VlcPlayer player(videoSurfaceOf(playerWidget));
     BarePlayer bare(bareWidget);
 
     for (int cachingMs : {0, 3000}) {

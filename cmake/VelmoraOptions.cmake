@@ -25,18 +25,18 @@ if(VELMORA_SANITIZE)
     target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Qt's headers dominate compile times; parse the common ones once per build.
+# Qt's headers dominate compile times; parse the common ones once per library. The base list
+# holds nothing that draws: velmora_base links no such module.
 option(VELMORA_PCH "Precompile the common Qt headers" ON)
-set(VELMORA_PCH_HEADERS
-    <QtCore/QtCore>
-    <QtGui/QtGui>
-    <QtWidgets/QtWidgets>
-    <QtNetwork/QtNetwork>)
+set(VELMORA_PCH_BASE_HEADERS <QtCore/QtCore> <QtNetwork/QtNetwork>)
+set(VELMORA_PCH_GUI_HEADERS <QtGui/QtGui> <QtWidgets/QtWidgets>)
 function(velmora_precompile target)
     if(VELMORA_PCH)
-        target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_HEADERS})
+        target_precompile_headers(${target} PRIVATE ${ARGN})
     endif()
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/VelmoraLayers.cmake)
 
 # Fuzzing: everything of ours gets coverage feedback and the sanitizers; the fuzz executables add
 # libFuzzer's main (fuzz/CMakeLists.txt).

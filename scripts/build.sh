@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds into a build directory (default: build). Extra arguments go to CMake.
+# VELMORA_TARGETS (space-separated) builds only those targets instead of everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${VELMORA_BUILD_DIR:-build}
@@ -9,4 +10,8 @@ if [ ! -f "$build_dir/build.ninja" ]; then
 elif (($#)); then
     cmake "$build_dir" "$@"
 fi
-cmake --build "$build_dir" -j "${VELMORA_JOBS:-2}"
+targets=()
+for target in ${VELMORA_TARGETS:-}; do
+    targets+=(--target "$target")
+done
+cmake --build "$build_dir" -j "${VELMORA_JOBS:-2}" "${targets[@]}"

@@ -24,12 +24,12 @@ packages=(
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin
     libqrcodegencpp-dev libsimdjson-dev zlib1g-dev libexpat1-dev
+    # Qt Sql's SQLite driver, for the library and the programme guide (headers: qt6-base-dev)
+    libqt6sql6-sqlite
     # servers' time zones by name (archive addresses are written on the server's clock)
     tzdata
     # the pairing backend's shared state (Redis client; the server for tests and benchmarks)
     libhiredis-dev redis-server
-    # the programme guide's store (Qt Sql's SQLite driver)
-    libqt6sql6-sqlite
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl

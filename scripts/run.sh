@@ -40,7 +40,9 @@ for arg in "$@"; do
 done
 
 scripts/install-deps.sh
-scripts/build.sh
+# Only what is started below: the tests and benchmarks are built by scripts/test.sh.
+VELMORA_TARGETS="velmora-player velmora-demo-server velmora-demo-profile velmora-pairing-server" \
+    scripts/build.sh
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "scripts/run.sh: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2

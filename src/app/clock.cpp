@@ -3,12 +3,14 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
 std::atomic<bool> fakeActive{false};
 std::atomic<qint64> fakeEpochMs{0};
 std::atomic<qint64> fakeMonotonicMs{0};
+std::atomic<int> waitDivisor{1};
 
 const QElapsedTimer& processTimer()
 {
@@ -63,4 +65,21 @@ void Clock::clearFake()
 bool Clock::isFake()
 {
     return fakeActive.load();
+}
+
+int Clock::waitMs(int ms)
+{
+    if (ms <= 0)
+        return ms;
+    return std::max(1, ms / waitDivisor.load());
+}
+
+void Clock::setTimeScale(int factor)
+{
+    waitDivisor = std::max(1, factor);
+}
+
+int Clock::timeScale()
+{
+    return waitDivisor.load();
 }

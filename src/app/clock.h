@@ -2,7 +2,8 @@
 
 #include <QtGlobal>
 
-// The one place the program asks for the time, so tests can move time instead of waiting.
+// The one place the program asks for the time, and for how long to wait, so tests can move time
+// instead of waiting.
 class Clock final
 {
 public:
@@ -15,4 +16,13 @@ public:
     static void advanceFake(qint64 ms);
     static void clearFake();
     static bool isFake();
+
+    // How long a wait of `ms` lasts: every timeout, schedule and countdown tick of the program
+    // asks here when it is set up, so tests can shorten them all alike.
+    static int waitMs(int ms);
+
+    // Test seam: waits last `factor` times less (1: real time). Waits already running keep
+    // their length.
+    static void setTimeScale(int factor);
+    static int timeScale();
 };

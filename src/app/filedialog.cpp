@@ -26,6 +26,16 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
+QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter)
+{
+    if (!answers().isEmpty()) {
+        asked().append({caption, dir, filter});
+        return answers().takeFirst();
+    }
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
 void FileDialog::queueAnswer(const QString& path)
 {
     answers().append(path);

@@ -12,6 +12,9 @@ public:
     static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                    const QString& filter);
 
+    static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                   const QString& filter);
+
     // Test seam: the next dialog is not shown and returns `path` (empty = cancelled).
     struct Asked
     {

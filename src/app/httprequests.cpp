@@ -1,12 +1,13 @@
 #include "app/httprequests.h"
 
+#include "app/clock.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 namespace {
 constexpr const char* kBodyLimitProperty = "velmoraBodyLimitExceeded";
-int inactivityOverrideMs = 0;
 
 QNetworkRequest buildRequest(const QUrl& url, const HttpRequests::Options& options)
 {
@@ -15,8 +16,7 @@ QNetworkRequest buildRequest(const QUrl& url, const HttpRequests::Options& optio
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                              QNetworkRequest::UserVerifiedRedirectPolicy);
     if (options.inactivityTimeoutMs > 0)
-        request.setTransferTimeout(inactivityOverrideMs > 0 ? inactivityOverrideMs
-                                                            : options.inactivityTimeoutMs);
+        request.setTransferTimeout(Clock::waitMs(options.inactivityTimeoutMs));
     for (const auto& [name, value] : options.rawHeaders)
         request.setRawHeader(name, value);
     if (!options.contentType.isEmpty())
@@ -70,14 +70,4 @@ QNetworkReply* HttpRequests::post(QNetworkAccessManager* manager, const QUrl& ur
 bool HttpRequests::bodyLimitExceeded(const QNetworkReply* reply)
 {
     return reply->property(kBodyLimitProperty).toBool();
-}
-
-void HttpRequests::setInactivityTimeoutOverride(int ms)
-{
-    inactivityOverrideMs = ms;
-}
-
-int HttpRequests::inactivityTimeout(int ms)
-{
-    return inactivityOverrideMs > 0 && ms > 0 ? inactivityOverrideMs : ms;
 }

@@ -19,7 +19,8 @@ class HttpRequests final
 public:
     struct Options
     {
-        // Fail when no byte arrives for this long (0: wait as long as the network layer does).
+        // Fail when no byte arrives for this long (0: wait as long as the network layer does);
+        // shortened by the clock's time scale in tests.
         int inactivityTimeoutMs = 0;
         // Follow every redirect, also to another host and from HTTPS to HTTP.
         bool followAllRedirects = false;
@@ -40,10 +41,4 @@ public:
 
     // True when the reply was aborted for exceeding Options::maxBodyBytes.
     static bool bodyLimitExceeded(const QNetworkReply* reply);
-
-    // Test seam: every request that has an inactivity limit uses `ms` instead (0: no override),
-    // so tests of silent servers take a second, not thirty.
-    static void setInactivityTimeoutOverride(int ms);
-    // `ms`, or the test override when one is set; for requests made outside this class.
-    static int inactivityTimeout(int ms);
 };

@@ -1,5 +1,6 @@
 #include "guide/guideimporter.h"
 
+#include "app/clock.h"
 #include "app/httprequests.h"
 #include "guide/guidestorewriter.h"
 #include "guide/xmltvreader.h"
@@ -134,7 +135,7 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
                                 QNetworkRequest::NoLessSafeRedirectPolicy);
     // Asked for explicitly, the body arrives as sent and is inflated here, as it streams.
     networkRequest.setRawHeader("Accept-Encoding", request.acceptGzip ? "gzip" : "identity");
-    const int inactivity = HttpRequests::inactivityTimeout(request.inactivityTimeoutMs);
+    const int inactivity = Clock::waitMs(request.inactivityTimeoutMs);
     if (inactivity > 0)
         networkRequest.setTransferTimeout(inactivity);
     QNetworkReply* reply = manager.get(networkRequest);

@@ -7,6 +7,7 @@
 #include "pairing/pairingtext.h"
 #include "pairing/qrimage.h"
 #include "providers/m3uparser.h"
+#include "providers/playlistdownload.h"
 #include "providers/xtreamclient.h"
 
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -23,9 +25,6 @@
 
 namespace {
 constexpr int kQrSide = 240;
-// The same limits the main window loads playlists with: a playlist accepted here loads there.
-constexpr int kPlaylistInactivityMs = XtreamClient::kDefaultInactivityTimeoutMs;
-constexpr qint64 kMaxPlaylistBytes = 1024LL * 1024 * 1024;
 
 const QString kExpired = QStringLiteral("This code has expired.");
 
@@ -45,6 +44,21 @@ bool isWebLink(const QString& link)
 }
 } // namespace
 
+std::optional<SourceConfig> PairDialog::askForServer(QWidget* parent)
+{
+    // Held by a guard, not on the stack: if `parent` is destroyed while the dialog runs, its
+    // child must not be deleted a second time.
+    QPointer<PairDialog> pair = new PairDialog(parent);
+    const int outcome = pair->exec();
+    if (!pair)
+        return std::nullopt;
+    const SourceConfig received = pair->result;
+    delete pair;
+    if (outcome != QDialog::Accepted)
+        return std::nullopt;
+    return received;
+}
+
 PairDialog::PairDialog(QWidget* parent)
     : QDialog(parent)
 {
@@ -55,7 +69,7 @@ PairDialog::PairDialog(QWidget* parent)
     networkManager = new QNetworkAccessManager(this);
     pollTimer = new QTimer(this);
     countdownTimer = new QTimer(this);
-    countdownTimer->setInterval(1000);
+    countdownTimer->setInterval(Clock::waitMs(1000));
 
     messageLabel = plainLabel(this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
@@ -181,6 +195,7 @@ void PairDialog::requestCode(const QString& error)
         codeLabel->setText(displayedCode(started.code));
         deviceNameLabel->setText(deviceNameText(PairingClient::deviceLabel()));
 
+        // The backend's to set, not ours: it is not shortened in tests.
         pollTimer->start(started.pollInterval * 1000);
         countdownTimer->start();
         updateCountdown();
@@ -256,7 +271,6 @@ void PairDialog::checkServer(const SourceConfig& config)
 
 void PairDialog::checkPlaylist(const SourceConfig& config)
 {
-    const QUrl url(config.url, QUrl::TolerantMode);
     // The details come from outside this computer: never let them read local files.
     if (!isWebLink(config.url)) {
         requestCode(QStringLiteral(
@@ -264,21 +278,17 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
         return;
     }
     const int requested = generation;
-    HttpRequests::Options options;
-    options.inactivityTimeoutMs = kPlaylistInactivityMs;
-    options.maxBodyBytes = kMaxPlaylistBytes;
-    HttpRequests::get(
-        networkManager, url, options, this, [this, requested, config](QNetworkReply* reply) {
+    // The window's own download: a playlist accepted here loads there.
+    PlaylistDownload::get(
+        networkManager, config.url, this,
+        [this, requested, config](const QByteArray& body, const QString& error) {
             if (requested != generation)
                 return;
-            if (reply->error() != QNetworkReply::NoError) {
-                const QString error = HttpRequests::bodyLimitExceeded(reply)
-                                          ? QStringLiteral("the playlist is larger than 1 GB")
-                                          : reply->errorString();
+            if (!error.isEmpty()) {
                 requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
                 return;
             }
-            if (M3uParser::parseUtf8(reply->readAll()).items.isEmpty()) {
+            if (M3uParser::parseUtf8(body).items.isEmpty()) {
                 requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
                                            "that it's correct and still active."));
                 return;

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
 class LocalPairingBackend;
 class PairingClient;
 class QLabel;
@@ -24,6 +26,10 @@ class PairDialog final : public QDialog
 
 public:
     explicit PairDialog(QWidget* parent = nullptr);
+
+    // Runs the dialog over `parent` and returns the checked server, or nothing when it was
+    // cancelled or `parent` was destroyed while it ran.
+    static std::optional<SourceConfig> askForServer(QWidget* parent);
 
     // The checked server; a default SourceConfig until the dialog accepts.
     SourceConfig result;

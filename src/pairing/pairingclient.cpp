@@ -19,12 +19,10 @@ constexpr auto kDefaultBackendUrl = "https://pair.velmora.invalid/";
 // Pairing answers are a few hundred bytes; anything far larger is not our backend.
 constexpr qint64 kMaxAnswerBytes = 1024 * 1024;
 
-int inactivityLimitMs = PairingClient::kDefaultInactivityLimitMs;
-
 HttpRequests::Options requestOptions()
 {
     HttpRequests::Options options;
-    options.inactivityTimeoutMs = inactivityLimitMs;
+    options.inactivityTimeoutMs = PairingClient::kDefaultInactivityLimitMs;
     options.maxBodyBytes = kMaxAnswerBytes;
     return options;
 }
@@ -74,11 +72,6 @@ PairingClient::PairingClient(QObject* parent)
     : QObject(parent)
     , networkManager(new QNetworkAccessManager(this))
 {}
-
-void PairingClient::setInactivityLimitMs(int ms)
-{
-    inactivityLimitMs = ms;
-}
 
 QString PairingClient::deviceLabel()
 {

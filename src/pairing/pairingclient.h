@@ -50,9 +50,8 @@ public:
     void setBaseUrl(const QString& base);
 
     // Requests fail when the backend sends nothing for this long, so a hung poll cannot stop
-    // the caller's polling for good. Tests shorten it.
+    // the caller's polling for good.
     static constexpr int kDefaultInactivityLimitMs = 30000;
-    static void setInactivityLimitMs(int ms);
 
 private:
     QUrl requestUrl(const QString& path) const;

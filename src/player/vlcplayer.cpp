@@ -1,26 +1,26 @@
 #include "player/vlcplayer.h"
 
+#include "app/clock.h"
 #include "app/logmasking.h"
 #include "app/netlogstream.h"
 #include "player/mediainfotext.h"
 #include "player/vlclogrule.h"
 
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 #include <vlc/vlc.h>
 
 #include <cstdio>
 #include <iterator>
+#include <utility>
 
 static_assert(kVlcErrorLevel == LIBVLC_ERROR);
 
-VlcPlayer::VlcPlayer(QWidget* videoWidget, QObject* parent)
+VlcPlayer::VlcPlayer(VideoWindow videoWindow, QObject* parent)
     : QObject(parent)
-    , videoWidget(videoWidget)
+    , videoWindow(std::move(videoWindow))
 {
     const bool debug = qEnvironmentVariableIsSet("VELMORA_VLC_DEBUG");
     const char* const args[] = {"--no-video-title-show", debug ? "--verbose=2" : "--quiet"};
@@ -38,10 +38,10 @@ VlcPlayer::VlcPlayer(QWidget* videoWidget, QObject* parent)
         libvlc_event_attach(events, libvlc_MediaPlayerEndReached, &VlcPlayer::handleVlcEndReached,
                             this);
     }
-    attachToWidget();
+    attachToWindow();
 
     progressTimer = new QTimer(this);
-    progressTimer->setInterval(StallTracker::kTickMs);
+    progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
     connect(progressTimer, &QTimer::timeout, this, &VlcPlayer::checkPlaybackProgress);
     progressTimer->start();
 }
@@ -59,28 +59,25 @@ VlcPlayer::~VlcPlayer()
     }
 }
 
-void VlcPlayer::attachToWidget()
+void VlcPlayer::attachToWindow()
 {
-    if (!mediaPlayer || !videoWidget)
+    if (!mediaPlayer || !videoWindow)
         return;
-    videoWidget->setAttribute(Qt::WA_DontCreateNativeAncestors);
-    videoWidget->setAttribute(Qt::WA_NativeWindow);
-    const WId window = videoWidget->winId();
+    const quintptr window = videoWindow();
+    if (window == 0)
+        return;
 #if defined(Q_OS_WIN)
     libvlc_media_player_set_hwnd(mediaPlayer.get(), reinterpret_cast<void*>(window));
 #elif defined(Q_OS_MACOS)
     libvlc_media_player_set_nsobject(mediaPlayer.get(), reinterpret_cast<void*>(window));
 #else
-    // An X11 window id only means something under xcb (a Wayland session is switched to xcb
-    // before the application object exists).
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        libvlc_media_player_set_xwindow(mediaPlayer.get(), uint32_t(window));
+    libvlc_media_player_set_xwindow(mediaPlayer.get(), uint32_t(window));
 #endif
 }
 
 void VlcPlayer::reattach()
 {
-    attachToWidget();
+    attachToWindow();
 }
 
 void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
@@ -110,7 +107,10 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
     media.reset(); // the player holds its own reference
     ++viewing;
 
-    attachToWidget(); // the widget's native window may have been recreated since
+    attachToWindow(); // the native window may have been recreated since
+    // The stall rule counts ticks, so a shortened tick shortens the stall limit with it.
+    if (progressTimer->interval() != Clock::waitMs(StallTracker::kTickMs))
+        progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
     if (libvlc_media_player_play(mediaPlayer.get()) == 0) {
         emit playing();
         emit pausedChanged(false);

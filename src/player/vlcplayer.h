@@ -3,7 +3,6 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
-#include <QPointer>
 #include <QString>
 
 #include "player/stalltracker.h"
@@ -11,14 +10,15 @@
 
 #include <atomic>
 #include <cstdarg>
+#include <functional>
 
 class QTimer;
-class QWidget;
 struct vlc_log_t;
 struct libvlc_event_t;
 
 // The one object through which the program plays a stream: a libVLC instance and media player
-// drawing into a widget, its events and log turned into Qt signals.
+// drawing into a native window, its events and log turned into Qt signals. It knows no widget:
+// the window comes from a callback (see ui/videosurface.h).
 //
 // Threads: libVLC calls the event and log callbacks on its own threads. Those only read the
 // atomics (`live`, `liveCachingMs`, `viewing`) and post what they saw to the GUI thread, tagged
@@ -31,10 +31,12 @@ class VlcPlayer final : public QObject
     Q_OBJECT
 
 public:
-    VlcPlayer(QWidget* videoWidget, QObject* parent = nullptr);
+    // The native window id to draw into, asked for at each (re)attach; 0 draws nowhere.
+    using VideoWindow = std::function<quintptr()>;
+
+    explicit VlcPlayer(VideoWindow videoWindow, QObject* parent = nullptr);
     ~VlcPlayer() override;
 
-    void attachToWidget();
     void reattach();
 
     void play(const QString& url, bool isLive, int cachingMs);
@@ -75,6 +77,7 @@ signals:
     void positionChanged(qint64 currentMs, qint64 totalMs);
 
 private:
+    void attachToWindow();
     void checkPlaybackProgress();
     void checkMovieEnd();
     // From libVLC's threads: runs `report` on the GUI thread unless the viewing has changed.
@@ -89,7 +92,7 @@ private:
 
     VlcInstance instance;
     VlcMediaPlayer mediaPlayer;
-    QPointer<QWidget> videoWidget; // not owned; guarded, the panel may go first at shut-down
+    VideoWindow videoWindow;
     QTimer* progressTimer = nullptr;
     int lastSubtitleTrack = -1;
     std::atomic<bool> live{false};

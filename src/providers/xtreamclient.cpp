@@ -115,16 +115,6 @@ void XtreamClient::configure(const QString& server, const QString& user, const Q
     password = pass;
 }
 
-void XtreamClient::setInactivityTimeout(int ms)
-{
-    inactivityTimeoutMs = ms;
-}
-
-void XtreamClient::setListInactivityTimeout(int ms)
-{
-    listInactivityTimeoutMs = ms;
-}
-
 void XtreamClient::setMaxBodyBytes(qint64 bytes)
 {
     maxBodyBytes = bytes;
@@ -157,7 +147,8 @@ void XtreamClient::get(const QString& action, const QString& extraQuery, BodyCal
     const bool streamList = action.endsWith(QStringLiteral("_streams")) || action == u"get_series";
     const bool bigAnswer = streamList || action == u"get_series_info";
     HttpRequests::Options options;
-    options.inactivityTimeoutMs = streamList ? listInactivityTimeoutMs : inactivityTimeoutMs;
+    options.inactivityTimeoutMs =
+        streamList ? kListInactivityTimeoutMs : kDefaultInactivityTimeoutMs;
     options.followAllRedirects = true;
     options.maxBodyBytes = bigAnswer ? maxBodyBytes : std::min(maxBodyBytes, kSmallAnswerMaxBytes);
     HttpRequests::get(

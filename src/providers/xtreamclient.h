@@ -62,10 +62,6 @@ public:
     QString movieStreamUrl(const QString& streamId, const QString& extension) const;
     QString episodeStreamUrl(const QString& episodeId, const QString& extension) const;
 
-    // Test seams: the inactivity limits for requests started afterwards (stream lists, others).
-    void setInactivityTimeout(int ms);
-    void setListInactivityTimeout(int ms);
-
     // A body larger than this fails the request instead of growing the process without bound.
     // Six lists load at once, so the caps add up: a catalog of 300k movies is about 100 MB,
     // category lists and login answers stay far below their smaller cap.
@@ -95,7 +91,5 @@ private:
     QString baseUrl;
     QString username;
     QString password;
-    int inactivityTimeoutMs = kDefaultInactivityTimeoutMs;
-    int listInactivityTimeoutMs = kListInactivityTimeoutMs;
     qint64 maxBodyBytes = kDefaultMaxBodyBytes;
 };

@@ -2,7 +2,6 @@
 
 #include "app/filedialog.h"
 #include "app/messagebox.h"
-#include "pairing/pairdialog.h"
 #include "providers/xtreamclient.h"
 #include "sources/sourcenames.h"
 
@@ -16,13 +15,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 bool isRemoteUrl(const QString& url)
@@ -234,18 +234,22 @@ void SourceDialog::onDeleteClicked()
     reject();
 }
 
+void SourceDialog::setSubscriptionPrompt(SubscriptionPrompt prompt)
+{
+    subscriptionPrompt = std::move(prompt);
+}
+
 void SourceDialog::addFromSubscription()
 {
-    // Held by a guard, not on the stack: if this dialog is destroyed while the pair dialog runs,
-    // its child must not be deleted a second time.
-    QPointer<PairDialog> pair = new PairDialog(this);
-    const int outcome = pair->exec();
-    if (!pair)
+    if (!subscriptionPrompt)
         return;
-    const SourceConfig received = pair->result;
-    delete pair;
-    if (outcome != QDialog::Accepted)
+    // Nothing of this dialog is touched unless a server came back: it may be gone by then (the
+    // prompt is called through a copy for that reason).
+    const SubscriptionPrompt prompt = subscriptionPrompt;
+    const std::optional<SourceConfig> answer = prompt(this);
+    if (!answer)
         return;
+    const SourceConfig& received = *answer;
 
     const int type = received.type == SourceConfig::M3u ? SourceConfig::M3u : SourceConfig::Xtream;
     typeCombo->setCurrentIndex(typeCombo->findData(type));

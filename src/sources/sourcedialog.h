@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -28,6 +31,11 @@ public:
     SourceConfig config() const;
 
     bool deleteRequested = false;
+
+    // Asks for a server another way (a phone, through the pair dialog) for the "Quorbin
+    // Subscription" button; empty when that was cancelled, or when `parent` went away meanwhile.
+    using SubscriptionPrompt = std::function<std::optional<SourceConfig>(QWidget* parent)>;
+    void setSubscriptionPrompt(SubscriptionPrompt prompt);
 
 private slots:
     void onTypeChanged(int index);
@@ -59,4 +67,5 @@ private:
     XtreamClient* testClient = nullptr;
     QString editedName;
     QList<QString> otherNames;
+    SubscriptionPrompt subscriptionPrompt;
 };

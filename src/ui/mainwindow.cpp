@@ -1,13 +1,17 @@
 #include "ui/mainwindow.h"
 
+#include "app/clock.h"
 #include "app/messagebox.h"
 #include "player/livebuffertuner.h"
+#include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/librarystate.h"
 #include "ui/posterloader.h"
+#include "ui/videosurface.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
     sourceManager = new SourceManager(this);
     activeSource = SourceConfig();
     networkManager = new QNetworkAccessManager(this);
+    catalogLoader = new CatalogLoader(networkManager, this);
     setWindowTitle(QStringLiteral("Quorbin"));
     resize(1200, 750);
 
@@ -95,14 +100,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::onSourceSelected);
 
     autoRefreshTimer = new QTimer(this);
-    autoRefreshTimer->setInterval(kAutoRefreshIntervalMs);
+    autoRefreshTimer->setInterval(Clock::waitMs(kAutoRefreshIntervalMs));
     connect(autoRefreshTimer, &QTimer::timeout, this, &MainWindow::checkAutoRefresh);
     autoRefreshTimer->start();
 
     // Fullscreen controls timer and Escape; the window sees every event of the application.
     controlsHideTimer = new QTimer(this);
     controlsHideTimer->setSingleShot(true);
-    controlsHideTimer->setInterval(3000);
+    controlsHideTimer->setInterval(Clock::waitMs(3000));
     connect(controlsHideTimer, &QTimer::timeout, this, &MainWindow::hideFullscreenControls);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -146,16 +151,15 @@ MainWindow::MainWindow(QWidget* parent)
     loadingOverlay->hide();
 
     // Playback engine.
-    player = new VlcPlayer(videoWidget, this);
+    player = new VlcPlayer(videoSurfaceOf(videoWidget), this);
     liveBufferTuner = new LiveBufferTuner(this);
     connect(player, &VlcPlayer::playbackError, this, &MainWindow::onPlaybackError);
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
     connect(player, &VlcPlayer::liveDelayShortfall, liveBufferTuner,
             &LiveBufferTuner::recordShortfall);
     reportUnsavedSettings(this, sourceManager, liveBufferTuner);
-    reconnectTimer = new QTimer(this);
-    reconnectTimer->setSingleShot(true);
-    connect(reconnectTimer, &QTimer::timeout, this, &MainWindow::replayCurrentStream);
+    reconnect = new ReconnectSchedule(this);
+    connect(reconnect, &ReconnectSchedule::due, this, &MainWindow::replayCurrentStream);
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);
     connect(player, &VlcPlayer::positionChanged, this, &MainWindow::onPositionChanged);
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {
@@ -166,15 +170,17 @@ MainWindow::MainWindow(QWidget* parent)
     createPanelShortcuts();
     AboutDialog::attachTo(this);
 
+    buildLibrary();
     fillSourceSelector();
 }
 
 MainWindow::~MainWindow()
 {
+    libraryEndViewing();
     qApp->removeEventFilter(this);
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
-    reconnectTimer->stop();
+    reconnect->stopWaiting();
     delete player;
     player = nullptr;
 }

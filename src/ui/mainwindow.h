@@ -4,6 +4,8 @@
 #include "model/episode.h"
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
+#include "player/episodesequence.h"
+#include "providers/catalogloader.h"
 
 #include <QHash>
 #include <QList>
@@ -14,11 +16,19 @@
 
 #include <memory>
 
+// True for the library's own entries of a category list ("Favorites", "Recent", "Continue
+// Watching").
+bool isLibraryCategory(const QString& categoryId);
+bool isContinueWatchingCategory(const QString& categoryId);
+
 class ClickToSeekSlider;
 class GuidePanel;
 class GuideService;
 class LiveBufferTuner;
 class PosterLoader;
+class QAbstractItemView;
+class QPoint;
+struct LibraryState;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +44,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
+class ReconnectSchedule;
 class SourceManager;
 class VlcPlayer;
 class XtreamClient;
@@ -49,6 +60,9 @@ class XtreamClient;
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
 //   mainwindow_guide.cpp       the programme guide's column, list and progress
+//   mainwindow_library.cpp     the library's category entries, favorites, poster marks
+//   mainwindow_watching.cpp    saving and resuming positions, previous channel, episode marks
+//   mainwindow_search.cpp      search over everything, library export and import
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -108,7 +122,7 @@ private:
     void loadSource(const SourceConfig& config, bool forceRefresh);
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
-    void applyPlaylistText(const SourceConfig& config, quint64 generation, const QByteArray& utf8);
+    CatalogLoader::Handlers catalogHandlers();
     void beginCatalogFetch(int steps);
     void catalogFetchStepDone();
     void removeSourceAt(int index);
@@ -155,6 +169,30 @@ private:
     // programme guide
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
+    // library
+    void buildLibrary();
+    void addLibraryCategories(QListWidget* list);
+    const QHash<QString, qsizetype>& catalogIndex(const QList<MediaItem>& items);
+    QList<MediaItem> filteredTabItems(const QList<MediaItem>& items, int kind,
+                                      const QString& categoryId, const QString& query,
+                                      QObject* view);
+    void markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown);
+    void showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown, const QPoint& pos);
+    void toggleFavorite(const MediaItem& item);
+    void toggleFavoriteOfCurrentTab();
+    void onLibraryChanged(const QString& server, int kind);
+    void libraryBeginPlay(const MediaItem& item);
+    void libraryTrackPosition(qint64 currentMs, qint64 totalMs);
+    void saveLibraryPosition();
+    void libraryEndViewing();
+    void libraryReplay();
+    void updatePreviousChannelButton();
+    void playPreviousChannel();
+    void markEpisodeTree();
+    void continueSeries(const MediaItem& series);
+    void openSearchEverything();
+    void exportLibrary();
+    void importLibrary();
 
     // fullscreen
     void createFullscreenControls();
@@ -167,6 +205,7 @@ private:
     XtreamClient* xtreamClient = nullptr;
     SourceConfig activeSource;
     QNetworkAccessManager* networkManager = nullptr;
+    CatalogLoader* catalogLoader = nullptr;
     QTimer* autoRefreshTimer = nullptr;
     QVBoxLayout* centralLayout = nullptr;
     QWidget* serverRow = nullptr;
@@ -240,9 +279,8 @@ private:
     QString shownSeriesId;
     QString shownSeriesName;
     QList<Episode> shownEpisodes;
-    QList<Episode> playingEpisodes;
-    int playingEpisodeIndex = -1;
-    QString playingSeriesName;
+    EpisodeSequence episodeSequence; // what "Next Episode" follows
+    QString playingSeriesId;         // the series of that sequence, for the library
 
     // --- player panel ---
     QWidget* playerPanel = nullptr;
@@ -276,11 +314,13 @@ private:
     // --- programme guide ---
     GuideService* guide = nullptr;
     GuidePanel* guidePanel = nullptr;
+    bool catalogFetched = false; // the current load went to the network
     QLabel* guideStatusLabel = nullptr;
 
     // --- failures ---
-    QTimer* reconnectTimer = nullptr;
-    int reconnectAttempts = 0;
+    ReconnectSchedule* reconnect = nullptr;
     bool errorDialogOpen = false;
-    int reconnectDelayDivisor = 1; // tests shorten every wait by the same factor
+
+    // --- library ---
+    std::unique_ptr<LibraryState> lib;
 };

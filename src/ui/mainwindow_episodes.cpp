@@ -107,6 +107,7 @@ void MainWindow::fillEpisodes(const QList<Episode>& episodes)
         row->setData(0, Qt::UserRole, i);
     }
     episodeTree->expandAll();
+    markEpisodeTree();
 }
 
 void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
@@ -119,31 +120,26 @@ void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
     const int index = data.toInt();
     if (index < 0 || index >= shownEpisodes.size())
         return;
-    playingEpisodes = shownEpisodes;
-    playingEpisodeIndex = index;
-    playingSeriesName = shownSeriesName;
-    playMediaItem(mediaItemFromEpisode(shownEpisodes.at(index), shownSeriesName));
+    episodeSequence.start(shownEpisodes, index, shownSeriesName);
+    playingSeriesId = shownSeriesId;
+    playMediaItem(episodeSequence.current());
 }
 
 void MainWindow::playNextEpisode()
 {
-    if (playingEpisodeIndex < 0 || playingEpisodeIndex + 1 >= playingEpisodes.size())
-        return;
-    ++playingEpisodeIndex;
-    playMediaItem(mediaItemFromEpisode(playingEpisodes.at(playingEpisodeIndex), playingSeriesName));
+    if (episodeSequence.advance())
+        playMediaItem(episodeSequence.current());
 }
 
 void MainWindow::updateNextEpisodeButton()
 {
     const bool episode = currentKind == MediaItem::SeriesEpisode;
     nextEpisodeButton->setVisible(episode);
-    nextEpisodeButton->setEnabled(episode && playingEpisodeIndex >= 0
-                                  && playingEpisodeIndex + 1 < playingEpisodes.size());
+    nextEpisodeButton->setEnabled(episode && episodeSequence.hasNext());
 }
 
 void MainWindow::clearSeriesContext()
 {
-    playingEpisodes.clear();
-    playingEpisodeIndex = -1;
-    playingSeriesName.clear();
+    episodeSequence.clear();
+    playingSeriesId.clear();
 }

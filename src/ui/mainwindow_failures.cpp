@@ -6,11 +6,10 @@
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
 #include "player/livebuffertuner.h"
-#include "ui/playbacktext.h"
+#include "player/reconnectschedule.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 void MainWindow::onPlaybackInterrupted(const QString& reason)
 {
@@ -20,27 +19,23 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
         return;
 
     if (currentKind != MediaItem::Live || currentUrl.isEmpty()) {
-        reconnectAttempts = 0;
+        reconnect->cancel();
         hasMedia = false;
         updatePlayerChrome();
         onPlaybackError(QStringLiteral("Playback stopped: ") + reason);
         return;
     }
 
-    ++reconnectAttempts;
+    const int attempt = reconnect->interrupted();
     if (netDebugEnabled())
-        NetLogStream() << "[VLC] live reconnect attempt" << reconnectAttempts << "-" << reason;
-    reconnectTimer->start(reconnectDelayMs(reconnectAttempts) / reconnectDelayDivisor);
+        NetLogStream() << "[VLC] live reconnect attempt" << attempt << "-" << reason;
     nowPlayingLabel->setText(QStringLiteral("Reconnecting to %1... (attempt %2)")
-                                 .arg(currentTitle, QString::number(reconnectAttempts)));
+                                 .arg(currentTitle, QString::number(attempt)));
 }
 
 void MainWindow::onPlaybackProgressing()
 {
-    if (reconnectAttempts > 0) {
-        reconnectTimer->stop();
-        reconnectAttempts = 0;
-    }
+    reconnect->progressing();
 }
 
 void MainWindow::onPlaybackError(const QString& message)
@@ -62,8 +57,7 @@ void MainWindow::onPlaybackError(const QString& message)
 
 void MainWindow::cancelLiveReconnect()
 {
-    reconnectTimer->stop();
-    reconnectAttempts = 0;
+    reconnect->cancel();
 }
 
 int MainWindow::currentLiveCachingMs() const

@@ -3,6 +3,8 @@
 #include "ui/mainwindow.h"
 
 #include "player/livebuffertuner.h"
+#include "player/reconnectschedule.h"
+#include "player/streamaddress.h"
 #include "player/vlcplayer.h"
 #include "providers/xtreamclient.h"
 #include "ui/clicktoseekslider.h"
@@ -135,35 +137,12 @@ bool MainWindow::isSeekable() const
 
 void MainWindow::playMediaItem(const MediaItem& item)
 {
-    QString url;
-    switch (item.type) {
-    case MediaItem::Live:
-        if (activeSource.type == SourceConfig::Xtream && xtreamClient) {
-            const QString extension = activeSource.liveExtension.isEmpty()
-                ? QStringLiteral("m3u8")
-                : activeSource.liveExtension;
-            url = xtreamClient->liveStreamUrl(item.id, extension);
-        } else {
-            url = item.streamUrl;
-        }
-        break;
-    case MediaItem::Movie:
-    case MediaItem::SeriesEpisode: {
-        if (!xtreamClient)
-            return;
-        const QString extension =
-            item.containerExtension.isEmpty() ? QStringLiteral("mp4") : item.containerExtension;
-        url = item.type == MediaItem::Movie ? xtreamClient->movieStreamUrl(item.id, extension)
-                                            : xtreamClient->episodeStreamUrl(item.id, extension);
-        break;
-    }
-    default:
-        return;
-    }
+    const QString url = streamAddress(item, activeSource, xtreamClient);
     if (url.isEmpty())
         return;
 
     cancelLiveReconnect();
+    libraryBeginPlay(item);
     currentKind = item.type;
     currentUrl = url;
     currentTitle = item.name;
@@ -171,8 +150,8 @@ void MainWindow::playMediaItem(const MediaItem& item)
         currentChannelKey.clear();
         liveBufferTuner->endViewing();
     } else {
-        currentChannelKey = LiveBufferTuner::channelKey(activeSource.name,
-                                                        item.id.isEmpty() ? url : item.id);
+        currentChannelKey =
+            LiveBufferTuner::channelKey(activeSource.name, item.id.isEmpty() ? url : item.id);
         liveBufferTuner->beginViewing(currentChannelKey);
     }
 
@@ -192,7 +171,8 @@ void MainWindow::replayCurrentStream()
 {
     if (currentUrl.isEmpty())
         return;
-    reconnectTimer->stop();
+    reconnect->stopWaiting();
+    libraryReplay();
     hasMedia = true;
     updatePlayerChrome();
     nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
@@ -230,6 +210,7 @@ void MainWindow::onVolumeChanged(int value)
 
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
+    libraryTrackPosition(currentMs, totalMs);
     if (!isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {

@@ -2,18 +2,12 @@
 // editing and deleting servers, retired servers and the periodic re-check.
 #include "ui/mainwindow.h"
 
-#include "guide/guideservice.h"
-
 #include "app/clock.h"
-#include "app/httprequests.h"
-#include "app/logmasking.h"
 #include "app/messagebox.h"
-#include "app/netlogstream.h"
 #include "guide/guideservice.h"
+#include "pairing/pairdialog.h"
 #include "player/livebuffertuner.h"
 #include "player/vlcplayer.h"
-#include "providers/catalogcache.h"
-#include "providers/m3uparser.h"
 #include "providers/xtreamclient.h"
 #include "sources/sourcedialog.h"
 #include "sources/sourcemanager.h"
@@ -22,23 +16,14 @@
 #include "ui/catalogtabs.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QNetworkReply>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 
-#include <memory>
-
 namespace {
-// Playlist downloads and list requests give up after this long without a byte.
-constexpr int kInactivityTimeoutMs = XtreamClient::kDefaultInactivityTimeoutMs;
-// Refuse playlists larger than this rather than let one fill the memory.
-constexpr qint64 kMaxPlaylistBytes = 1024LL * 1024 * 1024;
-
 const SourceConfig* findSource(const QList<SourceConfig>& sources, const QString& name)
 {
     for (const SourceConfig& source : sources) {
@@ -47,57 +32,6 @@ const SourceConfig* findSource(const QList<SourceConfig>& sources, const QString
     }
     return nullptr;
 }
-
-bool isFresh(qint64 lastUpdated, qint64 now)
-{
-    return now - lastUpdated < kCatalogMaxAgeSecs;
-}
-
-// One Xtream load: what its six requests delivered, kept apart from the window so results of a
-// load the user has moved on from are still cached under their own server.
-struct XtreamLoad
-{
-    struct Section
-    {
-        explicit Section(const QString& name)
-            : name(name)
-        {
-        }
-
-        QString name;
-        CatalogCache::Section data;
-        bool categoriesDone = false;
-        bool itemsDone = false;
-        bool anyOk = false;
-        bool cacheRead = false;
-        CatalogCache::Section cached; // fallback for a request that failed
-        bool hasCached = false;
-    };
-
-    QString sourceName;
-    quint64 generation = 0;
-    Section live = Section(kLiveSection);
-    Section movie = Section(kMovieSection);
-    Section series = Section(kSeriesSection);
-
-    // The cached section, read at most once, stands in for a list whose request failed.
-    const CatalogCache::Section* fallback(Section& section) const
-    {
-        if (!section.cacheRead) {
-            section.cacheRead = true;
-            section.hasCached = CatalogCache::load(sourceName, section.name, section.cached);
-        }
-        return section.hasCached ? &section.cached : nullptr;
-    }
-
-    // Both halves of a section arrived: write it, unless both requests failed (the cache then
-    // keeps what it had).
-    void saveIfComplete(const Section& section) const
-    {
-        if (section.categoriesDone && section.itemsDone && section.anyOk)
-            CatalogCache::save(sourceName, section.name, section.data);
-    }
-};
 } // namespace
 
 void MainWindow::fillSourceSelector()
@@ -191,8 +125,8 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
                         liveSearchEdit);
     resetTabFilterState(movieCategoryId, movieCategoryList, movieTitleLabel, movieSearchAllEdit,
                         movieSearchEdit);
-    resetTabFilterState(seriesCategoryId, seriesCategoryList, seriesTitleLabel,
-                        seriesSearchAllEdit, seriesSearchEdit);
+    resetTabFilterState(seriesCategoryId, seriesCategoryList, seriesTitleLabel, seriesSearchAllEdit,
+                        seriesSearchEdit);
     resetTabFilterState(channelCategoryId, channelCategoryList, channelTitleLabel,
                         channelSearchAllEdit, channelSearchEdit);
 
@@ -223,166 +157,71 @@ void MainWindow::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
     if (!xtreamClient)
         xtreamClient = new XtreamClient(this);
     xtreamClient->configure(config.url, config.username, config.password);
-
-    const qint64 now = Clock::epochSecs();
-    if (!forceRefresh && isFresh(config.lastUpdated, now)) {
-        CatalogCache::Section live, movie, series;
-        if (CatalogCache::load(config.name, kLiveSection, live)
-            && CatalogCache::load(config.name, kMovieSection, movie)
-            && CatalogCache::load(config.name, kSeriesSection, series)) {
-            liveCategories = live.categories;
-            liveItems = live.items;
-            populateCategoryList(liveCategoryList, liveCategories);
-            filterLive();
-            movieCategories = movie.categories;
-            movieItems = movie.items;
-            populateCategoryList(movieCategoryList, movieCategories);
-            filterMovies();
-            seriesCategories = series.categories;
-            seriesItems = series.items;
-            populateCategoryList(seriesCategoryList, seriesCategories);
-            filterSeries();
-            guideCatalogLoaded(false);
-            return;
-        }
-    }
-
-    activeSource.lastUpdated = now;
-    sourceManager->saveSource(activeSource);
-    beginCatalogFetch(6);
-
-    auto load = std::make_shared<XtreamLoad>();
-    load->sourceName = config.name;
-    load->generation = loadGeneration;
-
-    // Each completion keeps its list with the load, shows it when the load is still current, and
-    // writes the section once both of its lists are in.
-    auto categoriesDone = [this, load](XtreamLoad::Section XtreamLoad::*which,
-                                       QList<Category> MainWindow::*categories,
-                                       QListWidget* MainWindow::*list) {
-        return [this, load, which, categories, list](const QList<Category>& delivered, bool ok) {
-            XtreamLoad::Section& section = (*load).*which;
-            const CatalogCache::Section* cached = ok ? nullptr : load->fallback(section);
-            section.data.categories = cached ? cached->categories : delivered;
-            section.categoriesDone = true;
-            section.anyOk = section.anyOk || ok;
-            if (load->generation == loadGeneration) {
-                this->*categories = section.data.categories;
-                populateCategoryList(this->*list, this->*categories);
-            }
-            load->saveIfComplete(section);
-            catalogFetchStepDone();
-        };
-    };
-    auto itemsDone = [this, load](XtreamLoad::Section XtreamLoad::*which,
-                                  QList<MediaItem> MainWindow::*items, void (MainWindow::*refilter)()) {
-        return [this, load, which, items, refilter](const QList<MediaItem>& delivered, bool ok) {
-            XtreamLoad::Section& section = (*load).*which;
-            const CatalogCache::Section* cached = ok ? nullptr : load->fallback(section);
-            section.data.items = cached ? cached->items : delivered;
-            section.itemsDone = true;
-            section.anyOk = section.anyOk || ok;
-            if (load->generation == loadGeneration) {
-                this->*items = section.data.items;
-                (this->*refilter)();
-                if (items == &MainWindow::liveItems)
-                    guideCatalogLoaded(true);
-            }
-            load->saveIfComplete(section);
-            catalogFetchStepDone();
-        };
-    };
-
-    xtreamClient->fetchLiveCategories(
-        categoriesDone(&XtreamLoad::live, &MainWindow::liveCategories, &MainWindow::liveCategoryList));
-    xtreamClient->fetchLiveStreams(
-        QString(), itemsDone(&XtreamLoad::live, &MainWindow::liveItems, &MainWindow::filterLive));
-    xtreamClient->fetchVodCategories(categoriesDone(
-        &XtreamLoad::movie, &MainWindow::movieCategories, &MainWindow::movieCategoryList));
-    xtreamClient->fetchVodStreams(
-        QString(), itemsDone(&XtreamLoad::movie, &MainWindow::movieItems, &MainWindow::filterMovies));
-    xtreamClient->fetchSeriesCategories(categoriesDone(
-        &XtreamLoad::series, &MainWindow::seriesCategories, &MainWindow::seriesCategoryList));
-    xtreamClient->fetchSeries(
-        QString(), itemsDone(&XtreamLoad::series, &MainWindow::seriesItems, &MainWindow::filterSeries));
+    catalogFetched = false;
+    catalogLoader->load(config, forceRefresh, xtreamClient, catalogHandlers());
 }
 
 void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
 {
-    const qint64 now = Clock::epochSecs();
-    if (!forceRefresh && isFresh(config.lastUpdated, now)) {
-        CatalogCache::Section channel;
-        if (CatalogCache::load(config.name, kChannelSection, channel)) {
-            channelItems = channel.items;
-            populateCategoryList(channelCategoryList, channel.categories);
-            filterChannels();
-            guideCatalogLoaded(false);
-            return;
-        }
-    }
-
-    activeSource.lastUpdated = now;
-    sourceManager->saveSource(activeSource);
-    beginCatalogFetch(1);
-    const quint64 generation = loadGeneration;
-
-    if (config.url.startsWith(QStringLiteral("http://"))
-        || config.url.startsWith(QStringLiteral("https://"))) {
-        if (netDebugEnabled())
-            NetLogStream() << "[M3U] ->" << maskStreamUrl(config.url);
-        HttpRequests::Options options;
-        options.inactivityTimeoutMs = kInactivityTimeoutMs;
-        options.maxBodyBytes = kMaxPlaylistBytes;
-        HttpRequests::get(
-            networkManager, QUrl(config.url, QUrl::TolerantMode), options, this,
-            [this, config, generation](QNetworkReply* reply) {
-                if (reply->error() != QNetworkReply::NoError) {
-                    const QString error = HttpRequests::bodyLimitExceeded(reply)
-                        ? QStringLiteral("the playlist is larger than 1 GB")
-                        : reply->errorString();
-                    if (netDebugEnabled())
-                        NetLogStream() << "[M3U] <- error:" << error;
-                    catalogFetchStepDone();
-                    MessageBox::warning(this, QStringLiteral("Load Playlist"),
-                                        QStringLiteral("Failed to download playlist: ") + error);
-                    return;
-                }
-                const QByteArray body = reply->readAll();
-                if (netDebugEnabled())
-                    NetLogStream() << "[M3U] <-" << body.size() << "bytes";
-                applyPlaylistText(config, generation, body);
-            });
-        return;
-    }
-
-    QFile file(config.url);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        catalogFetchStepDone();
-        MessageBox::warning(this, QStringLiteral("Load Playlist"),
-                            QStringLiteral("Failed to open file: ") + config.url);
-        return;
-    }
-    applyPlaylistText(config, generation, file.readAll());
+    catalogFetched = false;
+    catalogLoader->load(config, forceRefresh, nullptr, catalogHandlers());
 }
 
-void MainWindow::applyPlaylistText(const SourceConfig& config, quint64 generation,
-                                   const QByteArray& utf8)
+CatalogLoader::Handlers MainWindow::catalogHandlers()
 {
-    const M3uParser::Result parsed = M3uParser::parseUtf8(utf8);
-    if (generation == loadGeneration) {
-        channelItems = parsed.items;
-        populateCategoryList(channelCategoryList, parsed.categories);
-        filterChannels();
-        const QString offered = parsed.guideUrls.join(u',');
+    CatalogLoader::Handlers handlers;
+    handlers.categories = [this](const QString& section, const QList<Category>& categories) {
+        if (section == kLiveSection) {
+            liveCategories = categories;
+            populateCategoryList(liveCategoryList, liveCategories);
+        } else if (section == kMovieSection) {
+            movieCategories = categories;
+            populateCategoryList(movieCategoryList, movieCategories);
+        } else if (section == kSeriesSection) {
+            seriesCategories = categories;
+            populateCategoryList(seriesCategoryList, seriesCategories);
+        } else {
+            populateCategoryList(channelCategoryList, categories);
+        }
+    };
+    handlers.items = [this](const QString& section, const QList<MediaItem>& items) {
+        if (section == kLiveSection) {
+            liveItems = items;
+            filterLive();
+        } else if (section == kMovieSection) {
+            movieItems = items;
+            filterMovies();
+        } else if (section == kSeriesSection) {
+            seriesItems = items;
+            filterSeries();
+        } else {
+            channelItems = items;
+            filterChannels();
+        }
+        // The guide follows the channels: a fetched catalog refreshes it, a cached one only when
+        // it is old.
+        if (section == kLiveSection || section == kChannelSection)
+            guideCatalogLoaded(catalogFetched);
+    };
+    handlers.guideUrls = [this](const QStringList& urls) {
+        const QString offered = urls.join(u',');
         if (offered != activeSource.offeredGuideUrls) {
             activeSource.offeredGuideUrls = offered;
             sourceManager->saveSource(activeSource);
             guide->setSource(activeSource);
         }
-        guideCatalogLoaded(true);
-    }
-    CatalogCache::save(config.name, kChannelSection, {parsed.categories, parsed.items});
-    catalogFetchStepDone();
+    };
+    handlers.fetching = [this](int steps, qint64 now) {
+        catalogFetched = true;
+        activeSource.lastUpdated = now;
+        sourceManager->saveSource(activeSource);
+        beginCatalogFetch(steps);
+    };
+    handlers.stepDone = [this]() { catalogFetchStepDone(); };
+    handlers.failed = [this](const QString& message) {
+        MessageBox::warning(this, QStringLiteral("Load Playlist"), message);
+    };
+    return handlers;
 }
 
 void MainWindow::beginCatalogFetch(int steps)
@@ -406,7 +245,8 @@ void MainWindow::catalogFetchStepDone()
 
 void MainWindow::checkAutoRefresh()
 {
-    if (!activeSource.name.isEmpty() && Clock::epochSecs() - activeSource.lastUpdated > kCatalogMaxAgeSecs - 1)
+    if (!activeSource.name.isEmpty() &&
+        Clock::epochSecs() - activeSource.lastUpdated > kCatalogMaxAgeSecs - 1)
         loadSource(activeSource, true);
 }
 
@@ -419,6 +259,7 @@ void MainWindow::refreshActiveSource()
 void MainWindow::addSource()
 {
     SourceDialog dialog(this, nullptr, sourceNamesExcept(sourceManager->sources(), QString()));
+    dialog.setSubscriptionPrompt(&PairDialog::askForServer);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const SourceConfig config = dialog.config();
@@ -498,7 +339,8 @@ void MainWindow::promptRemoveRetiredSource(int index)
 {
     const QString name = sourceCombo->itemData(index).toString();
     const QString text =
-        QStringLiteral("\"%1\" was added with a Quorbin subscription key.\n\n%2\n\nDelete \"%1\" now?")
+        QStringLiteral(
+            "\"%1\" was added with a Quorbin subscription key.\n\n%2\n\nDelete \"%1\" now?")
             .arg(name, kRetiredSourceMessage);
     const auto answer =
         MessageBox::question(this, QStringLiteral("Server no longer supported"), text,

@@ -139,31 +139,43 @@ void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
 void MainWindow::filterLive()
 {
     const std::optional<MediaItem> current = currentEntry(liveTable, liveShown);
-    liveShown = applyFilter(liveItems, liveCategoryId, liveSearchEdit->text());
+    liveShown = filteredTabItems(liveItems, MediaItem::Live, liveCategoryId, liveSearchEdit->text(),
+                                 liveTable);
     populateTable(liveTable, liveShown);
+    markLibraryRows(liveTable, liveShown);
     keepCurrentEntry(liveTable, liveShown, current);
 }
 
 void MainWindow::filterChannels()
 {
     const std::optional<MediaItem> current = currentEntry(channelTable, channelShown);
-    channelShown = applyFilter(channelItems, channelCategoryId, channelSearchEdit->text());
+    channelShown = filteredTabItems(channelItems, MediaItem::Live, channelCategoryId,
+                                    channelSearchEdit->text(), channelTable);
     populateTable(channelTable, channelShown);
+    markLibraryRows(channelTable, channelShown);
     keepCurrentEntry(channelTable, channelShown, current);
 }
 
 void MainWindow::filterMovies()
 {
-    movieShown = applyFilter(movieItems, movieCategoryId, movieSearchEdit->text());
-    sortItems(movieShown, movieSearchEdit->text(), movieSortBox->currentData().toString());
+    movieShown = filteredTabItems(movieItems, MediaItem::Movie, movieCategoryId,
+                                  movieSearchEdit->text(), movieGrid);
+    // Library views keep their own order (newest first).
+    if (!isLibraryCategory(movieCategoryId))
+        sortItems(movieShown, movieSearchEdit->text(), movieSortBox->currentData().toString());
     populatePosterGrid(movieGrid, movieShown);
+    markLibraryRows(movieGrid, movieShown);
 }
 
 void MainWindow::filterSeries()
 {
-    seriesShown = applyFilter(seriesItems, seriesCategoryId, seriesSearchEdit->text());
-    sortItems(seriesShown, seriesSearchEdit->text(), seriesSortBox->currentData().toString());
+    seriesShown = filteredTabItems(seriesItems, MediaItem::Series, seriesCategoryId,
+                                   seriesSearchEdit->text(), seriesGrid);
+    // Library views keep their own order (newest first).
+    if (!isLibraryCategory(seriesCategoryId))
+        sortItems(seriesShown, seriesSearchEdit->text(), seriesSortBox->currentData().toString());
     populatePosterGrid(seriesGrid, seriesShown);
+    markLibraryRows(seriesGrid, seriesShown);
 }
 
 namespace {
@@ -213,6 +225,7 @@ void MainWindow::populateCategoryList(QListWidget* list, const QList<Category>& 
         item->setData(Qt::UserRole, category.id);
         list->addItem(item);
     }
+    addLibraryCategories(list);
 }
 
 void MainWindow::populateTable(QTableWidget* table, const QList<MediaItem>& items)
@@ -283,5 +296,8 @@ void MainWindow::openSeriesRow(int row, int /*column*/)
 {
     if (row < 0 || row >= seriesShown.size())
         return;
-    showEpisodesInline(seriesShown.at(row).id, seriesShown.at(row).name);
+    if (isContinueWatchingCategory(seriesCategoryId))
+        continueSeries(seriesShown.at(row));
+    else
+        showEpisodesInline(seriesShown.at(row).id, seriesShown.at(row).name);
 }

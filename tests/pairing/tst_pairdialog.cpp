@@ -106,7 +106,7 @@ private slots:
     void cleanup()
     {
         Clock::clearFake();
-        HttpRequests::setInactivityTimeoutOverride(0);
+        Clock::setTimeScale(1);
     }
 
     void codeOnScreen()
@@ -212,7 +212,7 @@ private slots:
         QFETCH(QJsonObject, details);
         QFETCH(QString, reason);
         QFETCH(bool, reasonIsPrefix);
-        HttpRequests::setInactivityTimeoutOverride(300);
+        Clock::setTimeScale(100);
         xtream.clearRequests();
 
         PairDialog dialog;
@@ -311,6 +311,7 @@ private slots:
     void throughTheServerDialog()
     {
         SourceDialog dialog(nullptr, nullptr, {QStringLiteral("kitchen")});
+        dialog.setSubscriptionPrompt(&PairDialog::askForServer);
         SourceDialogTestAccess s(dialog);
         ModalDriver<PairDialog> pairing([this](PairDialog* pair) {
             PairDialogTestAccess d(*pair);

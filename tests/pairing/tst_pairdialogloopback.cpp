@@ -69,7 +69,7 @@ private slots:
         // Read once per process, on the first request: set before any.
         qputenv("VELMORA_BACKEND_URL", backend.baseUrl().toUtf8());
         // A hung status request gives up after 1.5 s instead of 30.
-        PairingClient::setInactivityLimitMs(1500);
+        Clock::setTimeScale(20);
     }
 
     void init()

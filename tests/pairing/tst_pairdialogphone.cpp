@@ -114,6 +114,7 @@ private slots:
     void throughTheServerDialog()
     {
         SourceDialog dialog(nullptr, nullptr, {});
+        dialog.setSubscriptionPrompt(&PairDialog::askForServer);
         SourceDialogTestAccess s(dialog);
         const QJsonObject sent = details(kPassword);
         ModalDriver<PairDialog> pairing(

@@ -1,5 +1,6 @@
 // The pairing client against a loopback server that answers the way a backend might, odd
 // answers included.
+#include "app/clock.h"
 #include "pairing/pairingclient.h"
 
 #include "loopbackhttpserver.h"
@@ -135,7 +136,7 @@ private slots:
         // and no trailing slash shows both the slash rule and the plain-text join.
         qputenv("VELMORA_BACKEND_URL", (server.baseUrl() + QStringLiteral("/backend")).toUtf8());
         qputenv("VELMORA_NET_DEBUG", "1");
-        PairingClient::setInactivityLimitMs(300);
+        Clock::setTimeScale(100); // a silent backend fails after 0.3 s, not 30
     }
 
     void startAnswers_data()

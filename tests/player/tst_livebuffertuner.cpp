@@ -7,7 +7,7 @@
 #include "stderrcapture.h"
 #include "tempprofile.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -256,9 +256,9 @@ private slots:
 int main(int argc, char* argv[])
 {
     qputenv("VELMORA_NET_DEBUG", "1"); // read once, before anything asks
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora Player"));
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora Player"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     TestLiveBufferTuner tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);

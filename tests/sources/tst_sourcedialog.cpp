@@ -4,6 +4,7 @@
 #include "sourcedialogtestaccess.h"
 #include "tempprofile.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 
 #include <QCheckBox>

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "player/reconnectschedule.h"
 #include "ui/mainwindow.h"
+
+#include <QTimer>
 
 // The window's private state, for tests (MainWindow befriends this class).
 class MainWindowTestAccess final
@@ -8,11 +11,13 @@ class MainWindowTestAccess final
 public:
     explicit MainWindowTestAccess(MainWindow& window)
         : w(window)
-    {
-    }
+    {}
 
 #define VELMORA_MEMBER(name)                                                                       \
-    auto& name() { return w.name; }
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.name;                                                                             \
+    }
     // servers and loading
     VELMORA_MEMBER(sourceManager)
     VELMORA_MEMBER(xtreamClient)
@@ -79,9 +84,18 @@ public:
     VELMORA_MEMBER(shownSeriesId)
     VELMORA_MEMBER(shownSeriesName)
     VELMORA_MEMBER(shownEpisodes)
-    VELMORA_MEMBER(playingEpisodes)
-    VELMORA_MEMBER(playingEpisodeIndex)
-    VELMORA_MEMBER(playingSeriesName)
+    auto& playingEpisodes()
+    {
+        return w.episodeSequence.episodes;
+    }
+    auto& playingEpisodeIndex()
+    {
+        return w.episodeSequence.index;
+    }
+    auto& playingSeriesName()
+    {
+        return w.episodeSequence.seriesName;
+    }
     // player panel
     VELMORA_MEMBER(playerPanel)
     VELMORA_MEMBER(playerPanelLayout)
@@ -111,43 +125,151 @@ public:
     VELMORA_MEMBER(currentTitle)
     VELMORA_MEMBER(currentChannelKey)
     // failures
-    VELMORA_MEMBER(reconnectTimer)
-    VELMORA_MEMBER(reconnectAttempts)
+    ReconnectSchedule* reconnectSchedule()
+    {
+        return w.reconnect;
+    }
+    QTimer* reconnectTimer()
+    {
+        return w.reconnect->timer();
+    }
+    int reconnectAttempts()
+    {
+        return w.reconnect->attempts();
+    }
     VELMORA_MEMBER(errorDialogOpen)
-    VELMORA_MEMBER(reconnectDelayDivisor)
+    // library
+    VELMORA_MEMBER(lib)
 #undef VELMORA_MEMBER
 
-    void loadSource(const SourceConfig& config, bool force) { w.loadSource(config, force); }
-    void checkAutoRefresh() { w.checkAutoRefresh(); }
-    void refreshActiveSource() { w.refreshActiveSource(); }
-    void addSource() { w.addSource(); }
-    void editSource() { w.editSource(); }
-    void playMediaItem(const MediaItem& item) { w.playMediaItem(item); }
-    void replayCurrentStream() { w.replayCurrentStream(); }
-    void playNextEpisode() { w.playNextEpisode(); }
-    void showEpisodesInline(const QString& id, const QString& name) { w.showEpisodesInline(id, name); }
-    void onPlaybackInterrupted(const QString& reason) { w.onPlaybackInterrupted(reason); }
-    void onPlaybackError(const QString& message) { w.onPlaybackError(message); }
-    void onPlaybackProgressing() { w.onPlaybackProgressing(); }
-    void onPositionChanged(qint64 current, qint64 total) { w.onPositionChanged(current, total); }
-    void toggleFullscreen() { w.toggleFullscreen(); }
-    void showSubtitleMenu() { w.showSubtitleMenu(); }
-    void showAudioMenu() { w.showAudioMenu(); }
-    void showStreamInfo() { w.showStreamInfo(); }
-    void cancelLiveReconnect() { w.cancelLiveReconnect(); }
-    void loadVisibleThumbnails(QListWidget* grid) { w.loadVisibleThumbnails(grid); }
-    void selectLiveCategory(QListWidgetItem* item) { w.selectLiveCategory(item); }
-    void selectMovieCategory(QListWidgetItem* item) { w.selectMovieCategory(item); }
-    void selectSeriesCategory(QListWidgetItem* item) { w.selectSeriesCategory(item); }
-    void selectChannelCategory(QListWidgetItem* item) { w.selectChannelCategory(item); }
-    void playLiveRow(int row) { w.playLiveRow(row, 0); }
-    void playMovieRow(int row) { w.playMovieRow(row, 0); }
-    void openSeriesRow(int row) { w.openSeriesRow(row, 0); }
-    void playChannelRow(int row) { w.playChannelRow(row, 0); }
-    void playEpisodeTreeItem(QTreeWidgetItem* item) { w.playEpisodeTreeItem(item); }
-    void clearSeriesContext() { w.clearSeriesContext(); }
-    void updatePlayerChrome() { w.updatePlayerChrome(); }
-    int currentLiveCachingMs() const { return w.currentLiveCachingMs(); }
+    void loadSource(const SourceConfig& config, bool force)
+    {
+        w.loadSource(config, force);
+    }
+    void checkAutoRefresh()
+    {
+        w.checkAutoRefresh();
+    }
+    void refreshActiveSource()
+    {
+        w.refreshActiveSource();
+    }
+    void addSource()
+    {
+        w.addSource();
+    }
+    void editSource()
+    {
+        w.editSource();
+    }
+    void playMediaItem(const MediaItem& item)
+    {
+        w.playMediaItem(item);
+    }
+    void replayCurrentStream()
+    {
+        w.replayCurrentStream();
+    }
+    void playNextEpisode()
+    {
+        w.playNextEpisode();
+    }
+    void libraryEndViewing()
+    {
+        w.libraryEndViewing();
+    }
+    void showEpisodesInline(const QString& id, const QString& name)
+    {
+        w.showEpisodesInline(id, name);
+    }
+    void onPlaybackInterrupted(const QString& reason)
+    {
+        w.onPlaybackInterrupted(reason);
+    }
+    void onPlaybackError(const QString& message)
+    {
+        w.onPlaybackError(message);
+    }
+    void onPlaybackProgressing()
+    {
+        w.onPlaybackProgressing();
+    }
+    void onPositionChanged(qint64 current, qint64 total)
+    {
+        w.onPositionChanged(current, total);
+    }
+    void toggleFullscreen()
+    {
+        w.toggleFullscreen();
+    }
+    void showSubtitleMenu()
+    {
+        w.showSubtitleMenu();
+    }
+    void showAudioMenu()
+    {
+        w.showAudioMenu();
+    }
+    void showStreamInfo()
+    {
+        w.showStreamInfo();
+    }
+    void cancelLiveReconnect()
+    {
+        w.cancelLiveReconnect();
+    }
+    void loadVisibleThumbnails(QListWidget* grid)
+    {
+        w.loadVisibleThumbnails(grid);
+    }
+    void selectLiveCategory(QListWidgetItem* item)
+    {
+        w.selectLiveCategory(item);
+    }
+    void selectMovieCategory(QListWidgetItem* item)
+    {
+        w.selectMovieCategory(item);
+    }
+    void selectSeriesCategory(QListWidgetItem* item)
+    {
+        w.selectSeriesCategory(item);
+    }
+    void selectChannelCategory(QListWidgetItem* item)
+    {
+        w.selectChannelCategory(item);
+    }
+    void playLiveRow(int row)
+    {
+        w.playLiveRow(row, 0);
+    }
+    void playMovieRow(int row)
+    {
+        w.playMovieRow(row, 0);
+    }
+    void openSeriesRow(int row)
+    {
+        w.openSeriesRow(row, 0);
+    }
+    void playChannelRow(int row)
+    {
+        w.playChannelRow(row, 0);
+    }
+    void playEpisodeTreeItem(QTreeWidgetItem* item)
+    {
+        w.playEpisodeTreeItem(item);
+    }
+    void clearSeriesContext()
+    {
+        w.clearSeriesContext();
+    }
+    void updatePlayerChrome()
+    {
+        w.updatePlayerChrome();
+    }
+    int currentLiveCachingMs() const
+    {
+        return w.currentLiveCachingMs();
+    }
 
 private:
     MainWindow& w;

@@ -4,9 +4,8 @@
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
 
-#include <QPushButton>
+#include <QList>
 #include <QStringList>
-#include <QWidget>
 
 inline QStringList itemNames(const QList<MediaItem>& items)
 {
@@ -22,15 +21,4 @@ inline QStringList sourceNames(const QList<SourceConfig>& sources)
     for (const SourceConfig& source : sources)
         out << source.name;
     return out;
-}
-
-// The first push button below `parent` showing `text`, or null.
-inline QPushButton* buttonWithText(QWidget* parent, const QString& text)
-{
-    const auto buttons = parent->findChildren<QPushButton*>();
-    for (QPushButton* button : buttons) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"
@@ -201,8 +202,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(!w.tabs()->isTabVisible(i));
         QCOMPARE(tableTexts(w.channelTable()), QStringList({"BBC News", "Sky Sport", "CNN"}));
-        QCOMPARE(w.channelCategoryList()->count(), 3);
-        QCOMPARE(w.channelCategoryList()->item(1)->text(), QStringLiteral("News"));
+        QCOMPARE(w.channelCategoryList()->count(), 5);
+        QCOMPARE(w.channelCategoryList()->item(3)->text(), QStringLiteral("News"));
 
         w.channelSearchAllEdit()->setText(QStringLiteral("s"));
         QCOMPARE(w.channelTitleLabel()->text(), QStringLiteral("Search: \"s\""));
@@ -210,7 +211,7 @@ private slots:
         QCOMPARE(w.channelTable()->parentWidget(), w.channelStack()->widget(0));
         w.channelSearchAllEdit()->clear();
 
-        w.selectChannelCategory(w.channelCategoryList()->item(1));
+        w.selectChannelCategory(w.channelCategoryList()->item(3));
         QCOMPARE(w.channelStack()->currentIndex(), 1);
         QCOMPARE(tableTexts(w.channelTable()), QStringList({"BBC News", "CNN"}));
         w.channelSearchEdit()->setText(QStringLiteral("cnn"));
@@ -448,14 +449,18 @@ private slots:
         };
         w.tabs()->setCurrentIndex(poster ? w.movieTabIndex() : w.liveTabIndex());
 
-        // populateCategoryList: "All Categories" first, then the server's order, ids as data.
-        QCOMPARE(list->count(), 3);
+        // populateCategoryList: "All Categories" first, the library's two views, then the
+        // server's order, ids as data.
+        QCOMPARE(list->count(), 5);
         QCOMPARE(list->item(0)->text(), QStringLiteral("All Categories"));
         QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), QString());
-        QCOMPARE(list->item(1)->text(), poster ? QStringLiteral("Drama") : QStringLiteral("News"));
-        QCOMPARE(list->item(1)->data(Qt::UserRole).toString(),
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Favorites"));
+        QCOMPARE(list->item(2)->text(),
+                 poster ? QStringLiteral("Continue Watching") : QStringLiteral("Recent"));
+        QCOMPARE(list->item(3)->text(), poster ? QStringLiteral("Drama") : QStringLiteral("News"));
+        QCOMPARE(list->item(3)->data(Qt::UserRole).toString(),
                  poster ? QStringLiteral("10") : QStringLiteral("1"));
-        QCOMPARE(list->item(2)->data(Qt::UserRole).toString(),
+        QCOMPARE(list->item(4)->data(Qt::UserRole).toString(),
                  poster ? QStringLiteral("11") : QStringLiteral("2"));
 
         QSignalSpy refills(view->model(), &QAbstractItemModel::modelReset);
@@ -476,7 +481,7 @@ private slots:
         QCOMPARE(itemNames(poster ? w.movieShown() : w.liveShown()), expected);
 
         // Choosing a category moves the view back to page 1; the page-1 text stays.
-        QListWidgetItem* second = list->item(1);
+        QListWidgetItem* second = list->item(3);
         if (poster)
             w.selectMovieCategory(second);
         else
@@ -525,8 +530,10 @@ private slots:
             for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
                 const QString keyName =
                     key == Qt::Key_Return ? QStringLiteral("Return") : QStringLiteral("Enter");
-                QTest::addRow("%s, %s on row 1", qPrintable(widget), qPrintable(keyName))
-                    << widget << key << 1;
+                // The category list's first server category follows the library's two views.
+                const int row = widget == u"category list" ? 3 : 1;
+                QTest::addRow("%s, %s on row %d", qPrintable(widget), qPrintable(keyName), row)
+                    << widget << key << row;
                 QTest::addRow("%s, %s without a current item", qPrintable(widget),
                               qPrintable(keyName))
                     << widget << key << -1;
@@ -630,7 +637,7 @@ private slots:
         MainWindowTestAccess w(*window);
         window->show();
         w.selectLiveCategory(
-            w.liveCategoryList()->item(2)); // Sport: News, Channelnews HD, Sport One
+            w.liveCategoryList()->item(4)); // Sport: News, Channelnews HD, Sport One
         for (const int row : {-1, 3})
             w.playLiveRow(row);
         w.playMovieRow(int(w.movieShown().size()));

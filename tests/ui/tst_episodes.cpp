@@ -6,6 +6,7 @@
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 #include "xtreamfixture.h"
 

@@ -10,6 +10,7 @@
 #include "playerwindowharness.h"
 #include "silentaudio.h"
 #include "testhelpers.h"
+#include "widgethelpers.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
 

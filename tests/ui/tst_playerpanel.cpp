@@ -143,7 +143,8 @@ private slots:
         QCOMPARE(keys, QList<QKeySequence>({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_F),
                                             QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down),
                                             QKeySequence(Qt::Key_M), QKeySequence(Qt::Key_Left),
-                                            QKeySequence(Qt::Key_Right)}));
+                                            QKeySequence(Qt::Key_Right),
+                                            QKeySequence(Qt::Key_Backspace)}));
         volume->setValue(50);
         w.selectLiveCategory(w.liveCategoryList()->item(0));
         w.liveTable()->setFocus();
@@ -179,12 +180,13 @@ private slots:
         auto* layout = qobject_cast<QVBoxLayout*>(panel->layout());
         QVERIFY(layout);
         QCOMPARE(layout->contentsMargins(), QMargins(4, 4, 4, 4));
-        QCOMPARE(layout->count(), 4);
+        QCOMPARE(layout->count(), 5);
         QCOMPARE(layout->itemAt(0)->widget(), w.videoWidget());
         QCOMPARE(layout->stretch(0), 1);
         QCOMPARE(layout->itemAt(1)->widget(), w.nowPlayingLabel());
-        QCOMPARE(layout->itemAt(2)->widget(), w.seekRow());
-        QCOMPARE(layout->itemAt(3)->widget(), w.controlsRow());
+        QCOMPARE(layout->itemAt(2)->widget()->objectName(), QStringLiteral("resumeNotice"));
+        QCOMPARE(layout->itemAt(3)->widget(), w.seekRow());
+        QCOMPARE(layout->itemAt(4)->widget(), w.controlsRow());
         QCOMPARE(w.videoWidget()->minimumSize(), QSize(480, 270));
         QCOMPARE(w.videoWidget()->styleSheet(), QStringLiteral("background-color: black;"));
         QVERIFY(w.videoWidget()->testAttribute(Qt::WA_MouseTracking));
@@ -203,8 +205,8 @@ private slots:
 
         QCOMPARE(w.controlsRow()->layout()->contentsMargins(), QMargins(0, 0, 0, 0));
         QCOMPARE(widgetTexts(w.controlsRow()->layout()),
-                 QStringList({"Pause", "Next Episode", "Fullscreen", "Info", "Audio", "Subtitles",
-                              "Vol:", "QSlider"}));
+                 QStringList({"Pause", "Previous channel", "Next Episode", "Fullscreen", "Info",
+                              "Audio", "Subtitles", "Vol:", "QSlider"}));
         QCOMPARE(w.playPauseButton()->objectName(), QStringLiteral("accentButton"));
         QVERIFY(w.nextEpisodeButton()->isHidden());
         QSlider* volume = w.volumeSlider();
@@ -290,7 +292,8 @@ private slots:
             media(MediaItem::Live, QStringLiteral("1002"), QStringLiteral("Before"));
         w.playMediaItem(before);
         QCOMPARE(w.currentLiveCachingMs(), LiveBufferTuner::kDefaultCachingMs);
-        w.reconnectAttempts() = 3;
+        for (int i = 0; i < 3; ++i)
+            w.reconnectSchedule()->interrupted();
         w.reconnectTimer()->start(60000);
         w.onPositionChanged(0, 0);
         w.activeSource().type = sourceType;
@@ -349,7 +352,8 @@ private slots:
         w.hasMedia() = false;
         w.updatePlayerChrome();
         w.nowPlayingLabel()->setText(QStringLiteral("Reconnecting..."));
-        w.reconnectAttempts() = 2;
+        for (int i = 0; i < 2; ++i)
+            w.reconnectSchedule()->interrupted();
         w.reconnectTimer()->start(60000);
         w.replayCurrentStream();
         QVERIFY(w.hasMedia());

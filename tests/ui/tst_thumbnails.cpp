@@ -1,3 +1,4 @@
+#include "app/clock.h"
 #include "app/httprequests.h"
 #include "loopbackhttpserver.h"
 #include "mainwindowtestaccess.h"
@@ -164,7 +165,11 @@ private slots:
         storeServer();
     }
 
-    void cleanup() { profile.reset(); }
+    void cleanup()
+    {
+        profile.reset();
+        Clock::setTimeScale(1);
+    }
 
     // The content-type rule and the other ways a download can fail: only accepted downloads end
     // with the poster on the tile, in memory and on disk.
@@ -445,7 +450,7 @@ private slots:
     // priority, and those the view dropped are never sent.
     void downloadQueue()
     {
-        HttpRequests::setInactivityTimeoutOverride(500);
+        Clock::setTimeScale(40); // a silent download fails after 0.5 s, not 20
         const QByteArray body = png(140, 210);
         Response slow = LoopbackHttpServer::text(body, "image/png");
         slow.mode = Response::Mode::Trickle;
@@ -484,7 +489,7 @@ private slots:
         });
         QCOMPARE(outcomes, QStringList{QStringLiteral("/png/far.png dropped")});
         QTRY_COMPARE_WITH_TIMEOUT(outcomes.size(), 5, 10000);
-        HttpRequests::setInactivityTimeoutOverride(0);
+        Clock::setTimeScale(1);
         QVERIFY2(outcomes.contains(QStringLiteral("/hang.png failed")),
                  qPrintable(outcomes.join(u',')));
         QVERIFY2(outcomes.contains(QStringLiteral("/slow.png loaded poster")),

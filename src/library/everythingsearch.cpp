@@ -1,0 +1,58 @@
+#include "library/everythingsearch.h"
+
+#include "ui/catalogfilter.h"
+
+QString EverythingSearch::groupTitle(Group group)
+{
+    switch (group) {
+    case Channels:
+        return QStringLiteral("Channels");
+    case Movies:
+        return QStringLiteral("Movies");
+    case Series:
+        return QStringLiteral("TV Shows");
+    case Programmes:
+        return QStringLiteral("Programmes");
+    case GroupCount:
+        break;
+    }
+    return {};
+}
+
+void EverythingSearch::setCatalog(Group group, const QList<MediaItem>& items)
+{
+    if (group >= Channels && group < Programmes)
+        catalogs[group] = items;
+}
+
+void EverythingSearch::clear()
+{
+    for (QList<MediaItem>& list : catalogs)
+        list.clear();
+}
+
+QList<EverythingSearch::Result> EverythingSearch::search(const QString& query, int limit) const
+{
+    QList<Result> results;
+    if (query.isEmpty())
+        return results;
+    for (int g = Channels; g < Programmes; ++g) {
+        if (catalogs[g].isEmpty())
+            continue;
+        Result result;
+        result.group = Group(g);
+        result.items = applyFilter(catalogs[g], QString(), query);
+        result.total = result.items.size();
+        if (result.items.size() > limit)
+            result.items.resize(limit);
+        if (result.total > 0)
+            results.append(std::move(result));
+    }
+    if (programmes) {
+        Result result = programmes(query, limit);
+        result.group = Programmes;
+        if (!result.items.isEmpty())
+            results.append(std::move(result));
+    }
+    return results;
+}

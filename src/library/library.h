@@ -1,0 +1,99 @@
+#pragma once
+
+#include "library/watchrules.h"
+#include "model/mediaitem.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class LibraryDatabase;
+class QSqlQuery;
+
+// One starred, resumable or recently watched item with what the library remembers of it; `item`
+// is the copy taken when it was stored, so it can be shown after the server dropped it.
+struct LibraryEntry
+{
+    MediaItem item;
+    qint64 at = 0; // epoch ms: starred, last saved or last watched
+    WatchState watch;
+};
+
+// What the library needs to know about an episode besides the item itself.
+struct EpisodeContext
+{
+    QString seriesId;
+    QString seriesName;
+    bool lastEpisode = false; // the series' final episode: finishing it finishes the series
+};
+
+// The user's own library, per server: favorites, where movies and episodes were left, and the
+// channels watched last. Items are keyed by server name, kind and id (a playlist channel's id is
+// its address), so they survive catalog refreshes. Every change is one small transaction; a
+// failed one returns false and leaves its reason in `lastError`. Widget-free.
+class Library final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The file under the application-data folder.
+    static QString defaultPath();
+
+    explicit Library(const QString& filePath = defaultPath(), QObject* parent = nullptr);
+    ~Library() override;
+
+    // The message for the user about a damaged or unreadable file, once; empty afterwards.
+    QString takeProblem();
+    bool isPersistent() const;
+    QString lastError() const;
+    QString filePath() const;
+
+    static QString idOf(const MediaItem& item);
+
+    // Favorites.
+    bool isFavorite(const QString& server, const MediaItem& item) const;
+    bool setFavorite(const QString& server, const MediaItem& item, bool starred);
+    QList<LibraryEntry> favorites(const QString& server, int kind) const; // newest first
+    QSet<QString> favoriteIds(const QString& server, int kind) const;
+
+    // Watch positions. `savePosition` applies the watched rule (from 95% the position is cleared
+    // and the item marked watched).
+    bool savePosition(const QString& server, const MediaItem& item, qint64 positionMs,
+                      qint64 durationMs, const EpisodeContext& episode = {});
+    bool clearPosition(const QString& server, const MediaItem& item);
+    WatchState watchState(const QString& server, const MediaItem& item) const;
+    // Every remembered state of one kind, by id (poster marks).
+    QHash<QString, WatchState> watchStates(const QString& server, int kind) const;
+    // The episodes of one series, by episode id (episode tree marks, next episode).
+    QHash<QString, WatchState> episodeStates(const QString& server, const QString& seriesId) const;
+    // Movies to resume, newest first; for `MediaItem::Series`, the series with an episode to go
+    // on with (their items hold the series id and name), newest first.
+    QList<LibraryEntry> continueWatching(const QString& server, int kind) const;
+
+    // Recent channels, newest first, at most watchrules::kRecentChannels per server.
+    bool noteChannelWatched(const QString& server, const MediaItem& item);
+    QList<LibraryEntry> recentChannels(const QString& server) const;
+
+    // The whole library as JSON, and back (merged: newer entries win).
+    QByteArray exportJson() const;
+    bool importJson(const QByteArray& json, QString* summary);
+
+signals:
+    // Something of `server` and `kind` changed; views showing it refresh.
+    void changed(const QString& server, int kind);
+
+private:
+    bool run(QSqlQuery& query) const;
+    QList<LibraryEntry> readFavorites(const QString& server, int kind) const;
+    QList<LibraryEntry> readContinueWatching(const QString& server, int kind) const;
+    static QString cacheKey(const QString& server, int kind);
+
+    std::unique_ptr<LibraryDatabase> store;
+    // Lists as the views open them, read once per server and kind and then kept in step with
+    // every change, so opening them again never waits on the file.
+    mutable QHash<QString, QList<LibraryEntry>> favoriteCache;
+    mutable QHash<QString, QList<LibraryEntry>> continueCache;
+};

@@ -1,0 +1,78 @@
+// Search over everything of the active server (Ctrl+F), and moving the library to another
+// computer as a JSON file.
+#include "ui/mainwindow.h"
+
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "ui/librarystate.h"
+#include "ui/searcheverythingdialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTabWidget>
+
+void MainWindow::openSearchEverything()
+{
+    if (!lib->searchDialog) {
+        lib->searchDialog = new SearchEverythingDialog(this);
+        lib->searchDialog->setChooser([this](const MediaItem& item) {
+            if (item.type == MediaItem::Series) {
+                tabs->setCurrentIndex(seriesTabIndex);
+                showEpisodesInline(item.id, item.name);
+                return;
+            }
+            clearSeriesContext();
+            playMediaItem(item);
+        });
+    }
+    // The lists are shared, not copied; the guide adds programmes through its own hook.
+    EverythingSearch& search = lib->searchDialog->search();
+    const bool xtream = activeSource.type == SourceConfig::Xtream;
+    search.setCatalog(EverythingSearch::Channels, xtream ? liveItems : channelItems);
+    search.setCatalog(EverythingSearch::Movies, xtream ? movieItems : QList<MediaItem>());
+    search.setCatalog(EverythingSearch::Series, xtream ? seriesItems : QList<MediaItem>());
+    lib->searchDialog->open();
+}
+
+void MainWindow::exportLibrary()
+{
+    const QString path =
+        FileDialog::getSaveFileName(this, QStringLiteral("Export Favorites and Progress"),
+                                    QDir::homePath() + QStringLiteral("/velmora-library.json"),
+                                    QStringLiteral("Library files (*.json)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray json = lib->library->exportJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+        MessageBox::warning(this, QStringLiteral("Library"),
+                            QStringLiteral("The library could not be written to %1: %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    MessageBox::information(this, QStringLiteral("Library"),
+                            QStringLiteral("Your favorites and watch progress were saved to %1.")
+                                .arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::importLibrary()
+{
+    const QString path =
+        FileDialog::getOpenFileName(this, QStringLiteral("Import Favorites and Progress"),
+                                    QDir::homePath(), QStringLiteral("Library files (*.json)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBox::warning(this, QStringLiteral("Library"),
+                            QStringLiteral("%1 could not be read: %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    QString summary;
+    if (lib->library->importJson(file.readAll(), &summary))
+        MessageBox::information(this, QStringLiteral("Library"), summary);
+    else
+        MessageBox::warning(this, QStringLiteral("Library"), summary);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "library/everythingsearch.h"
+#include "model/mediaitem.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Ctrl+F: one search field over every kind of the active server, results grouped by kind and
+// chosen with the keyboard (Up, Down, Return) or the mouse.
+class SearchEverythingDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kResultsPerGroup = 50;
+
+    explicit SearchEverythingDialog(QWidget* parent);
+
+    EverythingSearch& search() { return everything; }
+    // Called with the chosen item; the dialog closes first.
+    void setChooser(std::function<void(const MediaItem&)> choose) { chooser = std::move(choose); }
+    // Shows the dialog with the field selected, results of the text kept.
+    void open();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refill(const QString& text);
+    void moveCurrent(int step);
+    void choose(QTreeWidgetItem* item);
+
+    EverythingSearch everything;
+    QList<MediaItem> shown; // indexed by the results' Qt::UserRole
+    QLineEdit* edit = nullptr;
+    QTreeWidget* results = nullptr;
+    std::function<void(const MediaItem&)> chooser;
+};
