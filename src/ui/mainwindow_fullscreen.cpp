@@ -55,10 +55,14 @@ void MainWindow::toggleFullscreen()
         repositionFullscreenChrome();
     } else {
         fullscreenOverlay->hide();
-        for (QWidget* widget : chrome) {
+        // Back where they were: the title under the video, the rows at the bottom (other rows,
+        // such as the resume notice, stay between).
+        for (QWidget* widget : chrome)
             fullscreenOverlayLayout->removeWidget(widget);
-            playerPanelLayout->addWidget(widget, 0);
-        }
+        playerPanelLayout->insertWidget(playerPanelLayout->indexOf(videoWidget) + 1,
+                                        nowPlayingLabel, 0);
+        playerPanelLayout->addWidget(seekRow, 0);
+        playerPanelLayout->addWidget(controlsRow, 0);
     }
 
     updatePlayerChrome();

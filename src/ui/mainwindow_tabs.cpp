@@ -115,10 +115,10 @@ std::optional<MediaItem> currentEntry(const QTableWidget* table, const QList<Med
 }
 
 // After a refill the current row would stand for whatever now sits at its number, and Return
-// would play that: follow the entry instead; once it is filtered out the best match on top
-// becomes current, as type-ahead users expect.
+// would play that: follow the entry instead. While a search is typed and the entry is gone, the
+// best match on top becomes current, as type-ahead users expect; a plain refill chooses nothing.
 void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
-                      const std::optional<MediaItem>& entry)
+                      const std::optional<MediaItem>& entry, bool searching)
 {
     if (entry) {
         for (int row = 0; row < shown.size(); ++row) {
@@ -129,7 +129,7 @@ void keepCurrentEntry(QTableWidget* table, const QList<MediaItem>& shown,
         }
     }
     table->clearSelection();
-    if (shown.isEmpty())
+    if (shown.isEmpty() || !searching)
         table->setCurrentIndex(QModelIndex());
     else
         table->setCurrentCell(0, 0);
@@ -143,7 +143,7 @@ void MainWindow::filterLive()
                                  liveTable);
     populateTable(liveTable, liveShown);
     markLibraryRows(liveTable, liveShown);
-    keepCurrentEntry(liveTable, liveShown, current);
+    keepCurrentEntry(liveTable, liveShown, current, !liveSearchEdit->text().isEmpty());
 }
 
 void MainWindow::filterChannels()
@@ -153,7 +153,7 @@ void MainWindow::filterChannels()
                                     channelSearchEdit->text(), channelTable);
     populateTable(channelTable, channelShown);
     markLibraryRows(channelTable, channelShown);
-    keepCurrentEntry(channelTable, channelShown, current);
+    keepCurrentEntry(channelTable, channelShown, current, !channelSearchEdit->text().isEmpty());
 }
 
 void MainWindow::filterMovies()

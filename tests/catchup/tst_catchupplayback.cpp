@@ -5,6 +5,7 @@
 #include "providers/xtreamclient.h"
 #include "silentaudio.h"
 #include "testmain.h"
+#include "ui/videosurface.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -63,7 +64,7 @@ private slots:
         video.setGeometry(40, 40, 384 * kScale, 216 * kScale);
         video.show();
         QVERIFY(QTest::qWaitForWindowExposed(&video));
-        VlcPlayer player(&video);
+        VlcPlayer player(videoSurfaceOf(&video));
         QSignalSpy errors(&player, &VlcPlayer::playbackError);
         player.play(url, false, 1000);
 
