@@ -277,6 +277,8 @@ Catchup catchupOf(std::string_view line, const Catchup& defaults)
 // end at ASCII bytes; anything else takes the decoded road.
 M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
 {
+    if (utf8.isEmpty()) // an empty view may have no data pointer for memchr
+        return {};
     const char* begin = utf8.data();
     const char* const end = begin + utf8.size();
     if (end - begin >= 3 && std::memcmp(begin, kMark, 3) == 0)

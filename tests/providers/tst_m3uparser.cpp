@@ -170,6 +170,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(describe(M3uParser::parse(text)), expected);
+        QCOMPARE(describe(M3uParser::parseUtf8(text.toUtf8())), expected);
     }
 
     // Thousands of random playlists built from the tricky pieces: the scanner and the literal
