@@ -55,7 +55,12 @@ private slots:
             QVERIFY2(position == lastReported * 1000 || position == (lastReported + 1) * 1000,
                      qPrintable(
                          QStringLiteral("%1 saved, %2 reported").arg(position).arg(lastReported)));
-            QCOMPARE(library.recentChannels(QStringLiteral("Home")).size(), 20);
+            // One channel noted per save (the last one perhaps without its number printed),
+            // and at most the last 20 kept.
+            const qint64 recent = library.recentChannels(QStringLiteral("Home")).size();
+            QVERIFY2(recent == qMin<qint64>(20, lastReported) ||
+                         recent == qMin<qint64>(20, lastReported + 1),
+                     qPrintable(QStringLiteral("%1 recent channels").arg(recent)));
             saved = position / 1000;
         }
         qInfo("killed the writer %d times in %d rounds; %lld saves kept", kills, rounds, saved);
