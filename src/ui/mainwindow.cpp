@@ -2,14 +2,17 @@
 
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "library/library.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
+#include "ui/catalogtab.h"
 #include "ui/clicktoseekslider.h"
-#include "ui/librarystate.h"
+#include "ui/episodespage.h"
+#include "ui/libraryflow.h"
 #include "ui/posterloader.h"
 #include "ui/videosurface.h"
 
@@ -23,13 +26,11 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <memory>
 #include <utility>
@@ -122,10 +123,11 @@ MainWindow::MainWindow(QWidget* parent)
     auto* splitter = new QSplitter(Qt::Horizontal, central);
     tabs = new QTabWidget(splitter);
     tabs->setObjectName(QStringLiteral("tabs"));
-    liveTabIndex = tabs->addTab(buildLiveTab(), QStringLiteral("Live TV"));
-    movieTabIndex = tabs->addTab(buildMoviesTab(), QStringLiteral("Movies"));
-    seriesTabIndex = tabs->addTab(buildSeriesTab(), QStringLiteral("TV Shows"));
-    channelTabIndex = tabs->addTab(buildChannelsTab(), QStringLiteral("Channels"));
+    buildCatalogTabs();
+    liveTabIndex = tabs->addTab(liveTab->page(), QStringLiteral("Live TV"));
+    movieTabIndex = tabs->addTab(movieTab->page(), QStringLiteral("Movies"));
+    seriesTabIndex = tabs->addTab(seriesTab->page(), QStringLiteral("TV Shows"));
+    channelTabIndex = tabs->addTab(channelTab->page(), QStringLiteral("Channels"));
     splitter->addWidget(tabs);
     splitter->addWidget(buildPlayerPanel());
     splitter->setStretchFactor(0, 1);
@@ -174,9 +176,48 @@ MainWindow::MainWindow(QWidget* parent)
     fillSourceSelector();
 }
 
+void MainWindow::buildLibrary()
+{
+    LibraryFlow::Window view{
+        .window = this,
+        .activeSource = activeSource,
+        .liveItems = liveItems,
+        .movieItems = movieItems,
+        .seriesItems = seriesItems,
+        .channelItems = channelItems,
+        .tabs = tabs,
+        .liveTab = liveTab,
+        .movieTab = movieTab,
+        .seriesTab = seriesTab,
+        .channelTab = channelTab,
+        .liveTabIndex = liveTabIndex,
+        .movieTabIndex = movieTabIndex,
+        .seriesTabIndex = seriesTabIndex,
+        .channelTabIndex = channelTabIndex,
+        .playerPanel = playerPanel,
+        .playerPanelLayout = playerPanelLayout,
+        .nowPlayingLabel = nowPlayingLabel,
+        .controlsRow = controlsRow,
+        .serverRow = serverRow,
+        .player = player,
+        .episodeTree = episodesPage->episodeTree,
+        .shownEpisodes = episodesPage->shownEpisodes,
+        .shownSeriesId = episodesPage->shownSeriesId,
+        .episodeSequence = episodeSequence,
+        .playingSeriesId = playingSeriesId,
+        .playMediaItem = [this](const MediaItem& item) { playMediaItem(item); },
+        .clearSeriesContext = [this]() { clearSeriesContext(); },
+        .showEpisodesInline = [this](const QString& id,
+                                     const QString& name) { showEpisodesInline(id, name); },
+        .playEpisodeTreeItem = [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); },
+    };
+    libraryFlow = new LibraryFlow(view, Library::defaultPath(), this);
+    connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
+}
+
 MainWindow::~MainWindow()
 {
-    libraryEndViewing();
+    libraryFlow->libraryEndViewing();
     qApp->removeEventFilter(this);
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
@@ -202,26 +243,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         } else if (watched == playerPanel) {
             if (fullscreen)
                 repositionFullscreenChrome();
-        } else if (movieGrid && watched == movieGrid->viewport()) {
-            loadVisibleThumbnails(movieGrid);
-        } else if (seriesGrid && watched == seriesGrid->viewport()) {
-            loadVisibleThumbnails(seriesGrid);
         }
         break;
-    case QEvent::Wheel: {
-        QListWidget* grid = nullptr;
-        if (movieGrid && watched == movieGrid->viewport())
-            grid = movieGrid;
-        else if (seriesGrid && watched == seriesGrid->viewport())
-            grid = seriesGrid;
-        if (grid) {
-            const auto* wheel = static_cast<QWheelEvent*>(event);
-            QScrollBar* bar = grid->verticalScrollBar();
-            bar->setValue(bar->value() - int(wheel->angleDelta().y() * 0.35));
-            return true;
-        }
-        break;
-    }
     default:
         break;
     }

@@ -6,40 +6,29 @@
 #include "model/sourceconfig.h"
 #include "player/episodesequence.h"
 #include "providers/catalogloader.h"
+#include "ui/librarycategories.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QSet>
 #include <QString>
 
-#include <memory>
-
-// True for the library's own entries of a category list ("Favorites", "Recent", "Continue
-// Watching").
-bool isLibraryCategory(const QString& categoryId);
-bool isContinueWatchingCategory(const QString& categoryId);
-
+class CatalogTab;
 class ClickToSeekSlider;
+class EpisodesPage;
 class GuidePanel;
 class GuideService;
+class LibraryFlow;
 class LiveBufferTuner;
 class PosterLoader;
-class QAbstractItemView;
-class QPoint;
-struct LibraryState;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QNetworkAccessManager;
 class QPushButton;
 class QSlider;
-class QStackedWidget;
 class QTabWidget;
-class QTableWidget;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -53,16 +42,12 @@ class XtreamClient;
 // One class split over several files by concern:
 //   mainwindow.cpp             construction, wiring, the application-wide event filter
 //   mainwindow_sources.cpp     server selector, loading catalogs, add/edit/delete servers
-//   mainwindow_tabs.cpp        the four catalog tabs, search and sorting
-//   mainwindow_thumbnails.cpp  poster images of the grids
-//   mainwindow_episodes.cpp    seasons and episodes of a series
+//   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
 //   mainwindow_guide.cpp       the programme guide's column, list and progress
-//   mainwindow_library.cpp     the library's category entries, favorites, poster marks
-//   mainwindow_watching.cpp    saving and resuming positions, previous channel, episode marks
-//   mainwindow_search.cpp      search over everything, library export and import
+// The library's part (favorites, positions, marks, search, export) is LibraryFlow's.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -129,25 +114,10 @@ private:
     void promptRemoveRetiredSource(int index);
 
     // catalog tabs
-    QWidget* buildLiveTab();
-    QWidget* buildMoviesTab();
-    QWidget* buildSeriesTab();
-    QWidget* buildChannelsTab();
-    void populateCategoryList(QListWidget* list, const QList<Category>& categories);
-    void populateTable(QTableWidget* table, const QList<MediaItem>& items);
-    void populatePosterGrid(QListWidget* grid, const QList<MediaItem>& items);
-
-    // posters
-    void loadVisibleThumbnails(QListWidget* grid);
-    void requestThumbnail(QListWidget* grid, QListWidgetItem* item, const QString& url);
-    void forgetPosterTiles(QListWidget* grid);
-    int posterGroup(const QListWidget* grid) const;
-    QSet<int>& postersShownIn(const QListWidget* grid);
+    void buildCatalogTabs();
 
     // episodes
-    QWidget* buildEpisodesPage();
     void showEpisodesInline(const QString& seriesId, const QString& seriesName);
-    void fillEpisodes(const QList<Episode>& episodes);
     void playEpisodeTreeItem(QTreeWidgetItem* item);
     void playNextEpisode();
     void clearSeriesContext();
@@ -171,28 +141,6 @@ private:
     void guideCatalogLoaded(bool fetched);
     // library
     void buildLibrary();
-    void addLibraryCategories(QListWidget* list);
-    const QHash<QString, qsizetype>& catalogIndex(const QList<MediaItem>& items);
-    QList<MediaItem> filteredTabItems(const QList<MediaItem>& items, int kind,
-                                      const QString& categoryId, const QString& query,
-                                      QObject* view);
-    void markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown);
-    void showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown, const QPoint& pos);
-    void toggleFavorite(const MediaItem& item);
-    void toggleFavoriteOfCurrentTab();
-    void onLibraryChanged(const QString& server, int kind);
-    void libraryBeginPlay(const MediaItem& item);
-    void libraryTrackPosition(qint64 currentMs, qint64 totalMs);
-    void saveLibraryPosition();
-    void libraryEndViewing();
-    void libraryReplay();
-    void updatePreviousChannelButton();
-    void playPreviousChannel();
-    void markEpisodeTree();
-    void continueSeries(const MediaItem& series);
-    void openSearchEverything();
-    void exportLibrary();
-    void importLibrary();
 
     // fullscreen
     void createFullscreenControls();
@@ -229,56 +177,17 @@ private:
     QList<MediaItem> channelItems;
 
     // --- catalog tabs ---
-    QStackedWidget* liveStack = nullptr;
-    QListWidget* liveCategoryList = nullptr;
-    QLineEdit* liveSearchAllEdit = nullptr;
-    QLabel* liveTitleLabel = nullptr;
-    QLineEdit* liveSearchEdit = nullptr;
-    QTableWidget* liveTable = nullptr;
-    QString liveCategoryId;
-    QList<MediaItem> liveShown;
-
-    QStackedWidget* movieStack = nullptr;
-    QListWidget* movieCategoryList = nullptr;
-    QLineEdit* movieSearchAllEdit = nullptr;
-    QLabel* movieTitleLabel = nullptr;
-    QLineEdit* movieSearchEdit = nullptr;
-    QComboBox* movieSortBox = nullptr;
-    QListWidget* movieGrid = nullptr;
-    QString movieCategoryId;
-    QList<MediaItem> movieShown;
-
-    QStackedWidget* seriesStack = nullptr;
-    QListWidget* seriesCategoryList = nullptr;
-    QLineEdit* seriesSearchAllEdit = nullptr;
-    QLabel* seriesTitleLabel = nullptr;
-    QLineEdit* seriesSearchEdit = nullptr;
-    QComboBox* seriesSortBox = nullptr;
-    QListWidget* seriesGrid = nullptr;
-    QString seriesCategoryId;
-    QList<MediaItem> seriesShown;
-
-    QStackedWidget* channelStack = nullptr;
-    QListWidget* channelCategoryList = nullptr;
-    QLineEdit* channelSearchAllEdit = nullptr;
-    QLabel* channelTitleLabel = nullptr;
-    QLineEdit* channelSearchEdit = nullptr;
-    QTableWidget* channelTable = nullptr;
-    QString channelCategoryId;
-    QList<MediaItem> channelShown;
+    CatalogTab* liveTab = nullptr;
+    CatalogTab* movieTab = nullptr;
+    CatalogTab* seriesTab = nullptr;
+    CatalogTab* channelTab = nullptr;
 
     // --- posters ---
     QPixmap posterPlaceholder;
     PosterLoader* posterLoader = nullptr;
-    QSet<int> moviePosterRows; // tiles showing a poster, let go when they scroll far away
-    QSet<int> seriesPosterRows;
 
     // --- episodes ---
-    QTreeWidget* episodeTree = nullptr;
-    QLabel* episodeSeriesLabel = nullptr;
-    QString shownSeriesId;
-    QString shownSeriesName;
-    QList<Episode> shownEpisodes;
+    EpisodesPage* episodesPage = nullptr;
     EpisodeSequence episodeSequence; // what "Next Episode" follows
     QString playingSeriesId;         // the series of that sequence, for the library
 
@@ -322,5 +231,5 @@ private:
     bool errorDialogOpen = false;
 
     // --- library ---
-    std::unique_ptr<LibraryState> lib;
+    LibraryFlow* libraryFlow = nullptr;
 };

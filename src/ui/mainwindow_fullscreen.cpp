@@ -130,7 +130,8 @@ void MainWindow::showSubtitleMenu()
             action->setCheckable(true);
             action->setChecked(id == current);
             group->addAction(action);
-            connect(action, &QAction::triggered, this, [this, id = id]() { player->setSubtitleTrack(id); });
+            connect(action, &QAction::triggered, this,
+                    [this, id = id]() { player->setSubtitleTrack(id); });
         }
     }
     menu.addSeparator();
@@ -151,7 +152,8 @@ void MainWindow::showAudioMenu()
         action->setCheckable(true);
         action->setChecked(id == current);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, id = id]() { player->setAudioTrack(id); });
+        connect(action, &QAction::triggered, this,
+                [this, id = id]() { player->setAudioTrack(id); });
     }
     if (tracks.isEmpty())
         menu.addAction(QStringLiteral("No audio tracks"))->setEnabled(false);

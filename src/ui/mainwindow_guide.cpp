@@ -5,6 +5,7 @@
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
 #include "guide/nowcolumndelegate.h"
+#include "ui/catalogtab.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -22,25 +23,25 @@ void MainWindow::setUpGuide()
         row->insertWidget(row->count() - 1, guideStatusLabel);
     connect(guide, &GuideService::statusChanged, guideStatusLabel, &QLabel::setText);
 
-    const std::pair<QTableWidget*, QList<MediaItem> MainWindow::*> tables[] = {
-        {liveTable, &MainWindow::liveShown}, {channelTable, &MainWindow::channelShown}};
-    for (const auto& [table, shown] : tables) {
+    for (CatalogTab* tab : {liveTab, channelTab}) {
+        QTableWidget* table = tab->table;
+        const QList<MediaItem>* shown = &tab->shown;
         table->setColumnCount(2);
         table->setHorizontalHeaderLabels({QStringLiteral("Channel"), QStringLiteral("Now")});
         table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-        auto rowGuide = [this, shown = shown](int row, bool withNext) {
-            const QList<MediaItem>& items = this->*shown;
+        auto rowGuide = [this, shown](int row, bool withNext) {
+            const QList<MediaItem>& items = *shown;
             if (row < 0 || row >= items.size())
                 return GuideNowNext();
             return withNext ? guide->nowAndNext(items[row]) : guide->nowNext(items[row]);
         };
         table->setItemDelegateForColumn(1, new NowColumnDelegate(rowGuide, table));
-        auto repaint = [table = table]() { table->viewport()->update(); };
+        auto repaint = [table]() { table->viewport()->update(); };
         connect(guide, &GuideService::guideChanged, table, repaint);
         connect(guide, &GuideService::nowMoved, table, repaint);
-        connect(table, &QTableWidget::currentCellChanged, this, [this, shown = shown](int row) {
-            const QList<MediaItem>& items = this->*shown;
+        connect(table, &QTableWidget::currentCellChanged, this, [this, shown](int row) {
+            const QList<MediaItem>& items = *shown;
             if (row >= 0 && row < items.size())
                 guidePanel->showChannel(items[row]);
         });

@@ -8,6 +8,7 @@
 #include "player/vlcplayer.h"
 #include "providers/xtreamclient.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/libraryflow.h"
 #include "ui/playbacktext.h"
 
 #include <QHBoxLayout>
@@ -142,7 +143,7 @@ void MainWindow::playMediaItem(const MediaItem& item)
         return;
 
     cancelLiveReconnect();
-    libraryBeginPlay(item);
+    libraryFlow->libraryBeginPlay(item);
     currentKind = item.type;
     currentUrl = url;
     currentTitle = item.name;
@@ -172,7 +173,7 @@ void MainWindow::replayCurrentStream()
     if (currentUrl.isEmpty())
         return;
     reconnect->stopWaiting();
-    libraryReplay();
+    libraryFlow->libraryReplay();
     hasMedia = true;
     updatePlayerChrome();
     nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
@@ -210,7 +211,7 @@ void MainWindow::onVolumeChanged(int value)
 
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
-    libraryTrackPosition(currentMs, totalMs);
+    libraryFlow->libraryTrackPosition(currentMs, totalMs);
     if (!isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {

@@ -13,7 +13,7 @@
 #include "sources/sourcemanager.h"
 #include "sources/sourcenames.h"
 #include "ui/catalogconstants.h"
-#include "ui/catalogtabs.h"
+#include "ui/catalogtab.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -111,33 +111,22 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
     tabs->setTabVisible(seriesTabIndex, xtream);
     tabs->setTabVisible(channelTabIndex, !xtream);
 
-    liveStack->setCurrentIndex(0);
-    movieStack->setCurrentIndex(0);
-    seriesStack->setCurrentIndex(0);
-    channelStack->setCurrentIndex(0);
-
     liveItems.clear();
     movieItems.clear();
     seriesItems.clear();
     channelItems.clear();
 
-    resetTabFilterState(liveCategoryId, liveCategoryList, liveTitleLabel, liveSearchAllEdit,
-                        liveSearchEdit);
-    resetTabFilterState(movieCategoryId, movieCategoryList, movieTitleLabel, movieSearchAllEdit,
-                        movieSearchEdit);
-    resetTabFilterState(seriesCategoryId, seriesCategoryList, seriesTitleLabel, seriesSearchAllEdit,
-                        seriesSearchEdit);
-    resetTabFilterState(channelCategoryId, channelCategoryList, channelTitleLabel,
-                        channelSearchAllEdit, channelSearchEdit);
+    for (CatalogTab* tab : {liveTab, movieTab, seriesTab, channelTab})
+        tab->reset();
 
     // Nothing of the previous server stays on screen while this one loads.
     liveCategories.clear();
     movieCategories.clear();
     seriesCategories.clear();
-    populateCategoryList(liveCategoryList, liveCategories);
-    populateCategoryList(movieCategoryList, movieCategories);
-    populateCategoryList(seriesCategoryList, seriesCategories);
-    populateCategoryList(channelCategoryList, {});
+    liveTab->setCategories(liveCategories);
+    movieTab->setCategories(movieCategories);
+    seriesTab->setCategories(seriesCategories);
+    channelTab->setCategories({});
     filterLive();
     filterMovies();
     filterSeries();
@@ -173,15 +162,15 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
     handlers.categories = [this](const QString& section, const QList<Category>& categories) {
         if (section == kLiveSection) {
             liveCategories = categories;
-            populateCategoryList(liveCategoryList, liveCategories);
+            liveTab->setCategories(liveCategories);
         } else if (section == kMovieSection) {
             movieCategories = categories;
-            populateCategoryList(movieCategoryList, movieCategories);
+            movieTab->setCategories(movieCategories);
         } else if (section == kSeriesSection) {
             seriesCategories = categories;
-            populateCategoryList(seriesCategoryList, seriesCategories);
+            seriesTab->setCategories(seriesCategories);
         } else {
-            populateCategoryList(channelCategoryList, categories);
+            channelTab->setCategories(categories);
         }
     };
     handlers.items = [this](const QString& section, const QList<MediaItem>& items) {

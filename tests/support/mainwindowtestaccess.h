@@ -1,6 +1,10 @@
 #pragma once
 
 #include "player/reconnectschedule.h"
+#include "ui/catalogtab.h"
+#include "ui/episodespage.h"
+#include "ui/libraryflow.h"
+#include "ui/librarystate.h"
 #include "ui/mainwindow.h"
 
 #include <QTimer>
@@ -41,49 +45,66 @@ public:
     VELMORA_MEMBER(movieItems)
     VELMORA_MEMBER(seriesItems)
     VELMORA_MEMBER(channelItems)
-    // tabs
-    VELMORA_MEMBER(liveStack)
-    VELMORA_MEMBER(liveCategoryList)
-    VELMORA_MEMBER(liveSearchAllEdit)
-    VELMORA_MEMBER(liveTitleLabel)
-    VELMORA_MEMBER(liveSearchEdit)
-    VELMORA_MEMBER(liveTable)
-    VELMORA_MEMBER(liveCategoryId)
-    VELMORA_MEMBER(liveShown)
-    VELMORA_MEMBER(movieStack)
-    VELMORA_MEMBER(movieCategoryList)
-    VELMORA_MEMBER(movieSearchAllEdit)
-    VELMORA_MEMBER(movieTitleLabel)
-    VELMORA_MEMBER(movieSearchEdit)
-    VELMORA_MEMBER(movieSortBox)
-    VELMORA_MEMBER(movieGrid)
-    VELMORA_MEMBER(movieCategoryId)
-    VELMORA_MEMBER(movieShown)
-    VELMORA_MEMBER(seriesStack)
-    VELMORA_MEMBER(seriesCategoryList)
-    VELMORA_MEMBER(seriesSearchAllEdit)
-    VELMORA_MEMBER(seriesTitleLabel)
-    VELMORA_MEMBER(seriesSearchEdit)
-    VELMORA_MEMBER(seriesSortBox)
-    VELMORA_MEMBER(seriesGrid)
-    VELMORA_MEMBER(seriesCategoryId)
-    VELMORA_MEMBER(seriesShown)
-    VELMORA_MEMBER(channelStack)
-    VELMORA_MEMBER(channelCategoryList)
-    VELMORA_MEMBER(channelSearchAllEdit)
-    VELMORA_MEMBER(channelTitleLabel)
-    VELMORA_MEMBER(channelSearchEdit)
-    VELMORA_MEMBER(channelTable)
-    VELMORA_MEMBER(channelCategoryId)
-    VELMORA_MEMBER(channelShown)
+    // tabs: the four CatalogTab objects, and their parts under the names they had
+    VELMORA_MEMBER(liveTab)
+    VELMORA_MEMBER(movieTab)
+    VELMORA_MEMBER(seriesTab)
+    VELMORA_MEMBER(channelTab)
+#define VELMORA_TAB_PART(tab, name, part)                                                          \
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.tab->part;                                                                        \
+    }
+    VELMORA_TAB_PART(liveTab, liveStack, stack)
+    VELMORA_TAB_PART(liveTab, liveCategoryList, categoryList)
+    VELMORA_TAB_PART(liveTab, liveSearchAllEdit, searchAllEdit)
+    VELMORA_TAB_PART(liveTab, liveTitleLabel, titleLabel)
+    VELMORA_TAB_PART(liveTab, liveSearchEdit, searchEdit)
+    VELMORA_TAB_PART(liveTab, liveTable, table)
+    VELMORA_TAB_PART(liveTab, liveCategoryId, categoryId)
+    VELMORA_TAB_PART(liveTab, liveShown, shown)
+    VELMORA_TAB_PART(movieTab, movieStack, stack)
+    VELMORA_TAB_PART(movieTab, movieCategoryList, categoryList)
+    VELMORA_TAB_PART(movieTab, movieSearchAllEdit, searchAllEdit)
+    VELMORA_TAB_PART(movieTab, movieTitleLabel, titleLabel)
+    VELMORA_TAB_PART(movieTab, movieSearchEdit, searchEdit)
+    VELMORA_TAB_PART(movieTab, movieSortBox, sortBox)
+    VELMORA_TAB_PART(movieTab, movieGrid, grid)
+    VELMORA_TAB_PART(movieTab, movieCategoryId, categoryId)
+    VELMORA_TAB_PART(movieTab, movieShown, shown)
+    VELMORA_TAB_PART(seriesTab, seriesStack, stack)
+    VELMORA_TAB_PART(seriesTab, seriesCategoryList, categoryList)
+    VELMORA_TAB_PART(seriesTab, seriesSearchAllEdit, searchAllEdit)
+    VELMORA_TAB_PART(seriesTab, seriesTitleLabel, titleLabel)
+    VELMORA_TAB_PART(seriesTab, seriesSearchEdit, searchEdit)
+    VELMORA_TAB_PART(seriesTab, seriesSortBox, sortBox)
+    VELMORA_TAB_PART(seriesTab, seriesGrid, grid)
+    VELMORA_TAB_PART(seriesTab, seriesCategoryId, categoryId)
+    VELMORA_TAB_PART(seriesTab, seriesShown, shown)
+    VELMORA_TAB_PART(channelTab, channelStack, stack)
+    VELMORA_TAB_PART(channelTab, channelCategoryList, categoryList)
+    VELMORA_TAB_PART(channelTab, channelSearchAllEdit, searchAllEdit)
+    VELMORA_TAB_PART(channelTab, channelTitleLabel, titleLabel)
+    VELMORA_TAB_PART(channelTab, channelSearchEdit, searchEdit)
+    VELMORA_TAB_PART(channelTab, channelTable, table)
+    VELMORA_TAB_PART(channelTab, channelCategoryId, categoryId)
+    VELMORA_TAB_PART(channelTab, channelShown, shown)
+#undef VELMORA_TAB_PART
     // posters and episodes
     VELMORA_MEMBER(posterPlaceholder)
     VELMORA_MEMBER(posterLoader)
-    VELMORA_MEMBER(episodeTree)
-    VELMORA_MEMBER(episodeSeriesLabel)
-    VELMORA_MEMBER(shownSeriesId)
-    VELMORA_MEMBER(shownSeriesName)
-    VELMORA_MEMBER(shownEpisodes)
+    VELMORA_MEMBER(episodesPage)
+#define VELMORA_PAGE_PART(name)                                                                    \
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.episodesPage->name;                                                               \
+    }
+    VELMORA_PAGE_PART(episodeTree)
+    VELMORA_PAGE_PART(episodeSeriesLabel)
+    VELMORA_PAGE_PART(shownSeriesId)
+    VELMORA_PAGE_PART(shownSeriesName)
+    VELMORA_PAGE_PART(shownEpisodes)
+#undef VELMORA_PAGE_PART
     auto& playingEpisodes()
     {
         return w.episodeSequence.episodes;
@@ -139,7 +160,11 @@ public:
     }
     VELMORA_MEMBER(errorDialogOpen)
     // library
-    VELMORA_MEMBER(lib)
+    VELMORA_MEMBER(libraryFlow)
+    LibraryState* lib()
+    {
+        return &w.libraryFlow->state();
+    }
 #undef VELMORA_MEMBER
 
     void loadSource(const SourceConfig& config, bool force)
@@ -176,7 +201,7 @@ public:
     }
     void libraryEndViewing()
     {
-        w.libraryEndViewing();
+        w.libraryFlow->libraryEndViewing();
     }
     void showEpisodesInline(const QString& id, const QString& name)
     {
@@ -220,7 +245,7 @@ public:
     }
     void loadVisibleThumbnails(QListWidget* grid)
     {
-        w.loadVisibleThumbnails(grid);
+        (grid == w.movieTab->grid ? w.movieTab : w.seriesTab)->loadVisiblePosters();
     }
     void selectLiveCategory(QListWidgetItem* item)
     {

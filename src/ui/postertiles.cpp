@@ -1,13 +1,14 @@
-// Poster images of the "Movies" and "TV Shows" grids: requested only for tiles near the visible
-// area, from the poster loader (memory, disk, network). Tiles that scroll far away give their
-// poster back and lose their queued download, so memory and the queue follow the view.
-#include "ui/mainwindow.h"
+#include "ui/postertiles.h"
 
 #include "ui/posterloader.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 constexpr int kPrefetchMarginPx = 400;
@@ -45,23 +46,68 @@ Rows rowsWithin(const QListWidget* grid, int top, int bottom)
 }
 } // namespace
 
-int MainWindow::posterGroup(const QListWidget* grid) const
+PosterTiles::PosterTiles(QListWidget* grid, PosterLoader* loader, int group,
+                         const QPixmap& placeholder)
+    : QObject(grid)
+    , grid(grid)
+    , loader(loader)
+    , group(group)
+    , placeholder(placeholder)
 {
-    return grid == movieGrid ? 0 : 1;
+    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &PosterTiles::loadVisible);
+    // Application-wide, as the window's own filter: it sees the wheel before anything installed
+    // on the viewport does.
+    qApp->installEventFilter(this);
 }
 
-QSet<int>& MainWindow::postersShownIn(const QListWidget* grid)
+bool PosterTiles::eventFilter(QObject* watched, QEvent* event)
 {
-    return grid == movieGrid ? moviePosterRows : seriesPosterRows;
+    if (watched->parent() != grid || watched != grid->viewport())
+        return false;
+    if (event->type() == QEvent::Resize) {
+        loadVisible();
+    } else if (event->type() == QEvent::Wheel) {
+        // A gentler step than a whole row of posters per notch.
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        QScrollBar* bar = grid->verticalScrollBar();
+        bar->setValue(bar->value() - int(wheel->angleDelta().y() * 0.35));
+        return true;
+    }
+    return false;
 }
 
-void MainWindow::forgetPosterTiles(QListWidget* grid)
+void PosterTiles::fill(const QList<MediaItem>& items)
 {
-    postersShownIn(grid).clear();
-    posterLoader->rerank(posterGroup(grid), [](int) { return std::nullopt; });
+    // Every keystroke refills up to 100k tiles. Inserted one by one with the model speaking, each
+    // tile makes the view drop and plan its whole layout again (quadratic). So the tiles are
+    // built complete and appended with the model silent, and the view is then reset, exactly as
+    // a model reset tells it to; clear() has already emptied selection and current item.
+    forget();
+    grid->setUpdatesEnabled(false);
+    grid->clear();
+    {
+        const QSignalBlocker quiet(grid->model());
+        const QIcon icon(placeholder);
+        for (const MediaItem& media : items) {
+            auto* item = new QListWidgetItem(media.name);
+            item->setData(Qt::DecorationRole, icon);
+            item->setData(Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignTop));
+            item->setData(kUrlRole, media.iconUrl);
+            grid->addItem(item);
+        }
+    }
+    grid->reset();
+    grid->setUpdatesEnabled(true);
+    QTimer::singleShot(0, this, &PosterTiles::loadVisible);
 }
 
-void MainWindow::loadVisibleThumbnails(QListWidget* grid)
+void PosterTiles::forget()
+{
+    shownRows.clear();
+    loader->rerank(group, [](int) { return std::nullopt; });
+}
+
+void PosterTiles::loadVisible()
 {
     const QRect viewport = grid->viewport()->rect();
     const Rows visible = rowsWithin(grid, 0, viewport.height() - 1);
@@ -70,7 +116,7 @@ void MainWindow::loadVisibleThumbnails(QListWidget* grid)
     const Rows kept = rowsWithin(grid, -kKeepMarginPx, viewport.height() - 1 + kKeepMarginPx);
 
     // What is on screen downloads first, what scrolled far away not at all.
-    posterLoader->rerank(posterGroup(grid), [&](int row) -> std::optional<int> {
+    loader->rerank(group, [&](int row) -> std::optional<int> {
         if (visible.contains(row))
             return 0;
         if (near.contains(row))
@@ -79,16 +125,15 @@ void MainWindow::loadVisibleThumbnails(QListWidget* grid)
             return 2;
         return std::nullopt;
     });
-    QSet<int>& shown = postersShownIn(grid);
-    for (auto it = shown.begin(); it != shown.end();) {
+    for (auto it = shownRows.begin(); it != shownRows.end();) {
         if (kept.contains(*it)) {
             ++it;
             continue;
         }
         QListWidgetItem* far = grid->item(*it);
-        far->setIcon(QIcon(posterPlaceholder));
+        far->setIcon(QIcon(placeholder));
         far->setData(kRequestedRole, false); // asked for again, from memory or disk, on return
-        it = shown.erase(it);
+        it = shownRows.erase(it);
     }
 
     const QRect area(QPoint(0, -kPrefetchMarginPx),
@@ -98,35 +143,35 @@ void MainWindow::loadVisibleThumbnails(QListWidget* grid)
         if (item->data(kRequestedRole).toBool() || !grid->visualItemRect(item).intersects(area))
             continue;
         item->setData(kRequestedRole, true);
-        requestThumbnail(grid, item, item->data(kUrlRole).toString());
+        request(item, item->data(kUrlRole).toString());
     }
 }
 
-void MainWindow::requestThumbnail(QListWidget* grid, QListWidgetItem* item, const QString& url)
+void PosterTiles::request(QListWidgetItem* item, const QString& url)
 {
     if (url.isEmpty())
         return;
     const int row = grid->row(item);
-    if (const QPixmap poster = posterLoader->cached(url); !poster.isNull()) {
+    if (const QPixmap poster = loader->cached(url); !poster.isNull()) {
         item->setIcon(QIcon(poster));
-        postersShownIn(grid).insert(row);
+        shownRows.insert(row);
         return;
     }
     const bool onScreen = grid->visualItemRect(item).intersects(grid->viewport()->rect());
     const QPointer<QListWidget> guardedGrid(grid);
     // Invalid once the grid is refilled: the answer then belongs to no tile.
     const QPersistentModelIndex tile(grid->model()->index(row, 0));
-    posterLoader->download(
-        url, posterGroup(grid), row, onScreen ? 0 : 1,
+    loader->download(
+        url, group, row, onScreen ? 0 : 1,
         [this, guardedGrid, tile](PosterLoader::Outcome outcome, const QPixmap& poster) {
             if (!guardedGrid || !tile.isValid())
                 return;
             QListWidgetItem* target = guardedGrid->item(tile.row());
             if (outcome == PosterLoader::Outcome::Loaded) {
                 target->setIcon(QIcon(poster));
-                postersShownIn(guardedGrid).insert(tile.row());
+                shownRows.insert(tile.row());
             } else if (outcome == PosterLoader::Outcome::Dropped) {
-                target->setData(kRequestedRole, false); // scrolled away before it was sent
+                target->setData(kRequestedRole, false); // scrolled away first
             }
         });
 }

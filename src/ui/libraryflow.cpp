@@ -1,13 +1,14 @@
-// The user's library in the window: "Favorites", "Recent" and "Continue Watching" in the
-// category lists, starring from menus and Ctrl+D, saving and resuming positions, the previous
-// channel, marks on posters and episodes, search over everything, export and import.
-#include "ui/mainwindow.h"
+// The library in the catalog tabs: its category entries, starring from menus and Ctrl+D, marks
+// on posters, and the library's buttons and notice in the window.
+#include "ui/libraryflow.h"
 
 #include "app/clock.h"
 #include "app/filedialog.h"
 #include "app/messagebox.h"
 #include "player/vlcplayer.h"
 #include "ui/catalogfilter.h"
+#include "ui/catalogtab.h"
+#include "ui/librarycategories.h"
 #include "ui/librarystate.h"
 #include "ui/playbacktext.h"
 #include "ui/postermarkdelegate.h"
@@ -30,62 +31,80 @@
 
 namespace {
 
-// Category ids no server uses: a control character leads them.
-const QString kFavoritesId = QStringLiteral("\x01"
-                                            "favorites");
-const QString kRecentId = QStringLiteral("\x01"
-                                         "recent");
-const QString kContinueId = QStringLiteral("\x01"
-                                           "continue");
 const QString kGoneTip = QStringLiteral("No longer offered by this server");
 
-QListWidgetItem* libraryCategoryItem(const QString& text, const QString& id)
-{
-    auto* item = new QListWidgetItem(text);
-    item->setData(Qt::UserRole, id);
-    QFont font = item->font();
-    font.setItalic(true);
-    item->setFont(font);
-    return item;
-}
 } // namespace
 
-bool isLibraryCategory(const QString& categoryId)
-{
-    return categoryId.startsWith(QLatin1Char('\x01'));
-}
-
-bool isContinueWatchingCategory(const QString& categoryId)
-{
-    return categoryId == kContinueId;
-}
-
-void MainWindow::buildLibrary()
+LibraryFlow::LibraryFlow(const Window& w, const QString& libraryPath, QObject* parent)
+    : QObject(parent)
+    , window(w.window)
+    , activeSource(w.activeSource)
+    , liveItems(w.liveItems)
+    , movieItems(w.movieItems)
+    , seriesItems(w.seriesItems)
+    , channelItems(w.channelItems)
+    , tabs(w.tabs)
+    , liveTab(w.liveTab)
+    , movieTab(w.movieTab)
+    , seriesTab(w.seriesTab)
+    , channelTab(w.channelTab)
+    , liveTabIndex(w.liveTabIndex)
+    , movieTabIndex(w.movieTabIndex)
+    , seriesTabIndex(w.seriesTabIndex)
+    , channelTabIndex(w.channelTabIndex)
+    , playerPanel(w.playerPanel)
+    , playerPanelLayout(w.playerPanelLayout)
+    , nowPlayingLabel(w.nowPlayingLabel)
+    , controlsRow(w.controlsRow)
+    , serverRow(w.serverRow)
+    , player(w.player)
+    , episodeTree(w.episodeTree)
+    , shownEpisodes(w.shownEpisodes)
+    , shownSeriesId(w.shownSeriesId)
+    , episodeSequence(w.episodeSequence)
+    , playingSeriesId(w.playingSeriesId)
+    , playMediaItem(w.playMediaItem)
+    , clearSeriesContext(w.clearSeriesContext)
+    , showEpisodesInline(w.showEpisodesInline)
+    , playEpisodeTreeItem(w.playEpisodeTreeItem)
 {
     lib = std::make_unique<LibraryState>();
-    lib->library = new Library(Library::defaultPath(), this);
-    connect(lib->library, &Library::changed, this, &MainWindow::onLibraryChanged);
+    lib->library = new Library(libraryPath, this);
+    build();
+}
+
+LibraryFlow::~LibraryFlow() = default;
+
+QPalette LibraryFlow::palette() const
+{
+    return window->palette();
+}
+
+void LibraryFlow::build()
+{
+    connect(lib->library, &Library::changed, this, &LibraryFlow::onLibraryChanged);
 
     const auto menuFor = [this](QAbstractItemView* view, const QList<MediaItem>* shown) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QWidget::customContextMenuRequested, this,
                 [this, view, shown](const QPoint& pos) { showLibraryMenu(view, shown, pos); });
     };
-    menuFor(liveTable, &liveShown);
-    menuFor(channelTable, &channelShown);
-    menuFor(movieGrid, &movieShown);
-    menuFor(seriesGrid, &seriesShown);
-    movieGrid->setItemDelegate(new PosterMarkDelegate(movieGrid));
+    menuFor(liveTab->table, &liveTab->shown);
+    menuFor(channelTab->table, &channelTab->shown);
+    menuFor(movieTab->grid, &movieTab->shown);
+    menuFor(seriesTab->grid, &seriesTab->shown);
+    movieTab->grid->setItemDelegate(new PosterMarkDelegate(movieTab->grid));
 
-    auto* star = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(star, &QShortcut::activated, this, &MainWindow::toggleFavoriteOfCurrentTab);
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(find, &QShortcut::activated, this, &MainWindow::openSearchEverything);
-    for (QWidget* widget : {static_cast<QWidget*>(playerPanel), static_cast<QWidget*>(liveTable),
-                            static_cast<QWidget*>(channelTable)}) {
+    auto* star = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);
+    connect(star, &QShortcut::activated, this, &LibraryFlow::toggleFavoriteOfCurrentTab);
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), window);
+    connect(find, &QShortcut::activated, this, &LibraryFlow::openSearchEverything);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(playerPanel), static_cast<QWidget*>(liveTab->table),
+          static_cast<QWidget*>(channelTab->table)}) {
         auto* back = new QShortcut(QKeySequence(Qt::Key_Backspace), widget);
         back->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(back, &QShortcut::activated, this, &MainWindow::playPreviousChannel);
+        connect(back, &QShortcut::activated, this, &LibraryFlow::playPreviousChannel);
     }
 
     // "Resumed at 12:34" with "Start over", under the title line.
@@ -116,15 +135,15 @@ void MainWindow::buildLibrary()
     if (auto* row = qobject_cast<QHBoxLayout*>(controlsRow->layout()))
         row->insertWidget(1, lib->previousChannelButton);
     connect(lib->previousChannelButton, &QPushButton::clicked, this,
-            &MainWindow::playPreviousChannel);
+            &LibraryFlow::playPreviousChannel);
 
     // Export and import beside the server buttons.
     auto* libraryButton = new QPushButton(QStringLiteral("Library"), serverRow);
     auto* libraryMenu = new QMenu(libraryButton);
     libraryMenu->addAction(QStringLiteral("Export Favorites and Progress..."), this,
-                           &MainWindow::exportLibrary);
+                           &LibraryFlow::exportLibrary);
     libraryMenu->addAction(QStringLiteral("Import Favorites and Progress..."), this,
-                           &MainWindow::importLibrary);
+                           &LibraryFlow::importLibrary);
     libraryButton->setMenu(libraryMenu);
     if (auto* row = qobject_cast<QHBoxLayout*>(serverRow->layout()))
         row->insertWidget(row->count() - 1, libraryButton);
@@ -133,20 +152,11 @@ void MainWindow::buildLibrary()
     QTimer::singleShot(0, this, [this]() {
         const QString problem = lib->library->takeProblem();
         if (!problem.isEmpty())
-            MessageBox::warning(this, QStringLiteral("Library"), problem);
+            MessageBox::warning(window, QStringLiteral("Library"), problem);
     });
 }
 
-void MainWindow::addLibraryCategories(QListWidget* list)
-{
-    list->insertItem(1, libraryCategoryItem(QStringLiteral("Favorites"), kFavoritesId));
-    if (list == liveCategoryList || list == channelCategoryList)
-        list->insertItem(2, libraryCategoryItem(QStringLiteral("Recent"), kRecentId));
-    else
-        list->insertItem(2, libraryCategoryItem(QStringLiteral("Continue Watching"), kContinueId));
-}
-
-const CatalogIndex& MainWindow::catalogIndex(const QList<MediaItem>& items)
+const CatalogIndex& LibraryFlow::catalogIndex(const QList<MediaItem>& items)
 {
     LibraryState::Index& index = lib->indexes[&items];
     if (index.data != items.constData() || index.size != items.size()) {
@@ -157,9 +167,9 @@ const CatalogIndex& MainWindow::catalogIndex(const QList<MediaItem>& items)
     return index.byId;
 }
 
-QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int kind,
-                                              const QString& categoryId, const QString& query,
-                                              QObject* view)
+QList<MediaItem> LibraryFlow::filteredTabItems(const QList<MediaItem>& items, int kind,
+                                               const QString& categoryId, const QString& query,
+                                               QObject* view)
 {
     QSet<QString>& gone = lib->gone[view];
     gone.clear();
@@ -167,11 +177,11 @@ QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int
         return applyFilter(items, categoryId, query);
     const QString server = activeSource.name;
     QList<LibraryEntry> entries;
-    if (categoryId == kFavoritesId)
+    if (categoryId == kFavoritesCategoryId)
         entries = lib->library->favorites(server, kind);
-    else if (categoryId == kRecentId)
+    else if (categoryId == kRecentCategoryId)
         entries = lib->library->recentChannels(server);
-    else if (categoryId == kContinueId)
+    else if (categoryId == kContinueCategoryId)
         entries = lib->library->continueWatching(server, kind);
     QList<MediaItem> listed;
     listed.reserve(entries.size());
@@ -184,7 +194,7 @@ QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int
     return applyFilter(listed, QString(), query);
 }
 
-void MainWindow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown)
+void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown)
 {
     const QSet<QString> gone = lib->gone.value(view);
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
@@ -206,13 +216,13 @@ void MainWindow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>
     auto* grid = qobject_cast<QListWidget*>(view);
     if (!grid)
         return;
-    if (grid == movieGrid && !lib->movieStatesValid) {
+    if (grid == movieTab->grid && !lib->movieStatesValid) {
         lib->movieStates = lib->library->watchStates(activeSource.name, MediaItem::Movie);
         lib->movieStatesValid = true;
     }
     // Marks are cleared again where a state went away.
-    const bool marks = grid == movieGrid && (!lib->movieStates.isEmpty() || lib->marked);
-    if (grid == movieGrid)
+    const bool marks = grid == movieTab->grid && (!lib->movieStates.isEmpty() || lib->marked);
+    if (grid == movieTab->grid)
         lib->marked = !lib->movieStates.isEmpty();
     if (gone.isEmpty() && !marks)
         return;
@@ -241,14 +251,14 @@ void MainWindow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>
     grid->viewport()->update();
 }
 
-void MainWindow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown,
-                                 const QPoint& pos)
+void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown,
+                                  const QPoint& pos)
 {
     const int row = view->indexAt(pos).row();
     if (row < 0 || row >= shown->size())
         return;
     const MediaItem item = shown->at(row);
-    QMenu menu(this);
+    QMenu menu(window);
     const bool starred = lib->library->isFavorite(activeSource.name, item);
     QAction* star = menu.addAction(starred ? QStringLiteral("Remove from Favorites")
                                            : QStringLiteral("Add to Favorites"));
@@ -262,36 +272,36 @@ void MainWindow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>
         toggleFavorite(item);
     else if (chosen && chosen == forget && !lib->library->clearPosition(activeSource.name, item))
         MessageBox::warning(
-            this, QStringLiteral("Library"),
+            window, QStringLiteral("Library"),
             QStringLiteral("The change could not be saved: %1").arg(lib->library->lastError()));
 }
 
-void MainWindow::toggleFavorite(const MediaItem& item)
+void LibraryFlow::toggleFavorite(const MediaItem& item)
 {
     const bool starred = lib->library->isFavorite(activeSource.name, item);
     if (!lib->library->setFavorite(activeSource.name, item, !starred))
         MessageBox::warning(
-            this, QStringLiteral("Library"),
+            window, QStringLiteral("Library"),
             QStringLiteral("The favorite could not be saved: %1").arg(lib->library->lastError()));
 }
 
-void MainWindow::toggleFavoriteOfCurrentTab()
+void LibraryFlow::toggleFavoriteOfCurrentTab()
 {
     const int tab = tabs->currentIndex();
     QAbstractItemView* view = nullptr;
     const QList<MediaItem>* shown = nullptr;
     if (tab == liveTabIndex) {
-        view = liveTable;
-        shown = &liveShown;
+        view = liveTab->table;
+        shown = &liveTab->shown;
     } else if (tab == channelTabIndex) {
-        view = channelTable;
-        shown = &channelShown;
+        view = channelTab->table;
+        shown = &channelTab->shown;
     } else if (tab == movieTabIndex) {
-        view = movieGrid;
-        shown = &movieShown;
-    } else if (tab == seriesTabIndex && seriesStack->currentIndex() != 2) {
-        view = seriesGrid;
-        shown = &seriesShown;
+        view = movieTab->grid;
+        shown = &movieTab->shown;
+    } else if (tab == seriesTabIndex && seriesTab->stack->currentIndex() != 2) {
+        view = seriesTab->grid;
+        shown = &seriesTab->shown;
     }
     if (!view || !view->isVisible())
         return;
@@ -300,26 +310,26 @@ void MainWindow::toggleFavoriteOfCurrentTab()
         toggleFavorite(shown->at(row));
 }
 
-void MainWindow::onLibraryChanged(const QString& server, int kind)
+void LibraryFlow::onLibraryChanged(const QString& server, int kind)
 {
     if (kind == MediaItem::Movie || kind < 0)
         lib->movieStatesValid = false;
     if (lib->quiet || (!server.isEmpty() && server != activeSource.name))
         return;
-    const auto refresh = [&](int tabKind, const QString& categoryId, void (MainWindow::*filter)()) {
-        if ((kind < 0 || kind == tabKind) && isLibraryCategory(categoryId))
-            (this->*filter)();
+    const auto refresh = [&](int tabKind, CatalogTab* tab) {
+        if ((kind < 0 || kind == tabKind) && isLibraryCategory(tab->categoryId))
+            tab->refilter();
     };
-    refresh(MediaItem::Live, liveCategoryId, &MainWindow::filterLive);
-    refresh(MediaItem::Live, channelCategoryId, &MainWindow::filterChannels);
-    refresh(MediaItem::Movie, movieCategoryId, &MainWindow::filterMovies);
-    refresh(MediaItem::Series, seriesCategoryId, &MainWindow::filterSeries);
-    refresh(MediaItem::SeriesEpisode, seriesCategoryId, &MainWindow::filterSeries);
-    if ((kind < 0 || kind == MediaItem::SeriesEpisode) && seriesStack->currentIndex() == 2)
+    refresh(MediaItem::Live, liveTab);
+    refresh(MediaItem::Live, channelTab);
+    refresh(MediaItem::Movie, movieTab);
+    refresh(MediaItem::Series, seriesTab);
+    refresh(MediaItem::SeriesEpisode, seriesTab);
+    if ((kind < 0 || kind == MediaItem::SeriesEpisode) && seriesTab->stack->currentIndex() == 2)
         markEpisodeTree();
     if (kind < 0 || kind == MediaItem::Movie) {
         // Marks only: the grid keeps its place.
-        if (!isLibraryCategory(movieCategoryId))
-            markLibraryRows(movieGrid, movieShown);
+        if (!isLibraryCategory(movieTab->categoryId))
+            markLibraryRows(movieTab->grid, movieTab->shown);
     }
 }

@@ -1,6 +1,6 @@
 // Search over everything of the active server (Ctrl+F), and moving the library to another
 // computer as a JSON file.
-#include "ui/mainwindow.h"
+#include "ui/libraryflow.h"
 
 #include "app/filedialog.h"
 #include "app/messagebox.h"
@@ -12,10 +12,10 @@
 #include <QSaveFile>
 #include <QTabWidget>
 
-void MainWindow::openSearchEverything()
+void LibraryFlow::openSearchEverything()
 {
     if (!lib->searchDialog) {
-        lib->searchDialog = new SearchEverythingDialog(this);
+        lib->searchDialog = new SearchEverythingDialog(window);
         lib->searchDialog->setChooser([this](const MediaItem& item) {
             if (item.type == MediaItem::Series) {
                 tabs->setCurrentIndex(seriesTabIndex);
@@ -35,10 +35,10 @@ void MainWindow::openSearchEverything()
     lib->searchDialog->open();
 }
 
-void MainWindow::exportLibrary()
+void LibraryFlow::exportLibrary()
 {
     const QString path =
-        FileDialog::getSaveFileName(this, QStringLiteral("Export Favorites and Progress"),
+        FileDialog::getSaveFileName(window, QStringLiteral("Export Favorites and Progress"),
                                     QDir::homePath() + QStringLiteral("/velmora-library.json"),
                                     QStringLiteral("Library files (*.json)"));
     if (path.isEmpty())
@@ -46,33 +46,33 @@ void MainWindow::exportLibrary()
     QSaveFile file(path);
     const QByteArray json = lib->library->exportJson();
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        MessageBox::warning(this, QStringLiteral("Library"),
+        MessageBox::warning(window, QStringLiteral("Library"),
                             QStringLiteral("The library could not be written to %1: %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    MessageBox::information(this, QStringLiteral("Library"),
+    MessageBox::information(window, QStringLiteral("Library"),
                             QStringLiteral("Your favorites and watch progress were saved to %1.")
                                 .arg(QDir::toNativeSeparators(path)));
 }
 
-void MainWindow::importLibrary()
+void LibraryFlow::importLibrary()
 {
     const QString path =
-        FileDialog::getOpenFileName(this, QStringLiteral("Import Favorites and Progress"),
+        FileDialog::getOpenFileName(window, QStringLiteral("Import Favorites and Progress"),
                                     QDir::homePath(), QStringLiteral("Library files (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::warning(this, QStringLiteral("Library"),
+        MessageBox::warning(window, QStringLiteral("Library"),
                             QStringLiteral("%1 could not be read: %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     QString summary;
     if (lib->library->importJson(file.readAll(), &summary))
-        MessageBox::information(this, QStringLiteral("Library"), summary);
+        MessageBox::information(window, QStringLiteral("Library"), summary);
     else
-        MessageBox::warning(this, QStringLiteral("Library"), summary);
+        MessageBox::warning(window, QStringLiteral("Library"), summary);
 }

@@ -1,10 +1,11 @@
 // Watching with the library: positions saved every 10 s and when a viewing ends, resuming where
 // a movie or episode was left, recent channels and the previous channel, episode marks, and
 // "Continue Watching" of a series.
-#include "ui/mainwindow.h"
+#include "ui/libraryflow.h"
 
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "player/episodesequence.h"
 #include "player/vlcplayer.h"
 #include "ui/librarystate.h"
 #include "ui/playbacktext.h"
@@ -21,7 +22,7 @@ constexpr qint64 kResumeNoticeMs = 10000;
 constexpr qint64 kResumeSettleMs = 3000;
 } // namespace
 
-void MainWindow::libraryBeginPlay(const MediaItem& item)
+void LibraryFlow::libraryBeginPlay(const MediaItem& item)
 {
     libraryEndViewing();
     lib->resumeNotice->hide();
@@ -54,7 +55,7 @@ void MainWindow::libraryBeginPlay(const MediaItem& item)
     updatePreviousChannelButton();
 }
 
-void MainWindow::libraryTrackPosition(qint64 currentMs, qint64 totalMs)
+void LibraryFlow::libraryTrackPosition(qint64 currentMs, qint64 totalMs)
 {
     if (!lib->tracking || totalMs <= 0)
         return;
@@ -87,7 +88,7 @@ void MainWindow::libraryTrackPosition(qint64 currentMs, qint64 totalMs)
     }
 }
 
-void MainWindow::saveLibraryPosition()
+void LibraryFlow::saveLibraryPosition()
 {
     lib->lastSaveAt = Clock::monotonicMs();
     if (lib->durationMs <= 0)
@@ -98,12 +99,12 @@ void MainWindow::saveLibraryPosition()
         return;
     // Said once a run: the next saves are tried all the same.
     lib->saveFailureShown = true;
-    MessageBox::warning(this, QStringLiteral("Library"),
+    MessageBox::warning(window, QStringLiteral("Library"),
                         QStringLiteral("Your watch progress could not be saved: %1")
                             .arg(lib->library->lastError()));
 }
 
-void MainWindow::libraryReplay()
+void LibraryFlow::libraryReplay()
 {
     // A retried movie goes on where it broke off instead of saving its restart over that.
     if (lib->tracking && lib->resumeAtMs == 0)
@@ -111,15 +112,15 @@ void MainWindow::libraryReplay()
             watchrules::resumePositionMs({lib->positionMs, lib->durationMs, false, 0});
 }
 
-void MainWindow::libraryEndViewing()
+void LibraryFlow::libraryEndViewing()
 {
-    if (!lib || !lib->tracking)
+    if (!lib->tracking)
         return;
     saveLibraryPosition();
     lib->tracking = false;
 }
 
-void MainWindow::updatePreviousChannelButton()
+void LibraryFlow::updatePreviousChannelButton()
 {
     QStringList ids;
     for (const LibraryEntry& entry : lib->library->recentChannels(activeSource.name))
@@ -129,7 +130,7 @@ void MainWindow::updatePreviousChannelButton()
         watchrules::previousChannelIndex(ids, lib->currentChannelId) >= 0);
 }
 
-void MainWindow::playPreviousChannel()
+void LibraryFlow::playPreviousChannel()
 {
     const QList<LibraryEntry> recent = lib->library->recentChannels(activeSource.name);
     QStringList ids;
@@ -148,7 +149,7 @@ void MainWindow::playPreviousChannel()
     playMediaItem(item);
 }
 
-void MainWindow::markEpisodeTree()
+void LibraryFlow::markEpisodeTree()
 {
     const QHash<QString, WatchState> states =
         lib->library->episodeStates(activeSource.name, shownSeriesId);
@@ -196,7 +197,7 @@ void MainWindow::markEpisodeTree()
     }
 }
 
-void MainWindow::continueSeries(const MediaItem& series)
+void LibraryFlow::continueSeries(const MediaItem& series)
 {
     lib->continueSeriesId = series.id;
     showEpisodesInline(series.id, series.name);

@@ -1,6 +1,4 @@
-// Series: the seasons and episodes page of the "TV Shows" tab, playing an episode, and the
-// episode sequence that "Next Episode" follows.
-#include "ui/mainwindow.h"
+#include "ui/episodespage.h"
 
 #include "providers/catalogcache.h"
 #include "providers/xtreamclient.h"
@@ -22,9 +20,11 @@ const QString kEpisodesFailed =
     QStringLiteral("The episodes could not be loaded. Go back and open the series again to retry.");
 } // namespace
 
-QWidget* MainWindow::buildEpisodesPage()
+EpisodesPage::EpisodesPage(QStackedWidget* stack)
+    : QWidget(stack)
+    , stack(stack)
 {
-    auto* page = new QWidget(this);
+    auto* page = this;
     auto* layout = new QVBoxLayout(page);
     auto* header = new QHBoxLayout;
     auto* back = new QPushButton(QStringLiteral("< Back to Shows"), page);
@@ -40,16 +40,23 @@ QWidget* MainWindow::buildEpisodesPage()
     episodeTree->setObjectName(QStringLiteral("episodeTree"));
     episodeTree->setHeaderHidden(true);
     layout->addWidget(episodeTree, 1);
+    stack->addWidget(page);
 
-    connect(back, &QPushButton::clicked, this, [this]() { seriesStack->setCurrentIndex(1); });
+    connect(back, &QPushButton::clicked, this, [this]() { this->stack->setCurrentIndex(1); });
     connect(episodeTree, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); });
+            [this](QTreeWidgetItem* item) { emit chosen(item); });
     addActivateKeyShortcuts(episodeTree, this,
-                            [this]() { playEpisodeTreeItem(episodeTree->currentItem()); });
-    return page;
+                            [this]() { emit chosen(episodeTree->currentItem()); });
 }
 
-void MainWindow::showEpisodesInline(const QString& seriesId, const QString& seriesName)
+bool EpisodesPage::isShown() const
+{
+    return stack->currentIndex() == kEpisodesPage;
+}
+
+void EpisodesPage::showSeries(XtreamClient* xtreamClient, const QString& sourceName,
+                              const QString& seriesId, const QString& seriesName,
+                              const quint64* loadGeneration)
 {
     if (!xtreamClient)
         return;
@@ -58,35 +65,35 @@ void MainWindow::showEpisodesInline(const QString& seriesId, const QString& seri
     shownEpisodes.clear();
     episodeSeriesLabel->setText(seriesName);
     episodeTree->clear();
-    seriesStack->setCurrentIndex(kEpisodesPage);
+    stack->setCurrentIndex(kEpisodesPage);
 
-    const QString sourceName = activeSource.name;
     QList<Episode> cached;
     if (CatalogCache::loadEpisodes(sourceName, seriesId, kEpisodesMaxAgeSecs, cached)) {
         fillEpisodes(cached);
         return;
     }
-    const quint64 generation = loadGeneration;
-    xtreamClient->fetchSeriesEpisodes(seriesId, [this, sourceName, seriesId, generation](
-                                                    const QList<Episode>& episodes, bool ok) {
-        // The user went back, or loaded another server meanwhile: nothing to show.
-        if (seriesStack->currentIndex() != kEpisodesPage || generation != loadGeneration)
-            return;
-        // A failure is never cached, so opening the series again asks the server again.
-        if (ok)
-            CatalogCache::saveEpisodes(sourceName, seriesId, episodes);
-        // Another series was opened after this one: its page stays.
-        if (shownSeriesId != seriesId)
-            return;
-        fillEpisodes(episodes);
-        if (!ok) {
-            auto* notice = new QTreeWidgetItem(episodeTree, {kEpisodesFailed});
-            notice->setFlags(Qt::ItemIsEnabled);
-        }
-    });
+    const quint64 generation = *loadGeneration;
+    xtreamClient->fetchSeriesEpisodes(
+        seriesId, [this, sourceName, seriesId, generation,
+                   loadGeneration](const QList<Episode>& episodes, bool ok) {
+            // The user went back, or loaded another server meanwhile: nothing to show.
+            if (!isShown() || generation != *loadGeneration)
+                return;
+            // A failure is never cached, so opening the series again asks the server again.
+            if (ok)
+                CatalogCache::saveEpisodes(sourceName, seriesId, episodes);
+            // Another series was opened after this one: its page stays.
+            if (shownSeriesId != seriesId)
+                return;
+            fillEpisodes(episodes);
+            if (!ok) {
+                auto* notice = new QTreeWidgetItem(episodeTree, {kEpisodesFailed});
+                notice->setFlags(Qt::ItemIsEnabled);
+            }
+        });
 }
 
-void MainWindow::fillEpisodes(const QList<Episode>& episodes)
+void EpisodesPage::fillEpisodes(const QList<Episode>& episodes)
 {
     shownEpisodes = episodes;
     episodeTree->clear();
@@ -107,39 +114,16 @@ void MainWindow::fillEpisodes(const QList<Episode>& episodes)
         row->setData(0, Qt::UserRole, i);
     }
     episodeTree->expandAll();
-    markEpisodeTree();
+    emit listed();
 }
 
-void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
+int EpisodesPage::episodeIndexOf(const QTreeWidgetItem* item) const
 {
     if (!item)
-        return;
+        return -1;
     const QVariant data = item->data(0, Qt::UserRole);
     if (!data.isValid())
-        return;
+        return -1;
     const int index = data.toInt();
-    if (index < 0 || index >= shownEpisodes.size())
-        return;
-    episodeSequence.start(shownEpisodes, index, shownSeriesName);
-    playingSeriesId = shownSeriesId;
-    playMediaItem(episodeSequence.current());
-}
-
-void MainWindow::playNextEpisode()
-{
-    if (episodeSequence.advance())
-        playMediaItem(episodeSequence.current());
-}
-
-void MainWindow::updateNextEpisodeButton()
-{
-    const bool episode = currentKind == MediaItem::SeriesEpisode;
-    nextEpisodeButton->setVisible(episode);
-    nextEpisodeButton->setEnabled(episode && episodeSequence.hasNext());
-}
-
-void MainWindow::clearSeriesContext()
-{
-    episodeSequence.clear();
-    playingSeriesId.clear();
+    return index >= 0 && index < shownEpisodes.size() ? index : -1;
 }

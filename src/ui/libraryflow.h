@@ -1,0 +1,146 @@
+#pragma once
+
+#include "library/catalogmatch.h"
+#include "model/episode.h"
+#include "model/mediaitem.h"
+#include "model/sourceconfig.h"
+
+#include <QList>
+#include <QObject>
+#include <QPalette>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class CatalogTab;
+class QAbstractItemView;
+class QLabel;
+class QPoint;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+class VlcPlayer;
+class EpisodeSequence;
+struct LibraryState;
+
+// The user's library in the window: "Favorites", "Recent" and "Continue Watching" in the catalog
+// tabs, starring from menus and Ctrl+D, marks on posters and episodes, saving and resuming
+// positions, the previous channel, search over everything, export and import. It reads the
+// window's state through the references in `Window` and acts through its callbacks.
+class LibraryFlow final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the flow sees of the window; everything outlives the flow.
+    struct Window
+    {
+        QWidget* window = nullptr; // parent of boxes, menus and window-wide shortcuts
+        const SourceConfig& activeSource;
+        const QList<MediaItem>& liveItems;
+        const QList<MediaItem>& movieItems;
+        const QList<MediaItem>& seriesItems;
+        const QList<MediaItem>& channelItems;
+        QTabWidget* tabs = nullptr;
+        CatalogTab* liveTab = nullptr;
+        CatalogTab* movieTab = nullptr;
+        CatalogTab* seriesTab = nullptr;
+        CatalogTab* channelTab = nullptr;
+        int liveTabIndex = -1;
+        int movieTabIndex = -1;
+        int seriesTabIndex = -1;
+        int channelTabIndex = -1;
+        // The player panel, where the resume notice and the previous-channel button go.
+        QWidget* playerPanel = nullptr;
+        QVBoxLayout* playerPanelLayout = nullptr;
+        QLabel* nowPlayingLabel = nullptr;
+        QWidget* controlsRow = nullptr;
+        QWidget* serverRow = nullptr; // gets the export and import button
+        VlcPlayer* player = nullptr;
+        // The episodes page and the episode sequence playing.
+        QTreeWidget* episodeTree = nullptr;
+        const QList<Episode>& shownEpisodes;
+        const QString& shownSeriesId;
+        const EpisodeSequence& episodeSequence;
+        const QString& playingSeriesId;
+        std::function<void(const MediaItem&)> playMediaItem;
+        std::function<void()> clearSeriesContext;
+        std::function<void(const QString& id, const QString& name)> showEpisodesInline;
+        std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
+    };
+
+    // `libraryPath` is the library's database file.
+    LibraryFlow(const Window& window, const QString& libraryPath, QObject* parent);
+    ~LibraryFlow() override;
+
+    LibraryState& state() { return *lib; }
+
+    // The catalog tabs' items of `categoryId` (a library category or a server's), and the marks
+    // on them (gone from the server, watched, progress).
+    QList<MediaItem> filteredTabItems(const QList<MediaItem>& items, int kind,
+                                      const QString& categoryId, const QString& query,
+                                      QObject* view);
+    void markLibraryRows(QAbstractItemView* view, const QList<MediaItem>& shown);
+    void toggleFavorite(const MediaItem& item);
+    void toggleFavoriteOfCurrentTab();
+
+    // Viewing: a new item starts, the player reports a position, the same stream is played
+    // again, the viewing ends (saves the position).
+    void libraryBeginPlay(const MediaItem& item);
+    void libraryTrackPosition(qint64 currentMs, qint64 totalMs);
+    void libraryReplay();
+    void libraryEndViewing();
+    void playPreviousChannel();
+
+    // The episodes page was filled: marks, and "Continue Watching" plays on.
+    void markEpisodeTree();
+    void continueSeries(const MediaItem& series);
+
+    void openSearchEverything();
+    void exportLibrary();
+    void importLibrary();
+
+private:
+    void build();
+    const CatalogIndex& catalogIndex(const QList<MediaItem>& items);
+    void showLibraryMenu(QAbstractItemView* view, const QList<MediaItem>* shown, const QPoint& pos);
+    void onLibraryChanged(const QString& server, int kind);
+    void saveLibraryPosition();
+    void updatePreviousChannelButton();
+    QPalette palette() const;
+
+    QWidget* const window;
+    const SourceConfig& activeSource;
+    const QList<MediaItem>& liveItems;
+    const QList<MediaItem>& movieItems;
+    const QList<MediaItem>& seriesItems;
+    const QList<MediaItem>& channelItems;
+    QTabWidget* const tabs;
+    CatalogTab* const liveTab;
+    CatalogTab* const movieTab;
+    CatalogTab* const seriesTab;
+    CatalogTab* const channelTab;
+    const int liveTabIndex;
+    const int movieTabIndex;
+    const int seriesTabIndex;
+    const int channelTabIndex;
+    QWidget* const playerPanel;
+    QVBoxLayout* const playerPanelLayout;
+    QLabel* const nowPlayingLabel;
+    QWidget* const controlsRow;
+    QWidget* const serverRow;
+    VlcPlayer* const player;
+    QTreeWidget* const episodeTree;
+    const QList<Episode>& shownEpisodes;
+    const QString& shownSeriesId;
+    const EpisodeSequence& episodeSequence;
+    const QString& playingSeriesId;
+    const std::function<void(const MediaItem&)> playMediaItem;
+    const std::function<void()> clearSeriesContext;
+    const std::function<void(const QString&, const QString&)> showEpisodesInline;
+    const std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
+
+    std::unique_ptr<LibraryState> lib;
+};
