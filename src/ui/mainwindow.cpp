@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "guide/guidepanel.h"
 #include "library/library.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
@@ -12,8 +13,11 @@
 #include "ui/catalogtab.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/episodespage.h"
+#include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
 #include "ui/posterloader.h"
+#include "ui/serverselector.h"
+#include "ui/trackmenus.h"
 #include "ui/videosurface.h"
 
 #include <QApplication>
@@ -77,45 +81,21 @@ MainWindow::MainWindow(QWidget* parent)
     centralLayout = new QVBoxLayout(central);
     centralLayout->setContentsMargins(6, 6, 6, 6);
 
-    serverRow = new QWidget(central);
-    serverRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* serverLayout = new QHBoxLayout(serverRow);
-    serverLayout->setContentsMargins(0, 0, 0, 0);
-    serverLayout->addWidget(new QLabel(QStringLiteral("Server:"), serverRow));
-    sourceCombo = new QComboBox(serverRow);
-    sourceCombo->setObjectName(QStringLiteral("sourceCombo"));
-    sourceCombo->setMinimumWidth(220);
-    serverLayout->addWidget(sourceCombo);
-    auto* addButton = new QPushButton(QStringLiteral("Add Server..."), serverRow);
-    auto* editButton = new QPushButton(QStringLiteral("Edit Server..."), serverRow);
-    auto* refreshButton = new QPushButton(QStringLiteral("Refresh Playlist"), serverRow);
-    serverLayout->addWidget(addButton);
-    serverLayout->addWidget(editButton);
-    serverLayout->addWidget(refreshButton);
-    serverLayout->addStretch();
+    serverSelector = new ServerSelector(sourceManager, this);
+    serverRow = serverSelector->row();
+    sourceCombo = serverSelector->combo();
+    serverRow->setParent(central);
     centralLayout->addWidget(serverRow);
-
-    connect(addButton, &QPushButton::clicked, this, &MainWindow::addSource);
-    connect(editButton, &QPushButton::clicked, this, &MainWindow::editSource);
-    connect(refreshButton, &QPushButton::clicked, this, &MainWindow::refreshActiveSource);
-    connect(sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::onSourceSelected);
+    connect(serverSelector, &ServerSelector::loadRequested, this, &MainWindow::loadSource);
+    connect(serverSelector, &ServerSelector::refreshRequested, this,
+            &MainWindow::refreshActiveSource);
+    connect(serverSelector, &ServerSelector::allRemoved, this, &MainWindow::stopForNoServer);
 
     autoRefreshTimer = new QTimer(this);
     autoRefreshTimer->setInterval(Clock::waitMs(kAutoRefreshIntervalMs));
     connect(autoRefreshTimer, &QTimer::timeout, this, &MainWindow::checkAutoRefresh);
     autoRefreshTimer->start();
 
-    // Fullscreen controls timer and Escape; the window sees every event of the application.
-    controlsHideTimer = new QTimer(this);
-    controlsHideTimer->setSingleShot(true);
-    controlsHideTimer->setInterval(Clock::waitMs(3000));
-    connect(controlsHideTimer, &QTimer::timeout, this, &MainWindow::hideFullscreenControls);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, [this]() {
-        if (fullscreen)
-            toggleFullscreen();
-    });
     setAttribute(Qt::WA_MouseTracking);
     qApp->installEventFilter(this);
 
@@ -135,8 +115,19 @@ MainWindow::MainWindow(QWidget* parent)
     centralLayout->addWidget(splitter, 1);
     setCentralWidget(central);
 
-    createFullscreenControls();
     setUpGuide();
+    FullscreenChrome::Parts chromeParts;
+    chromeParts.window = this;
+    chromeParts.centralLayout = centralLayout;
+    chromeParts.hiddenWhenFullscreen = {serverRow, tabs, guidePanel};
+    chromeParts.playerPanel = playerPanel;
+    chromeParts.playerPanelLayout = playerPanelLayout;
+    chromeParts.videoWidget = videoWidget;
+    chromeParts.nowPlayingLabel = nowPlayingLabel;
+    chromeParts.seekRow = seekRow;
+    chromeParts.controlsRow = controlsRow;
+    fullscreenChrome = new FullscreenChrome(chromeParts, this);
+    connect(fullscreenChrome, &FullscreenChrome::changed, this, &MainWindow::updatePlayerChrome);
 
     loadingOverlay = new QWidget(tabs);
     loadingOverlay->setObjectName(QStringLiteral("loadingOverlay"));
@@ -173,7 +164,7 @@ MainWindow::MainWindow(QWidget* parent)
     AboutDialog::attachTo(this);
 
     buildLibrary();
-    fillSourceSelector();
+    serverSelector->fillSourceSelector();
 }
 
 void MainWindow::buildLibrary()
@@ -228,25 +219,55 @@ MainWindow::~MainWindow()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        if (fullscreen)
-            showFullscreenControls();
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (watched == videoWidget)
-            toggleFullscreen();
-        break;
-    case QEvent::Resize:
-        if (watched == tabs) {
-            loadingOverlay->setGeometry(tabs->rect());
-        } else if (watched == playerPanel) {
-            if (fullscreen)
-                repositionFullscreenChrome();
-        }
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::Resize && watched == tabs)
+        loadingOverlay->setGeometry(tabs->rect());
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::toggleFullscreen()
+{
+    fullscreenChrome->toggleFullscreen();
+}
+
+void MainWindow::loadSubtitleFile()
+{
+    trackmenus::loadSubtitleFile(player, this);
+}
+
+void MainWindow::showSubtitleMenu()
+{
+    trackmenus::showSubtitleMenu(player, subtitleButton);
+}
+
+void MainWindow::showAudioMenu()
+{
+    trackmenus::showAudioMenu(player, audioButton);
+}
+
+void MainWindow::showStreamInfo()
+{
+    trackmenus::showStreamInfo(player, this);
+}
+
+void MainWindow::addSource()
+{
+    serverSelector->addSource();
+}
+
+void MainWindow::editSource()
+{
+    serverSelector->editSource();
+}
+
+void MainWindow::stopForNoServer()
+{
+    activeSource = SourceConfig();
+    cancelLiveReconnect();
+    currentUrl.clear();
+    currentChannelKey.clear();
+    liveBufferTuner->endViewing();
+    player->stop();
+    hasMedia = false;
+    nowPlayingLabel->setText(QStringLiteral("Nothing playing"));
+    updatePlayerChrome();
 }

@@ -16,6 +16,7 @@
 class CatalogTab;
 class ClickToSeekSlider;
 class EpisodesPage;
+class FullscreenChrome;
 class GuidePanel;
 class GuideService;
 class LibraryFlow;
@@ -34,6 +35,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class ReconnectSchedule;
+class ServerSelector;
 class SourceManager;
 class VlcPlayer;
 class XtreamClient;
@@ -41,11 +43,10 @@ class XtreamClient;
 // The application's only window; it owns every other object for the life of the process.
 // One class split over several files by concern:
 //   mainwindow.cpp             construction, wiring, the application-wide event filter
-//   mainwindow_sources.cpp     server selector, loading catalogs, add/edit/delete servers
+//   mainwindow_sources.cpp     loading a server's catalog into the tabs
 //   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
-//   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
 //   mainwindow_guide.cpp       the programme guide's column, list and progress
 // The library's part (favorites, positions, marks, search, export) is LibraryFlow's.
 class MainWindow final : public QMainWindow
@@ -65,7 +66,6 @@ private slots:
     void editSource();
     void refreshActiveSource();
     void checkAutoRefresh();
-    void onSourceSelected(int index);
 
     // catalog tabs
     void filterLive();
@@ -103,15 +103,13 @@ private:
     friend class MainWindowTestAccess; // tests reach the state below through it
 
     // servers and loading
-    void fillSourceSelector();
     void loadSource(const SourceConfig& config, bool forceRefresh);
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
     CatalogLoader::Handlers catalogHandlers();
     void beginCatalogFetch(int steps);
     void catalogFetchStepDone();
-    void removeSourceAt(int index);
-    void promptRemoveRetiredSource(int index);
+    void stopForNoServer();
 
     // catalog tabs
     void buildCatalogTabs();
@@ -142,14 +140,9 @@ private:
     // library
     void buildLibrary();
 
-    // fullscreen
-    void createFullscreenControls();
-    void showFullscreenControls();
-    void hideFullscreenControls();
-    void repositionFullscreenChrome();
-
     // --- servers and loading ---
     SourceManager* sourceManager = nullptr;
+    ServerSelector* serverSelector = nullptr;
     XtreamClient* xtreamClient = nullptr;
     SourceConfig activeSource;
     QNetworkAccessManager* networkManager = nullptr;
@@ -205,16 +198,11 @@ private:
     QPushButton* subtitleButton = nullptr;
     QPushButton* audioButton = nullptr;
     QSlider* volumeSlider = nullptr;
-    QWidget* fullscreenOverlay = nullptr;
-    QVBoxLayout* fullscreenOverlayLayout = nullptr;
-    int overlayHeight = 0;
-    QTimer* controlsHideTimer = nullptr;
+    FullscreenChrome* fullscreenChrome = nullptr;
     VlcPlayer* player = nullptr;
     LiveBufferTuner* liveBufferTuner = nullptr;
     bool seekDragging = false;
     bool hasMedia = false;
-    bool fullscreen = false;
-    bool fullscreenControlsVisible = false;
     int currentKind = MediaItem::Live;
     QString currentUrl;
     QString currentTitle;

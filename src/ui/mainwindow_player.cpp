@@ -8,6 +8,7 @@
 #include "player/vlcplayer.h"
 #include "providers/xtreamclient.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
 #include "ui/playbacktext.h"
 
@@ -183,20 +184,11 @@ void MainWindow::replayCurrentStream()
 
 void MainWindow::updatePlayerChrome()
 {
-    const bool show = hasMedia && (!fullscreen || fullscreenControlsVisible);
+    const bool show = hasMedia && fullscreenChrome->controlsShown();
     seekRow->setVisible(show && isSeekable());
     nowPlayingLabel->setVisible(show);
     controlsRow->setVisible(show);
-    if (!fullscreen)
-        return;
-    if (show) {
-        fullscreenOverlay->setGeometry(0, playerPanel->height() - overlayHeight,
-                                       playerPanel->width(), overlayHeight);
-        fullscreenOverlay->show();
-        fullscreenOverlay->raise();
-    } else {
-        fullscreenOverlay->hide();
-    }
+    fullscreenChrome->placeOverlay(show);
 }
 
 void MainWindow::togglePlayPause()

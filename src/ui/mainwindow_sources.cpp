@@ -1,102 +1,22 @@
-// Servers: the selector, loading a server's catalog (from the cache or the network), adding,
-// editing and deleting servers, retired servers and the periodic re-check.
+// Loading a server's catalog (from the cache or the network) into the tabs and the guide, and the
+// periodic re-check.
 #include "ui/mainwindow.h"
 
 #include "app/clock.h"
 #include "app/messagebox.h"
 #include "guide/guideservice.h"
-#include "pairing/pairdialog.h"
-#include "player/livebuffertuner.h"
-#include "player/vlcplayer.h"
 #include "providers/xtreamclient.h"
-#include "sources/sourcedialog.h"
 #include "sources/sourcemanager.h"
-#include "sources/sourcenames.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtab.h"
+#include "ui/serverselector.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QSet>
-#include <QStackedWidget>
 #include <QTabWidget>
-#include <QTimer>
-
-namespace {
-const SourceConfig* findSource(const QList<SourceConfig>& sources, const QString& name)
-{
-    for (const SourceConfig& source : sources) {
-        if (source.name == name)
-            return &source;
-    }
-    return nullptr;
-}
-} // namespace
-
-void MainWindow::fillSourceSelector()
-{
-    const QList<SourceConfig> sources = sourceManager->sources();
-    QSet<QString> retiredNames;
-    int firstSupported = -1;
-    {
-        const QSignalBlocker blocker(sourceCombo);
-        for (const SourceConfig& source : sources) {
-            const bool retired = source.type == SourceConfig::SubscriptionKey;
-            sourceCombo->addItem(retired ? source.name + QStringLiteral(" (no longer supported)")
-                                         : source.name,
-                                 source.name);
-            if (retired)
-                retiredNames.insert(source.name);
-            else if (firstSupported < 0)
-                firstSupported = sourceCombo->count() - 1;
-        }
-    }
-
-    if (sourceCombo->count() == 0) {
-        QTimer::singleShot(0, this, &MainWindow::addSource);
-        return;
-    }
-    if (firstSupported < 0) {
-        QTimer::singleShot(0, this, [this]() {
-            MessageBox::information(this, QStringLiteral("Add your server again"),
-                                    kRetiredSourceMessage);
-            addSource();
-        });
-        return;
-    }
-
-    int target = firstSupported;
-    const QString lastActive = sourceManager->lastActiveSourceName();
-    const int lastIndex = sourceCombo->findData(lastActive);
-    if (lastIndex >= 0 && !retiredNames.contains(lastActive))
-        target = lastIndex;
-    if (sourceCombo->currentIndex() == target)
-        onSourceSelected(target);
-    else
-        sourceCombo->setCurrentIndex(target);
-}
-
-void MainWindow::onSourceSelected(int index)
-{
-    if (index < 0)
-        return;
-    const QString name = sourceCombo->itemData(index).toString();
-    const QList<SourceConfig> sources = sourceManager->sources();
-    if (const SourceConfig* source = findSource(sources, name))
-        loadSource(*source, false);
-}
 
 void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
 {
     if (config.type == SourceConfig::SubscriptionKey) {
-        const int index = sourceCombo->findData(config.name);
-        {
-            const QSignalBlocker blocker(sourceCombo);
-            sourceCombo->setCurrentIndex(sourceCombo->findData(activeSource.name));
-        }
-        if (index >= 0)
-            promptRemoveRetiredSource(index);
+        serverSelector->refuseRetired(config.name, activeSource.name);
         return;
     }
 
@@ -243,97 +163,4 @@ void MainWindow::refreshActiveSource()
 {
     if (!activeSource.name.isEmpty())
         loadSource(activeSource, true);
-}
-
-void MainWindow::addSource()
-{
-    SourceDialog dialog(this, nullptr, sourceNamesExcept(sourceManager->sources(), QString()));
-    dialog.setSubscriptionPrompt(&PairDialog::askForServer);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const SourceConfig config = dialog.config();
-    if (config.url.isEmpty()) {
-        MessageBox::warning(this, QStringLiteral("Add Server"),
-                            QStringLiteral("Please provide a valid URL/path."));
-        return;
-    }
-    sourceManager->saveSource(config);
-    sourceCombo->addItem(config.name, config.name);
-    sourceCombo->setCurrentIndex(sourceCombo->count() - 1);
-}
-
-void MainWindow::editSource()
-{
-    const int index = sourceCombo->currentIndex();
-    if (index < 0)
-        return;
-    const QString oldName = sourceCombo->itemData(index).toString();
-    const QList<SourceConfig> sources = sourceManager->sources();
-    const SourceConfig* stored = findSource(sources, oldName);
-    if (!stored)
-        return;
-    if (stored->type == SourceConfig::SubscriptionKey) {
-        promptRemoveRetiredSource(index);
-        return;
-    }
-
-    SourceDialog dialog(this, stored, sourceNamesExcept(sources, oldName));
-    if (dialog.exec() == QDialog::Accepted) {
-        const SourceConfig config = dialog.config();
-        if (config.url.isEmpty()) {
-            MessageBox::warning(this, QStringLiteral("Edit Server"),
-                                QStringLiteral("Please provide a valid URL/path."));
-            return;
-        }
-        if (config.name != oldName)
-            sourceManager->removeSource(oldName);
-        sourceManager->saveSource(config);
-        sourceCombo->setItemText(index, config.name);
-        sourceCombo->setItemData(index, config.name);
-        if (sourceCombo->currentIndex() == index)
-            loadSource(config, true);
-        return;
-    }
-    if (dialog.deleteRequested)
-        removeSourceAt(index);
-}
-
-void MainWindow::removeSourceAt(int index)
-{
-    const QString name = sourceCombo->itemData(index).toString();
-    sourceManager->removeSource(name);
-    {
-        // The selector's own change signal would load a server too; load exactly once, below.
-        const QSignalBlocker blocker(sourceCombo);
-        sourceCombo->removeItem(index);
-    }
-    if (sourceCombo->count() > 0) {
-        onSourceSelected(sourceCombo->currentIndex());
-        return;
-    }
-
-    activeSource = SourceConfig();
-    cancelLiveReconnect();
-    currentUrl.clear();
-    currentChannelKey.clear();
-    liveBufferTuner->endViewing();
-    player->stop();
-    hasMedia = false;
-    nowPlayingLabel->setText(QStringLiteral("Nothing playing"));
-    updatePlayerChrome();
-    QTimer::singleShot(0, this, &MainWindow::addSource);
-}
-
-void MainWindow::promptRemoveRetiredSource(int index)
-{
-    const QString name = sourceCombo->itemData(index).toString();
-    const QString text =
-        QStringLiteral(
-            "\"%1\" was added with a Quorbin subscription key.\n\n%2\n\nDelete \"%1\" now?")
-            .arg(name, kRetiredSourceMessage);
-    const auto answer =
-        MessageBox::question(this, QStringLiteral("Server no longer supported"), text,
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
-        removeSourceAt(index);
 }

@@ -3,6 +3,7 @@
 #include "player/reconnectschedule.h"
 #include "ui/catalogtab.h"
 #include "ui/episodespage.h"
+#include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
 #include "ui/librarystate.h"
 #include "ui/mainwindow.h"
@@ -131,16 +132,23 @@ public:
     VELMORA_MEMBER(subtitleButton)
     VELMORA_MEMBER(audioButton)
     VELMORA_MEMBER(volumeSlider)
-    VELMORA_MEMBER(fullscreenOverlay)
-    VELMORA_MEMBER(fullscreenOverlayLayout)
-    VELMORA_MEMBER(overlayHeight)
-    VELMORA_MEMBER(controlsHideTimer)
+    VELMORA_MEMBER(fullscreenChrome)
+#define VELMORA_CHROME_PART(name)                                                                  \
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.fullscreenChrome->name;                                                           \
+    }
+    VELMORA_CHROME_PART(fullscreenOverlay)
+    VELMORA_CHROME_PART(fullscreenOverlayLayout)
+    VELMORA_CHROME_PART(overlayHeight)
+    VELMORA_CHROME_PART(controlsHideTimer)
+    VELMORA_CHROME_PART(fullscreen)
+    VELMORA_CHROME_PART(fullscreenControlsVisible)
+#undef VELMORA_CHROME_PART
     VELMORA_MEMBER(player)
     VELMORA_MEMBER(liveBufferTuner)
     VELMORA_MEMBER(seekDragging)
     VELMORA_MEMBER(hasMedia)
-    VELMORA_MEMBER(fullscreen)
-    VELMORA_MEMBER(fullscreenControlsVisible)
     VELMORA_MEMBER(currentKind)
     VELMORA_MEMBER(currentUrl)
     VELMORA_MEMBER(currentTitle)
