@@ -15,6 +15,7 @@
 #include "ui/episodespage.h"
 #include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
+#include "ui/loadingoverlay.h"
 #include "ui/posterloader.h"
 #include "ui/serverselector.h"
 #include "ui/trackmenus.h"
@@ -97,7 +98,6 @@ MainWindow::MainWindow(QWidget* parent)
     autoRefreshTimer->start();
 
     setAttribute(Qt::WA_MouseTracking);
-    qApp->installEventFilter(this);
 
     // Catalog tabs on the left, the player on the right.
     auto* splitter = new QSplitter(Qt::Horizontal, central);
@@ -129,19 +129,7 @@ MainWindow::MainWindow(QWidget* parent)
     fullscreenChrome = new FullscreenChrome(chromeParts, this);
     connect(fullscreenChrome, &FullscreenChrome::changed, this, &MainWindow::updatePlayerChrome);
 
-    loadingOverlay = new QWidget(tabs);
-    loadingOverlay->setObjectName(QStringLiteral("loadingOverlay"));
-    loadingOverlay->setAutoFillBackground(true);
-    QPalette overlayPalette = loadingOverlay->palette();
-    overlayPalette.setColor(QPalette::Window, QColor(0, 0, 0, 150));
-    loadingOverlay->setPalette(overlayPalette);
-    auto* overlayLayout = new QVBoxLayout(loadingOverlay);
-    auto* loadingLabel = new QLabel(QStringLiteral("Loading..."), loadingOverlay);
-    loadingLabel->setAlignment(Qt::AlignCenter);
-    loadingLabel->setStyleSheet(QStringLiteral("color: white; font-size: 14pt;"));
-    overlayLayout->addWidget(loadingLabel);
-    loadingOverlay->setGeometry(tabs->rect());
-    loadingOverlay->hide();
+    loadingOverlay = new LoadingOverlay(tabs);
 
     // Playback engine.
     player = new VlcPlayer(videoSurfaceOf(videoWidget), this);
@@ -209,19 +197,11 @@ void MainWindow::buildLibrary()
 MainWindow::~MainWindow()
 {
     libraryFlow->libraryEndViewing();
-    qApp->removeEventFilter(this);
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
     reconnect->stopWaiting();
     delete player;
     player = nullptr;
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize && watched == tabs)
-        loadingOverlay->setGeometry(tabs->rect());
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::toggleFullscreen()

@@ -21,6 +21,7 @@ class GuidePanel;
 class GuideService;
 class LibraryFlow;
 class LiveBufferTuner;
+class LoadingOverlay;
 class PosterLoader;
 class QComboBox;
 class QLabel;
@@ -42,7 +43,7 @@ class XtreamClient;
 
 // The application's only window; it owns every other object for the life of the process.
 // One class split over several files by concern:
-//   mainwindow.cpp             construction, wiring, the application-wide event filter
+//   mainwindow.cpp             construction and wiring
 //   mainwindow_sources.cpp     loading a server's catalog into the tabs
 //   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
@@ -56,9 +57,6 @@ class MainWindow final : public QMainWindow
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     // servers and loading
@@ -107,8 +105,6 @@ private:
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
     CatalogLoader::Handlers catalogHandlers();
-    void beginCatalogFetch(int steps);
-    void catalogFetchStepDone();
     void stopForNoServer();
 
     // catalog tabs
@@ -156,8 +152,7 @@ private:
     int movieTabIndex = -1;
     int seriesTabIndex = -1;
     int channelTabIndex = -1;
-    QWidget* loadingOverlay = nullptr;
-    int pendingFetchSteps = 0;
+    LoadingOverlay* loadingOverlay = nullptr;
     // Bumped by every load: results of an earlier load are still cached under their own server
     // but no longer shown.
     quint64 loadGeneration = 0;

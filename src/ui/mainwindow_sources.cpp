@@ -9,6 +9,7 @@
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtab.h"
+#include "ui/loadingoverlay.h"
 #include "ui/serverselector.h"
 
 #include <QTabWidget>
@@ -124,32 +125,13 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
         catalogFetched = true;
         activeSource.lastUpdated = now;
         sourceManager->saveSource(activeSource);
-        beginCatalogFetch(steps);
+        loadingOverlay->beginSteps(steps);
     };
-    handlers.stepDone = [this]() { catalogFetchStepDone(); };
+    handlers.stepDone = [this]() { loadingOverlay->stepDone(); };
     handlers.failed = [this](const QString& message) {
         MessageBox::warning(this, QStringLiteral("Load Playlist"), message);
     };
     return handlers;
-}
-
-void MainWindow::beginCatalogFetch(int steps)
-{
-    pendingFetchSteps += steps;
-    if (pendingFetchSteps > 0) {
-        loadingOverlay->setGeometry(tabs->rect());
-        loadingOverlay->raise();
-        loadingOverlay->show();
-    }
-}
-
-void MainWindow::catalogFetchStepDone()
-{
-    --pendingFetchSteps;
-    if (pendingFetchSteps <= 0) {
-        pendingFetchSteps = 0;
-        loadingOverlay->hide();
-    }
 }
 
 void MainWindow::checkAutoRefresh()

@@ -6,6 +6,7 @@
 #include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
 #include "ui/librarystate.h"
+#include "ui/loadingoverlay.h"
 #include "ui/mainwindow.h"
 
 #include <QTimer>
@@ -38,7 +39,10 @@ public:
     VELMORA_MEMBER(seriesTabIndex)
     VELMORA_MEMBER(channelTabIndex)
     VELMORA_MEMBER(loadingOverlay)
-    VELMORA_MEMBER(pendingFetchSteps)
+    auto& pendingFetchSteps()
+    {
+        return w.loadingOverlay->pendingFetchSteps;
+    }
     VELMORA_MEMBER(liveCategories)
     VELMORA_MEMBER(movieCategories)
     VELMORA_MEMBER(seriesCategories)
