@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/httprequests.h"
+#include "guide/guidetext.h"
 #include "guide/xtreamepg.h"
 #include "providers/xtreamclient.h"
 
@@ -10,6 +11,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,7 +50,14 @@ GuideService::GuideService(QObject* parent)
     });
 }
 
-GuideService::~GuideService() = default;
+GuideService::~GuideService()
+{
+    // The reader posts its result to this object: it must be done before this object is.
+    if (searchCancel)
+        searchCancel->store(true);
+    if (searchReader)
+        searchReader->wait();
+}
 
 QString GuideService::storePath(const QString& sourceName)
 {
@@ -78,11 +87,32 @@ void GuideService::setSource(const SourceConfig& source)
     channelById.clear();
     fromServer.clear();
     setStatus(QString());
+    loadAnswers();
     openStore();
+}
+
+void GuideService::loadAnswers()
+{
+    answers.close();
+    if (config.name.isEmpty() || config.type != SourceConfig::Xtream ||
+        !answers.open(GuideAnswers::pathFor(storePath(config.name))))
+        return;
+    const qint64 offset = offsetSecs();
+    fromServer = answers.load(Clock::epochSecs() - 31 * 86400);
+    for (QList<GuideProgramme>& list : fromServer) {
+        for (GuideProgramme& p : list) {
+            p.start += offset;
+            p.stop += offset;
+        }
+    }
 }
 
 void GuideService::openStore()
 {
+    if (searchCancel)
+        searchCancel->store(true);
+    searchCancel.reset();
+    searchIndex.reset();
     store.close();
     index = GuideMatch::Index();
     if (!config.name.isEmpty())
@@ -100,6 +130,7 @@ void GuideService::setChannels(const QList<MediaItem>& list)
 void GuideService::rematch()
 {
     channelById.clear();
+    itemOfChannel.clear();
     const bool byName = config.type != SourceConfig::Xtream;
     if (!index.isEmpty()) {
         channelById.reserve(channels.size());
@@ -265,8 +296,9 @@ void GuideService::programmes(const MediaItem& item, QObject* context, Programme
     QList<GuideProgramme> list;
     if (number >= 0)
         list = store.programmes(number, from, to);
-    else if (fromServer.contains(item.id))
-        list = fromServer.value(item.id);
+    else if (const auto kept = fromServer.constFind(item.id);
+             kept != fromServer.cend() && (kept->isEmpty() || kept->constLast().stop > now))
+        list = *kept;
     else if (config.type == SourceConfig::Xtream && item.type == MediaItem::Live) {
         fetchFromServer(item, context, std::move(done));
         return;
@@ -282,6 +314,8 @@ void GuideService::fetchFromServer(const MediaItem& item, QObject* context, Prog
     const qint64 offset = offsetSecs();
     auto finish = [this, streamId, asked, offset, context = QPointer<QObject>(context),
                    done](QList<GuideProgramme> list) {
+        if (asked == generation && !list.isEmpty())
+            answers.save(streamId, list);
         for (GuideProgramme& p : list) {
             p.start += offset;
             p.stop += offset;
@@ -316,4 +350,64 @@ void GuideService::fetchFromServer(const MediaItem& item, QObject* context, Prog
         ask(QStringLiteral("get_short_epg"),
             [finish](const QList<GuideProgramme>& shortList) { finish(shortList); });
     });
+}
+
+void GuideService::readSearchIndex()
+{
+    if (searchCancel || !store.isOpen())
+        return;
+    if (searchReader)
+        searchReader->wait(); // cancelled: it stops within a few thousand rows
+    const QString path = storePath(config.name);
+    const qint64 now = Clock::epochSecs();
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    searchCancel = cancel;
+    searchReader = QThread::create([this, path, now, cancel]() {
+        auto index = GuideProgrammeIndex::read(path, now, now + 7 * 86400, *cancel);
+        if (!index || cancel->load())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, index, cancel]() {
+                if (cancel != searchCancel)
+                    return;
+                searchIndex = index;
+                emit programmesSearchable();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(searchReader, &QThread::finished, searchReader, &QObject::deleteLater);
+    searchReader->start(QThread::LowPriority);
+}
+
+GuideService::FoundProgrammes GuideService::findProgrammes(const QString& query, int limit)
+{
+    FoundProgrammes found;
+    if (!searchIndex) {
+        readSearchIndex();
+        return found;
+    }
+    if (itemOfChannel.isEmpty()) {
+        for (qsizetype i = 0; i < channels.size(); ++i) {
+            const int number = channelById.value(channels[i].id, -1);
+            if (number >= 0 && !itemOfChannel.contains(number))
+                itemOfChannel.insert(number, i);
+        }
+    }
+    const qint64 now = Clock::epochSecs();
+    for (const GuideProgrammeIndex::Hit& hit : searchIndex->find(query, now, limit, &found.total)) {
+        const auto item = itemOfChannel.constFind(hit.channel);
+        if (item == itemOfChannel.cend())
+            continue;
+        const MediaItem& channel = channels.at(*item);
+        GuideProgramme p;
+        p.start = hit.start;
+        p.stop = hit.stop;
+        const QString when = hit.start <= now
+                                 ? QStringLiteral("now, until %1").arg(GuideText::clock(hit.stop))
+                                 : GuideText::day(hit.start, now) + u' ' + GuideText::span(p);
+        found.channels.append(channel);
+        found.labels.append(QStringLiteral("%1 \u2014 %2, %3").arg(hit.title, channel.name, when));
+    }
+    return found;
 }

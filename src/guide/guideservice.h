@@ -1,8 +1,10 @@
 #pragma once
 
+#include "guide/guideanswers.h"
 #include "guide/guideimporter.h"
 #include "guide/guidematch.h"
 #include "guide/guideprogramme.h"
+#include "guide/guideprogrammeindex.h"
 #include "guide/guidestore.h"
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
@@ -11,19 +13,22 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
+class QThread;
 class QTimer;
 
 // The guide of the active server for the window: opens its store, imports a new one when the
 // catalog was fetched or the guide is a day old, answers "now and next" per channel and the
 // programme list of one channel, and for Xtream channels the guide does not cover asks the
-// player API once per channel and keeps the answer for the session.
+// player API once per channel and keeps the answer on disk, until it has nothing left to come.
 class GuideService final : public QObject
 {
     Q_OBJECT
@@ -56,6 +61,17 @@ public:
     // once, unless `context` is gone.
     void programmes(const MediaItem& item, QObject* context, ProgrammesCallback done);
 
+    // Programmes of the coming week by title, running ones first, as the channels that show
+    // them (`labels` tell title, channel and time). The first call reads the guide in the
+    // background and finds nothing yet; programmesSearchable() tells when it can.
+    struct FoundProgrammes
+    {
+        QList<MediaItem> channels;
+        QStringList labels;
+        qsizetype total = 0;
+    };
+    FoundProgrammes findProgrammes(const QString& query, int limit);
+
     bool isImporting() const;
     // "Updating guide... 43%", the last failure, or empty.
     QString statusText() const { return status; }
@@ -68,9 +84,12 @@ signals:
     void guideChanged(); // a new guide, or a channel's programmes came from the server
     void nowMoved();     // a minute passed: bars grow, programmes end
     void statusChanged(const QString& text);
+    void programmesSearchable();
 
 private:
     void openStore();
+    void loadAnswers();
+    void readSearchIndex();
     void rematch();
     void setStatus(const QString& text);
     void scheduleTick();
@@ -82,6 +101,7 @@ private:
     SourceConfig config;
     QList<MediaItem> channels;
     GuideStore store;
+    GuideAnswers answers;
     GuideMatch::Index index;
     QHash<QString, int> channelById; // catalog id: guide channel number
     GuideImporter* importer = nullptr;
@@ -95,4 +115,9 @@ private:
     mutable QHash<int, GuideNowNext> nowCache;
     mutable qint64 nowCacheUntil = 0;
     QHash<QString, QList<GuideProgramme>> fromServer; // stream id: the player API's answer
+
+    std::shared_ptr<const GuideProgrammeIndex> searchIndex;
+    QPointer<QThread> searchReader;
+    std::shared_ptr<std::atomic<bool>> searchCancel;
+    QHash<int, qsizetype> itemOfChannel; // guide channel number: index in `channels`
 };
