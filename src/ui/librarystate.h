@@ -32,7 +32,10 @@ struct LibraryState
     QHash<QString, WatchState> movieStates;
     bool movieStatesValid = false;
     bool marked = false; // the movie grid carries marks
-    bool quiet = false;  // routine saves: views are not refilled under the user
+    QHash<QString, WatchState> seriesStates;
+    bool seriesStatesValid = false;
+    bool seriesMarked = false;
+    bool quiet = false; // routine saves: views are not refilled under the user
 
     // The movie or episode being watched, and its server (another may be loaded meanwhile).
     MediaItem current;

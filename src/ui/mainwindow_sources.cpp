@@ -11,6 +11,7 @@
 #include "providers/xtreamclient.h"
 #include "sources/sourcedialog.h"
 #include "sources/sourcemanager.h"
+#include "ui/librarystate.h"
 #include "sources/sourcenames.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"
@@ -102,6 +103,7 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
 
     activeSource = config;
     guide->setSource(config);
+    lib->library->preload(config.name);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 
