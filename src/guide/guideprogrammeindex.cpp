@@ -37,7 +37,8 @@ GuideProgrammeIndex::read(const QString& path, qint64 from, qint64 to,
             ok = q.exec();
             QHash<QString, qint32> titleNumbers;
             while (ok && q.next()) {
-                if ((index->programmes.size() & 0xfff) == 0 && cancel.load(std::memory_order_relaxed)) {
+                if ((index->programmes.size() & 0xfff) == 0 &&
+                    cancel.load(std::memory_order_relaxed)) {
                     ok = false;
                     break;
                 }

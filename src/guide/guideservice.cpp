@@ -55,8 +55,22 @@ GuideService::~GuideService()
     // The reader posts its result to this object: it must be done before this object is.
     if (searchCancel)
         searchCancel->store(true);
-    if (searchReader)
-        searchReader->wait();
+    for (const QPointer<QThread>& reader : std::as_const(readers)) {
+        if (reader)
+            reader->wait();
+    }
+}
+
+void GuideService::inBackground(std::function<std::function<void()>()> work) const
+{
+    auto* self = const_cast<GuideService*>(this);
+    readers.removeAll(QPointer<QThread>());
+    QThread* thread = QThread::create([self, work = std::move(work)]() {
+        QMetaObject::invokeMethod(self, work(), Qt::QueuedConnection);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    readers.append(thread);
+    thread->start(QThread::LowPriority);
 }
 
 QString GuideService::storePath(const QString& sourceName)
@@ -113,6 +127,9 @@ void GuideService::openStore()
         searchCancel->store(true);
     searchCancel.reset();
     searchIndex.reset();
+    nowTable.reset();
+    nowReading = false;
+    ++storeGeneration;
     store.close();
     index = GuideMatch::Index();
     if (!config.name.isEmpty())
@@ -140,7 +157,6 @@ void GuideService::rematch()
                 channelById.insert(item.id, number);
         }
     }
-    nowCacheUntil = 0;
     emit guideChanged();
     scheduleTick();
 }
@@ -257,14 +273,32 @@ GuideNowNext GuideService::nowNext(const MediaItem& item) const
         const auto answered = fromServer.constFind(item.id);
         return answered == fromServer.cend() ? GuideNowNext() : nowNextIn(*answered, now);
     }
-    if (now >= nowCacheUntil) {
-        nowCache = store.nowNext(now);
-        // Valid until the first running programme ends.
-        nowCacheUntil = now + 3600;
-        for (const GuideNowNext& entry : std::as_const(nowCache))
-            nowCacheUntil = std::min(nowCacheUntil, entry.now.stop);
-    }
-    return nowCache.value(number);
+    // Read again halfway through the window, so the next one is in before this one ends.
+    if (!nowTable || now >= nowTable->start() + kNowWindowSecs / 2 || !nowTable->covers(now))
+        readNowTable(now);
+    return nowTable && nowTable->covers(now) ? nowTable->at(number, now) : GuideNowNext();
+}
+
+void GuideService::readNowTable(qint64 now) const
+{
+    if (nowReading || !store.isOpen())
+        return;
+    nowReading = true;
+    const QString path = storePath(config.name);
+    const quint64 asked = storeGeneration;
+    auto* self = const_cast<GuideService*>(this);
+    inBackground([self, path, now, asked]() -> std::function<void()> {
+        std::shared_ptr<const GuideNowTable> table =
+            GuideNowTable::read(path, now, now + kNowWindowSecs);
+        return [self, table, asked]() {
+            // A file that cannot be read is not read again until the store is reopened.
+            if (asked != self->storeGeneration || !table)
+                return;
+            self->nowReading = false;
+            self->nowTable = table;
+            emit self->nowMoved();
+        };
+    });
 }
 
 GuideNowNext GuideService::nowAndNext(const MediaItem& item) const
@@ -356,28 +390,19 @@ void GuideService::readSearchIndex()
 {
     if (searchCancel || !store.isOpen())
         return;
-    if (searchReader)
-        searchReader->wait(); // cancelled: it stops within a few thousand rows
     const QString path = storePath(config.name);
     const qint64 now = Clock::epochSecs();
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     searchCancel = cancel;
-    searchReader = QThread::create([this, path, now, cancel]() {
+    inBackground([this, path, now, cancel]() -> std::function<void()> {
         auto index = GuideProgrammeIndex::read(path, now, now + 7 * 86400, *cancel);
-        if (!index || cancel->load())
-            return;
-        QMetaObject::invokeMethod(
-            this,
-            [this, index, cancel]() {
-                if (cancel != searchCancel)
-                    return;
-                searchIndex = index;
-                emit programmesSearchable();
-            },
-            Qt::QueuedConnection);
+        return [this, index, cancel]() {
+            if (cancel != searchCancel || !index)
+                return;
+            searchIndex = index;
+            emit programmesSearchable();
+        };
     });
-    connect(searchReader, &QThread::finished, searchReader, &QObject::deleteLater);
-    searchReader->start(QThread::LowPriority);
 }
 
 GuideService::FoundProgrammes GuideService::findProgrammes(const QString& query, int limit)

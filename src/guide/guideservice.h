@@ -3,6 +3,7 @@
 #include "guide/guideanswers.h"
 #include "guide/guideimporter.h"
 #include "guide/guidematch.h"
+#include "guide/guidenowtable.h"
 #include "guide/guideprogramme.h"
 #include "guide/guideprogrammeindex.h"
 #include "guide/guidestore.h"
@@ -36,6 +37,8 @@ class GuideService final : public QObject
 public:
     static constexpr qint64 kMaxAgeSecs = 86400;
     static constexpr qint64 kDaysAhead = 14;
+    // "Now" is answered from memory for this long, read again in the background halfway.
+    static constexpr qint64 kNowWindowSecs = 6 * 3600;
 
     explicit GuideService(QObject* parent = nullptr);
     ~GuideService() override;
@@ -50,8 +53,9 @@ public:
     // The guide addresses the import reads: the typed one, else the server's.
     QList<QUrl> guideUrls() const;
 
-    // The running programme (and, for channels answered by the server, the next one): cheap,
-    // for painting every row.
+    // The running programme (and the next one when it starts soon): from memory, for painting
+    // every row. Empty for a moment after a guide opens, until its next hours are read;
+    // nowMoved() follows.
     GuideNowNext nowNext(const MediaItem& item) const;
     // The running programme and the next one, for a tooltip.
     GuideNowNext nowAndNext(const MediaItem& item) const;
@@ -82,7 +86,7 @@ public:
 
 signals:
     void guideChanged(); // a new guide, or a channel's programmes came from the server
-    void nowMoved();     // a minute passed: bars grow, programmes end
+    void nowMoved();     // a minute passed (bars grow, programmes end), or the next hours were read
     void statusChanged(const QString& text);
     void programmesSearchable();
 
@@ -90,6 +94,10 @@ private:
     void openStore();
     void loadAnswers();
     void readSearchIndex();
+    void readNowTable(qint64 now) const;
+    // Runs `work` on a thread of its own, then what it returns on this thread, unless this
+    // object is gone by then.
+    void inBackground(std::function<std::function<void()>()> work) const;
     void rematch();
     void setStatus(const QString& text);
     void scheduleTick();
@@ -112,12 +120,13 @@ private:
     qint64 maxBytes = 1024LL * 1024 * 1024;
     int inactivityMs = 60000;
 
-    mutable QHash<int, GuideNowNext> nowCache;
-    mutable qint64 nowCacheUntil = 0;
+    mutable std::shared_ptr<const GuideNowTable> nowTable;
+    mutable bool nowReading = false;
+    quint64 storeGeneration = 0; // bumped when the store is reopened: older reads are dropped
+    mutable QList<QPointer<QThread>> readers;
     QHash<QString, QList<GuideProgramme>> fromServer; // stream id: the player API's answer
 
     std::shared_ptr<const GuideProgrammeIndex> searchIndex;
-    QPointer<QThread> searchReader;
     std::shared_ptr<std::atomic<bool>> searchCancel;
     QHash<int, qsizetype> itemOfChannel; // guide channel number: index in `channels`
 };

@@ -21,7 +21,3 @@ CatalogIndex indexCatalog(const QList<MediaItem>& items);
 
 QList<ShownLibraryEntry> matchCatalog(const QList<LibraryEntry>& entries,
                                       const QList<MediaItem>& catalog, const CatalogIndex& index);
-// The same without an index of the catalog: one pass over it, cheaper than building the index
-// when a list is opened once per catalog load.
-QList<ShownLibraryEntry> matchCatalog(const QList<LibraryEntry>& entries,
-                                      const QList<MediaItem>& catalog);

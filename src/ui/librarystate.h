@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/catalogmatch.h"
+#include "library/catalogindexes.h"
 #include "library/library.h"
 
 #include <QHash>
@@ -19,14 +19,8 @@ struct LibraryState
 {
     Library* library = nullptr;
 
-    // Tab catalogs by library id, rebuilt when a tab's list is replaced.
-    struct Index
-    {
-        const MediaItem* data = nullptr;
-        qsizetype size = -1;
-        CatalogIndex byId;
-    };
-    QHash<const QList<MediaItem>*, Index> indexes;
+    // Tab catalogs by library id, built in the background when a tab's list is loaded.
+    CatalogIndexes indexes;
     // Items of the library views shown now that the server no longer offers, per view widget.
     QHash<const QObject*, QSet<QString>> gone;
     QHash<QString, WatchState> movieStates;

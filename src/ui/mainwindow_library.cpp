@@ -149,13 +149,7 @@ void MainWindow::addLibraryCategories(QListWidget* list)
 
 const CatalogIndex& MainWindow::catalogIndex(const QList<MediaItem>& items)
 {
-    LibraryState::Index& index = lib->indexes[&items];
-    if (index.data != items.constData() || index.size != items.size()) {
-        index.byId = indexCatalog(items);
-        index.data = items.constData();
-        index.size = items.size();
-    }
-    return index.byId;
+    return lib->indexes.of(items);
 }
 
 QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int kind,
@@ -176,7 +170,7 @@ QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int
         entries = lib->library->continueWatching(server, kind);
     QList<MediaItem> listed;
     listed.reserve(entries.size());
-    for (const ShownLibraryEntry& entry : matchCatalog(entries, items)) {
+    for (const ShownLibraryEntry& entry : matchCatalog(entries, items, catalogIndex(items))) {
         if (!entry.offered)
             gone.insert(Library::idOf(entry.item));
         listed.append(entry.item);

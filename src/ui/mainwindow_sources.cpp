@@ -11,10 +11,10 @@
 #include "providers/xtreamclient.h"
 #include "sources/sourcedialog.h"
 #include "sources/sourcemanager.h"
-#include "ui/librarystate.h"
 #include "sources/sourcenames.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"
+#include "ui/librarystate.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -200,6 +200,7 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
             channelItems = items;
             filterChannels();
         }
+        lib->indexes.prepare(items);
         // The guide follows the channels: a fetched catalog refreshes it, a cached one only when
         // it is old.
         if (section == kLiveSection || section == kChannelSection)
