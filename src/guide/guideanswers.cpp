@@ -55,16 +55,19 @@ void GuideAnswers::close()
     connection.clear();
 }
 
-QHash<QString, QList<GuideProgramme>> GuideAnswers::load(qint64 keepFrom) const
+QHash<QString, QList<GuideProgramme>> GuideAnswers::load(qint64 keepFrom)
 {
     QHash<QString, QList<GuideProgramme>> result;
     if (connection.isEmpty())
         return result;
     QSqlQuery q(QSqlDatabase::database(connection, false));
+    // What ended before the window goes for good: channels the server dropped leave nothing.
+    q.prepare(QStringLiteral("DELETE FROM answers WHERE stop < ?"));
+    q.addBindValue(keepFrom);
+    q.exec();
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT stream, start, stop, title, description, archived"
-                             " FROM answers WHERE stop >= ? ORDER BY stream, start"));
-    q.addBindValue(keepFrom);
+                             " FROM answers ORDER BY stream, start"));
     if (!q.exec())
         return result;
     while (q.next()) {

@@ -24,8 +24,8 @@ public:
     bool open(const QString& path);
     void close();
 
-    // Every channel's answer, without programmes that ended before `keepFrom`.
-    QHash<QString, QList<GuideProgramme>> load(qint64 keepFrom) const;
+    // Every channel's answer; programmes that ended before `keepFrom` are deleted.
+    QHash<QString, QList<GuideProgramme>> load(qint64 keepFrom);
     // Replaces the answer for `streamId`.
     bool save(const QString& streamId, const QList<GuideProgramme>& programmes);
 
