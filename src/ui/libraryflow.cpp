@@ -58,6 +58,7 @@ LibraryFlow::LibraryFlow(const Window& w, const QString& libraryPath, QObject* p
     , controlsRow(w.controlsRow)
     , serverRow(w.serverRow)
     , player(w.player)
+    , guide(w.guide)
     , episodeTree(w.episodeTree)
     , shownEpisodes(w.shownEpisodes)
     , shownSeriesId(w.shownSeriesId)
@@ -94,6 +95,7 @@ void LibraryFlow::build()
     menuFor(movieTab->grid, &movieTab->shown);
     menuFor(seriesTab->grid, &seriesTab->shown);
     movieTab->grid->setItemDelegate(new PosterMarkDelegate(movieTab->grid));
+    seriesTab->grid->setItemDelegate(new PosterMarkDelegate(seriesTab->grid));
 
     auto* star = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);
     connect(star, &QShortcut::activated, this, &LibraryFlow::toggleFavoriteOfCurrentTab);
@@ -156,15 +158,19 @@ void LibraryFlow::build()
     });
 }
 
+void LibraryFlow::serverLoading(const QString& server)
+{
+    lib->library->preload(server);
+}
+
+void LibraryFlow::catalogListed(const QList<MediaItem>& items)
+{
+    lib->indexes.prepare(items);
+}
+
 const CatalogIndex& LibraryFlow::catalogIndex(const QList<MediaItem>& items)
 {
-    LibraryState::Index& index = lib->indexes[&items];
-    if (index.data != items.constData() || index.size != items.size()) {
-        index.byId = indexCatalog(items);
-        index.data = items.constData();
-        index.size = items.size();
-    }
-    return index.byId;
+    return lib->indexes.of(items);
 }
 
 QList<MediaItem> LibraryFlow::filteredTabItems(const QList<MediaItem>& items, int kind,
@@ -219,11 +225,17 @@ void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem
     if (grid == movieTab->grid && !lib->movieStatesValid) {
         lib->movieStates = lib->library->watchStates(activeSource.name, MediaItem::Movie);
         lib->movieStatesValid = true;
+    } else if (grid == seriesTab->grid && !lib->seriesStatesValid) {
+        lib->seriesStates = lib->library->seriesStates(activeSource.name);
+        lib->seriesStatesValid = true;
     }
+    const bool series = grid == seriesTab->grid;
+    const QHash<QString, WatchState>& states = series ? lib->seriesStates : lib->movieStates;
+    bool& marked = series ? lib->seriesMarked : lib->marked;
     // Marks are cleared again where a state went away.
-    const bool marks = grid == movieTab->grid && (!lib->movieStates.isEmpty() || lib->marked);
-    if (grid == movieTab->grid)
-        lib->marked = !lib->movieStates.isEmpty();
+    const bool marks = (grid == movieTab->grid || series) && (!states.isEmpty() || marked);
+    if (grid == movieTab->grid || series)
+        marked = !states.isEmpty();
     if (gone.isEmpty() && !marks)
         return;
     const QSignalBlocker quiet(grid->model());
@@ -237,14 +249,16 @@ void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem
             item->setToolTip(kGoneTip);
         }
         if (marks) {
-            const auto state = lib->movieStates.constFind(id);
-            if (state != lib->movieStates.cend()) {
+            const auto state = states.constFind(id);
+            if (state != states.cend()) {
                 item->setData(PosterMarkDelegate::kProgressRole,
                               watchrules::progressPercent(*state));
                 item->setData(PosterMarkDelegate::kWatchedRole, state->watched);
+                item->setData(PosterMarkDelegate::kStartedRole, series);
             } else if (item->data(PosterMarkDelegate::kWatchedRole).isValid()) {
                 item->setData(PosterMarkDelegate::kProgressRole, QVariant());
                 item->setData(PosterMarkDelegate::kWatchedRole, QVariant());
+                item->setData(PosterMarkDelegate::kStartedRole, QVariant());
             }
         }
     }
@@ -314,6 +328,8 @@ void LibraryFlow::onLibraryChanged(const QString& server, int kind)
 {
     if (kind == MediaItem::Movie || kind < 0)
         lib->movieStatesValid = false;
+    if (kind == MediaItem::SeriesEpisode || kind < 0)
+        lib->seriesStatesValid = false;
     if (lib->quiet || (!server.isEmpty() && server != activeSource.name))
         return;
     const auto refresh = [&](int tabKind, CatalogTab* tab) {
@@ -332,4 +348,6 @@ void LibraryFlow::onLibraryChanged(const QString& server, int kind)
         if (!isLibraryCategory(movieTab->categoryId))
             markLibraryRows(movieTab->grid, movieTab->shown);
     }
+    if ((kind < 0 || kind == MediaItem::SeriesEpisode) && !isLibraryCategory(seriesTab->categoryId))
+        markLibraryRows(seriesTab->grid, seriesTab->shown);
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class CatalogTab;
+class GuideService;
 class QAbstractItemView;
 class QLabel;
 class QPoint;
@@ -59,6 +60,7 @@ public:
         QWidget* controlsRow = nullptr;
         QWidget* serverRow = nullptr; // gets the export and import button
         VlcPlayer* player = nullptr;
+        GuideService* guide = nullptr; // programmes for the search over everything
         // The episodes page and the episode sequence playing.
         QTreeWidget* episodeTree = nullptr;
         const QList<Episode>& shownEpisodes;
@@ -76,6 +78,11 @@ public:
     ~LibraryFlow() override;
 
     LibraryState& state() { return *lib; }
+
+    // Another server is being loaded: its library lists are read ahead. A catalog list arrived:
+    // its index by library id is built ahead of the first library view.
+    void serverLoading(const QString& server);
+    void catalogListed(const QList<MediaItem>& items);
 
     // The catalog tabs' items of `categoryId` (a library category or a server's), and the marks
     // on them (gone from the server, watched, progress).
@@ -132,6 +139,7 @@ private:
     QWidget* const controlsRow;
     QWidget* const serverRow;
     VlcPlayer* const player;
+    GuideService* const guide;
     QTreeWidget* const episodeTree;
     const QList<Episode>& shownEpisodes;
     const QString& shownSeriesId;

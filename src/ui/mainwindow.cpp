@@ -179,6 +179,7 @@ void MainWindow::buildLibrary()
         .controlsRow = controlsRow,
         .serverRow = serverRow,
         .player = player,
+        .guide = guide,
         .episodeTree = episodesPage->episodeTree,
         .shownEpisodes = episodesPage->shownEpisodes,
         .shownSeriesId = episodesPage->shownSeriesId,

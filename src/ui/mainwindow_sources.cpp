@@ -9,6 +9,7 @@
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtab.h"
+#include "ui/libraryflow.h"
 #include "ui/loadingoverlay.h"
 #include "ui/serverselector.h"
 
@@ -23,6 +24,7 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
 
     activeSource = config;
     guide->setSource(config);
+    libraryFlow->serverLoading(config.name);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 
@@ -108,6 +110,7 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
             channelItems = items;
             filterChannels();
         }
+        libraryFlow->catalogListed(items);
         // The guide follows the channels: a fetched catalog refreshes it, a cached one only when
         // it is old.
         if (section == kLiveSection || section == kChannelSection)
