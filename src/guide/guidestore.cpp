@@ -185,6 +185,37 @@ QHash<int, QList<GuideProgramme>> GuideStore::programmes(const QList<int>& chann
     return result;
 }
 
+QList<QList<GuideProgramme>> GuideStore::window(const QList<int>& channels, qint64 from,
+                                                qint64 to) const
+{
+    QList<QList<GuideProgramme>> result(channels.size());
+    if (connection.isEmpty())
+        return result;
+    QSqlQuery q(database(connection));
+    q.setForwardOnly(true);
+    // From the last start at or before `from` (it may still run), else from `from`.
+    q.prepare(QStringLiteral(
+        "SELECT start, stop, title, description, archived FROM programmes WHERE ch = :ch"
+        " AND start >= coalesce((SELECT max(start) FROM programmes WHERE ch = :ch"
+        " AND start <= :from), :from) AND start < :to ORDER BY start"));
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        if (channels[i] < 0)
+            continue;
+        q.bindValue(QStringLiteral(":ch"), channels[i]);
+        q.bindValue(QStringLiteral(":from"), from);
+        q.bindValue(QStringLiteral(":to"), to);
+        if (!q.exec())
+            continue;
+        QList<GuideProgramme>& list = result[i];
+        while (q.next()) {
+            GuideProgramme p = rowProgramme(q, 0);
+            if (p.stop > from)
+                list.append(std::move(p));
+        }
+    }
+    return result;
+}
+
 qint64 GuideStore::programmeCount() const
 {
     if (connection.isEmpty())
