@@ -20,6 +20,7 @@
 namespace {
 constexpr int kLogoGroup = 0x6d1d; // this grid's requests in the poster queue
 constexpr int kMaxLogos = 2000;
+constexpr int kMaxElisions = 8192;
 
 // "HH:mm" of UTC seconds shifted by the frame's zone offset: QDateTime per block costs more
 // than the block's painting.
@@ -359,13 +360,13 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
             running ? pal.color(QPalette::HighlightedText)
                     : pal.color(p.stop <= now ? QPalette::PlaceholderText : QPalette::Text);
         painter.setPen(text);
+        // Baseline text, elided once per title and width: laying out text is most of a frame.
         const int half = r.height() / 2;
-        painter.drawText(QRect(textLeft, r.top() + 2, textWidth, half), Qt::AlignBottom,
-                         metrics.elidedText(p.title, Qt::ElideRight, textWidth));
+        painter.drawText(QPoint(textLeft, r.top() + half - metrics.descent()),
+                         elided(p.title, textWidth));
         painter.drawText(
-            QRect(textLeft, r.top() + half, textWidth, half - 2), Qt::AlignTop,
-            metrics.elidedText(clockText(p.start, offset) + u'-' + clockText(p.stop, offset),
-                               Qt::ElideRight, textWidth));
+            QPoint(textLeft, r.top() + half + metrics.ascent()),
+            elided(clockText(p.start, offset) + u'-' + clockText(p.stop, offset), textWidth));
     }
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(line.bottomLeft(), line.bottomRight());
@@ -393,8 +394,10 @@ void GuideGrid::paintChannel(QPainter& painter, int row, int y)
     }
     painter.setPen(pal.color(QPalette::ButtonText));
     const QRect name = cell.adjusted(logoSide + 12, 0, -6, 0);
-    painter.drawText(name, Qt::AlignVCenter | Qt::AlignLeft,
-                     painter.fontMetrics().elidedText(channel.name, Qt::ElideRight, name.width()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.drawText(
+        QPoint(name.left(), y + (layout.rowHeight() + metrics.ascent() - metrics.descent()) / 2),
+        elided(channel.name, name.width()));
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(cell.bottomLeft(), cell.bottomRight());
     painter.drawLine(cell.topRight(), cell.bottomRight());
@@ -421,6 +424,17 @@ void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 off
                      QDateTime::fromSecsSinceEpoch(from).toString(QStringLiteral("ddd d MMM")));
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(0, kRulerHeight - 1, width, kRulerHeight - 1);
+}
+
+const QString& GuideGrid::elided(const QString& text, int width)
+{
+    if (elisions.size() > kMaxElisions)
+        elisions.clear();
+    const std::pair<QString, int> key(text, width);
+    auto it = elisions.find(key);
+    if (it == elisions.end())
+        it = elisions.insert(key, fontMetrics().elidedText(text, Qt::ElideRight, width));
+    return *it;
 }
 
 void GuideGrid::loadLogos()

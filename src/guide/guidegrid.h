@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QSet>
 
+#include <utility>
+
 class GuideGridData;
 class PosterLoader;
 
@@ -75,6 +77,7 @@ private:
     void paintRow(QPainter& painter, int row, qint64 from, qint64 to, qint64 now, qint64 offset);
     void paintChannel(QPainter& painter, int row, int y);
     void loadLogos();
+    const QString& elided(const QString& text, int width);
     int visibleRowCount() const;
 
     GuideGridLayout layout;
@@ -87,4 +90,5 @@ private:
     QSet<QString> logosWanted;     // seen while painting, not yet asked for
     QSet<QString> logosAsked;
     bool logoLoadPending = false;
+    QHash<std::pair<QString, int>, QString> elisions;
 };

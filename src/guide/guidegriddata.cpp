@@ -221,7 +221,7 @@ void GuideGridData::run()
         if (reopen) {
             store.close();
             if (!path.isEmpty())
-                store.open(path);
+                store.open(path, false); // small windows: the page cache serves them
         }
         QList<QList<GuideProgramme>> rows = store.window(job.channels, job.from, job.to);
         rows.resize(job.channels.size());

@@ -42,7 +42,7 @@ QString GuideStore::schemaVersion()
     return QStringLiteral("1");
 }
 
-bool GuideStore::open(const QString& path)
+bool GuideStore::open(const QString& path, bool mapped)
 {
     close();
     if (!QFileInfo::exists(path))
@@ -57,7 +57,8 @@ bool GuideStore::open(const QString& path)
     }
     // Reads through a memory map: lookups of thousands of channels touch pages all over the
     // file, and a read call per page would cost more than the lookups themselves.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    if (mapped)
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
     return true;
 }
 

@@ -28,7 +28,9 @@ public:
     GuideStore(const GuideStore&) = delete;
     GuideStore& operator=(const GuideStore&) = delete;
 
-    bool open(const QString& path);
+    // `mapped`: reads through a memory map (fast lookups all over the file, but the pages
+    // touched count as the process's memory).
+    bool open(const QString& path, bool mapped = true);
     void close();
     bool isOpen() const;
 
