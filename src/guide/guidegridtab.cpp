@@ -170,7 +170,8 @@ void GuideGridTab::fillDays()
 
 void GuideGridTab::followDay()
 {
-    const qint64 shown = view->firstVisibleTime();
+    // A pixel spans seconds: a jump to midnight may show a few seconds before it.
+    const qint64 shown = view->firstVisibleTime() + 60;
     const QSignalBlocker quiet(days);
     for (int i = days->count() - 1; i >= 0; --i) {
         if (days->itemData(i).toLongLong() <= shown) {

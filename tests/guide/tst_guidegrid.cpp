@@ -10,7 +10,10 @@
 #include "tempprofile.h"
 #include "testmain.h"
 
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <memory>
@@ -247,6 +250,46 @@ private slots:
         }
         QTest::qWait(0);
         QCOMPARE(lives.size() + archives.size(), 1);
+    }
+
+    // Mouse and the bar above the grid: a click shows the details below, a double-click plays,
+    // the day selector jumps to a day's midnight, "Now" back to the running programme.
+    void mouseDaysAndNow()
+    {
+        Fixture f;
+        build(f);
+        GuideGrid* grid = f.grid();
+        const GuideGridLayout& layout = grid->gridLayout();
+        auto centre = [&](int row, qint64 start, qint64 stop) {
+            return layout.blockRect(row, start, stop).translated(grid->toViewport(0, 0)).center();
+        };
+        auto* details = f.tab->findChild<QLabel*>(QStringLiteral("guideDetails"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          centre(1, kHour + 15 * kMin, kHour + 60 * kMin));
+        QCOMPARE(describe(grid->selection()), QStringLiteral("1:15"));
+        const QString text = details->text();
+        QVERIFY2(text.contains(QStringLiteral("beta")) &&
+                     text.contains(QStringLiteral("About beta")) &&
+                     text.contains(QStringLiteral("Beta")),
+                 qPrintable(text));
+
+        QSignalSpy archives(f.tab.get(), &GuideGridTab::playArchive);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
+                           centre(3, kHour - 60 * kMin, kHour - 30 * kMin));
+        QTRY_COMPARE(archives.size(), 1);
+        QCOMPARE(archives.at(0).at(1).value<GuideProgramme>().start, kHour - 60 * kMin);
+
+        auto* days = f.tab->findChild<QComboBox*>(QStringLiteral("guideDays"));
+        const int tomorrow = days->findText(QStringLiteral("Tomorrow"));
+        QVERIFY(tomorrow > 0);
+        days->activated(tomorrow);
+        const qint64 midnight = days->itemData(tomorrow).toLongLong();
+        QVERIFY(qAbs(grid->firstVisibleTime() - midnight) < 60);
+        QCOMPARE(days->currentIndex(), tomorrow);
+
+        f.tab->findChild<QPushButton*>(QStringLiteral("guideNow"))->click();
+        QTRY_COMPARE(describe(grid->selection()), QStringLiteral("3:0"));
+        QVERIFY(grid->firstVisibleTime() <= kNow && kNow < grid->firstVisibleTime() + 3600);
     }
 };
 
