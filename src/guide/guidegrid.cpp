@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStaticText>
 #include <QTimer>
 
 #include <algorithm>
@@ -360,12 +361,12 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
             running ? pal.color(QPalette::HighlightedText)
                     : pal.color(p.stop <= now ? QPalette::PlaceholderText : QPalette::Text);
         painter.setPen(text);
-        // Baseline text, elided once per title and width: laying out text is most of a frame.
+        // Laid out once per text and width: shaping text is most of a frame otherwise.
         const int half = r.height() / 2;
-        painter.drawText(QPoint(textLeft, r.top() + half - metrics.descent()),
-                         elided(p.title, textWidth));
-        painter.drawText(
-            QPoint(textLeft, r.top() + half + metrics.ascent()),
+        painter.drawStaticText(QPoint(textLeft, r.top() + half - metrics.height()),
+                               elided(p.title, textWidth));
+        painter.drawStaticText(
+            QPoint(textLeft, r.top() + half),
             elided(clockText(p.start, offset) + u'-' + clockText(p.stop, offset), textWidth));
     }
     painter.setPen(pal.color(QPalette::Mid));
@@ -395,9 +396,8 @@ void GuideGrid::paintChannel(QPainter& painter, int row, int y)
     painter.setPen(pal.color(QPalette::ButtonText));
     const QRect name = cell.adjusted(logoSide + 12, 0, -6, 0);
     const QFontMetrics metrics = painter.fontMetrics();
-    painter.drawText(
-        QPoint(name.left(), y + (layout.rowHeight() + metrics.ascent() - metrics.descent()) / 2),
-        elided(channel.name, name.width()));
+    painter.drawStaticText(QPoint(name.left(), y + (layout.rowHeight() - metrics.height()) / 2),
+                           elided(channel.name, name.width()));
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(cell.bottomLeft(), cell.bottomRight());
     painter.drawLine(cell.topRight(), cell.bottomRight());
@@ -426,14 +426,18 @@ void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 off
     painter.drawLine(0, kRulerHeight - 1, width, kRulerHeight - 1);
 }
 
-const QString& GuideGrid::elided(const QString& text, int width)
+const QStaticText& GuideGrid::elided(const QString& text, int width)
 {
     if (elisions.size() > kMaxElisions)
         elisions.clear();
     const std::pair<QString, int> key(text, width);
     auto it = elisions.find(key);
-    if (it == elisions.end())
-        it = elisions.insert(key, fontMetrics().elidedText(text, Qt::ElideRight, width));
+    if (it == elisions.end()) {
+        QStaticText laid(fontMetrics().elidedText(text, Qt::ElideRight, width));
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        it = elisions.insert(key, laid);
+    }
     return *it;
 }
 

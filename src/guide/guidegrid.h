@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QSet>
+#include <QStaticText>
 
 #include <utility>
 
@@ -77,7 +78,7 @@ private:
     void paintRow(QPainter& painter, int row, qint64 from, qint64 to, qint64 now, qint64 offset);
     void paintChannel(QPainter& painter, int row, int y);
     void loadLogos();
-    const QString& elided(const QString& text, int width);
+    const QStaticText& elided(const QString& text, int width);
     int visibleRowCount() const;
 
     GuideGridLayout layout;
@@ -90,5 +91,5 @@ private:
     QSet<QString> logosWanted;     // seen while painting, not yet asked for
     QSet<QString> logosAsked;
     bool logoLoadPending = false;
-    QHash<std::pair<QString, int>, QString> elisions;
+    QHash<std::pair<QString, int>, QStaticText> elisions;
 };

@@ -25,7 +25,7 @@ class GuideGridData final : public QObject
 public:
     static constexpr int kWindowRows = 32;
     static constexpr qint64 kWindowSecs = 6 * 3600;
-    static constexpr int kMaxWindows = 384;
+    static constexpr int kMaxWindows = 256;
 
     explicit GuideGridData(QObject* parent = nullptr);
     ~GuideGridData() override;
