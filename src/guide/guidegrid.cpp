@@ -21,7 +21,7 @@
 namespace {
 constexpr int kLogoGroup = 0x6d1d; // this grid's requests in the poster queue
 constexpr int kMaxLogos = 2000;
-constexpr int kMaxElisions = 8192;
+constexpr int kMaxElisions = 4096;
 
 // "HH:mm" of UTC seconds shifted by the frame's zone offset: QDateTime per block costs more
 // than the block's painting.
@@ -428,17 +428,22 @@ void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 off
 
 const QStaticText& GuideGrid::elided(const QString& text, int width)
 {
-    if (elisions.size() > kMaxElisions)
-        elisions.clear();
+    // Two generations: when the newer fills up it becomes the older, so what is on screen
+    // stays laid out instead of all of it at once in one frame.
     const std::pair<QString, int> key(text, width);
     auto it = elisions.find(key);
-    if (it == elisions.end()) {
-        QStaticText laid(fontMetrics().elidedText(text, Qt::ElideRight, width));
-        laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        it = elisions.insert(key, laid);
+    if (it != elisions.end())
+        return *it;
+    if (elisions.size() >= kMaxElisions) {
+        olderElisions = std::exchange(elisions, {});
     }
-    return *it;
+    const auto older = olderElisions.constFind(key);
+    if (older != olderElisions.cend())
+        return *elisions.insert(key, *older);
+    QStaticText laid(fontMetrics().elidedText(text, Qt::ElideRight, width));
+    laid.setTextFormat(Qt::PlainText);
+    laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    return *elisions.insert(key, laid);
 }
 
 void GuideGrid::loadLogos()

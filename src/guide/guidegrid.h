@@ -92,4 +92,5 @@ private:
     QSet<QString> logosAsked;
     bool logoLoadPending = false;
     QHash<std::pair<QString, int>, QStaticText> elisions;
+    QHash<std::pair<QString, int>, QStaticText> olderElisions;
 };
