@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStaticText>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <optional>
@@ -256,6 +257,20 @@ void GuideGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && selectAt(event->position().toPoint()))
         emit activated(current);
+}
+
+void GuideGrid::wheelEvent(QWheelEvent* event)
+{
+    // Shift turns the wheel through time, as in other timelines.
+    if (event->modifiers() & Qt::ShiftModifier) {
+        const QPoint delta = event->angleDelta();
+        const int steps = (delta.y() != 0 ? delta.y() : delta.x()) / 120;
+        QScrollBar* h = horizontalScrollBar();
+        h->setValue(h->value() - steps * h->singleStep() * 2);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 void GuideGrid::paintEvent(QPaintEvent*)
