@@ -45,29 +45,42 @@ MediaItem channel(const QString& name, const QString& guideId, int archiveDays =
     return item;
 }
 
-// Alpha: hours on the hour. Beta: 45 minutes, from a quarter past. Gamma: not in the guide.
-// Delta: half hours, and an archive of three days behind a template address.
-void build(Fixture& f)
+SourceConfig source()
 {
-    Clock::setFake(kNow * 1000);
     SourceConfig config;
     config.type = SourceConfig::M3u;
     config.name = QStringLiteral("Grid");
-    GuideStoreWriter writer(GuideService::storePath(config.name));
-    QVERIFY(writer.begin());
-    const std::pair<QString, qint64> guides[] = {{QStringLiteral("alpha"), 60 * kMin},
-                                                 {QStringLiteral("beta"), 45 * kMin},
-                                                 {QStringLiteral("delta"), 30 * kMin}};
-    for (int c = 0; c < 3; ++c) {
+    return config;
+}
+
+// Alpha: hours on the hour. Beta: 45 minutes, from a quarter past. Delta: half hours. A later
+// import (`prefix` before every title) also has Gamma, in 20 minutes.
+bool writeStore(const QString& prefix)
+{
+    GuideStoreWriter writer(GuideService::storePath(source().name));
+    if (!writer.begin())
+        return false;
+    QList<std::pair<QString, qint64>> guides = {{QStringLiteral("alpha"), 60 * kMin},
+                                                {QStringLiteral("beta"), 45 * kMin},
+                                                {QStringLiteral("delta"), 30 * kMin}};
+    if (!prefix.isEmpty())
+        guides.append({QStringLiteral("gamma"), 20 * kMin});
+    for (int c = 0; c < guides.size(); ++c) {
         writer.addChannel(c, guides[c].first, {});
         const qint64 length = guides[c].second;
         qint64 t = kHour - 48 * 3600 + (c == 1 ? 15 * kMin : 0);
         for (int i = 0; t < kHour + 48 * 3600; ++i, t += length)
-            writer.addProgramme(c, {t, t + length, guides[c].first + QString::number(i),
+            writer.addProgramme(c, {t, t + length, prefix + guides[c].first + QString::number(i),
                                     QStringLiteral("About ") + guides[c].first, false});
     }
-    QVERIFY(writer.commit({{QStringLiteral("importedAt"), QString::number(kNow)}}));
+    return writer.commit({{QStringLiteral("importedAt"), QString::number(kNow)}});
+}
 
+// Gamma is not in the first guide; Delta keeps three days behind a template address.
+void build(Fixture& f)
+{
+    Clock::setFake(kNow * 1000);
+    QVERIFY(writeStore(QString()));
     f.channels = {channel(QStringLiteral("Alpha"), QStringLiteral("alpha")),
                   channel(QStringLiteral("Beta"), QStringLiteral("beta")),
                   channel(QStringLiteral("Gamma"), QStringLiteral("gamma")),
@@ -75,7 +88,7 @@ void build(Fixture& f)
     f.channels[3].catchupType = QStringLiteral("default");
     f.channels[3].catchupSource = QStringLiteral("http://127.0.0.1:1/delta/{utc}-{utcend}.ts");
     f.guide = std::make_unique<GuideService>();
-    f.guide->setSource(config);
+    f.guide->setSource(source());
     f.guide->setChannels(f.channels);
     f.tab = std::make_unique<GuideGridTab>(
         f.guide.get(), nullptr, false, [&f]() { return f.channels; },
@@ -250,6 +263,24 @@ private slots:
         }
         QTest::qWait(0);
         QCOMPARE(lives.size() + archives.size(), 1);
+    }
+
+    // An import replaces the store file: the grid reads the new one, channels it did not have
+    // included, where its cursor stands.
+    void newGuideIsRead()
+    {
+        Fixture f;
+        build(f);
+        GuideGrid* grid = f.grid();
+        grid->setFocus();
+        QCOMPARE(walk(grid, QStringLiteral("Home=0:0 Down=1:-30 Down=2:0-")), QString());
+        QVERIFY(writeStore(QStringLiteral("new ")));
+        f.guide->setSource(source());
+        f.guide->setChannels(f.channels);
+        QTRY_COMPARE(describe(grid->selection()), QStringLiteral("2:0"));
+        QCOMPARE(grid->selection().programme.title, QStringLiteral("new gamma144"));
+        QCOMPARE(walk(grid, QStringLiteral("Up=1:-30")), QString());
+        QCOMPARE(grid->selection().programme.title, QStringLiteral("new beta63"));
     }
 
     // Mouse and the bar above the grid: a click shows the details below, a double-click plays,
