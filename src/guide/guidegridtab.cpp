@@ -107,8 +107,10 @@ void GuideGridTab::setPosterLoader(PosterLoader* loader)
 void GuideGridTab::guideChanged()
 {
     if (tabs) {
-        const bool xtream = guide->source().type == SourceConfig::Xtream;
-        tabs->setTabVisible(tabs->indexOf(this), xtream == forXtream);
+        // Like the catalog tabs: all shown until a server is chosen.
+        const SourceConfig& source = guide->source();
+        const bool xtream = source.type == SourceConfig::Xtream;
+        tabs->setTabVisible(tabs->indexOf(this), source.name.isEmpty() || xtream == forXtream);
     }
     openStore();
     if (isVisible())
