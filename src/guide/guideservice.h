@@ -60,6 +60,8 @@ public:
     // The running programme and the next one, for a tooltip.
     GuideNowNext nowAndNext(const MediaItem& item) const;
     bool hasGuide(const MediaItem& item) const;
+    // The store's channel number of `item`, or -1: what the grid reads the store by.
+    int guideChannel(const MediaItem& item) const { return channelOf(item); }
     using ProgrammesCallback = std::function<void(const QList<GuideProgramme>& programmes)>;
     // From the archive window (or a day back) to a week ahead. Runs `done` later on this thread,
     // once, unless `context` is gone.

@@ -18,6 +18,7 @@ class ClickToSeekSlider;
 class EpisodesPage;
 class FullscreenChrome;
 class GuidePanel;
+struct GuideProgramme;
 class GuideService;
 class LibraryFlow;
 class LiveBufferTuner;
@@ -133,6 +134,10 @@ private:
     // programme guide
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
+    void setUpGuideGrids();
+    // A programme from the archive, at the address the catch-up resolver gave.
+    void playArchive(const MediaItem& channel, const GuideProgramme& programme,
+                     const QString& url);
     // library
     void buildLibrary();
 

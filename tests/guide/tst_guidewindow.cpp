@@ -5,6 +5,8 @@
 #include "app/clock.h"
 #include "demoguide.h"
 #include "demoserverprocess.h"
+#include "guide/guidegrid.h"
+#include "guide/guidegridtab.h"
 #include "guide/guideservice.h"
 #include "guide/nowcolumndelegate.h"
 #include "mainwindowtestaccess.h"
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -120,6 +123,28 @@ private slots:
         QCOMPARE(barPixels(table, withoutXmltv), 0);
         QVERIFY(QFile::exists(GuideService::storePath(config.name)));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("guideStatus"))->text(), QString());
+
+        // The "TV Guide" tab right after the table's tab, over the same channels: Home stands on
+        // what runs now, read from the same store.
+        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        auto* gridTab = window.findChild<GuideGridTab*>(xtream ? QStringLiteral("liveGuideTab")
+                                                               : QStringLiteral("channelGuideTab"));
+        auto* otherGridTab = window.findChild<GuideGridTab*>(
+            xtream ? QStringLiteral("channelGuideTab") : QStringLiteral("liveGuideTab"));
+        const int gridIndex = tabs->indexOf(gridTab);
+        QCOMPARE(tabs->tabText(gridIndex - 1),
+                 xtream ? QStringLiteral("Live TV") : QStringLiteral("Channels"));
+        QVERIFY(tabs->isTabVisible(gridIndex));
+        QVERIFY(!tabs->isTabVisible(tabs->indexOf(otherGridTab)));
+        tabs->setCurrentIndex(gridIndex);
+        GuideGrid* grid = gridTab->grid();
+        QCOMPARE(grid->channels().size(), kChannels);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Home);
+        for (int row = 0; row < withGuide; ++row)
+            QTest::keyClick(grid, Qt::Key_Down);
+        QTRY_COMPARE(grid->selection().programme.title, expected.title);
+        tabs->setCurrentIndex(gridIndex - 1);
 
         // Search everything finds the running programme by its title; choosing it plays its
         // channel.
