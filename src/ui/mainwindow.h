@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/category.h"
-#include "model/episode.h"
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
 #include "player/episodesequence.h"
@@ -26,14 +25,11 @@ class LoadingOverlay;
 class PosterLoader;
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QNetworkAccessManager;
 class QPushButton;
 class QSlider;
 class QTabWidget;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class ReconnectSchedule;
@@ -71,10 +67,6 @@ private slots:
     void filterMovies();
     void filterSeries();
     void filterChannels();
-    void selectLiveCategory(QListWidgetItem* item);
-    void selectMovieCategory(QListWidgetItem* item);
-    void selectSeriesCategory(QListWidgetItem* item);
-    void selectChannelCategory(QListWidgetItem* item);
     void playLiveRow(int row, int column);
     void playMovieRow(int row, int column);
     void openSeriesRow(int row, int column);
@@ -110,6 +102,7 @@ private:
 
     // catalog tabs
     void buildCatalogTabs();
+    void playRowOf(const CatalogTab* tab, int row);
 
     // episodes
     void showEpisodesInline(const QString& seriesId, const QString& seriesName);
@@ -136,8 +129,7 @@ private:
     void guideCatalogLoaded(bool fetched);
     void setUpGuideGrids();
     // A programme from the archive, at the address the catch-up resolver gave.
-    void playArchive(const MediaItem& channel, const GuideProgramme& programme,
-                     const QString& url);
+    void playArchive(const MediaItem& channel, const GuideProgramme& programme, const QString& url);
     // library
     void buildLibrary();
 

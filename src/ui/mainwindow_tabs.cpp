@@ -62,48 +62,27 @@ void MainWindow::filterSeries()
     seriesTab->refilter();
 }
 
-void MainWindow::selectLiveCategory(QListWidgetItem* item)
+void MainWindow::playRowOf(const CatalogTab* tab, int row)
 {
-    liveTab->selectCategory(item);
-}
-
-void MainWindow::selectMovieCategory(QListWidgetItem* item)
-{
-    movieTab->selectCategory(item);
-}
-
-void MainWindow::selectSeriesCategory(QListWidgetItem* item)
-{
-    seriesTab->selectCategory(item);
-}
-
-void MainWindow::selectChannelCategory(QListWidgetItem* item)
-{
-    channelTab->selectCategory(item);
+    if (row < 0 || row >= tab->shown.size())
+        return;
+    clearSeriesContext();
+    playMediaItem(tab->shown.at(row));
 }
 
 void MainWindow::playLiveRow(int row, int /*column*/)
 {
-    if (row < 0 || row >= liveTab->shown.size())
-        return;
-    clearSeriesContext();
-    playMediaItem(liveTab->shown.at(row));
+    playRowOf(liveTab, row);
 }
 
 void MainWindow::playChannelRow(int row, int /*column*/)
 {
-    if (row < 0 || row >= channelTab->shown.size())
-        return;
-    clearSeriesContext();
-    playMediaItem(channelTab->shown.at(row));
+    playRowOf(channelTab, row);
 }
 
 void MainWindow::playMovieRow(int row, int /*column*/)
 {
-    if (row < 0 || row >= movieTab->shown.size())
-        return;
-    clearSeriesContext();
-    playMediaItem(movieTab->shown.at(row));
+    playRowOf(movieTab, row);
 }
 
 void MainWindow::openSeriesRow(int row, int /*column*/)

@@ -261,19 +261,19 @@ public:
     }
     void selectLiveCategory(QListWidgetItem* item)
     {
-        w.selectLiveCategory(item);
+        w.liveTab->selectCategory(item);
     }
     void selectMovieCategory(QListWidgetItem* item)
     {
-        w.selectMovieCategory(item);
+        w.movieTab->selectCategory(item);
     }
     void selectSeriesCategory(QListWidgetItem* item)
     {
-        w.selectSeriesCategory(item);
+        w.seriesTab->selectCategory(item);
     }
     void selectChannelCategory(QListWidgetItem* item)
     {
-        w.selectChannelCategory(item);
+        w.channelTab->selectCategory(item);
     }
     void playLiveRow(int row)
     {
