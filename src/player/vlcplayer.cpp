@@ -401,11 +401,14 @@ void VlcPlayer::handleVlcLog(void* data, int level, const vlc_log_t* ctx, const 
     Q_UNUSED(ctx);
     auto* self = static_cast<VlcPlayer*>(data);
     if (self->vlcDebug) {
+        // libVLC names the addresses it opens, archive and stream passwords with them.
+        char line[1024];
         va_list echo;
         va_copy(echo, args);
-        std::vfprintf(stderr, fmt, echo);
+        std::vsnprintf(line, sizeof line, fmt, echo);
         va_end(echo);
-        std::fputc('\n', stderr);
+        const QByteArray masked = maskStreamUrlsIn(QString::fromUtf8(line)).toUtf8();
+        std::fprintf(stderr, "%s\n", masked.constData());
     }
     va_list scan;
     va_copy(scan, args);

@@ -21,6 +21,7 @@
 bool isLibraryCategory(const QString& categoryId);
 bool isContinueWatchingCategory(const QString& categoryId);
 
+class CatchupPlayback;
 class ClickToSeekSlider;
 class GuidePanel;
 class GuideService;
@@ -158,6 +159,8 @@ private:
     void createPanelShortcuts();
     void playMediaItem(const MediaItem& item);
     void replayCurrentStream();
+    void playCatchupStream(const QString& url, const QString& title);
+    void seekBy(qint64 deltaMs);
     void updatePlayerChrome();
     bool isSeekable() const;
 
@@ -169,6 +172,7 @@ private:
     // programme guide
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
+    void setUpCatchup();
     // library
     void buildLibrary();
     void addLibraryCategories(QListWidget* list);
@@ -314,7 +318,8 @@ private:
     // --- programme guide ---
     GuideService* guide = nullptr;
     GuidePanel* guidePanel = nullptr;
-    bool catalogFetched = false; // the current load went to the network
+    CatchupPlayback* catchup = nullptr; // past programmes from the channel's archive
+    bool catalogFetched = false;        // the current load went to the network
     QLabel* guideStatusLabel = nullptr;
 
     // --- failures ---

@@ -1,7 +1,10 @@
 // The programme guide in the window: the "Now" column of the channel tables, the programme
-// list beside the video, and the guide's progress in the server row.
+// list beside the video, the guide's progress in the server row, and past programmes played
+// from the archive.
 #include "ui/mainwindow.h"
 
+#include "app/messagebox.h"
+#include "catchup/catchupplayback.h"
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
 #include "guide/nowcolumndelegate.h"
@@ -9,6 +12,7 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 
@@ -52,6 +56,44 @@ void MainWindow::setUpGuide()
         split->addWidget(guidePanel);
         split->setStretchFactor(split->indexOf(guidePanel), 0);
     }
+    setUpCatchup();
+}
+
+void MainWindow::setUpCatchup()
+{
+    catchup = new CatchupPlayback(networkManager, this);
+    connect(guidePanel, &GuidePanel::programmeChosen, this,
+            [this](const MediaItem& channel, const QList<GuideProgramme>& programmes, int index) {
+                clearSeriesContext();
+                catchup->play(activeSource, channel, programmes, index);
+            });
+    connect(catchup, &CatchupPlayback::streamReady, this, &MainWindow::playCatchupStream);
+    connect(catchup, &CatchupPlayback::failed, this, [this](const QString& message) {
+        MessageBox::warning(this, QStringLiteral("Catch-up"), message);
+    });
+
+    auto* previous = new QPushButton(QStringLiteral("Previous Programme"), controlsRow);
+    previous->setObjectName(QStringLiteral("catchupPrevious"));
+    auto* next = new QPushButton(QStringLiteral("Next Programme"), controlsRow);
+    next->setObjectName(QStringLiteral("catchupNext"));
+    if (auto* row = qobject_cast<QBoxLayout*>(controlsRow->layout())) {
+        row->insertWidget(row->indexOf(nextEpisodeButton) + 1, previous);
+        row->insertWidget(row->indexOf(previous) + 1, next);
+    }
+    connect(previous, &QPushButton::clicked, catchup, [this]() { catchup->playNeighbour(-1); });
+    connect(next, &QPushButton::clicked, catchup, [this]() { catchup->playNeighbour(1); });
+    auto update = [this, previous, next]() {
+        const bool active = catchup->isActive();
+        previous->setVisible(active);
+        next->setVisible(active);
+        previous->setEnabled(catchup->hasNeighbour(-1));
+        next->setEnabled(catchup->hasNeighbour(1)); // the next one may not have begun yet
+        guidePanel->setPlaying(active ? catchup->session().channel().id : QString(),
+                               active ? catchup->session().programme().start : -1);
+    };
+    update();
+    connect(catchup, &CatchupPlayback::changed, this, update);
+    connect(guide, &GuideService::nowMoved, this, update);
 }
 
 void MainWindow::guideCatalogLoaded(bool fetched)

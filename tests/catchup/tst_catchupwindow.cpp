@@ -1,0 +1,174 @@
+// Catch-up through the real window, the demo server and libVLC: a past programme activated in
+// the programme list plays from its start, seeks and moves on to the next programme, and the
+// running programme plays from its beginning. The picture says which minute the server sends.
+#include "app/clock.h"
+#include "archivepicture.h"
+#include "demoguide.h"
+#include "demoserverprocess.h"
+#include "guide/guidetext.h"
+#include "mainwindowtestaccess.h"
+#include "silentaudio.h"
+#include "sources/sourcemanager.h"
+#include "tempprofile.h"
+#include "testmain.h"
+#include "ui/clicktoseekslider.h"
+#include "ui/playbacktext.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+constexpr qint64 kChannel = 3; // keeps an archive and is in the XMLTV
+
+QList<DemoGuide::Programme> programmesOf(qint64 channel)
+{
+    QList<qint64> ids;
+    for (qint64 i = 1; i <= 10; ++i)
+        ids.append(i);
+    return DemoGuide(ids, Clock::epochSecs(), 8).programmes(channel);
+}
+
+QTreeWidgetItem* rowOf(QTreeWidget* list, const DemoGuide::Programme& p)
+{
+    GuideProgramme times;
+    times.start = p.start;
+    times.stop = p.stop;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        if (row->text(1) == p.title && row->text(0) == GuideText::span(times) &&
+            row->toolTip(1).contains(QStringLiteral("archive")))
+            return row;
+    }
+    return nullptr;
+}
+
+// Minutes and seconds of the "mm:ss / h:mm:ss" line before the slash.
+qint64 shownMs(const QLabel* time)
+{
+    const QStringList parts = time->text().section(u'/', 0, 0).trimmed().split(u':');
+    qint64 ms = 0;
+    for (const QString& part : parts)
+        ms = ms * 60 + part.toLongLong();
+    return ms * 1000;
+}
+} // namespace
+
+class TestCatchupWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pastAndRunningProgrammes()
+    {
+        DemoServerProcess demo({"--scale", "100", "--timezone", "America/New_York"});
+        QVERIFY2(demo.start(), qPrintable(demo.errorText()));
+        TempProfile profile;
+        SourceConfig config;
+        config.name = QStringLiteral("Demo");
+        config.type = SourceConfig::Xtream;
+        config.url = demo.baseUrl();
+        config.username = QStringLiteral("demo");
+        config.password = QStringLiteral("demo");
+        {
+            SourceManager sources;
+            sources.saveSource(config);
+            sources.setLastActiveSourceName(config.name);
+        }
+
+        MainWindow window;
+        window.resize(1400, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindowTestAccess access(window);
+        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+        int row = -1;
+        for (int i = 0; i < access.liveShown().size(); ++i)
+            row = access.liveShown()[i].id == QString::number(kChannel) ? i : row;
+        QVERIFY(row >= 0);
+        const QString channelName = access.liveShown()[row].name;
+
+        // A past programme of at least 20 minutes whose successor is also over.
+        const qint64 now = Clock::epochSecs();
+        const QList<DemoGuide::Programme> programmes = programmesOf(kChannel);
+        int past = -1, running = -1;
+        for (int i = 0; i + 1 < programmes.size(); ++i) {
+            const DemoGuide::Programme& p = programmes[i];
+            if (p.start <= now && now < p.stop)
+                running = i;
+            if (p.stop - p.start >= 20 * 60 && programmes[i + 1].stop < now - 600 &&
+                now - p.start < 2 * 86400)
+                past = i;
+        }
+        QVERIFY(past >= 0 && running >= 0);
+
+        // The panel starts folded; opened, the programme list shows the archive marks.
+        auto* header = window.findChild<QToolButton*>(QStringLiteral("guidePanelHeader"));
+        auto* list = window.findChild<QTreeWidget*>(QStringLiteral("guideProgrammes"));
+        QVERIFY(!list->isVisible());
+        access.liveTable()->setCurrentCell(row, 0);
+        header->click();
+        QTRY_VERIFY(list->isVisible());
+        QTRY_VERIFY(rowOf(list, programmes[past]));
+        list->setCurrentItem(rowOf(list, programmes[past]));
+        QTest::keyClick(list, Qt::Key_Return);
+
+        const DemoGuide::Programme& p = programmes[past];
+        QLabel* title = access.nowPlayingLabel();
+        QLabel* time = access.timeLabel();
+        QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), p.start / 60, 30000);
+        QCOMPARE(title->text(),
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, p.title));
+        const QString length = QStringLiteral(" / ") + formatMs((p.stop - p.start) * 1000);
+        QTRY_VERIFY(time->text().endsWith(length) && shownMs(time) > 0);
+        QVERIFY(shownMs(time) < 60000);
+        QVERIFY(access.seekRow()->isVisible());
+        QCOMPARE(access.currentChannelKey(), QString()); // no live buffer learning
+
+        // A click halfway along the bar: the stream restarts at that minute of the programme.
+        ClickToSeekSlider* slider = access.seekSlider();
+        QTest::mouseClick(slider, Qt::LeftButton, {},
+                          QPoint(slider->width() / 2, slider->height() / 2));
+        const qint64 target = p.start + slider->value() / 1000;
+        QVERIFY(target - p.start > 5 * 60);
+        QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), target / 60, 30000);
+        QTRY_VERIFY(shownMs(time) >= (target / 60 * 60 - p.start) * 1000 &&
+                    shownMs(time) < (target - p.start + 60) * 1000);
+        QVERIFY(time->text().endsWith(length));
+
+        // The next programme from the player's controls.
+        const DemoGuide::Programme& following = programmes[past + 1];
+        auto* next = window.findChild<QPushButton*>(QStringLiteral("catchupNext"));
+        QVERIFY(next->isVisible() && next->isEnabled());
+        next->click();
+        QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), following.start / 60,
+                                  30000);
+        QCOMPARE(title->text(),
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, following.title));
+
+        // The running programme from its beginning.
+        const DemoGuide::Programme& live = programmes[running];
+        auto* fromStart = window.findChild<QPushButton*>(QStringLiteral("guideFromStart"));
+        QVERIFY(fromStart->isVisible());
+        fromStart->click();
+        QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), live.start / 60, 30000);
+        QCOMPARE(title->text(),
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, live.title));
+        QTRY_VERIFY(time->text().endsWith(QStringLiteral(" / ") +
+                                          formatMs((live.stop - live.start) * 1000)));
+        QVERIFY(!next->isEnabled()); // the next one has not begun
+
+        // Back to live: the archive controls go.
+        access.playMediaItem(access.liveShown()[row]);
+        QVERIFY(!next->isVisible());
+        QVERIFY(!access.nowPlayingLabel()->text().contains(QStringLiteral("catch-up")));
+    }
+};
+
+VELMORA_TEST_MAIN_AFTER(TestCatchupWindow, (qputenv("TZ", "Asia/Kolkata"), useSilentAudioOutput()))
+
+#include "tst_catchupwindow.moc"
