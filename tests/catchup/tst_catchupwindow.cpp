@@ -22,7 +22,7 @@
 #include <QTreeWidget>
 
 namespace {
-constexpr qint64 kChannel = 3; // keeps an archive and is in the XMLTV
+constexpr qint64 kChannel = 6; // keeps an archive, is in the XMLTV and is catchup="shift"
 
 QList<DemoGuide::Programme> programmesOf(qint64 channel)
 {
@@ -62,15 +62,22 @@ class TestCatchupWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void pastAndRunningProgrammes_data()
+    {
+        QTest::addColumn<bool>("xtream");
+        QTest::newRow("Xtream server, Live TV") << true;
+        QTest::newRow("playlist with catchup attributes, Channels") << false;
+    }
     void pastAndRunningProgrammes()
     {
+        QFETCH(bool, xtream);
         DemoServerProcess demo({"--scale", "100", "--timezone", "America/New_York"});
         QVERIFY2(demo.start(), qPrintable(demo.errorText()));
         TempProfile profile;
         SourceConfig config;
         config.name = QStringLiteral("Demo");
-        config.type = SourceConfig::Xtream;
-        config.url = demo.baseUrl();
+        config.type = xtream ? SourceConfig::Xtream : SourceConfig::M3u;
+        config.url = xtream ? demo.baseUrl() : demo.url(QStringLiteral("/playlist.m3u")).toString();
         config.username = QStringLiteral("demo");
         config.password = QStringLiteral("demo");
         {
@@ -84,13 +91,17 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         MainWindowTestAccess access(window);
-        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
-        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+        QTableWidget* table = xtream ? access.liveTable() : access.channelTable();
+        QListWidget* categories = xtream ? access.liveCategoryList() : access.channelCategoryList();
+        const QList<MediaItem>& shown = xtream ? access.liveShown() : access.channelShown();
+        QTRY_COMPARE_WITH_TIMEOUT((xtream ? access.liveItems() : access.channelItems()).size(), 10,
+                                  30000);
+        emit categories->itemClicked(categories->item(0));
         int row = -1;
-        for (int i = 0; i < access.liveShown().size(); ++i)
-            row = access.liveShown()[i].id == QString::number(kChannel) ? i : row;
+        for (int i = 0; i < shown.size(); ++i)
+            row = shown[i].guideId == DemoGuide::guideId(kChannel) ? i : row;
         QVERIFY(row >= 0);
-        const QString channelName = access.liveShown()[row].name;
+        const MediaItem channel = shown[row];
 
         // A past programme of at least 20 minutes whose successor is also over.
         const qint64 now = Clock::epochSecs();
@@ -110,7 +121,7 @@ private slots:
         auto* header = window.findChild<QToolButton*>(QStringLiteral("guidePanelHeader"));
         auto* list = window.findChild<QTreeWidget*>(QStringLiteral("guideProgrammes"));
         QVERIFY(!list->isVisible());
-        access.liveTable()->setCurrentCell(row, 0);
+        table->setCurrentCell(row, 0);
         header->click();
         QTRY_VERIFY(list->isVisible());
         QTRY_VERIFY(rowOf(list, programmes[past]));
@@ -122,7 +133,7 @@ private slots:
         QLabel* time = access.timeLabel();
         QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), p.start / 60, 30000);
         QCOMPARE(title->text(),
-                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, p.title));
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channel.name, p.title));
         const QString length = QStringLiteral(" / ") + formatMs((p.stop - p.start) * 1000);
         QTRY_VERIFY(time->text().endsWith(length) && shownMs(time) > 0);
         QVERIFY(shownMs(time) < 60000);
@@ -148,7 +159,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), following.start / 60,
                                   30000);
         QCOMPARE(title->text(),
-                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, following.title));
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channel.name, following.title));
 
         // The running programme from its beginning.
         const DemoGuide::Programme& live = programmes[running];
@@ -157,13 +168,13 @@ private slots:
         fromStart->click();
         QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), live.start / 60, 30000);
         QCOMPARE(title->text(),
-                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channelName, live.title));
+                 QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channel.name, live.title));
         QTRY_VERIFY(time->text().endsWith(QStringLiteral(" / ") +
                                           formatMs((live.stop - live.start) * 1000)));
         QVERIFY(!next->isEnabled()); // the next one has not begun
 
         // Back to live: the archive controls go.
-        access.playMediaItem(access.liveShown()[row]);
+        access.playMediaItem(channel);
         QVERIFY(!next->isVisible());
         QVERIFY(!access.nowPlayingLabel()->text().contains(QStringLiteral("catch-up")));
     }
