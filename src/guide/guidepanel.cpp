@@ -8,11 +8,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kIndexRole = Qt::UserRole + 1;
@@ -61,6 +64,7 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     bodyLayout->addWidget(fromStart);
     bodyLayout->addWidget(description);
     layout->addWidget(body, 1);
+    layout->addStretch(0); // keeps the folded strip's header at the top
     setExpanded(false);
 
     connect(header, &QToolButton::toggled, this, [this](bool on) { setExpanded(on); });
@@ -94,6 +98,25 @@ void GuidePanel::setExpanded(bool expanded)
     if (header->isChecked() != expanded)
         header->setChecked(expanded);
     updateGeometry();
+    if (expanded)
+        takeRoomInSplitter();
+}
+
+void GuidePanel::takeRoomInSplitter()
+{
+    // A splitter keeps the width the strip had; opened, the list needs room for its titles.
+    auto* split = qobject_cast<QSplitter*>(parentWidget());
+    const int at = split ? split->indexOf(this) : -1;
+    if (at < 0)
+        return;
+    QList<int> sizes = split->sizes();
+    const int need = kExpandedWidth - sizes[at];
+    const auto widest = std::max_element(sizes.begin(), sizes.end());
+    if (need <= 0 || widest - sizes.begin() == at || *widest - need < 200)
+        return;
+    *widest -= need;
+    sizes[at] = kExpandedWidth;
+    split->setSizes(sizes);
 }
 
 void GuidePanel::showChannel(const MediaItem& item)

@@ -41,6 +41,7 @@ signals:
 private:
     void choose(const QTreeWidgetItem* row, bool running);
     void updateFromStart();
+    void takeRoomInSplitter();
     void reload();
     void fill(const QList<GuideProgramme>& programmes);
     void markCurrent(bool scroll);
