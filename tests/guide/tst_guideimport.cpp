@@ -4,6 +4,7 @@
 #include "guide/guideimporter.h"
 #include "guide/guidematch.h"
 #include "guide/guidestore.h"
+#include "guide/gzip.h"
 #include "guide/xmltvtime.h"
 #include "guide/xtreamepg.h"
 #include "guidetestdata.h"
@@ -20,7 +21,6 @@
 #include <csignal>
 #include <optional>
 
-using guidetest::gzip;
 using guidetest::xmltvTime;
 
 namespace {
@@ -171,7 +171,8 @@ private slots:
             body.replace('\n', ' ');
         server.route(QStringLiteral("/guide.xml"), [&](const LoopbackHttpServer::Request& r) {
             const bool zip = how != u"plain" && r.headers.value("accept-encoding").contains("gzip");
-            auto response = LoopbackHttpServer::text(zip ? gzip(body) : body, "application/xml");
+            auto response =
+                LoopbackHttpServer::text(zip ? Gzip::compress(body) : body, "application/xml");
             if (how == u"trickle") {
                 response.mode = LoopbackHttpServer::Response::Mode::Trickle;
                 response.chunkBytes = 7;
@@ -182,7 +183,7 @@ private slots:
         QList<QUrl> urls{server.url(QStringLiteral("/guide.xml"))};
         if (how == u"file") {
             QFile file(dir.filePath(QStringLiteral("guide.xml.gz")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(gzip(body)) > 0);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Gzip::compress(body)) > 0);
             file.close();
             urls = {QUrl::fromLocalFile(file.fileName())};
         } else if (how == u"two") {
@@ -239,8 +240,8 @@ private slots:
         QTest::newRow("junk after the root")
             << QByteArray("<tv></tv><more/>") << int(Mode::Normal) << 200 << "not valid XMLTV";
         QTest::newRow("truncated gzip")
-            << gzip(good).left(300) << int(Mode::Normal) << 200 << "cut short";
-        QTest::newRow("damaged gzip") << gzip(good).replace(40, 40, QByteArray(40, 'z'))
+            << Gzip::compress(good).left(300) << int(Mode::Normal) << 200 << "cut short";
+        QTest::newRow("damaged gzip") << Gzip::compress(good).replace(40, 40, QByteArray(40, 'z'))
                                       << int(Mode::Normal) << 200 << "damaged";
         QTest::newRow("HTML error page with status 200")
             << QByteArray("<!DOCTYPE html><html><body>Service unavailable</body></html>")
