@@ -55,9 +55,26 @@ void CatchupPlayback::end()
     emit changed();
 }
 
+qint64 CatchupPlayback::positionAt(qint64 streamMs)
+{
+    lastPositionMs = current.positionMs(streamMs);
+    return lastPositionMs;
+}
+
+bool CatchupPlayback::streamEnded()
+{
+    // Guide times are rounded and servers cut on whole minutes: a minute short is the end.
+    constexpr qint64 kEndSlackMs = 60 * 1000;
+    if (!current.isActive() || lastPositionMs < current.lengthMs() - kEndSlackMs)
+        return false;
+    playNeighbour(1);
+    return true;
+}
+
 void CatchupPlayback::request(qint64 offsetMs)
 {
     const quint64 id = ++asked;
+    lastPositionMs = offsetMs;
     const CatchupWindow window = current.streamFrom(offsetMs, Clock::epochSecs());
     resolver.resolve(
         manager, source, current.channel(), window, this, [this, id](const QString& url) {

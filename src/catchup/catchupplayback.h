@@ -30,6 +30,12 @@ public:
     void seekBy(qint64 deltaMs, qint64 streamMs);
     // Another viewing replaced this one.
     void end();
+    // The position within the programme while the stream has played `streamMs`, as the player
+    // reports it; kept for the end of the stream.
+    qint64 positionAt(qint64 streamMs);
+    // The stream ended: the next programme follows when this one was seen to its end. False when
+    // the stream broke off before, which is a failure to tell the user about.
+    bool streamEnded();
 
     bool isActive() const { return current.isActive(); }
     const CatchupSession& session() const { return current; }
@@ -49,4 +55,5 @@ private:
     CatchupSession current;
     SourceConfig source;
     quint64 asked = 0; // only the newest request's address is played
+    qint64 lastPositionMs = 0;
 };

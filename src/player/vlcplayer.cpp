@@ -376,6 +376,8 @@ void VlcPlayer::checkMovieEnd()
         emit playbackInterrupted(QStringLiteral(
             "Reached the end of the stream (this can also happen if a seek landed somewhere the "
             "stream couldn't resume from)."));
+    } else {
+        emit ended();
     }
 }
 

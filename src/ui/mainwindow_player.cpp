@@ -242,7 +242,7 @@ void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
     libraryTrackPosition(currentMs, totalMs);
     if (catchup->isActive()) {
-        currentMs = catchup->session().positionMs(currentMs);
+        currentMs = catchup->positionAt(currentMs);
         totalMs = catchup->session().lengthMs();
     }
     if (!isSeekable() || totalMs <= 0)
