@@ -46,6 +46,14 @@ void CatchupPlayback::seekBy(qint64 deltaMs, qint64 streamMs)
         request(current.seekTargetMs(streamMs, deltaMs));
 }
 
+bool CatchupPlayback::retry()
+{
+    if (!current.isActive())
+        return false;
+    request(lastPositionMs);
+    return true;
+}
+
 void CatchupPlayback::end()
 {
     if (!current.isActive())

@@ -28,6 +28,9 @@ public:
     void seekTo(qint64 programmeMs);
     // A step from where the stream is (`streamMs` as the player reports it).
     void seekBy(qint64 deltaMs, qint64 streamMs);
+    // After a failure: the playing programme again, from where it broke off. False when no
+    // archive programme is playing.
+    bool retry();
     // Another viewing replaced this one.
     void end();
     // The position within the programme while the stream has played `streamMs`, as the player

@@ -174,6 +174,8 @@ void MainWindow::replayCurrentStream()
     if (currentUrl.isEmpty())
         return;
     reconnect->stopWaiting();
+    if (catchup->retry())
+        return;
     libraryReplay();
     hasMedia = true;
     updatePlayerChrome();

@@ -2,6 +2,7 @@
 // the programme list plays from its start, seeks and moves on to the next programme, and the
 // running programme plays from its beginning. The picture says which minute the server sends.
 #include "app/clock.h"
+#include "app/messagebox.h"
 #include "archivepicture.h"
 #include "demoguide.h"
 #include "demoserverprocess.h"
@@ -16,6 +17,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -44,6 +47,16 @@ QTreeWidgetItem* rowOf(QTreeWidget* list, const DemoGuide::Programme& p)
             return row;
     }
     return nullptr;
+}
+
+// Sets a fault of the demo server through its control endpoint.
+bool control(const DemoServerProcess& demo, const QString& action)
+{
+    QNetworkAccessManager manager;
+    std::unique_ptr<QNetworkReply> reply(
+        manager.get(QNetworkRequest(demo.url(QStringLiteral("/control/") + action))));
+    return QTest::qWaitFor([&] { return reply->isFinished(); }, 10000) &&
+           reply->error() == QNetworkReply::NoError;
 }
 
 // Minutes and seconds of the "mm:ss / h:mm:ss" line before the slash.
@@ -169,9 +182,25 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), live.start / 60, 30000);
         QCOMPARE(title->text(),
                  QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channel.name, live.title));
-        QTRY_VERIFY(time->text().endsWith(QStringLiteral(" / ") +
-                                          formatMs((live.stop - live.start) * 1000)));
+        const QString liveLength =
+            QStringLiteral(" / ") + formatMs((live.stop - live.start) * 1000);
+        QTRY_VERIFY(time->text().endsWith(liveLength));
         QVERIFY(!next->isEnabled()); // the next one has not begun
+
+        // The archive breaks off: the movie rules, a box with Retry and no live reconnects;
+        // Retry asks the archive again.
+        MessageBox::reset();
+        MessageBox::queueAnswer(QStringLiteral("Retry"));
+        QVERIFY(control(demo, QStringLiteral("drop?channel=%1").arg(kChannel)));
+        QVERIFY(control(demo, QStringLiteral("restore?channel=%1").arg(kChannel)));
+        QTRY_COMPARE_WITH_TIMEOUT(MessageBox::queuedAnswers(), 0, 30000);
+        const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].title, QStringLiteral("Playback Error"));
+        QVERIFY(boxes[0].buttons.contains(QStringLiteral("Retry")));
+        QCOMPARE(access.reconnectAttempts(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(access.hasMedia() && time->text().endsWith(liveLength), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(archiveMinuteOn(access.videoWidget()), live.start / 60, 30000);
 
         // Back to live: the archive controls go.
         access.playMediaItem(channel);
