@@ -1,6 +1,5 @@
 #include "catchup/catchupaddress.h"
 #include "catchup/catchupresolver.h"
-#include "catchup/catchupsession.h"
 #include "catchup/servertimezone.h"
 #include "demoserverprocess.h"
 #include "model/sourceconfig.h"
@@ -308,55 +307,6 @@ private slots:
             int status = 0;
             QCOMPARE(servedStart(url, &status), programme.startSecs - programme.startSecs % 60);
         }
-    }
-
-    // Archive addresses name whole minutes: each seek asks from a minute boundary, never past
-    // the recorded part, and the position shown still counts from the programme's own start.
-    void sessionSeeks_data()
-    {
-        QTest::addColumn<int>("startSecond"); // the programme's start, seconds past the minute
-        QTest::addColumn<qint64>("nowAfterStart");
-        QTest::addColumn<qint64>("seekMs");
-        QTest::addColumn<qint64>("streamMs"); // played of that stream before the step
-        QTest::addColumn<qint64>("stepMs");
-        QTest::addColumn<qint64>("askedFrom"); // the address's start minus the programme's
-        QTest::addColumn<qint64>("shownMs");   // 5 s into the last stream
-        QTest::newRow("from the start") << 0 << 7200LL << 0LL << 0LL << 0LL << 0LL << 5000LL;
-        QTest::newRow("start between minutes") << 30 << 7200LL << 0LL << 0LL << 0LL << -30LL << 0LL;
-        QTest::newRow("seek to its minute")
-            << 0 << 7200LL << 754000LL << 0LL << 0LL << 720LL << 725000LL;
-        QTest::newRow("short step forward reaches the next minute")
-            << 0 << 7200LL << 720000LL << 34000LL << 10000LL << 780LL << 785000LL;
-        QTest::newRow("short step back reaches the minute before")
-            << 0 << 7200LL << 720000LL << 5000LL << -10000LL << 660LL << 665000LL;
-        QTest::newRow("running programme: not past what is recorded")
-            << 0 << 600LL << 1800000LL << 0LL << 0LL << 420LL << 425000LL;
-        QTest::newRow("not past the end")
-            << 0 << 7200LL << 7200000LL << 0LL << 0LL << 3540LL << 3545000LL;
-    }
-    void sessionSeeks()
-    {
-        QFETCH(int, startSecond);
-        QFETCH(qint64, nowAfterStart);
-        QFETCH(qint64, seekMs);
-        QFETCH(qint64, streamMs);
-        QFETCH(qint64, stepMs);
-        QFETCH(qint64, askedFrom);
-        QFETCH(qint64, shownMs);
-        GuideProgramme p;
-        p.start = kBeforeUsChange + startSecond;
-        p.stop = p.start + 3600;
-        const qint64 now = p.start + nowAfterStart;
-        CatchupSession session;
-        QVERIFY(session.begin(channel(QStringLiteral("http://h/1.ts"), QStringLiteral("shift"), {}),
-                              {p}, 0, now));
-        CatchupWindow asked = session.streamFrom(seekMs, now);
-        if (stepMs != 0)
-            asked = session.streamFrom(session.seekTargetMs(streamMs, stepMs), now);
-        QCOMPARE(asked.startSecs - p.start, askedFrom);
-        QCOMPARE(asked.stopSecs, p.stop);
-        QCOMPARE(session.positionMs(5000), shownMs);
-        QCOMPARE(session.lengthMs(), 3600000);
     }
 
     void cleanupTestCase() { demo.reset(); }
