@@ -73,7 +73,19 @@ bool CatchupPlayback::streamEnded()
 {
     // Guide times are rounded and servers cut on whole minutes: a minute short is the end.
     constexpr qint64 kEndSlackMs = 60 * 1000;
-    if (!current.isActive() || lastPositionMs < current.lengthMs() - kEndSlackMs)
+    // What the server had recorded when asked, less the margin kept from the present.
+    constexpr qint64 kLiveSlackMs = 3 * 60 * 1000;
+    if (!current.isActive())
+        return false;
+    const qint64 now = Clock::epochSecs();
+    const GuideProgramme& p = current.programme();
+    if (p.stop > now && lastPositionMs >= (now - p.start) * 1000 - kLiveSlackMs) {
+        const MediaItem channel = current.channel();
+        end();
+        emit reachedLive(channel);
+        return true;
+    }
+    if (lastPositionMs < current.lengthMs() - kEndSlackMs)
         return false;
     playNeighbour(1);
     return true;

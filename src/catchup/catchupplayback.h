@@ -36,8 +36,9 @@ public:
     // The position within the programme while the stream has played `streamMs`, as the player
     // reports it; kept for the end of the stream.
     qint64 positionAt(qint64 streamMs);
-    // The stream ended: the next programme follows when this one was seen to its end. False when
-    // the stream broke off before, which is a failure to tell the user about.
+    // The stream ended: the next programme follows when this one was seen to its end, and the
+    // channel itself when the running programme caught up with the present. False when the
+    // stream broke off before, which is a failure to tell the user about.
     bool streamEnded();
 
     bool isActive() const { return current.isActive(); }
@@ -47,6 +48,8 @@ signals:
     // The address to play now, with the title line to show.
     void streamReady(const QString& url, const QString& title);
     void failed(const QString& message);
+    // The archive has nothing more to send: the channel is to be watched live.
+    void reachedLive(const MediaItem& channel);
     // Started, switched programme or ended: what the controls offer may have changed.
     void changed();
 

@@ -1,7 +1,5 @@
 #include "catchup/catchupsession.h"
 
-#include "ui/playbacktext.h"
-
 #include <algorithm>
 
 namespace {
@@ -104,9 +102,4 @@ qint64 CatchupSession::seekTargetMs(qint64 streamMs, qint64 deltaMs) const
     if (deltaMs > 0 && boundary < target)
         boundary += minuteMs;
     return std::clamp<qint64>(boundary - startMs, 0, lengthMs());
-}
-
-QString CatchupSession::timeText(qint64 streamMs) const
-{
-    return formatMs(positionMs(streamMs)) + QStringLiteral(" / ") + formatMs(lengthMs());
 }

@@ -50,8 +50,6 @@ public:
     // Where a seek by `deltaMs` from `streamMs` of the stream lands within the programme: on the
     // next minute boundary forward or the previous one back, so that short steps still move.
     qint64 seekTargetMs(qint64 streamMs, qint64 deltaMs) const;
-    // "12:34 / 1:00:00"
-    QString timeText(qint64 streamMs) const;
 
 private:
     MediaItem playingChannel;

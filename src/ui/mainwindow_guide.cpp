@@ -68,6 +68,8 @@ void MainWindow::setUpCatchup()
                 catchup->play(activeSource, channel, programmes, index);
             });
     connect(catchup, &CatchupPlayback::streamReady, this, &MainWindow::playCatchupStream);
+    connect(catchup, &CatchupPlayback::reachedLive, this,
+            [this](const MediaItem& channel) { playMediaItem(channel); });
     connect(catchup, &CatchupPlayback::failed, this, [this](const QString& message) {
         MessageBox::warning(this, QStringLiteral("Catch-up"), message);
     });
