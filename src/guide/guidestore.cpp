@@ -117,15 +117,15 @@ QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
     QHash<int, GuideNowNext> result;
     if (connection.isEmpty())
         return result;
-    // Two key seeks per channel: the last start at or before now, then that programme.
+    // Two key seeks per channel, channels outermost: the last start at or before now, then that
+    // programme. Left to itself the planner scans every programme; a materialized list of starts
+    // costs as much again as the seeks.
     QSqlQuery q(database(connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "WITH a AS MATERIALIZED (SELECT num,"
-        " (SELECT max(start) FROM programmes WHERE ch = num AND start <= :now) AS nowStart"
-        " FROM channels)"
-        " SELECT a.num, p.start, p.stop, p.title FROM a JOIN programmes p"
-        " ON p.ch = a.num AND p.start = a.nowStart WHERE p.stop > :now"));
+        "SELECT c.num, p.start, p.stop, p.title FROM channels c CROSS JOIN programmes p"
+        " ON p.ch = c.num AND p.start = (SELECT max(start) FROM programmes"
+        " WHERE ch = c.num AND start <= :now) WHERE p.stop > :now"));
     q.bindValue(QStringLiteral(":now"), now);
     if (!q.exec())
         return result;

@@ -3,6 +3,7 @@
 // that must leave the previous guide alone, and an import killed halfway.
 #include "guide/guideimporter.h"
 #include "guide/guidematch.h"
+#include "guide/guidenowtable.h"
 #include "guide/guidestore.h"
 #include "guide/gzip.h"
 #include "guide/xmltvtime.h"
@@ -214,6 +215,26 @@ private slots:
                  QStringLiteral("Film & more"));
         QVERIFY(now.value(matcher.find(catalog().at(1), true)).hasNow);
         QVERIFY(!now.contains(matcher.find(catalog().at(0), true) + 100));
+        // "Now" from memory answers as the file does, for windows opening at a programme's
+        // start and in its middle, before, between and after programmes.
+        for (const qint64 from : {kT0 - 3600, kT0 + 1800}) {
+            const auto table = GuideNowTable::read(path, from, from + 6 * 3600);
+            QVERIFY(table);
+            for (qint64 t = from; t < from + 6 * 3600; t += 900) {
+                const QHash<int, GuideNowNext> fromFile = store.nowNext(t);
+                for (const GuideStore::Channel& channel : store.channels()) {
+                    const GuideNowNext memory = table->at(channel.number, t);
+                    const GuideNowNext file = fromFile.value(channel.number);
+                    const auto next =
+                        store.nextAfter(channel.number, file.hasNow ? file.now.start : t);
+                    QCOMPARE(memory.hasNow, file.hasNow);
+                    QCOMPARE(memory.now.title, file.now.title);
+                    QCOMPARE(memory.now.stop, file.now.stop);
+                    QCOMPARE(memory.hasNext, next.has_value());
+                    QCOMPARE(memory.next.start, next ? next->start : 0);
+                }
+            }
+        }
         if (how == u"long line")
             QVERIFY(store.programmes(matcher.find(catalog().at(0), true), kT0, kT0 + 1)
                         .value(0)
