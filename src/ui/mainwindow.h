@@ -60,7 +60,7 @@ class XtreamClient;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
-//   mainwindow_guide.cpp       the programme guide's column, list and progress
+//   mainwindow_guide.cpp       the programme guide's column, list and progress; catch-up
 //   mainwindow_library.cpp     the library's category entries, favorites, poster marks
 //   mainwindow_watching.cpp    saving and resuming positions, previous channel, episode marks
 //   mainwindow_search.cpp      search over everything, library export and import

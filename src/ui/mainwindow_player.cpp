@@ -190,6 +190,10 @@ void MainWindow::playCatchupStream(const QString& url, const QString& title)
     // and no live buffer; its place in the programme is the catch-up's, not the library's.
     cancelLiveReconnect();
     libraryEndViewing();
+    if (title != currentTitle) { // another programme, not a seek within this one
+        seekSlider->setRange(0, 0);
+        timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    }
     currentKind = MediaItem::Movie;
     currentUrl = url;
     currentTitle = title;
