@@ -6,6 +6,8 @@
 #include "archivepicture.h"
 #include "demoguide.h"
 #include "demoserverprocess.h"
+#include "guide/guidegrid.h"
+#include "guide/guidegridtab.h"
 #include "guide/guidetext.h"
 #include "mainwindowtestaccess.h"
 #include "player/vlcplayer.h"
@@ -21,6 +23,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -195,6 +198,24 @@ private slots:
         fromStart->click();
         QVERIFY(plays(live, live.start));
         QVERIFY(!next->isEnabled()); // the next one has not begun
+
+        // The programme before it, from the "TV Guide" tab: the same catch-up viewing.
+        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        auto* gridTab = window.findChild<GuideGridTab*>(xtream ? QStringLiteral("liveGuideTab")
+                                                               : QStringLiteral("channelGuideTab"));
+        tabs->setCurrentWidget(gridTab);
+        GuideGrid* grid = gridTab->grid();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(grid, Qt::Key_Down);
+        QTRY_COMPARE(grid->selection().programme.start, live.start);
+        QTest::keyClick(grid, Qt::Key_Left);
+        const DemoGuide::Programme& before = programmes[running - 1];
+        QCOMPARE(grid->selection().programme.start, before.start);
+        QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(plays(before, before.start));
+        QTRY_VERIFY(next->isVisible() && next->isEnabled());
 
         // Back to live: the archive controls go.
         access.playMediaItem(channel);
