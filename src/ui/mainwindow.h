@@ -13,6 +13,7 @@
 #include <QString>
 
 class CatalogTab;
+class CatchupPlayback;
 class ClickToSeekSlider;
 class EpisodesPage;
 class FullscreenChrome;
@@ -45,7 +46,7 @@ class XtreamClient;
 //   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
-//   mainwindow_guide.cpp       the programme guide's column, list and progress
+//   mainwindow_guide.cpp       the programme guide's column, list and progress; catch-up
 // The library's part (favorites, positions, marks, search, export) is LibraryFlow's.
 class MainWindow final : public QMainWindow
 {
@@ -116,6 +117,8 @@ private:
     void createPanelShortcuts();
     void playMediaItem(const MediaItem& item);
     void replayCurrentStream();
+    void playCatchupStream(const QString& url, const QString& title);
+    void seekBy(qint64 deltaMs);
     void updatePlayerChrome();
     bool isSeekable() const;
 
@@ -128,7 +131,8 @@ private:
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
     void setUpGuideGrids();
-    // A programme from the archive, at the address the catch-up resolver gave.
+    void setUpCatchup();
+    // A programme from the archive chosen in the grid, at the address the resolver gave.
     void playArchive(const MediaItem& channel, const GuideProgramme& programme, const QString& url);
     // library
     void buildLibrary();
@@ -203,7 +207,8 @@ private:
     // --- programme guide ---
     GuideService* guide = nullptr;
     GuidePanel* guidePanel = nullptr;
-    bool catalogFetched = false; // the current load went to the network
+    CatchupPlayback* catchup = nullptr; // past programmes from the channel's archive
+    bool catalogFetched = false;        // the current load went to the network
     QLabel* guideStatusLabel = nullptr;
 
     // --- failures ---

@@ -2,6 +2,7 @@
 // streams; position, volume, mute and the panel's keyboard shortcuts.
 #include "ui/mainwindow.h"
 
+#include "catchup/catchupplayback.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/streamaddress.h"
@@ -89,8 +90,8 @@ QWidget* MainWindow::buildPlayerPanel()
 
     playerPanel->setAttribute(Qt::WA_MouseTracking);
 
-    connect(backButton, &QPushButton::clicked, this, [this]() { player->seekRelative(-10000); });
-    connect(forwardButton, &QPushButton::clicked, this, [this]() { player->seekRelative(10000); });
+    connect(backButton, &QPushButton::clicked, this, [this]() { seekBy(-10000); });
+    connect(forwardButton, &QPushButton::clicked, this, [this]() { seekBy(10000); });
     connect(playPauseButton, &QPushButton::clicked, this, &MainWindow::togglePlayPause);
     connect(nextEpisodeButton, &QPushButton::clicked, this, &MainWindow::playNextEpisode);
     connect(fullscreenButton, &QPushButton::clicked, this, &MainWindow::toggleFullscreen);
@@ -124,11 +125,11 @@ void MainWindow::createPanelShortcuts()
     });
     add(Qt::Key_Left, [this]() {
         if (isSeekable())
-            player->seekRelative(-10000);
+            seekBy(-10000);
     });
     add(Qt::Key_Right, [this]() {
         if (isSeekable())
-            player->seekRelative(10000);
+            seekBy(10000);
     });
 }
 
@@ -144,6 +145,7 @@ void MainWindow::playMediaItem(const MediaItem& item)
         return;
 
     cancelLiveReconnect();
+    catchup->end();
     libraryFlow->libraryBeginPlay(item);
     currentKind = item.type;
     currentUrl = url;
@@ -174,12 +176,46 @@ void MainWindow::replayCurrentStream()
     if (currentUrl.isEmpty())
         return;
     reconnect->stopWaiting();
+    if (catchup->retry())
+        return;
     libraryFlow->libraryReplay();
     hasMedia = true;
     updatePlayerChrome();
     nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
     player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
     player->setVolume(volumeSlider->value());
+}
+
+void MainWindow::playCatchupStream(const QString& url, const QString& title)
+{
+    // A programme from the archive plays like a movie: seekable, Retry on failure, no reconnects
+    // and no live buffer; its place in the programme is the catch-up's, not the library's.
+    cancelLiveReconnect();
+    libraryFlow->libraryEndViewing();
+    if (title != currentTitle) { // another programme, not a seek within this one
+        seekSlider->setRange(0, 0);
+        timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    }
+    currentKind = MediaItem::Movie;
+    currentUrl = url;
+    currentTitle = title;
+    currentChannelKey.clear();
+    liveBufferTuner->endViewing();
+    hasMedia = true;
+    updatePlayerChrome();
+    updateNextEpisodeButton();
+    nowPlayingLabel->setText(QStringLiteral("Playing: ") + title);
+    player->play(url, false, 0);
+    player->setVolume(volumeSlider->value());
+    playerPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::seekBy(qint64 deltaMs)
+{
+    if (catchup->isActive())
+        catchup->seekBy(deltaMs, player->timeMs());
+    else
+        player->seekRelative(deltaMs);
 }
 
 void MainWindow::updatePlayerChrome()
@@ -204,6 +240,10 @@ void MainWindow::onVolumeChanged(int value)
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
     libraryFlow->libraryTrackPosition(currentMs, totalMs);
+    if (catchup->isActive()) {
+        currentMs = catchup->positionAt(currentMs);
+        totalMs = catchup->session().lengthMs();
+    }
     if (!isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {
@@ -222,5 +262,8 @@ void MainWindow::onSeekSliderPressed()
 void MainWindow::onSeekSliderReleased()
 {
     seekDragging = false;
-    player->seek(seekSlider->value());
+    if (catchup->isActive())
+        catchup->seekTo(seekSlider->value());
+    else
+        player->seek(seekSlider->value());
 }
