@@ -217,6 +217,8 @@ void RedisConnection::onDisconnected(int status)
 
 void RedisConnection::watch(bool read, bool enable)
 {
+    // hiredis asks for the write side around every command: the notifiers stay for the life of
+    // the context and are only switched, not made anew each time.
     QSocketNotifier*& notifier = read ? reader : writer;
     if (enable && !notifier) {
         notifier = new QSocketNotifier(qintptr(context->c.fd),
@@ -229,18 +231,21 @@ void RedisConnection::watch(bool read, bool enable)
             else
                 redisAsyncHandleWrite(context);
         });
-    } else if (!enable && notifier) {
-        // This may run inside the notifier's own signal: let it finish first.
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        notifier = nullptr;
+    } else if (notifier) {
+        notifier->setEnabled(enable);
     }
 }
 
 void RedisConnection::dropNotifiers()
 {
-    watch(true, false);
-    watch(false, false);
+    for (QSocketNotifier** notifier : {&reader, &writer}) {
+        if (!*notifier)
+            continue;
+        // This may run inside the notifier's own signal: let it finish first.
+        (*notifier)->setEnabled(false);
+        (*notifier)->deleteLater();
+        *notifier = nullptr;
+    }
 }
 
 void RedisConnection::answered()
