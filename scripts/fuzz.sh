@@ -8,7 +8,8 @@
 # fuzz/corpus/<target> and kept between runs; the seeds are never written to unless
 # VELMORA_FUZZ_MERGE_SEEDS=1 asks to merge what was found back into them. Crashes land in
 # build-fuzz/artifacts/<target>/, the fuzzer's output in build-fuzz/logs/<target>.log.
-# The exit status is 1 when a target crashed.
+# The exit status is 1 when a target crashed. VELMORA_FUZZ_NICE sets the fuzzers' niceness
+# (default 19, the lowest priority).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -73,7 +74,7 @@ for target in "${targets[@]}"; do
     echo "== $target: ${seconds}s" >&2
     start=$(date +%s)
     status=0
-    TMPDIR=$tmp nice -n 19 "$build_dir/fuzz/fuzz_$target" "$corpus" \
+    TMPDIR=$tmp nice -n "${VELMORA_FUZZ_NICE:-19}" "$build_dir/fuzz/fuzz_$target" "$corpus" \
         -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=25 \
         -dict="$dict" -artifact_prefix="$artifacts/" -print_final_stats=1 \
         >"$log" 2>&1 || status=$?

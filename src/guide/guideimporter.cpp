@@ -1,7 +1,6 @@
 #include "guide/guideimporter.h"
 
 #include "app/clock.h"
-#include "app/httprequests.h"
 #include "guide/guidestorewriter.h"
 #include "guide/xmltvreader.h"
 

@@ -10,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,7 +49,28 @@ GuideService::GuideService(QObject* parent)
     });
 }
 
-GuideService::~GuideService() = default;
+GuideService::~GuideService()
+{
+    // The reader posts its result to this object: it must be done before this object is.
+    if (searchCancel)
+        searchCancel->store(true);
+    for (const QPointer<QThread>& reader : std::as_const(readers)) {
+        if (reader)
+            reader->wait();
+    }
+}
+
+void GuideService::inBackground(std::function<std::function<void()>()> work) const
+{
+    auto* self = const_cast<GuideService*>(this);
+    readers.removeAll(QPointer<QThread>());
+    QThread* thread = QThread::create([self, work = std::move(work)]() {
+        QMetaObject::invokeMethod(self, work(), Qt::QueuedConnection);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    readers.append(thread);
+    thread->start(QThread::LowPriority);
+}
 
 QString GuideService::storePath(const QString& sourceName)
 {
@@ -78,11 +100,35 @@ void GuideService::setSource(const SourceConfig& source)
     channelById.clear();
     fromServer.clear();
     setStatus(QString());
+    loadAnswers();
     openStore();
+}
+
+void GuideService::loadAnswers()
+{
+    answers.close();
+    if (config.name.isEmpty() || config.type != SourceConfig::Xtream ||
+        !answers.open(GuideAnswers::pathFor(storePath(config.name))))
+        return;
+    const qint64 offset = offsetSecs();
+    fromServer = answers.load(Clock::epochSecs() - 31 * 86400);
+    for (QList<GuideProgramme>& list : fromServer) {
+        for (GuideProgramme& p : list) {
+            p.start += offset;
+            p.stop += offset;
+        }
+    }
 }
 
 void GuideService::openStore()
 {
+    if (searchCancel)
+        searchCancel->store(true);
+    searchCancel.reset();
+    searchIndex.reset();
+    nowTable.reset();
+    nowReading = false;
+    ++storeGeneration;
     store.close();
     index = GuideMatch::Index();
     if (!config.name.isEmpty())
@@ -100,6 +146,7 @@ void GuideService::setChannels(const QList<MediaItem>& list)
 void GuideService::rematch()
 {
     channelById.clear();
+    itemOfChannel.clear();
     const bool byName = config.type != SourceConfig::Xtream;
     if (!index.isEmpty()) {
         channelById.reserve(channels.size());
@@ -109,7 +156,6 @@ void GuideService::rematch()
                 channelById.insert(item.id, number);
         }
     }
-    nowCacheUntil = 0;
     emit guideChanged();
     scheduleTick();
 }
@@ -226,14 +272,32 @@ GuideNowNext GuideService::nowNext(const MediaItem& item) const
         const auto answered = fromServer.constFind(item.id);
         return answered == fromServer.cend() ? GuideNowNext() : nowNextIn(*answered, now);
     }
-    if (now >= nowCacheUntil) {
-        nowCache = store.nowNext(now);
-        // Valid until the first running programme ends.
-        nowCacheUntil = now + 3600;
-        for (const GuideNowNext& entry : std::as_const(nowCache))
-            nowCacheUntil = std::min(nowCacheUntil, entry.now.stop);
-    }
-    return nowCache.value(number);
+    // Read again halfway through the window, so the next one is in before this one ends.
+    if (!nowTable || now >= nowTable->start() + kNowWindowSecs / 2 || !nowTable->covers(now))
+        readNowTable(now);
+    return nowTable && nowTable->covers(now) ? nowTable->at(number, now) : GuideNowNext();
+}
+
+void GuideService::readNowTable(qint64 now) const
+{
+    if (nowReading || !store.isOpen())
+        return;
+    nowReading = true;
+    const QString path = storePath(config.name);
+    const quint64 asked = storeGeneration;
+    auto* self = const_cast<GuideService*>(this);
+    inBackground([self, path, now, asked]() -> std::function<void()> {
+        std::shared_ptr<const GuideNowTable> table =
+            GuideNowTable::read(path, now, now + kNowWindowSecs);
+        return [self, table, asked]() {
+            // A file that cannot be read is not read again until the store is reopened.
+            if (asked != self->storeGeneration || !table)
+                return;
+            self->nowReading = false;
+            self->nowTable = table;
+            emit self->nowMoved();
+        };
+    });
 }
 
 GuideNowNext GuideService::nowAndNext(const MediaItem& item) const
@@ -265,8 +329,9 @@ void GuideService::programmes(const MediaItem& item, QObject* context, Programme
     QList<GuideProgramme> list;
     if (number >= 0)
         list = store.programmes(number, from, to);
-    else if (fromServer.contains(item.id))
-        list = fromServer.value(item.id);
+    else if (const auto kept = fromServer.constFind(item.id);
+             kept != fromServer.cend() && (kept->isEmpty() || kept->constLast().stop > now))
+        list = *kept;
     else if (config.type == SourceConfig::Xtream && item.type == MediaItem::Live) {
         fetchFromServer(item, context, std::move(done));
         return;
@@ -282,6 +347,8 @@ void GuideService::fetchFromServer(const MediaItem& item, QObject* context, Prog
     const qint64 offset = offsetSecs();
     auto finish = [this, streamId, asked, offset, context = QPointer<QObject>(context),
                    done](QList<GuideProgramme> list) {
+        if (asked == generation && !list.isEmpty())
+            answers.save(streamId, list);
         for (GuideProgramme& p : list) {
             p.start += offset;
             p.stop += offset;

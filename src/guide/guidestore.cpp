@@ -42,7 +42,7 @@ QString GuideStore::schemaVersion()
     return QStringLiteral("1");
 }
 
-bool GuideStore::open(const QString& path)
+bool GuideStore::open(const QString& path, bool mapped)
 {
     close();
     if (!QFileInfo::exists(path))
@@ -57,7 +57,8 @@ bool GuideStore::open(const QString& path)
     }
     // Reads through a memory map: lookups of thousands of channels touch pages all over the
     // file, and a read call per page would cost more than the lookups themselves.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    if (mapped)
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
     return true;
 }
 
@@ -117,15 +118,15 @@ QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
     QHash<int, GuideNowNext> result;
     if (connection.isEmpty())
         return result;
-    // Two key seeks per channel: the last start at or before now, then that programme.
+    // Two key seeks per channel, channels outermost: the last start at or before now, then that
+    // programme. Left to itself the planner scans every programme; a materialized list of starts
+    // costs as much again as the seeks.
     QSqlQuery q(database(connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "WITH a AS MATERIALIZED (SELECT num,"
-        " (SELECT max(start) FROM programmes WHERE ch = num AND start <= :now) AS nowStart"
-        " FROM channels)"
-        " SELECT a.num, p.start, p.stop, p.title FROM a JOIN programmes p"
-        " ON p.ch = a.num AND p.start = a.nowStart WHERE p.stop > :now"));
+        "SELECT c.num, p.start, p.stop, p.title FROM channels c CROSS JOIN programmes p"
+        " ON p.ch = c.num AND p.start = (SELECT max(start) FROM programmes"
+        " WHERE ch = c.num AND start <= :now) WHERE p.stop > :now"));
     q.bindValue(QStringLiteral(":now"), now);
     if (!q.exec())
         return result;
@@ -181,6 +182,37 @@ QHash<int, QList<GuideProgramme>> GuideStore::programmes(const QList<int>& chann
         QList<GuideProgramme>& list = result[channel];
         while (q.next())
             list.append(rowProgramme(q, 0));
+    }
+    return result;
+}
+
+QList<QList<GuideProgramme>> GuideStore::window(const QList<int>& channels, qint64 from,
+                                                qint64 to) const
+{
+    QList<QList<GuideProgramme>> result(channels.size());
+    if (connection.isEmpty())
+        return result;
+    QSqlQuery q(database(connection));
+    q.setForwardOnly(true);
+    // From the last start at or before `from` (it may still run), else from `from`.
+    q.prepare(QStringLiteral(
+        "SELECT start, stop, title, description, archived FROM programmes WHERE ch = :ch"
+        " AND start >= coalesce((SELECT max(start) FROM programmes WHERE ch = :ch"
+        " AND start <= :from), :from) AND start < :to ORDER BY start"));
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        if (channels[i] < 0)
+            continue;
+        q.bindValue(QStringLiteral(":ch"), channels[i]);
+        q.bindValue(QStringLiteral(":from"), from);
+        q.bindValue(QStringLiteral(":to"), to);
+        if (!q.exec())
+            continue;
+        QList<GuideProgramme>& list = result[i];
+        while (q.next()) {
+            GuideProgramme p = rowProgramme(q, 0);
+            if (p.stop > from)
+                list.append(std::move(p));
+        }
     }
     return result;
 }

@@ -28,7 +28,9 @@ public:
     GuideStore(const GuideStore&) = delete;
     GuideStore& operator=(const GuideStore&) = delete;
 
-    bool open(const QString& path);
+    // `mapped`: reads through a memory map (fast lookups all over the file, but the pages
+    // touched count as the process's memory).
+    bool open(const QString& path, bool mapped = true);
     void close();
     bool isOpen() const;
 
@@ -45,6 +47,9 @@ public:
     // Programmes of several channels overlapping [from, to), by channel then start.
     QHash<int, QList<GuideProgramme>> programmes(const QList<int>& channels, qint64 from,
                                                  qint64 to) const;
+    // Per channel of `channels`, in that order (-1: none), its programmes overlapping
+    // [from, to) by start: two key seeks and the rows between, for windows of the grid.
+    QList<QList<GuideProgramme>> window(const QList<int>& channels, qint64 from, qint64 to) const;
     qint64 programmeCount() const;
 
     static QString schemaVersion();

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -28,6 +29,7 @@ public:
         Group group = Channels;
         QList<MediaItem> items;
         qsizetype total = 0;
+        QStringList labels; // what the rows read instead of the items' names, when given
     };
 
     // Another part (the programme guide) answers for programmes; items it returns are shown as

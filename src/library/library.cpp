@@ -5,6 +5,7 @@
 #include "library/librarysql.h"
 
 #include <QSet>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -20,9 +21,15 @@ QString Library::defaultPath()
 Library::Library(const QString& filePath, QObject* parent)
     : QObject(parent)
     , store(std::make_unique<LibraryDatabase>(filePath))
-{}
+{
+    connect(this, &Library::changed, this, [this]() { ++changes; });
+}
 
-Library::~Library() = default;
+Library::~Library()
+{
+    // The preload posts its lists to this object.
+    waitForPreload();
+}
 
 QString Library::takeProblem()
 {
@@ -123,7 +130,17 @@ QList<LibraryEntry> Library::favorites(const QString& server, int kind) const
 
 QList<LibraryEntry> Library::readFavorites(const QString& server, int kind) const
 {
-    QSqlQuery query(store->db());
+    QString error;
+    QList<LibraryEntry> entries = readFavorites(store->db(), server, kind, &error);
+    if (!error.isEmpty())
+        store->noteError(error);
+    return entries;
+}
+
+QList<LibraryEntry> Library::readFavorites(QSqlDatabase& db, const QString& server, int kind,
+                                           QString* error)
+{
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT item_id, ") + kSnapshotColumns +
                   QStringLiteral(", starred_at FROM favorites WHERE server = ? AND kind = ?"
@@ -131,8 +148,10 @@ QList<LibraryEntry> Library::readFavorites(const QString& server, int kind) cons
     query.addBindValue(server);
     query.addBindValue(kind);
     QList<LibraryEntry> entries;
-    if (!run(query))
+    if (!query.exec()) {
+        *error = query.lastError().text();
         return entries;
+    }
     while (query.next()) {
         LibraryEntry entry;
         entry.item = readSnapshot(query, kind);
@@ -249,6 +268,23 @@ QHash<QString, WatchState> Library::watchStates(const QString& server, int kind)
     return states;
 }
 
+QHash<QString, WatchState> Library::seriesStates(const QString& server) const
+{
+    QSqlQuery query(store->db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT series_id, position_ms, duration_ms, watched AND last_episode, MAX(updated_at)"
+        " FROM watch WHERE server = ? AND kind = ? AND series_id <> '' GROUP BY series_id"));
+    query.addBindValue(server);
+    query.addBindValue(int(MediaItem::SeriesEpisode));
+    QHash<QString, WatchState> states;
+    if (run(query)) {
+        while (query.next())
+            states.insert(query.value(0).toString(), readWatch(query, 1));
+    }
+    return states;
+}
+
 QHash<QString, WatchState> Library::episodeStates(const QString& server,
                                                   const QString& seriesId) const
 {
@@ -278,7 +314,17 @@ QList<LibraryEntry> Library::continueWatching(const QString& server, int kind) c
 
 QList<LibraryEntry> Library::readContinueWatching(const QString& server, int kind) const
 {
-    QSqlQuery query(store->db());
+    QString error;
+    QList<LibraryEntry> entries = readContinueWatching(store->db(), server, kind, &error);
+    if (!error.isEmpty())
+        store->noteError(error);
+    return entries;
+}
+
+QList<LibraryEntry> Library::readContinueWatching(QSqlDatabase& db, const QString& server, int kind,
+                                                  QString* error)
+{
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     QList<LibraryEntry> entries;
     if (kind == MediaItem::Series) {
@@ -289,8 +335,10 @@ QList<LibraryEntry> Library::readContinueWatching(const QString& server, int kin
             " GROUP BY series_id ORDER BY 7 DESC"));
         query.addBindValue(server);
         query.addBindValue(int(MediaItem::SeriesEpisode));
-        if (!run(query))
+        if (!query.exec()) {
+            *error = query.lastError().text();
             return entries;
+        }
         while (query.next()) {
             WatchState state{query.value(4).toLongLong(), query.value(5).toLongLong(),
                              query.value(2).toBool(), query.value(6).toLongLong()};
@@ -314,8 +362,10 @@ QList<LibraryEntry> Library::readContinueWatching(const QString& server, int kin
     query.addBindValue(server);
     query.addBindValue(kind);
     query.addBindValue(watchrules::kResumeAfterMs);
-    if (!run(query))
+    if (!query.exec()) {
+        *error = query.lastError().text();
         return entries;
+    }
     while (query.next()) {
         LibraryEntry entry;
         entry.item = readSnapshot(query, kind);

@@ -6,12 +6,15 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 
 class LibraryDatabase;
+class QSqlDatabase;
 class QSqlQuery;
+class QThread;
 
 // One starred, resumable or recently watched item with what the library remembers of it; `item`
 // is the copy taken when it was stored, so it can be shown after the server dropped it.
@@ -53,6 +56,12 @@ public:
 
     static QString idOf(const MediaItem& item);
 
+    // Reads the favorites and "Continue Watching" lists of `server` on another thread, so the
+    // first opening of each finds them read. Lists changed meanwhile are read again when asked.
+    void preload(const QString& server);
+    // Waits for a preload to end (tests, benchmarks).
+    void waitForPreload();
+
     // Favorites.
     bool isFavorite(const QString& server, const MediaItem& item) const;
     bool setFavorite(const QString& server, const MediaItem& item, bool starred);
@@ -67,6 +76,9 @@ public:
     WatchState watchState(const QString& server, const MediaItem& item) const;
     // Every remembered state of one kind, by id (poster marks).
     QHash<QString, WatchState> watchStates(const QString& server, int kind) const;
+    // Series with a played episode, by series id (poster marks): the newest episode's state,
+    // `watched` only when that was the final episode and it was watched to the end.
+    QHash<QString, WatchState> seriesStates(const QString& server) const;
     // The episodes of one series, by episode id (episode tree marks, next episode).
     QHash<QString, WatchState> episodeStates(const QString& server, const QString& seriesId) const;
     // Movies to resume, newest first; for `MediaItem::Series`, the series with an episode to go
@@ -89,6 +101,10 @@ private:
     bool run(QSqlQuery& query) const;
     QList<LibraryEntry> readFavorites(const QString& server, int kind) const;
     QList<LibraryEntry> readContinueWatching(const QString& server, int kind) const;
+    static QList<LibraryEntry> readFavorites(QSqlDatabase& db, const QString& server, int kind,
+                                             QString* error);
+    static QList<LibraryEntry> readContinueWatching(QSqlDatabase& db, const QString& server,
+                                                    int kind, QString* error);
     static QString cacheKey(const QString& server, int kind);
 
     std::unique_ptr<LibraryDatabase> store;
@@ -96,4 +112,6 @@ private:
     // every change, so opening them again never waits on the file.
     mutable QHash<QString, QList<LibraryEntry>> favoriteCache;
     mutable QHash<QString, QList<LibraryEntry>> continueCache;
+    quint64 changes = 0; // counts `changed`: a preload that overlapped one is dropped
+    QPointer<QThread> preloader;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/catalogmatch.h"
+#include "library/catalogindexes.h"
 #include "library/library.h"
 
 #include <QHash>
@@ -19,20 +19,17 @@ struct LibraryState
 {
     Library* library = nullptr;
 
-    // Tab catalogs by library id, rebuilt when a tab's list is replaced.
-    struct Index
-    {
-        const MediaItem* data = nullptr;
-        qsizetype size = -1;
-        CatalogIndex byId;
-    };
-    QHash<const QList<MediaItem>*, Index> indexes;
+    // Tab catalogs by library id, built in the background when a tab's list is loaded.
+    CatalogIndexes indexes;
     // Items of the library views shown now that the server no longer offers, per view widget.
     QHash<const QObject*, QSet<QString>> gone;
     QHash<QString, WatchState> movieStates;
     bool movieStatesValid = false;
     bool marked = false; // the movie grid carries marks
-    bool quiet = false;  // routine saves: views are not refilled under the user
+    QHash<QString, WatchState> seriesStates;
+    bool seriesStatesValid = false;
+    bool seriesMarked = false;
+    bool quiet = false; // routine saves: views are not refilled under the user
 
     // The movie or episode being watched, and its server (another may be loaded meanwhile).
     MediaItem current;

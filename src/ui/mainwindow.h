@@ -23,6 +23,7 @@ bool isContinueWatchingCategory(const QString& categoryId);
 
 class ClickToSeekSlider;
 class GuidePanel;
+struct GuideProgramme;
 class GuideService;
 class LiveBufferTuner;
 class PosterLoader;
@@ -169,6 +170,10 @@ private:
     // programme guide
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
+    void setUpGuideGrids();
+    // A programme from the archive, at the address the catch-up resolver gave.
+    void playArchive(const MediaItem& channel, const GuideProgramme& programme,
+                     const QString& url);
     // library
     void buildLibrary();
     void addLibraryCategories(QListWidget* list);

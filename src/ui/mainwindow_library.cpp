@@ -76,6 +76,7 @@ void MainWindow::buildLibrary()
     menuFor(movieGrid, &movieShown);
     menuFor(seriesGrid, &seriesShown);
     movieGrid->setItemDelegate(new PosterMarkDelegate(movieGrid));
+    seriesGrid->setItemDelegate(new PosterMarkDelegate(seriesGrid));
 
     auto* star = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(star, &QShortcut::activated, this, &MainWindow::toggleFavoriteOfCurrentTab);
@@ -148,13 +149,7 @@ void MainWindow::addLibraryCategories(QListWidget* list)
 
 const CatalogIndex& MainWindow::catalogIndex(const QList<MediaItem>& items)
 {
-    LibraryState::Index& index = lib->indexes[&items];
-    if (index.data != items.constData() || index.size != items.size()) {
-        index.byId = indexCatalog(items);
-        index.data = items.constData();
-        index.size = items.size();
-    }
-    return index.byId;
+    return lib->indexes.of(items);
 }
 
 QList<MediaItem> MainWindow::filteredTabItems(const QList<MediaItem>& items, int kind,
@@ -209,11 +204,17 @@ void MainWindow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>
     if (grid == movieGrid && !lib->movieStatesValid) {
         lib->movieStates = lib->library->watchStates(activeSource.name, MediaItem::Movie);
         lib->movieStatesValid = true;
+    } else if (grid == seriesGrid && !lib->seriesStatesValid) {
+        lib->seriesStates = lib->library->seriesStates(activeSource.name);
+        lib->seriesStatesValid = true;
     }
+    const bool series = grid == seriesGrid;
+    const QHash<QString, WatchState>& states = series ? lib->seriesStates : lib->movieStates;
+    bool& marked = series ? lib->seriesMarked : lib->marked;
     // Marks are cleared again where a state went away.
-    const bool marks = grid == movieGrid && (!lib->movieStates.isEmpty() || lib->marked);
-    if (grid == movieGrid)
-        lib->marked = !lib->movieStates.isEmpty();
+    const bool marks = (grid == movieGrid || series) && (!states.isEmpty() || marked);
+    if (grid == movieGrid || series)
+        marked = !states.isEmpty();
     if (gone.isEmpty() && !marks)
         return;
     const QSignalBlocker quiet(grid->model());
@@ -227,14 +228,16 @@ void MainWindow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem>
             item->setToolTip(kGoneTip);
         }
         if (marks) {
-            const auto state = lib->movieStates.constFind(id);
-            if (state != lib->movieStates.cend()) {
+            const auto state = states.constFind(id);
+            if (state != states.cend()) {
                 item->setData(PosterMarkDelegate::kProgressRole,
                               watchrules::progressPercent(*state));
                 item->setData(PosterMarkDelegate::kWatchedRole, state->watched);
+                item->setData(PosterMarkDelegate::kStartedRole, series);
             } else if (item->data(PosterMarkDelegate::kWatchedRole).isValid()) {
                 item->setData(PosterMarkDelegate::kProgressRole, QVariant());
                 item->setData(PosterMarkDelegate::kWatchedRole, QVariant());
+                item->setData(PosterMarkDelegate::kStartedRole, QVariant());
             }
         }
     }
@@ -304,6 +307,8 @@ void MainWindow::onLibraryChanged(const QString& server, int kind)
 {
     if (kind == MediaItem::Movie || kind < 0)
         lib->movieStatesValid = false;
+    if (kind == MediaItem::SeriesEpisode || kind < 0)
+        lib->seriesStatesValid = false;
     if (lib->quiet || (!server.isEmpty() && server != activeSource.name))
         return;
     const auto refresh = [&](int tabKind, const QString& categoryId, void (MainWindow::*filter)()) {
@@ -322,4 +327,6 @@ void MainWindow::onLibraryChanged(const QString& server, int kind)
         if (!isLibraryCategory(movieCategoryId))
             markLibraryRows(movieGrid, movieShown);
     }
+    if ((kind < 0 || kind == MediaItem::SeriesEpisode) && !isLibraryCategory(seriesCategoryId))
+        markLibraryRows(seriesGrid, seriesShown);
 }

@@ -4,6 +4,7 @@
 
 #include "app/filedialog.h"
 #include "app/messagebox.h"
+#include "guide/guideservice.h"
 #include "ui/librarystate.h"
 #include "ui/searcheverythingdialog.h"
 
@@ -25,8 +26,16 @@ void MainWindow::openSearchEverything()
             clearSeriesContext();
             playMediaItem(item);
         });
+        // Programmes of the guide, found by title; choosing one plays its channel.
+        lib->searchDialog->search().setProgrammeSearch([this](const QString& query, int limit) {
+            GuideService::FoundProgrammes found = guide->findProgrammes(query, limit);
+            return EverythingSearch::Result{EverythingSearch::Programmes, std::move(found.channels),
+                                            found.total, std::move(found.labels)};
+        });
+        connect(guide, &GuideService::programmesSearchable, lib->searchDialog,
+                &SearchEverythingDialog::refresh);
     }
-    // The lists are shared, not copied; the guide adds programmes through its own hook.
+    // The lists are shared, not copied.
     EverythingSearch& search = lib->searchDialog->search();
     const bool xtream = activeSource.type == SourceConfig::Xtream;
     search.setCatalog(EverythingSearch::Channels, xtream ? liveItems : channelItems);

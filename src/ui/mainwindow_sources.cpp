@@ -14,6 +14,7 @@
 #include "sources/sourcenames.h"
 #include "ui/catalogconstants.h"
 #include "ui/catalogtabs.h"
+#include "ui/librarystate.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -102,6 +103,7 @@ void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
 
     activeSource = config;
     guide->setSource(config);
+    lib->library->preload(config.name);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 
@@ -198,6 +200,7 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
             channelItems = items;
             filterChannels();
         }
+        lib->indexes.prepare(items);
         // The guide follows the channels: a fetched catalog refreshes it, a cached one only when
         // it is old.
         if (section == kLiveSection || section == kChannelSection)

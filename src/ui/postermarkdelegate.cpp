@@ -11,7 +11,8 @@ void PosterMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyledItemDelegate::paint(painter, option, index);
     const int progress = index.data(kProgressRole).toInt();
     const bool watched = index.data(kWatchedRole).toBool();
-    if (progress <= 0 && !watched)
+    const bool started = index.data(kStartedRole).toBool();
+    if (progress <= 0 && !watched && !started)
         return;
     // The poster sits centred at the top of the tile.
     const QSize tile = kPosterTileSize;
@@ -24,6 +25,18 @@ void PosterMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->fillRect(bar, QColor(0, 0, 0, 170));
         painter->fillRect(QRect(bar.topLeft(), QSize(bar.width() * progress / 100, bar.height())),
                           QColor(229, 57, 53));
+    }
+    if (started && !watched) {
+        // A bookmark ribbon hanging from the top left corner.
+        const int left = poster.left() + 8, top = poster.top(), width = 14, height = 22;
+        QPainterPath ribbon;
+        ribbon.moveTo(left, top);
+        ribbon.lineTo(left + width, top);
+        ribbon.lineTo(left + width, top + height);
+        ribbon.lineTo(left + width / 2.0, top + height - 6);
+        ribbon.lineTo(left, top + height);
+        ribbon.closeSubpath();
+        painter->fillPath(ribbon, QColor(229, 57, 53));
     }
     if (watched) {
         const QRect badge(poster.right() - 28, poster.top() + 6, 22, 22);

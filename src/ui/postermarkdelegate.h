@@ -2,9 +2,9 @@
 
 #include <QStyledItemDelegate>
 
-// Draws the library's marks over a poster tile: a progress bar for a movie left part way, a check
-// mark for one watched to the end. The marks come from item data, so loading the poster image
-// later does not wipe them.
+// Draws the library's marks over a poster tile: a progress bar for a movie or episode left part
+// way, a check mark for one watched to the end, a corner ribbon for a series begun. The marks come
+// from item data, so loading the poster image later does not wipe them.
 class PosterMarkDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -12,6 +12,7 @@ class PosterMarkDelegate final : public QStyledItemDelegate
 public:
     static constexpr int kProgressRole = Qt::UserRole + 3; // int 1..99, absent = none
     static constexpr int kWatchedRole = Qt::UserRole + 4;  // bool
+    static constexpr int kStartedRole = Qt::UserRole + 5;  // bool
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

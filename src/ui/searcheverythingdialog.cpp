@@ -13,7 +13,7 @@ SearchEverythingDialog::SearchEverythingDialog(QWidget* parent)
     resize(560, 520);
     auto* layout = new QVBoxLayout(this);
     edit = new QLineEdit(this);
-    edit->setPlaceholderText(QStringLiteral("Search channels, movies and shows..."));
+    edit->setPlaceholderText(QStringLiteral("Search channels, movies, shows and programmes..."));
     edit->setClearButtonEnabled(true);
     results = new QTreeWidget(this);
     results->setHeaderHidden(true);
@@ -37,6 +37,12 @@ void SearchEverythingDialog::open()
     edit->selectAll();
 }
 
+void SearchEverythingDialog::refresh()
+{
+    if (isVisible())
+        refill(edit->text());
+}
+
 void SearchEverythingDialog::refill(const QString& text)
 {
     results->setUpdatesEnabled(false);
@@ -52,9 +58,10 @@ void SearchEverythingDialog::refill(const QString& text)
         bold.setWeight(QFont::Bold);
         header->setFont(0, bold);
         header->setFlags(Qt::ItemIsEnabled);
-        for (const MediaItem& item : group.items) {
+        for (qsizetype i = 0; i < group.items.size(); ++i) {
+            const MediaItem& item = group.items[i];
             auto* row = new QTreeWidgetItem(header);
-            row->setText(0, item.name);
+            row->setText(0, i < group.labels.size() ? group.labels[i] : item.name);
             row->setData(0, Qt::UserRole, int(shown.size()));
             shown.append(item);
             if (!first)

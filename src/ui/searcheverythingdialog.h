@@ -27,6 +27,8 @@ public:
     void setChooser(std::function<void(const MediaItem&)> choose) { chooser = std::move(choose); }
     // Shows the dialog with the field selected, results of the text kept.
     void open();
+    // Searches the text again: another part has more to find.
+    void refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,8 +4,6 @@
 #include <QDateTime>
 #include <QString>
 
-#include <zlib.h>
-
 // Guide documents shared by the guide tests and their probe program.
 namespace guidetest {
 
@@ -35,21 +33,6 @@ inline QByteArray bigGuide(int channels, int perChannel, qint64 from)
         }
     }
     return out + "</tv>\n";
-}
-
-inline QByteArray gzip(const QByteArray& data)
-{
-    z_stream zip{};
-    deflateInit2(&zip, 6, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(qsizetype(deflateBound(&zip, uLong(data.size()))), Qt::Uninitialized);
-    zip.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-    zip.avail_in = uInt(data.size());
-    zip.next_out = reinterpret_cast<Bytef*>(out.data());
-    zip.avail_out = uInt(out.size());
-    deflate(&zip, Z_FINISH);
-    out.truncate(qsizetype(zip.total_out));
-    deflateEnd(&zip);
-    return out;
 }
 
 } // namespace guidetest

@@ -1,7 +1,7 @@
 // The library on real SQLite files: favorites across catalog refreshes, the resume rules, series
 // progress, recent channels, moving a library between computers, and files that cannot be read.
 #include "app/clock.h"
-#include "library/catalogmatch.h"
+#include "library/catalogindexes.h"
 #include "library/library.h"
 #include "testhelpers.h"
 #include "testmain.h"
@@ -73,13 +73,19 @@ private slots:
             QVERIFY(library.setFavorite(QStringLiteral("Work"), catalog[0], true));
             QVERIFY(!library.isFavorite(kServer, item(MediaItem::Live, QStringLiteral("2"))));
         }
-        // The next start refreshes the catalog without movie 2 and with a new name for 3.
+        // The next start reads the lists and indexes the catalog in the background; the catalog
+        // comes without movie 2 and with a new name for 3.
         Library library(path());
         QCOMPARE(library.takeProblem(), QString());
+        library.preload(kServer);
+        library.waitForPreload();
         QList<MediaItem> refreshed = {catalog[0], catalog[2]};
         refreshed[1].name = QStringLiteral("Renamed");
+        CatalogIndexes indexes;
+        indexes.prepare(refreshed);
+        indexes.waitForPrepared();
         QList<ShownLibraryEntry> shown = matchCatalog(library.favorites(kServer, MediaItem::Movie),
-                                                      refreshed, indexCatalog(refreshed));
+                                                      refreshed, indexes.of(refreshed));
         QCOMPARE(ids(shown), (QStringList{QStringLiteral("3"), QStringLiteral("2 (gone)"),
                                           QStringLiteral("1")}));
         QCOMPARE(shown[0].item.name, QStringLiteral("Renamed"));

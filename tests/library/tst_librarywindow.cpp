@@ -238,6 +238,8 @@ private slots:
         w.selectSeriesCategory(
             categoryNamed(w.seriesCategoryList(), QStringLiteral("Continue Watching")));
         QCOMPARE(gridTexts(w.seriesGrid()), QStringList{"Show A"});
+        QVERIFY(w.seriesGrid()->item(0)->data(PosterMarkDelegate::kStartedRole).toBool());
+        QVERIFY(!w.seriesGrid()->item(0)->data(PosterMarkDelegate::kWatchedRole).toBool());
         w.openSeriesRow(0);
         QTRY_COMPARE(w.currentTitle(), QStringLiteral("Show A - S01E02 - Part 2"));
         QTreeWidgetItem* season = w.episodeTree()->topLevelItem(0);

@@ -7,6 +7,7 @@
 #include "democatalog.h"
 #include "demoguide.h"
 #include "filesender.h"
+#include "guide/gzip.h"
 #include "httprange.h"
 #include "livechannel.h"
 #include "livehub.h"
@@ -23,8 +24,6 @@
 #include <QTcpSocket>
 #include <QTimeZone>
 #include <QUrlQuery>
-
-#include <zlib.h>
 
 namespace {
 
@@ -369,28 +368,10 @@ void DemoServer::serveApi(const QHttpServerRequest& request, QTcpSocket* socket)
         const int limit = action == u"get_short_epg" ? (asked > 0 ? asked : 4) : 0;
         body = catalog->find(Kind::Live, id) ? guide->epgJson(id, Clock::epochSecs(), limit)
                                              : QByteArrayLiteral("{\"epg_listings\":[]}");
-    }
-    else
+    } else
         body = QByteArrayLiteral("[]"); // what real servers answer to actions they lack
     send(socket, head, 200, kJson, body);
 }
-
-namespace {
-QByteArray gzipped(const QByteArray& data)
-{
-    z_stream zip{};
-    deflateInit2(&zip, 6, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(qsizetype(deflateBound(&zip, uLong(data.size()))), Qt::Uninitialized);
-    zip.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-    zip.avail_in = uInt(data.size());
-    zip.next_out = reinterpret_cast<Bytef*>(out.data());
-    zip.avail_out = uInt(out.size());
-    deflate(&zip, Z_FINISH);
-    out.truncate(qsizetype(zip.total_out));
-    deflateEnd(&zip);
-    return out;
-}
-} // namespace
 
 void DemoServer::serveGuide(const QHttpServerRequest& request, QTcpSocket* socket)
 {
@@ -407,7 +388,7 @@ void DemoServer::serveGuide(const QHttpServerRequest& request, QTcpSocket* socke
     const QByteArray type = QByteArrayLiteral("application/xml");
     if (request.value("Accept-Encoding").contains("gzip")) {
         if (guideGzip.isEmpty())
-            guideGzip = gzipped(guidePlain);
+            guideGzip = Gzip::compress(guidePlain);
         send(socket, head, 200, type, guideGzip, {{"Content-Encoding", "gzip"}});
         return;
     }
