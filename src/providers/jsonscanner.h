@@ -41,6 +41,8 @@ public:
 
     explicit JsonScanner(const char* data, qsizetype size);
 
+    // Bytes of the text not read yet.
+    qsizetype bytesLeft() const { return end ? qsizetype(end - p) : 0; }
     // True once the text was declined; every read gives nothing from then on.
     bool declined() const { return end == nullptr; }
     // Hands the text to the general reading from here on.
