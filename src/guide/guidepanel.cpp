@@ -1,26 +1,35 @@
 #include "guide/guidepanel.h"
 
 #include "app/clock.h"
+#include "catchup/catchupsession.h"
 #include "guide/guideservice.h"
 #include "guide/guidetext.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int kIndexRole = Qt::UserRole + 1;
-}
+// A past programme the archive holds: activating it plays it.
+constexpr int kArchiveRole = Qt::UserRole + 2;
+constexpr int kExpandedWidth = 280;
+constexpr int kMaxExpandedWidth = 420;
+} // namespace
 
 GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     : QWidget(parent)
     , service(guide)
 {
     setObjectName(QStringLiteral("guidePanel"));
-    setMinimumWidth(120);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -28,11 +37,9 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     header = new QToolButton(this);
     header->setObjectName(QStringLiteral("guidePanelHeader"));
     header->setCheckable(true);
-    header->setChecked(true);
     header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    header->setArrowType(Qt::DownArrow);
     header->setAutoRaise(true);
-    header->setText(QStringLiteral("Programme guide"));
+    header->setToolTip(QStringLiteral("Show or hide the programme guide"));
     layout->addWidget(header);
 
     body = new QWidget(this);
@@ -46,17 +53,32 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     tree->setUniformRowHeights(true);
     tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setStretchLastSection(true);
+    fromStart = new QPushButton(QStringLiteral("Watch from start"), body);
+    fromStart->setObjectName(QStringLiteral("guideFromStart"));
+    fromStart->setToolTip(QStringLiteral("Play the running programme from its beginning"));
+    fromStart->hide();
     description = new QTextBrowser(body);
     description->setObjectName(QStringLiteral("guideDescription"));
     description->setMaximumHeight(90);
     bodyLayout->addWidget(tree, 1);
+    bodyLayout->addWidget(fromStart);
     bodyLayout->addWidget(description);
     layout->addWidget(body, 1);
+    layout->addStretch(0); // keeps the folded strip's header at the top
+    setExpanded(false);
 
     connect(header, &QToolButton::toggled, this, [this](bool on) { setExpanded(on); });
     connect(tree, &QTreeWidget::currentItemChanged, this, [this]() { showDescription(); });
+    connect(tree, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* row) { choose(row, false); });
+    connect(fromStart, &QPushButton::clicked, this, [this]() { choose(currentItem, true); });
     connect(service, &GuideService::guideChanged, this, [this]() { reload(); });
     connect(service, &GuideService::nowMoved, this, [this]() { markCurrent(false); });
+}
+
+QSize GuidePanel::sizeHint() const
+{
+    return {isExpanded() ? kExpandedWidth : header->sizeHint().width(), 400};
 }
 
 bool GuidePanel::isExpanded() const
@@ -67,11 +89,34 @@ bool GuidePanel::isExpanded() const
 void GuidePanel::setExpanded(bool expanded)
 {
     body->setVisible(expanded);
-    // Folded, the panel is no wider than its header.
-    setMaximumWidth(expanded ? QWIDGETSIZE_MAX : header->sizeHint().width());
-    header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    // Folded, the panel is a strip no wider than its header; open, it stays a side column.
+    header->setText(expanded ? QStringLiteral("Programme guide: ") + shownChannel.name
+                             : QStringLiteral("Guide"));
+    header->setArrowType(expanded ? Qt::RightArrow : Qt::LeftArrow);
+    setMinimumWidth(expanded ? 160 : 0);
+    setMaximumWidth(expanded ? kMaxExpandedWidth : header->sizeHint().width());
     if (header->isChecked() != expanded)
         header->setChecked(expanded);
+    updateGeometry();
+    if (expanded)
+        takeRoomInSplitter();
+}
+
+void GuidePanel::takeRoomInSplitter()
+{
+    // A splitter keeps the width the strip had; opened, the list needs room for its titles.
+    auto* split = qobject_cast<QSplitter*>(parentWidget());
+    const int at = split ? split->indexOf(this) : -1;
+    if (at < 0)
+        return;
+    QList<int> sizes = split->sizes();
+    const int need = kExpandedWidth - sizes[at];
+    const auto widest = std::max_element(sizes.begin(), sizes.end());
+    if (need <= 0 || widest - sizes.begin() == at || *widest - need < 200)
+        return;
+    *widest -= need;
+    sizes[at] = kExpandedWidth;
+    split->setSizes(sizes);
 }
 
 void GuidePanel::showChannel(const MediaItem& item)
@@ -80,9 +125,17 @@ void GuidePanel::showChannel(const MediaItem& item)
         return;
     const bool same = item.id == shownChannel.id && !shownChannel.id.isEmpty();
     shownChannel = item;
-    header->setText(QStringLiteral("Programme guide: ") + item.name);
+    if (isExpanded())
+        header->setText(QStringLiteral("Programme guide: ") + item.name);
     if (!same)
         reload();
+}
+
+void GuidePanel::setPlaying(const QString& channelId, qint64 programmeStart)
+{
+    playingChannelId = channelId;
+    playingStart = programmeStart;
+    markCurrent(false);
 }
 
 void GuidePanel::reload()
@@ -106,6 +159,7 @@ void GuidePanel::fill(const QList<GuideProgramme>& programmes)
         auto* none =
             new QTreeWidgetItem(tree, {QString(), QStringLiteral("No programme information")});
         none->setFlags(Qt::NoItemFlags);
+        updateFromStart();
         return;
     }
     const qint64 now = Clock::epochSecs();
@@ -131,6 +185,9 @@ void GuidePanel::fill(const QList<GuideProgramme>& programmes)
 void GuidePanel::markCurrent(bool scroll)
 {
     const qint64 now = Clock::epochSecs();
+    const QIcon archiveMark = style()->standardIcon(QStyle::SP_MediaSeekBackward);
+    const QIcon playingMark = style()->standardIcon(QStyle::SP_MediaPlay);
+    const bool playingHere = !playingChannelId.isEmpty() && playingChannelId == shownChannel.id;
     QTreeWidgetItem* running = nullptr;
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = tree->topLevelItem(i);
@@ -139,6 +196,7 @@ void GuidePanel::markCurrent(bool scroll)
             continue;
         const GuideProgramme& p = shown[at.toInt()];
         const bool isNow = p.start <= now && now < p.stop;
+        const bool archived = p.stop <= now && CatchupSession::isPlayable(shownChannel, p, now);
         QFont font = tree->font();
         font.setBold(isNow);
         row->setFont(0, font);
@@ -148,6 +206,13 @@ void GuidePanel::markCurrent(bool scroll)
         row->setBackground(1, back);
         row->setForeground(0, p.stop <= now ? palette().brush(QPalette::PlaceholderText)
                                             : palette().brush(QPalette::Text));
+        row->setData(0, kArchiveRole, archived);
+        row->setIcon(1, playingHere && p.start == playingStart ? playingMark
+                        : archived                             ? archiveMark
+                                                               : QIcon());
+        row->setToolTip(1, archived ? QStringLiteral("In the archive: double-click or press "
+                                                     "Return to watch it")
+                                    : QString());
         if (isNow)
             running = row;
     }
@@ -158,6 +223,28 @@ void GuidePanel::markCurrent(bool scroll)
             tree->setCurrentItem(running);
         tree->scrollToItem(running, QAbstractItemView::PositionAtCenter);
     }
+    updateFromStart();
+}
+
+void GuidePanel::updateFromStart()
+{
+    const QVariant at = currentItem ? currentItem->data(0, kIndexRole) : QVariant();
+    fromStart->setVisible(at.isValid() && CatchupSession::isPlayable(
+                                              shownChannel, shown[at.toInt()], Clock::epochSecs()));
+}
+
+void GuidePanel::choose(const QTreeWidgetItem* row, bool running)
+{
+    const QVariant at = row ? row->data(0, kIndexRole) : QVariant();
+    if (!at.isValid())
+        return;
+    // Past programmes from the list itself; the running one only through "Watch from start",
+    // so that a stray double-click does not leave the live picture.
+    const bool playable =
+        running ? CatchupSession::isPlayable(shownChannel, shown[at.toInt()], Clock::epochSecs())
+                : row->data(0, kArchiveRole).toBool();
+    if (playable)
+        emit programmeChosen(shownChannel, shown, at.toInt());
 }
 
 void GuidePanel::showDescription()

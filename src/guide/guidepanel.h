@@ -8,14 +8,16 @@
 
 class GuideService;
 class QLabel;
+class QPushButton;
 class QTextBrowser;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The programme list of one channel under the player: programmes grouped by day in local time,
+// The programme list of one channel beside the player: programmes grouped by day in local time,
 // the running one highlighted and scrolled into view, the selected one's description below.
-// Its header folds it away.
+// Past programmes the channel's archive still holds carry a mark and play when activated; the
+// running one offers "Watch from start". Folded (the default) it is a narrow strip.
 class GuidePanel final : public QWidget
 {
     Q_OBJECT
@@ -27,9 +29,19 @@ public:
     const MediaItem& channel() const { return shownChannel; }
     bool isExpanded() const;
     void setExpanded(bool expanded);
-    QSize sizeHint() const override { return {300, 400}; }
+    QSize sizeHint() const override;
+    // The programme playing from the archive, marked in the list; an empty id for none.
+    void setPlaying(const QString& channelId, qint64 programmeStart);
+
+signals:
+    // `programmes[index]` of `channel` is to play from the archive, from its start.
+    void programmeChosen(const MediaItem& channel, const QList<GuideProgramme>& programmes,
+                         int index);
 
 private:
+    void choose(const QTreeWidgetItem* row, bool running);
+    void updateFromStart();
+    void takeRoomInSplitter();
     void reload();
     void fill(const QList<GuideProgramme>& programmes);
     void markCurrent(bool scroll);
@@ -40,8 +52,11 @@ private:
     QWidget* body = nullptr;
     QTreeWidget* tree = nullptr;
     QTextBrowser* description = nullptr;
+    QPushButton* fromStart = nullptr;
     MediaItem shownChannel;
     QList<GuideProgramme> shown;
     QTreeWidgetItem* currentItem = nullptr;
     quint64 request = 0; // answers to an earlier channel are dropped
+    QString playingChannelId;
+    qint64 playingStart = -1;
 };

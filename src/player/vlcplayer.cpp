@@ -376,6 +376,8 @@ void VlcPlayer::checkMovieEnd()
         emit playbackInterrupted(QStringLiteral(
             "Reached the end of the stream (this can also happen if a seek landed somewhere the "
             "stream couldn't resume from)."));
+    } else {
+        emit ended();
     }
 }
 
@@ -401,11 +403,14 @@ void VlcPlayer::handleVlcLog(void* data, int level, const vlc_log_t* ctx, const 
     Q_UNUSED(ctx);
     auto* self = static_cast<VlcPlayer*>(data);
     if (self->vlcDebug) {
+        // libVLC names the addresses it opens, archive and stream passwords with them.
+        char line[1024];
         va_list echo;
         va_copy(echo, args);
-        std::vfprintf(stderr, fmt, echo);
+        std::vsnprintf(line, sizeof line, fmt, echo);
         va_end(echo);
-        std::fputc('\n', stderr);
+        const QByteArray masked = maskStreamUrlsIn(QString::fromUtf8(line)).toUtf8();
+        std::fprintf(stderr, "%s\n", masked.constData());
     }
     va_list scan;
     va_copy(scan, args);

@@ -75,6 +75,8 @@ signals:
     void stopped();
     void pausedChanged(bool paused);
     void positionChanged(qint64 currentMs, qint64 totalMs);
+    // A movie or other finite stream played to its end.
+    void ended();
 
 private:
     void attachToWindow();

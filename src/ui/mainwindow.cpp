@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "catchup/catchupplayback.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
@@ -162,6 +163,10 @@ MainWindow::MainWindow(QWidget* parent)
     connect(reconnect, &ReconnectSchedule::due, this, &MainWindow::replayCurrentStream);
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);
     connect(player, &VlcPlayer::positionChanged, this, &MainWindow::onPositionChanged);
+    connect(player, &VlcPlayer::ended, this, [this]() {
+        if (catchup->isActive() && !catchup->streamEnded())
+            onPlaybackInterrupted(QStringLiteral("The archive stream ended before the programme."));
+    });
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {
         playPauseButton->setText(paused ? QStringLiteral("Play") : QStringLiteral("Pause"));
     });

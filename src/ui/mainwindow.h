@@ -21,6 +21,7 @@
 bool isLibraryCategory(const QString& categoryId);
 bool isContinueWatchingCategory(const QString& categoryId);
 
+class CatchupPlayback;
 class ClickToSeekSlider;
 class GuidePanel;
 struct GuideProgramme;
@@ -60,7 +61,7 @@ class XtreamClient;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_fullscreen.cpp  fullscreen, track menus, stream information
-//   mainwindow_guide.cpp       the programme guide's column, list and progress
+//   mainwindow_guide.cpp       the programme guide's column, list and progress; catch-up
 //   mainwindow_library.cpp     the library's category entries, favorites, poster marks
 //   mainwindow_watching.cpp    saving and resuming positions, previous channel, episode marks
 //   mainwindow_search.cpp      search over everything, library export and import
@@ -159,6 +160,8 @@ private:
     void createPanelShortcuts();
     void playMediaItem(const MediaItem& item);
     void replayCurrentStream();
+    void playCatchupStream(const QString& url, const QString& title);
+    void seekBy(qint64 deltaMs);
     void updatePlayerChrome();
     bool isSeekable() const;
 
@@ -171,7 +174,8 @@ private:
     void setUpGuide();
     void guideCatalogLoaded(bool fetched);
     void setUpGuideGrids();
-    // A programme from the archive, at the address the catch-up resolver gave.
+    void setUpCatchup();
+    // A programme from the archive chosen in the grid, at the address the resolver gave.
     void playArchive(const MediaItem& channel, const GuideProgramme& programme,
                      const QString& url);
     // library
@@ -319,7 +323,8 @@ private:
     // --- programme guide ---
     GuideService* guide = nullptr;
     GuidePanel* guidePanel = nullptr;
-    bool catalogFetched = false; // the current load went to the network
+    CatchupPlayback* catchup = nullptr; // past programmes from the channel's archive
+    bool catalogFetched = false;        // the current load went to the network
     QLabel* guideStatusLabel = nullptr;
 
     // --- failures ---

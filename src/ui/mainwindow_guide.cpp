@@ -1,7 +1,10 @@
 // The programme guide in the window: the "Now" column of the channel tables, the programme
-// list beside the video, and the guide's progress in the server row.
+// list beside the video, the guide's progress in the server row, and past programmes played
+// from the archive.
 #include "ui/mainwindow.h"
 
+#include "app/messagebox.h"
+#include "catchup/catchupplayback.h"
 #include "guide/guidegridtab.h"
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
@@ -13,7 +16,7 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QSlider>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -58,6 +61,7 @@ void MainWindow::setUpGuide()
         split->addWidget(guidePanel);
         split->setStretchFactor(split->indexOf(guidePanel), 0);
     }
+    setUpCatchup();
     setUpGuideGrids();
 }
 
@@ -89,22 +93,62 @@ void MainWindow::setUpGuideGrids()
 void MainWindow::playArchive(const MediaItem& channel, const GuideProgramme& programme,
                              const QString& url)
 {
-    // Played like a recording: seekable, no live buffer, no reconnects.
-    cancelLiveReconnect();
-    currentKind = MediaItem::Movie;
-    currentUrl = url;
-    currentTitle = channel.name + QStringLiteral(": ") + programme.title;
-    currentChannelKey.clear();
-    liveBufferTuner->endViewing();
-    hasMedia = true;
-    seekSlider->setRange(0, 0);
-    timeLabel->setText(QStringLiteral("00:00 / 00:00"));
-    updatePlayerChrome();
-    updateNextEpisodeButton();
-    nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
-    player->play(url, false, currentLiveCachingMs());
-    player->setVolume(volumeSlider->value());
-    playerPanel->setFocus(Qt::OtherFocusReason);
+    // Through the catch-up viewing, so the grid's programmes get the same title, relative
+    // time, seeking and neighbours as those of the programme list.
+    guide->programmes(
+        channel, this, [this, channel, programme, url](const QList<GuideProgramme>& programmes) {
+            clearSeriesContext();
+            for (qsizetype i = 0; i < programmes.size(); ++i) {
+                if (programmes[i].start == programme.start &&
+                    catchup->play(activeSource, channel, programmes, int(i)))
+                    return;
+            }
+            // Not in the channel's list (any more): alone, or as the address the grid found.
+            if (!catchup->play(activeSource, channel, {programme}, 0)) {
+                catchup->end();
+                playCatchupStream(
+                    url, QStringLiteral("%1 - %2 (catch-up)").arg(channel.name, programme.title));
+            }
+        });
+}
+
+void MainWindow::setUpCatchup()
+{
+    catchup = new CatchupPlayback(networkManager, this);
+    connect(guidePanel, &GuidePanel::programmeChosen, this,
+            [this](const MediaItem& channel, const QList<GuideProgramme>& programmes, int index) {
+                clearSeriesContext();
+                catchup->play(activeSource, channel, programmes, index);
+            });
+    connect(catchup, &CatchupPlayback::streamReady, this, &MainWindow::playCatchupStream);
+    connect(catchup, &CatchupPlayback::reachedLive, this,
+            [this](const MediaItem& channel) { playMediaItem(channel); });
+    connect(catchup, &CatchupPlayback::failed, this, [this](const QString& message) {
+        MessageBox::warning(this, QStringLiteral("Catch-up"), message);
+    });
+
+    auto* previous = new QPushButton(QStringLiteral("Previous Programme"), controlsRow);
+    previous->setObjectName(QStringLiteral("catchupPrevious"));
+    auto* next = new QPushButton(QStringLiteral("Next Programme"), controlsRow);
+    next->setObjectName(QStringLiteral("catchupNext"));
+    if (auto* row = qobject_cast<QBoxLayout*>(controlsRow->layout())) {
+        row->insertWidget(row->indexOf(nextEpisodeButton) + 1, previous);
+        row->insertWidget(row->indexOf(previous) + 1, next);
+    }
+    connect(previous, &QPushButton::clicked, catchup, [this]() { catchup->playNeighbour(-1); });
+    connect(next, &QPushButton::clicked, catchup, [this]() { catchup->playNeighbour(1); });
+    auto update = [this, previous, next]() {
+        const bool active = catchup->isActive();
+        previous->setVisible(active);
+        next->setVisible(active);
+        previous->setEnabled(catchup->hasNeighbour(-1));
+        next->setEnabled(catchup->hasNeighbour(1)); // the next one may not have begun yet
+        guidePanel->setPlaying(active ? catchup->session().channel().id : QString(),
+                               active ? catchup->session().programme().start : -1);
+    };
+    update();
+    connect(catchup, &CatchupPlayback::changed, this, update);
+    connect(guide, &GuideService::nowMoved, this, update);
 }
 
 void MainWindow::guideCatalogLoaded(bool fetched)

@@ -2,6 +2,7 @@
 // streams; position, volume, mute and the panel's keyboard shortcuts.
 #include "ui/mainwindow.h"
 
+#include "catchup/catchupplayback.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/streamaddress.h"
@@ -87,8 +88,8 @@ QWidget* MainWindow::buildPlayerPanel()
 
     playerPanel->setAttribute(Qt::WA_MouseTracking);
 
-    connect(backButton, &QPushButton::clicked, this, [this]() { player->seekRelative(-10000); });
-    connect(forwardButton, &QPushButton::clicked, this, [this]() { player->seekRelative(10000); });
+    connect(backButton, &QPushButton::clicked, this, [this]() { seekBy(-10000); });
+    connect(forwardButton, &QPushButton::clicked, this, [this]() { seekBy(10000); });
     connect(playPauseButton, &QPushButton::clicked, this, &MainWindow::togglePlayPause);
     connect(nextEpisodeButton, &QPushButton::clicked, this, &MainWindow::playNextEpisode);
     connect(fullscreenButton, &QPushButton::clicked, this, &MainWindow::toggleFullscreen);
@@ -122,11 +123,11 @@ void MainWindow::createPanelShortcuts()
     });
     add(Qt::Key_Left, [this]() {
         if (isSeekable())
-            player->seekRelative(-10000);
+            seekBy(-10000);
     });
     add(Qt::Key_Right, [this]() {
         if (isSeekable())
-            player->seekRelative(10000);
+            seekBy(10000);
     });
 }
 
@@ -142,6 +143,7 @@ void MainWindow::playMediaItem(const MediaItem& item)
         return;
 
     cancelLiveReconnect();
+    catchup->end();
     libraryBeginPlay(item);
     currentKind = item.type;
     currentUrl = url;
@@ -172,12 +174,46 @@ void MainWindow::replayCurrentStream()
     if (currentUrl.isEmpty())
         return;
     reconnect->stopWaiting();
+    if (catchup->retry())
+        return;
     libraryReplay();
     hasMedia = true;
     updatePlayerChrome();
     nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
     player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
     player->setVolume(volumeSlider->value());
+}
+
+void MainWindow::playCatchupStream(const QString& url, const QString& title)
+{
+    // A programme from the archive plays like a movie: seekable, Retry on failure, no reconnects
+    // and no live buffer; its place in the programme is the catch-up's, not the library's.
+    cancelLiveReconnect();
+    libraryEndViewing();
+    if (title != currentTitle) { // another programme, not a seek within this one
+        seekSlider->setRange(0, 0);
+        timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    }
+    currentKind = MediaItem::Movie;
+    currentUrl = url;
+    currentTitle = title;
+    currentChannelKey.clear();
+    liveBufferTuner->endViewing();
+    hasMedia = true;
+    updatePlayerChrome();
+    updateNextEpisodeButton();
+    nowPlayingLabel->setText(QStringLiteral("Playing: ") + title);
+    player->play(url, false, 0);
+    player->setVolume(volumeSlider->value());
+    playerPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::seekBy(qint64 deltaMs)
+{
+    if (catchup->isActive())
+        catchup->seekBy(deltaMs, player->timeMs());
+    else
+        player->seekRelative(deltaMs);
 }
 
 void MainWindow::updatePlayerChrome()
@@ -211,6 +247,10 @@ void MainWindow::onVolumeChanged(int value)
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
     libraryTrackPosition(currentMs, totalMs);
+    if (catchup->isActive()) {
+        currentMs = catchup->positionAt(currentMs);
+        totalMs = catchup->session().lengthMs();
+    }
     if (!isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {
@@ -229,5 +269,8 @@ void MainWindow::onSeekSliderPressed()
 void MainWindow::onSeekSliderReleased()
 {
     seekDragging = false;
-    player->seek(seekSlider->value());
+    if (catchup->isActive())
+        catchup->seekTo(seekSlider->value());
+    else
+        player->seek(seekSlider->value());
 }

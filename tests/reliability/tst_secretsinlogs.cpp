@@ -1,7 +1,10 @@
 // A whole session with diagnostic lines on: login test, the six lists, a playlist download,
-// playing a live channel, a movie and an episode, and pairing. The password must appear in none
+// playing a live channel, a movie, an episode and a programme from the archive (both address
+// forms), and pairing. The password must appear in none
 // of our own lines, in any form a server or URL would carry it.
+#include "app/clock.h"
 #include "app/messagebox.h"
+#include "catchup/catchupplayback.h"
 #include "mainwindowtestaccess.h"
 #include "pairing/pairingclient.h"
 #include "pairingserverprocess.h"
@@ -88,6 +91,15 @@ private slots:
         episode.id = QStringLiteral("5001");
         episode.containerExtension = QStringLiteral("mkv");
         w.playMediaItem(mediaItemFromEpisode(episode, QStringLiteral("Show")));
+        // The fixture keeps no archive: the path form fails and the query form is played.
+        MediaItem archived = w.liveItems().first();
+        archived.archiveDays = 3;
+        GuideProgramme past;
+        past.start = Clock::epochSecs() - 7200;
+        past.stop = past.start + 3600;
+        QVERIFY(w.catchup()->play(w.activeSource(), archived, {past}, 0));
+        QTRY_VERIFY(capture.text().contains("[Catch-up]"));
+        QTRY_VERIFY(capture.text().contains("/streaming/timeshift.php?"));
         w.sourceCombo()->setCurrentIndex(
             1); // the playlist, downloaded with the password in its URL
         QTRY_COMPARE(w.channelItems().size(), 1);

@@ -124,6 +124,7 @@ public:
     VELMORA_MEMBER(currentUrl)
     VELMORA_MEMBER(currentTitle)
     VELMORA_MEMBER(currentChannelKey)
+    VELMORA_MEMBER(catchup)
     // failures
     ReconnectSchedule* reconnectSchedule()
     {

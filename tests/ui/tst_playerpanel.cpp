@@ -205,8 +205,9 @@ private slots:
 
         QCOMPARE(w.controlsRow()->layout()->contentsMargins(), QMargins(0, 0, 0, 0));
         QCOMPARE(widgetTexts(w.controlsRow()->layout()),
-                 QStringList({"Pause", "Previous channel", "Next Episode", "Fullscreen", "Info",
-                              "Audio", "Subtitles", "Vol:", "QSlider"}));
+                 QStringList({"Pause", "Previous channel", "Next Episode", "Previous Programme",
+                              "Next Programme", "Fullscreen", "Info", "Audio", "Subtitles",
+                              "Vol:", "QSlider"}));
         QCOMPARE(w.playPauseButton()->objectName(), QStringLiteral("accentButton"));
         QVERIFY(w.nextEpisodeButton()->isHidden());
         QSlider* volume = w.volumeSlider();
@@ -512,7 +513,8 @@ private slots:
         QVERIFY(w.seekDragging());
         QCOMPARE(pressed.count(), 1);
         QCOMPARE(slider->value(), slider->valueFromPos(far));
-        QCOMPARE(handleEdge(*slider), far.x());
+        // The style maps values back to pixels rounding down: a pixel off at some widths.
+        QVERIFY(std::abs(handleEdge(*slider) - far.x()) <= 1);
         w.onPositionChanged(61000, 600000);
         QCOMPARE(slider->value(), slider->valueFromPos(far));
         QCOMPARE(w.timeLabel()->text(), QStringLiteral("01:01 / 10:00"));
@@ -525,7 +527,7 @@ private slots:
         QCOMPARE(released.count(), 1);
         QVERIFY(!w.seekDragging());
         QCOMPARE(slider->value(), slider->valueFromPos(near));
-        QCOMPARE(handleEdge(*slider), near.x());
+        QVERIFY(std::abs(handleEdge(*slider) - near.x()) <= 1);
 
         // Released: position updates move it again.
         w.onPositionChanged(62000, 600000);

@@ -555,6 +555,11 @@ void DemoServer::serveArchive(const QHttpServerRequest& request, QTcpSocket* soc
         send(socket, isHead(request), 404, kText, "No archive for that channel and time.\n");
         return;
     }
+    // A dropped channel's archive fails like its live stream, either way of dropping it.
+    if (faults.channelFault(archive.channel) != FaultControl::ChannelFault::None) {
+        socket->disconnectFromHost();
+        return;
+    }
     // Tests read the start the server understood from here as well as from the picture.
     sendHead(socket, 200,
              {{"Content-Type", "video/mp2t"},
@@ -566,6 +571,8 @@ void DemoServer::serveArchive(const QHttpServerRequest& request, QTcpSocket* soc
     }
     new ArchiveStream(options.ffmpeg, archive.channel, archive.startUtc, archive.minutes * 60,
                       socket);
+    archiveViewers.removeIf([](const auto& viewer) { return viewer.second.isNull(); });
+    archiveViewers.append({archive.channel, socket});
 }
 
 void DemoServer::serveSegment(const QHttpServerRequest& request, QTcpSocket* socket,
@@ -641,6 +648,12 @@ void DemoServer::serveControl(const QHttpServerRequest& request, QTcpSocket* soc
     for (qint64 id : std::as_const(changed)) {
         const FaultControl::ChannelFault now = faults.channelFault(id);
         live->setFault(id, now);
+        if (now != FaultControl::ChannelFault::None) {
+            for (const auto& [channel, viewer] : std::as_const(archiveViewers)) {
+                if (channel == id && viewer)
+                    viewer->abort();
+            }
+        }
         if (before.value(id) == FaultControl::ChannelFault::Stall &&
             now != FaultControl::ChannelFault::Stall)
             releaseHeld(id);

@@ -89,4 +89,5 @@ private:
     ClipStore* clips = nullptr;
     QCache<QString, QByteArray> posters;
     QList<std::pair<qint64, QPointer<QTcpSocket>>> held;
+    QList<std::pair<qint64, QPointer<QTcpSocket>>> archiveViewers; // cut when a channel drops
 };
