@@ -2,13 +2,15 @@
 
 // A load client for the pairing backend: many keep-alive HTTP/1.1 connections on loopback, driven
 // by one epoll loop so that the client costs little next to the servers it measures. Connections
-// are spread over the given instances as a load balancer would.
+// are spread over the given instances as a load balancer would, and kept from one phase to the
+// next as a load balancer keeps them; a connection that breaks is counted and opened again.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace pairingload {
@@ -30,16 +32,27 @@ struct Result
     double percentileMs(double p) const;
 };
 
-// Opens `count` pairings (POST start) and returns their device tokens.
-QStringList openPairings(const QList<Endpoint>& endpoints, int count, int connections);
+class Driver;
 
-// Each token polls once per `intervalMs`, first polls spread over one interval, for `seconds`.
-// Latency counts from when a poll was due, so a backend that falls behind shows it.
-Result pollAtRate(const QList<Endpoint>& endpoints, const QStringList& tokens, int connections,
-                  int intervalMs, double seconds);
+class Client final
+{
+public:
+    Client(const QList<Endpoint>& endpoints, int connections);
+    ~Client();
 
-// Every connection polls again as soon as it has its answer, for `seconds`.
-Result pollFlatOut(const QList<Endpoint>& endpoints, const QStringList& tokens, int connections,
-                   double seconds);
+    // Opens `count` pairings (POST start) and returns their device tokens.
+    QStringList openPairings(int count);
+
+    // Each token polls once per `intervalMs`, first polls spread over one interval, for
+    // `seconds`. Latency counts from when a poll was due, so a backend that falls behind shows
+    // it.
+    Result pollAtRate(const QStringList& tokens, int intervalMs, double seconds);
+
+    // Every connection polls again as soon as it has its answer, for `seconds`.
+    Result pollFlatOut(const QStringList& tokens, double seconds);
+
+private:
+    std::unique_ptr<Driver> driver;
+};
 
 } // namespace pairingload

@@ -1,5 +1,7 @@
 #include "redisconnection.h"
 
+#include "app/clock.h"
+
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QSocketNotifier>
@@ -33,6 +35,11 @@ struct RedisEvents
     {
         if (RedisConnection* connection = owner(context))
             connection->onDisconnected(status);
+    }
+    static void answered(RedisConnection* connection) { connection->answered(); }
+    static QByteArray dropReason(const RedisConnection* connection)
+    {
+        return connection->dropReason;
     }
 };
 
@@ -74,12 +81,16 @@ void replied(redisAsyncContext* context, void* reply, void* data)
 {
     std::unique_ptr<Request> request(static_cast<Request*>(data));
     // No owner: the connection is being destroyed and its callers with it.
-    if (!RedisEvents::owner(context))
+    RedisConnection* connection = RedisEvents::owner(context);
+    if (!connection)
         return;
+    RedisEvents::answered(connection);
     if (!reply) {
         RedisConnection::Value lost;
         lost.type = RedisConnection::Value::Error;
-        lost.text = "connection to Redis lost";
+        lost.text = RedisEvents::dropReason(connection);
+        if (lost.text.isEmpty())
+            lost.text = "connection to Redis lost";
         request->done(lost);
         return;
     }
@@ -113,10 +124,14 @@ RedisConnection::RedisConnection(const Address& address, QObject* parent)
     : QObject(parent)
     , address(address)
     , reconnectTimer(new QTimer(this))
+    , deadlineTimer(new QTimer(this))
 {
     reconnectTimer->setSingleShot(true);
-    reconnectTimer->setInterval(kReconnectDelayMs);
+    reconnectTimer->setInterval(Clock::waitMs(kReconnectDelayMs));
     connect(reconnectTimer, &QTimer::timeout, this, &RedisConnection::connectToServer);
+    // Checked a few times per timeout: an overdue command is noticed at most a quarter late.
+    deadlineTimer->setInterval(Clock::waitMs(kCommandTimeoutMs / 4));
+    connect(deadlineTimer, &QTimer::timeout, this, &RedisConnection::checkDeadline);
 }
 
 RedisConnection::~RedisConnection()
@@ -156,6 +171,7 @@ void RedisConnection::connectToServer()
         return;
     }
     context = fresh;
+    dropReason.clear();
     context->ev.data = this;
     context->ev.addRead = &RedisEvents::addRead;
     context->ev.delRead = &RedisEvents::delRead;
@@ -175,6 +191,8 @@ void RedisConnection::onConnected(int status)
         // hiredis frees the context after this callback.
         lastError = QString::fromUtf8(context->errstr);
         context = nullptr;
+        sentAt.clear();
+        deadlineTimer->stop();
         reconnectTimer->start();
         return;
     }
@@ -184,19 +202,23 @@ void RedisConnection::onConnected(int status)
 
 void RedisConnection::onDisconnected(int status)
 {
-    const QString error =
-        status == REDIS_OK ? QStringLiteral("closed") : QString::fromUtf8(context->errstr);
+    const QString error = status == REDIS_OK || !context ? QStringLiteral("closed")
+                                                         : QString::fromUtf8(context->errstr);
     const bool wasConnected = connected;
     context = nullptr; // freed by hiredis after this callback
     connected = false;
-    lastError = error;
+    sentAt.clear();
+    deadlineTimer->stop();
+    lastError = dropReason.isEmpty() ? error : QString::fromUtf8(dropReason);
     if (wasConnected)
-        emit connectionLost(error);
+        emit connectionLost(lastError);
     reconnectTimer->start();
 }
 
 void RedisConnection::watch(bool read, bool enable)
 {
+    // hiredis asks for the write side around every command: the notifiers stay for the life of
+    // the context and are only switched, not made anew each time.
     QSocketNotifier*& notifier = read ? reader : writer;
     if (enable && !notifier) {
         notifier = new QSocketNotifier(qintptr(context->c.fd),
@@ -209,18 +231,60 @@ void RedisConnection::watch(bool read, bool enable)
             else
                 redisAsyncHandleWrite(context);
         });
-    } else if (!enable && notifier) {
-        // This may run inside the notifier's own signal: let it finish first.
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        notifier = nullptr;
+    } else if (notifier) {
+        notifier->setEnabled(enable);
     }
 }
 
 void RedisConnection::dropNotifiers()
 {
-    watch(true, false);
-    watch(false, false);
+    for (QSocketNotifier** notifier : {&reader, &writer}) {
+        if (!*notifier)
+            continue;
+        // This may run inside the notifier's own signal: let it finish first.
+        (*notifier)->setEnabled(false);
+        (*notifier)->deleteLater();
+        *notifier = nullptr;
+    }
+}
+
+void RedisConnection::answered()
+{
+    if (!sentAt.empty())
+        sentAt.pop_front();
+}
+
+void RedisConnection::checkDeadline()
+{
+    if (sentAt.empty()) {
+        deadlineTimer->stop();
+        return;
+    }
+    const qint64 waited = Clock::monotonicMs() - sentAt.front();
+    if (waited < Clock::waitMs(kCommandTimeoutMs))
+        return;
+    drop(QStringLiteral("Redis at %1 did not answer within %2 ms")
+             .arg(addressText())
+             .arg(Clock::waitMs(kCommandTimeoutMs)));
+}
+
+void RedisConnection::drop(const QString& why)
+{
+    if (!context)
+        return;
+    // Commands sent from the callbacks below fail at once instead of joining the dying context.
+    redisAsyncContext* closing = context;
+    context = nullptr;
+    const bool wasConnected = connected;
+    dropReason = why.toUtf8();
+    lastError = why;
+    sentAt.clear();
+    deadlineTimer->stop();
+    // Fails every command on its way with `why`; a connected context also reports the
+    // disconnection, which schedules the next attempt.
+    redisAsyncFree(closing);
+    if (!wasConnected)
+        reconnectTimer->start();
 }
 
 void RedisConnection::fail(Callback done, const QByteArray& error)
@@ -258,5 +322,9 @@ void RedisConnection::command(const QList<QByteArray>& arguments, Callback done)
         Callback failed = std::move(request->done);
         delete request;
         fail(std::move(failed), "Redis refused the command");
+        return;
     }
+    sentAt.push_back(Clock::monotonicMs());
+    if (!deadlineTimer->isActive())
+        deadlineTimer->start();
 }

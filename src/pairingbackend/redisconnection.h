@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
 #include <functional>
 
 class QSocketNotifier;
@@ -14,7 +15,9 @@ struct redisAsyncContext;
 // One connection to a Redis server through hiredis's asynchronous API, driven by this thread's
 // event loop (never blocking it). A lost connection fails the commands on their way and is
 // made again after a short pause; commands meanwhile fail at once, so callers can answer
-// "unavailable" instead of waiting.
+// "unavailable" instead of waiting. hiredis has no timeout of its own: a server that stops
+// answering (stopped, swapped out, a network that drops packets) would keep callers forever, so
+// a command unanswered after kCommandTimeoutMs counts the connection as lost.
 class RedisConnection final : public QObject
 {
     Q_OBJECT
@@ -47,6 +50,7 @@ public:
     using Callback = std::function<void(const Value& value)>;
 
     static constexpr int kReconnectDelayMs = 500;
+    static constexpr int kCommandTimeoutMs = 2000;
 
     explicit RedisConnection(const Address& address, QObject* parent = nullptr);
     ~RedisConnection() override;
@@ -70,6 +74,9 @@ private:
     void watch(bool read, bool enable);
     void dropNotifiers();
     void fail(Callback done, const QByteArray& error);
+    void answered();
+    void checkDeadline();
+    void drop(const QString& why);
 
     Address address;
     redisAsyncContext* context = nullptr;
@@ -78,4 +85,9 @@ private:
     QSocketNotifier* reader = nullptr;
     QSocketNotifier* writer = nullptr;
     QTimer* reconnectTimer = nullptr;
+    // When each command still waiting for its answer was sent (Clock::monotonicMs); Redis
+    // answers in order, so the first is the oldest.
+    std::deque<qint64> sentAt;
+    QTimer* deadlineTimer = nullptr;
+    QByteArray dropReason; // what the commands failed by a drop are told
 };

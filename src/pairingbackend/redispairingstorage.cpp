@@ -1,5 +1,6 @@
 #include "redispairingstorage.h"
 
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -99,11 +100,6 @@ redis.call('HSET', key, 'state', 's', 'type', ARGV[5], 'name', ARGV[6], 'url', A
 return {'accepted', h[4]}
 )";
 
-QByteArray script(const char* body)
-{
-    return QByteArray(kPrelude) + body;
-}
-
 QByteArray utf8(const QString& text)
 {
     return text.toUtf8();
@@ -141,6 +137,16 @@ QString text(const RedisConnection::Value& value, int index)
 }
 } // namespace
 
+struct RedisPairingStorage::Script
+{
+    explicit Script(const char* body)
+        : text(QByteArray(kPrelude) + body)
+        , sha(QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex())
+    {}
+    const QByteArray text;
+    const QByteArray sha;
+};
+
 RedisPairingStorage::RedisPairingStorage(const RedisConnection::Address& address,
                                          const PairingStore::Limits& limits, QObject* parent)
     : PairingStorage(parent)
@@ -148,6 +154,23 @@ RedisPairingStorage::RedisPairingStorage(const RedisConnection::Address& address
     , limits(limits)
 {
     redis->connectToServer();
+}
+
+void RedisPairingStorage::evaluate(const Script& script, const QList<QByteArray>& arguments,
+                                   RedisConnection::Callback done)
+{
+    redis->command(QList<QByteArray>{"EVALSHA", script.sha, "0"} + arguments,
+                   [this, &script, arguments,
+                    done = std::move(done)](const RedisConnection::Value& value) mutable {
+                       // A Redis that does not know the script yet (new, restarted, flushed).
+                       if (value.type == RedisConnection::Value::Error &&
+                           value.text.startsWith("NOSCRIPT")) {
+                           redis->command(QList<QByteArray>{"EVAL", script.text, "0"} + arguments,
+                                          std::move(done));
+                           return;
+                       }
+                       done(value);
+                   });
 }
 
 void RedisPairingStorage::open(const QString& client, const QString& deviceName, OpenCallback done)
@@ -162,53 +185,56 @@ void RedisPairingStorage::openWithCode(const QString& client, const QString& dev
     const QString token = randomToken();
     const qint64 lifetimeMs = qint64(limits.codeLifetimeSecs) * 1000;
     const qint64 retentionMs = std::max(lifetimeMs, kMinFinishedRetentionMs);
-    redis->command({"EVAL", script(kOpen), "0", keyPrefix, utf8(client), utf8(deviceName),
-                    utf8(token), utf8(code), QByteArray::number(lifetimeMs),
-                    QByteArray::number(retentionMs), QByteArray::number(limits.maxLivePairings),
-                    QByteArray::number(limits.maxLivePairingsPerClient)},
-                   [this, client, deviceName, attempt, code, token,
-                    done = std::move(done)](const RedisConnection::Value& value) mutable {
-                       PairingStore::Opened opened;
-                       const QByteArray answer = word(value, 0);
-                       if (value.type == RedisConnection::Value::Error) {
-                           opened.result = PairingStore::OpenResult::Unavailable;
-                       } else if (answer == "taken") {
-                           if (attempt + 1 < kCodeAttempts) {
-                               openWithCode(client, deviceName, attempt + 1, std::move(done));
-                               return;
-                           }
-                           opened.result = PairingStore::OpenResult::Full;
-                       } else if (answer == "clientfull") {
-                           opened.result = PairingStore::OpenResult::ClientFull;
-                       } else if (answer == "opened") {
-                           opened.result = PairingStore::OpenResult::Opened;
-                           opened.code = code;
-                           opened.deviceToken = token;
-                           opened.expiresIn = limits.codeLifetimeSecs;
-                       }
-                       done(opened);
-                   });
+    static const Script script(kOpen);
+    evaluate(script,
+             {keyPrefix, utf8(client), utf8(deviceName), utf8(token), utf8(code),
+              QByteArray::number(lifetimeMs), QByteArray::number(retentionMs),
+              QByteArray::number(limits.maxLivePairings),
+              QByteArray::number(limits.maxLivePairingsPerClient)},
+             [this, client, deviceName, attempt, code, token,
+              done = std::move(done)](const RedisConnection::Value& value) mutable {
+                 PairingStore::Opened opened;
+                 const QByteArray answer = word(value, 0);
+                 if (value.type == RedisConnection::Value::Error) {
+                     opened.result = PairingStore::OpenResult::Unavailable;
+                 } else if (answer == "taken") {
+                     if (attempt + 1 < kCodeAttempts) {
+                         openWithCode(client, deviceName, attempt + 1, std::move(done));
+                         return;
+                     }
+                     opened.result = PairingStore::OpenResult::Full;
+                 } else if (answer == "clientfull") {
+                     opened.result = PairingStore::OpenResult::ClientFull;
+                 } else if (answer == "opened") {
+                     opened.result = PairingStore::OpenResult::Opened;
+                     opened.code = code;
+                     opened.deviceToken = token;
+                     opened.expiresIn = limits.codeLifetimeSecs;
+                 }
+                 done(opened);
+             });
 }
 
 void RedisPairingStorage::poll(const QString& deviceToken, PollCallback done)
 {
-    redis->command({"EVAL", script(kPoll), "0", keyPrefix, utf8(deviceToken)},
-                   [done = std::move(done)](const RedisConnection::Value& value) {
-                       PairingStore::Poll poll;
-                       const QByteArray answer = word(value, 0);
-                       if (value.type == RedisConnection::Value::Error) {
-                           poll.result = PairingStore::PollResult::Unavailable;
-                       } else if (answer == "pending") {
-                           poll.result = PairingStore::PollResult::Pending;
-                       } else if (answer == "expired") {
-                           poll.result = PairingStore::PollResult::Expired;
-                       } else if (answer == "ready") {
-                           poll.result = PairingStore::PollResult::Ready;
-                           poll.details = {text(value, 1), text(value, 2), text(value, 3),
-                                           text(value, 4), text(value, 5), text(value, 6)};
-                       }
-                       done(poll);
-                   });
+    static const Script script(kPoll);
+    evaluate(script, {keyPrefix, utf8(deviceToken)},
+             [done = std::move(done)](const RedisConnection::Value& value) {
+                 PairingStore::Poll poll;
+                 const QByteArray answer = word(value, 0);
+                 if (value.type == RedisConnection::Value::Error) {
+                     poll.result = PairingStore::PollResult::Unavailable;
+                 } else if (answer == "pending") {
+                     poll.result = PairingStore::PollResult::Pending;
+                 } else if (answer == "expired") {
+                     poll.result = PairingStore::PollResult::Expired;
+                 } else if (answer == "ready") {
+                     poll.result = PairingStore::PollResult::Ready;
+                     poll.details = {text(value, 1), text(value, 2), text(value, 3),
+                                     text(value, 4), text(value, 5), text(value, 6)};
+                 }
+                 done(poll);
+             });
 }
 
 void RedisPairingStorage::submit(const QString& client, const QString& typedCode,
@@ -216,32 +242,33 @@ void RedisPairingStorage::submit(const QString& client, const QString& typedCode
 {
     const PairingStore::Details usable = PairingStore::normalized(details);
     const QString problem = PairingStore::problemWith(usable);
-    redis->command({"EVAL", script(kSubmit), "0", keyPrefix, utf8(client),
-                    utf8(PairingStore::normalizedCode(typedCode)), utf8(problem), utf8(usable.type),
-                    utf8(usable.name), utf8(usable.url), utf8(usable.username),
-                    utf8(usable.password), utf8(usable.liveExtension),
-                    QByteArray::number(limits.maxWrongCodes),
-                    QByteArray::number(qint64(limits.wrongCodeWindowSecs) * 1000)},
-                   [problem, done = std::move(done)](const RedisConnection::Value& value) {
-                       PairingStore::Submission submission;
-                       const QByteArray answer = word(value, 0);
-                       if (value.type == RedisConnection::Value::Error) {
-                           submission.result = PairingStore::SubmitResult::Unavailable;
-                       } else if (answer == "limited") {
-                           submission.result = PairingStore::SubmitResult::RateLimited;
-                           submission.retryAfterSecs =
-                               int(std::max<qint64>(1, (word(value, 1).toLongLong() + 999) / 1000));
-                       } else if (answer == "expired") {
-                           submission.result = PairingStore::SubmitResult::Expired;
-                       } else if (answer == "used") {
-                           submission.result = PairingStore::SubmitResult::AlreadyUsed;
-                       } else if (answer == "invalid") {
-                           submission.result = PairingStore::SubmitResult::Invalid;
-                           submission.problem = problem;
-                       } else if (answer == "accepted") {
-                           submission.result = PairingStore::SubmitResult::Accepted;
-                           submission.deviceName = text(value, 1);
-                       }
-                       done(submission);
-                   });
+    static const Script script(kSubmit);
+    evaluate(script,
+             {keyPrefix, utf8(client), utf8(PairingStore::normalizedCode(typedCode)), utf8(problem),
+              utf8(usable.type), utf8(usable.name), utf8(usable.url), utf8(usable.username),
+              utf8(usable.password), utf8(usable.liveExtension),
+              QByteArray::number(limits.maxWrongCodes),
+              QByteArray::number(qint64(limits.wrongCodeWindowSecs) * 1000)},
+             [problem, done = std::move(done)](const RedisConnection::Value& value) {
+                 PairingStore::Submission submission;
+                 const QByteArray answer = word(value, 0);
+                 if (value.type == RedisConnection::Value::Error) {
+                     submission.result = PairingStore::SubmitResult::Unavailable;
+                 } else if (answer == "limited") {
+                     submission.result = PairingStore::SubmitResult::RateLimited;
+                     submission.retryAfterSecs =
+                         int(std::max<qint64>(1, (word(value, 1).toLongLong() + 999) / 1000));
+                 } else if (answer == "expired") {
+                     submission.result = PairingStore::SubmitResult::Expired;
+                 } else if (answer == "used") {
+                     submission.result = PairingStore::SubmitResult::AlreadyUsed;
+                 } else if (answer == "invalid") {
+                     submission.result = PairingStore::SubmitResult::Invalid;
+                     submission.problem = problem;
+                 } else if (answer == "accepted") {
+                     submission.result = PairingStore::SubmitResult::Accepted;
+                     submission.deviceName = text(value, 1);
+                 }
+                 done(submission);
+             });
 }

@@ -24,6 +24,10 @@ public:
     void setKeyPrefix(const QByteArray& prefix) { keyPrefix = prefix; }
 
 private:
+    struct Script;
+    // Runs a script by its hash (EVALSHA), so that its text crosses only once per Redis server.
+    void evaluate(const Script& script, const QList<QByteArray>& arguments,
+                  RedisConnection::Callback done);
     void openWithCode(const QString& client, const QString& deviceName, int attempt,
                       OpenCallback done);
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sys/mman.h>
 #include <vector>
 
 namespace {
@@ -578,6 +579,22 @@ enum class Scanned
     Declined
 };
 
+// Records are most of a load's fresh memory. Room for as many as the rest of the text could
+// hold at the least bytes a saved record takes (only touched pages count), in 2 MB pages where
+// the kernel allows, so that it faults a page per 2 MB rather than per 4 kB.
+void reserveRecords(QList<MediaItem>& items, qsizetype textLeft)
+{
+    constexpr qsizetype kLeastRecordBytes = 128;
+    items.reserve(textLeft / kLeastRecordBytes);
+#ifdef MADV_HUGEPAGE
+    constexpr quintptr kPage = 2 * 1024 * 1024;
+    const auto from = (quintptr(items.data()) + kPage - 1) & ~(kPage - 1);
+    const auto to = quintptr(items.data() + items.capacity()) & ~(kPage - 1);
+    if (to > from)
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#endif
+}
+
 CatalogCache::Section scanSectionValue(JsonScanner& scanner)
 {
     CatalogCache::Section result;
@@ -605,6 +622,8 @@ CatalogCache::Section scanSectionValue(JsonScanner& scanner)
             continue;
         }
         scanner.enterArray();
+        if (!isCategories)
+            reserveRecords(result.items, scanner.bytesLeft());
         while (scanner.nextElement()) {
             if (isCategories) {
                 std::array<JsonScanner::Value, kCategoryKeys.size()> c;

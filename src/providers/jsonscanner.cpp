@@ -428,11 +428,15 @@ QString JsonScanner::SharedTexts::text(const Value& value)
 {
     if (value.kind != Value::String || value.escaped || value.size > 16)
         return JsonScanner::text(value);
-    const QByteArrayView bytes(value.begin, value.size);
-    auto it = texts.constFind(bytes);
-    if (it == texts.cend())
-        it = texts.insert(bytes, JsonScanner::text(value));
-    return *it;
+    const std::string_view bytes(value.begin, size_t(value.size));
+    if (bytes == last && !lastText.isNull())
+        return lastText;
+    auto it = texts.find(bytes);
+    if (it == texts.end())
+        it = texts.emplace(bytes, JsonScanner::text(value)).first;
+    last = bytes;
+    lastText = it->second;
+    return lastText;
 }
 
 QString JsonScanner::text(const Value& value)

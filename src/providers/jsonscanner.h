@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <QtGlobal>
 
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 // A strict one-pass reader that turns a JSON text straight into records, with no document in
 // between: on a fresh process most of a parse's time is spent touching new memory, and a tape
@@ -41,6 +41,8 @@ public:
 
     explicit JsonScanner(const char* data, qsizetype size);
 
+    // Bytes of the text not read yet.
+    qsizetype bytesLeft() const { return end ? qsizetype(end - p) : 0; }
     // True once the text was declined; every read gives nothing from then on.
     bool declined() const { return end == nullptr; }
     // Hands the text to the general reading from here on.
@@ -85,13 +87,16 @@ public:
     }
 
     // Texts that repeat from record to record (category ids, extensions), made once and shared.
+    // Looked up twice or more per record: Qt's seeded byte hash cost more than making the text.
     class SharedTexts final
     {
     public:
         QString text(const Value& value);
 
     private:
-        QHash<QByteArrayView, QString> texts;
+        std::string_view last; // neighbouring records mostly repeat the previous text
+        QString lastText;
+        std::unordered_map<std::string_view, QString> texts;
     };
 
     // The readings of FastJson, for scanned values.

@@ -3,13 +3,13 @@
 #include "catchup/catchupaddress.h"
 #include "providers/fastjson.h"
 
-#include <QHash>
-
 #include <QSet>
 #include <QStringView>
 
+#include <array>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 
 // A hand-written scanner: the same results as splitting on "\r\n|\n|\r" and matching
 // `name="([^"]*)"` per attribute, without building a regular expression per #EXTINF line.
@@ -222,22 +222,31 @@ std::string_view trimmed(const char* begin, const char* end)
     return std::string_view(begin, size_t(end - begin));
 }
 
-// extractAttr() on bytes: an empty view with a null data pointer when there is no value.
-std::string_view attrBytes(std::string_view line, std::string_view name)
+// extractAttr() on bytes, for several names in one pass from one `="` to the next rather than a
+// search of the line per name; the first match of each name wins. A name without a value gives
+// an empty view with a null data pointer.
+template <size_t N>
+std::array<std::string_view, N> attrsBytes(std::string_view line,
+                                           const std::array<std::string_view, N>& names)
 {
-    for (size_t from = 0;;) {
-        const size_t at = line.find(name, from);
-        if (at == std::string_view::npos)
-            return {};
-        const size_t open = at + name.size();
-        if (open + 1 < line.size() && line[open] == '=' && line[open + 1] == '"') {
-            const size_t close = line.find('"', open + 2);
-            if (close == std::string_view::npos)
-                return {};
-            return line.substr(open + 2, close - open - 2);
+    std::array<std::string_view, N> values{};
+    std::array<bool, N> found{};
+    size_t left = N;
+    for (size_t q = line.find("=\""); q != std::string_view::npos && left > 0;
+         q = line.find("=\"", q + 1)) {
+        for (size_t i = 0; i < N; ++i) {
+            const std::string_view name = names[i];
+            if (found[i] || q < name.size() ||
+                line.compare(q - name.size(), name.size(), name) != 0)
+                continue;
+            found[i] = true;
+            --left;
+            const size_t close = line.find('"', q + 2);
+            if (close != std::string_view::npos)
+                values[i] = line.substr(q + 2, close - q - 2);
         }
-        from = at + 1;
     }
+    return values;
 }
 
 QString decoded(std::string_view bytes)
@@ -290,7 +299,9 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
     static constexpr std::string_view kUnnamed = "Unnamed";
     static constexpr std::string_view kUncategorized = "Uncategorized";
     Result result;
-    QHash<QByteArrayView, QString> groups; // one shared string per group
+    // One shared string per group. Not a QHash: its seeded byte hash cost more per entry than
+    // the rest of the entry's reading.
+    std::unordered_map<std::string_view, QString> groups;
     std::string_view pendingName;
     std::string_view pendingGroup;
     std::string_view pendingLogo;
@@ -314,12 +325,15 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
             pendingName = comma == std::string_view::npos
                               ? kUnnamed
                               : trimmed(line.data() + comma + 1, line.data() + line.size());
-            pendingGroup = attrBytes(line, "group-title");
+            static constexpr std::array<std::string_view, 4> kAttributes{"group-title", "tvg-logo",
+                                                                         "tvg-id", "tvg-name"};
+            const auto attributes = attrsBytes(line, kAttributes);
+            pendingGroup = attributes[0];
             if (pendingGroup.empty())
                 pendingGroup = kUncategorized;
-            pendingLogo = attrBytes(line, "tvg-logo");
-            pendingGuideId = attrBytes(line, "tvg-id");
-            pendingGuideName = attrBytes(line, "tvg-name");
+            pendingLogo = attributes[1];
+            pendingGuideId = attributes[2];
+            pendingGuideName = attributes[3];
             pendingCatchup = catchupOf(line, headerCatchup);
         } else if (startsWithTag(line, "#EXTM3U")) {
             headerCatchup = catchupOf(line, Catchup());
@@ -332,13 +346,12 @@ M3uParser::Result M3uParser::parseUtf8(QByteArrayView utf8)
             item.id = decoded(line);
             item.streamUrl = item.id;
             item.name = decoded(pendingName);
-            const QByteArrayView groupBytes(pendingGroup.data(), qsizetype(pendingGroup.size()));
-            auto group = groups.constFind(groupBytes);
-            if (group == groups.cend()) {
-                group = groups.insert(groupBytes, decoded(pendingGroup));
-                result.categories.append(Category{*group, *group});
+            auto group = groups.find(pendingGroup);
+            if (group == groups.end()) {
+                group = groups.emplace(pendingGroup, decoded(pendingGroup)).first;
+                result.categories.append(Category{group->second, group->second});
             }
-            item.categoryId = *group;
+            item.categoryId = group->second;
             if (pendingLogo.data())
                 item.iconUrl = decoded(pendingLogo);
             if (pendingGuideId.data())

@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <csignal>
+
 RedisServerProcess::~RedisServerProcess()
 {
     stop();
@@ -54,6 +56,18 @@ void RedisServerProcess::stop()
         return;
     process.kill();
     process.waitForFinished(5000);
+}
+
+void RedisServerProcess::pause()
+{
+    if (process.state() == QProcess::Running)
+        ::kill(pid_t(process.processId()), SIGSTOP);
+}
+
+void RedisServerProcess::resume()
+{
+    if (process.state() == QProcess::Running)
+        ::kill(pid_t(process.processId()), SIGCONT);
 }
 
 QString RedisServerProcess::url() const

@@ -20,9 +20,13 @@ public:
     bool start(); // false (see errorText()) when it did not come up
     void stop();
     bool restart() { return start(); }
+    // Freezes the server (SIGSTOP): connections stay open but nothing is answered.
+    void pause();
+    void resume();
 
     QString url() const; // "redis://127.0.0.1:<port>"
     QString errorText() const { return error; }
+    qint64 pid() const { return process.processId(); }
 
 private:
     QProcess process;

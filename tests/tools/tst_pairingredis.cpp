@@ -3,13 +3,17 @@
 // Redis gives clear errors until it is back.
 #include "pairing/pairingclient.h"
 
+#include "fastertime.h"
 #include "pairingserverprocess.h"
 #include "pairingsteps.h"
+#include "redispairingstorage.h"
 #include "redisserverprocess.h"
 #include "testmain.h"
 
 #include <QDeadlineTimer>
 #include <QJsonObject>
+#include <QScopeGuard>
+#include <QSignalSpy>
 
 namespace {
 QJsonObject playlist(const QString& name)
@@ -47,6 +51,34 @@ private:
         });
         [&] { QTRY_COMPARE_WITH_TIMEOUT(answers, 2, 10000); }();
         return result;
+    }
+
+    // Runs one storage operation; true when it answered "unavailable", false when Redis
+    // answered it. Fails the test when no answer comes at all.
+    static bool unavailable(RedisPairingStorage& storage, const QString& operation)
+    {
+        bool answered = false;
+        bool failed = false;
+        const QString client = QStringLiteral("192.0.2.") + QString::number(operation.size());
+        if (operation == QLatin1String("open")) {
+            storage.open(client, QStringLiteral("Den"), [&](const PairingStore::Opened& o) {
+                failed = o.result == PairingStore::OpenResult::Unavailable;
+                answered = true;
+            });
+        } else if (operation == QLatin1String("poll")) {
+            storage.poll(QStringLiteral("no-such-token"), [&](const PairingStore::Poll& p) {
+                failed = p.result == PairingStore::PollResult::Unavailable;
+                answered = true;
+            });
+        } else {
+            storage.submit(client, QStringLiteral("ZZZZZ2"), {},
+                           [&](const PairingStore::Submission& s) {
+                               failed = s.result == PairingStore::SubmitResult::Unavailable;
+                               answered = true;
+                           });
+        }
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(answered, 10000); }();
+        return failed;
     }
 
 private slots:
@@ -138,6 +170,40 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(opens(&viaFirst), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(opens(&viaSecond), 10000);
         QVERIFY(first.output().contains("connected to redis://"));
+    }
+
+    void frozenRedisFailsWithinTheDeadline_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("open") << QStringLiteral("open");
+        QTest::newRow("poll") << QStringLiteral("poll");
+        QTest::newRow("submit") << QStringLiteral("submit");
+    }
+
+    // A Redis that stops answering mid-conversation (SIGSTOP keeps its connections open):
+    // hiredis alone would wait forever.
+    void frozenRedisFailsWithinTheDeadline()
+    {
+        QFETCH(QString, operation);
+        const FasterTime faster(10);
+        RedisConnection::Address address;
+        QString error;
+        QVERIFY(RedisConnection::parseAddress(redis.url(), &address, &error));
+        RedisPairingStorage storage(address, PairingStore::Limits());
+        QSignalSpy lost(storage.connection(), &RedisConnection::connectionLost);
+        QVERIFY(!unavailable(storage, operation));
+
+        redis.pause();
+        auto resume = qScopeGuard([this] { redis.resume(); });
+        QVERIFY(unavailable(storage, operation));
+        QCOMPARE(lost.size(), 1);
+        QVERIFY2(lost.first().first().toString().contains(QStringLiteral("did not answer within")),
+                 qPrintable(lost.first().first().toString()));
+        // Still frozen: later commands fail too, each within the deadline.
+        QVERIFY(unavailable(storage, operation));
+
+        redis.resume();
+        QTRY_VERIFY_WITH_TIMEOUT(!unavailable(storage, operation), 10000);
     }
 };
 
