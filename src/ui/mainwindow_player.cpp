@@ -1,4 +1,4 @@
-// The player panel: video area, title line, seek row and controls; starting and restarting
+// The player panel's wiring: its buttons, starting and restarting
 // streams; position, volume, mute and the panel's keyboard shortcuts.
 #include "ui/mainwindow.h"
 
@@ -12,6 +12,7 @@
 #include "ui/fullscreenchrome.h"
 #include "ui/libraryflow.h"
 #include "ui/playbacktext.h"
+#include "ui/playerpanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,74 +29,27 @@ int savedVolume = 100;
 
 QWidget* MainWindow::buildPlayerPanel()
 {
-    playerPanel = new QWidget(this);
-    playerPanel->setObjectName(QStringLiteral("playerPanel"));
-    playerPanelLayout = new QVBoxLayout(playerPanel);
-    playerPanelLayout->setContentsMargins(4, 4, 4, 4);
+    auto* panel = new PlayerPanel(this);
+    playerPanel = panel;
+    playerPanelLayout = panel->panelLayout;
+    videoWidget = panel->videoWidget;
+    nowPlayingLabel = panel->nowPlayingLabel;
+    seekRow = panel->seekRow;
+    seekSlider = panel->seekSlider;
+    timeLabel = panel->timeLabel;
+    controlsRow = panel->controlsRow;
+    playPauseButton = panel->playPauseButton;
+    nextEpisodeButton = panel->nextEpisodeButton;
+    subtitleButton = panel->subtitleButton;
+    audioButton = panel->audioButton;
+    volumeSlider = panel->volumeSlider;
 
-    videoWidget = new QWidget(playerPanel);
-    videoWidget->setObjectName(QStringLiteral("videoWidget"));
-    videoWidget->setMinimumSize(480, 270);
-    videoWidget->setStyleSheet(QStringLiteral("background-color: black;"));
-    videoWidget->setAttribute(Qt::WA_MouseTracking);
-    playerPanelLayout->addWidget(videoWidget, 1);
-
-    nowPlayingLabel = new QLabel(QStringLiteral("Nothing playing"), playerPanel);
-    nowPlayingLabel->setObjectName(QStringLiteral("mutedLabel"));
-    nowPlayingLabel->hide();
-    playerPanelLayout->addWidget(nowPlayingLabel, 0);
-
-    seekRow = new QWidget(playerPanel);
-    auto* seekLayout = new QHBoxLayout(seekRow);
-    seekLayout->setContentsMargins(0, 0, 0, 0);
-    auto* backButton = new QPushButton(QStringLiteral("<< 10s"), seekRow);
-    seekSlider = new ClickToSeekSlider(Qt::Horizontal, seekRow);
-    seekSlider->setObjectName(QStringLiteral("seekSlider"));
-    seekSlider->setRange(0, 0);
-    auto* forwardButton = new QPushButton(QStringLiteral("10s >>"), seekRow);
-    timeLabel = new QLabel(QStringLiteral("00:00 / 00:00"), seekRow);
-    timeLabel->setObjectName(QStringLiteral("timeLabel"));
-    seekLayout->addWidget(backButton);
-    seekLayout->addWidget(seekSlider, 1);
-    seekLayout->addWidget(forwardButton);
-    seekLayout->addWidget(timeLabel);
-    seekRow->hide();
-    playerPanelLayout->addWidget(seekRow, 0);
-
-    controlsRow = new QWidget(playerPanel);
-    auto* controlsLayout = new QHBoxLayout(controlsRow);
-    controlsLayout->setContentsMargins(0, 0, 0, 0);
-    playPauseButton = new QPushButton(QStringLiteral("Pause"), controlsRow);
-    playPauseButton->setObjectName(QStringLiteral("accentButton"));
-    nextEpisodeButton = new QPushButton(QStringLiteral("Next Episode"), controlsRow);
-    nextEpisodeButton->hide();
-    auto* fullscreenButton = new QPushButton(QStringLiteral("Fullscreen"), controlsRow);
-    auto* infoButton = new QPushButton(QStringLiteral("Info"), controlsRow);
-    audioButton = new QPushButton(QStringLiteral("Audio"), controlsRow);
-    subtitleButton = new QPushButton(QStringLiteral("Subtitles"), controlsRow);
-    volumeSlider = new QSlider(Qt::Horizontal, controlsRow);
-    volumeSlider->setRange(0, 100);
-    volumeSlider->setValue(100);
-    volumeSlider->setMaximumWidth(80);
-    controlsLayout->addWidget(playPauseButton);
-    controlsLayout->addWidget(nextEpisodeButton);
-    controlsLayout->addWidget(fullscreenButton);
-    controlsLayout->addWidget(infoButton);
-    controlsLayout->addWidget(audioButton);
-    controlsLayout->addWidget(subtitleButton);
-    controlsLayout->addWidget(new QLabel(QStringLiteral("Vol:"), controlsRow));
-    controlsLayout->addWidget(volumeSlider);
-    controlsRow->hide();
-    playerPanelLayout->addWidget(controlsRow, 0);
-
-    playerPanel->setAttribute(Qt::WA_MouseTracking);
-
-    connect(backButton, &QPushButton::clicked, this, [this]() { seekBy(-10000); });
-    connect(forwardButton, &QPushButton::clicked, this, [this]() { seekBy(10000); });
+    connect(panel->backButton, &QPushButton::clicked, this, [this]() { seekBy(-10000); });
+    connect(panel->forwardButton, &QPushButton::clicked, this, [this]() { seekBy(10000); });
     connect(playPauseButton, &QPushButton::clicked, this, &MainWindow::togglePlayPause);
     connect(nextEpisodeButton, &QPushButton::clicked, this, &MainWindow::playNextEpisode);
-    connect(fullscreenButton, &QPushButton::clicked, this, &MainWindow::toggleFullscreen);
-    connect(infoButton, &QPushButton::clicked, this, &MainWindow::showStreamInfo);
+    connect(panel->fullscreenButton, &QPushButton::clicked, this, &MainWindow::toggleFullscreen);
+    connect(panel->infoButton, &QPushButton::clicked, this, &MainWindow::showStreamInfo);
     connect(subtitleButton, &QPushButton::clicked, this, &MainWindow::showSubtitleMenu);
     connect(audioButton, &QPushButton::clicked, this, &MainWindow::showAudioMenu);
     connect(volumeSlider, &QSlider::valueChanged, this, &MainWindow::onVolumeChanged);
