@@ -8,15 +8,19 @@
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
+#include "providers/catalogloader.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
+#include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/episodespage.h"
 #include "ui/fullscreenchrome.h"
+#include "ui/guideflow.h"
 #include "ui/libraryflow.h"
 #include "ui/loadingoverlay.h"
+#include "ui/playbackcontroller.h"
 #include "ui/posterloader.h"
 #include "ui/serverselector.h"
 #include "ui/trackmenus.h"
@@ -65,11 +69,13 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     sourceManager = new SourceManager(this);
-    activeSource = SourceConfig();
     networkManager = new QNetworkAccessManager(this);
-    catalogLoader = new CatalogLoader(networkManager, this);
+    catalogSession =
+        new CatalogSession(sourceManager, new CatalogLoader(networkManager, this), this);
     setWindowTitle(QStringLiteral("Quorbin"));
     resize(1200, 750);
+
+    playback = new PlaybackController(this);
 
     posterPlaceholder = QPixmap(kPosterTileSize);
     posterPlaceholder.fill(QColor(45, 45, 48));
@@ -88,14 +94,15 @@ MainWindow::MainWindow(QWidget* parent)
     sourceCombo = serverSelector->combo();
     serverRow->setParent(central);
     centralLayout->addWidget(serverRow);
-    connect(serverSelector, &ServerSelector::loadRequested, this, &MainWindow::loadSource);
-    connect(serverSelector, &ServerSelector::refreshRequested, this,
-            &MainWindow::refreshActiveSource);
+    connect(serverSelector, &ServerSelector::loadRequested, catalogSession,
+            &CatalogSession::loadSource);
+    connect(serverSelector, &ServerSelector::refreshRequested, catalogSession,
+            &CatalogSession::refreshActiveSource);
     connect(serverSelector, &ServerSelector::allRemoved, this, &MainWindow::stopForNoServer);
 
     autoRefreshTimer = new QTimer(this);
     autoRefreshTimer->setInterval(Clock::waitMs(kAutoRefreshIntervalMs));
-    connect(autoRefreshTimer, &QTimer::timeout, this, &MainWindow::checkAutoRefresh);
+    connect(autoRefreshTimer, &QTimer::timeout, catalogSession, &CatalogSession::checkAutoRefresh);
     autoRefreshTimer->start();
 
     setAttribute(Qt::WA_MouseTracking);
@@ -116,11 +123,30 @@ MainWindow::MainWindow(QWidget* parent)
     centralLayout->addWidget(splitter, 1);
     setCentralWidget(central);
 
-    setUpGuide();
+    guideFlow =
+        new GuideFlow({.window = this,
+                       .serverRow = serverRow,
+                       .tabs = tabs,
+                       .liveTab = liveTab,
+                       .channelTab = channelTab,
+                       .liveTabIndex = &liveTabIndex,
+                       .movieTabIndex = &movieTabIndex,
+                       .seriesTabIndex = &seriesTabIndex,
+                       .channelTabIndex = &channelTabIndex,
+                       .networkManager = networkManager,
+                       .posterLoader = posterLoader,
+                       .playerPanel = playerPanel,
+                       .controlsRow = controlsRow,
+                       .nextEpisodeButton = nextEpisodeButton,
+                       .session = catalogSession,
+                       .playback = playback,
+                       .playMediaItem = [this](const MediaItem& item) { playMediaItem(item); },
+                       .clearSeriesContext = [this]() { clearSeriesContext(); }},
+                      this);
     FullscreenChrome::Parts chromeParts;
     chromeParts.window = this;
     chromeParts.centralLayout = centralLayout;
-    chromeParts.hiddenWhenFullscreen = {serverRow, tabs, guidePanel};
+    chromeParts.hiddenWhenFullscreen = {serverRow, tabs, guideFlow->guidePanel};
     chromeParts.playerPanel = playerPanel;
     chromeParts.playerPanelLayout = playerPanelLayout;
     chromeParts.videoWidget = videoWidget;
@@ -145,7 +171,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);
     connect(player, &VlcPlayer::positionChanged, this, &MainWindow::onPositionChanged);
     connect(player, &VlcPlayer::ended, this, [this]() {
-        if (catchup->isActive() && !catchup->streamEnded())
+        if (guideFlow->catchup->isActive() && !guideFlow->catchup->streamEnded())
             onPlaybackInterrupted(QStringLiteral("The archive stream ended before the programme."));
     });
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {
@@ -164,11 +190,11 @@ void MainWindow::buildLibrary()
 {
     LibraryFlow::Window view{
         .window = this,
-        .activeSource = activeSource,
-        .liveItems = liveItems,
-        .movieItems = movieItems,
-        .seriesItems = seriesItems,
-        .channelItems = channelItems,
+        .activeSource = catalogSession->activeSource,
+        .liveItems = catalogSession->liveItems,
+        .movieItems = catalogSession->movieItems,
+        .seriesItems = catalogSession->seriesItems,
+        .channelItems = catalogSession->channelItems,
         .tabs = tabs,
         .liveTab = liveTab,
         .movieTab = movieTab,
@@ -184,7 +210,7 @@ void MainWindow::buildLibrary()
         .controlsRow = controlsRow,
         .serverRow = serverRow,
         .player = player,
-        .guide = guide,
+        .guide = guideFlow->guide,
         .episodeTree = episodesPage->episodeTree,
         .shownEpisodes = episodesPage->shownEpisodes,
         .shownSeriesId = episodesPage->shownSeriesId,
@@ -197,6 +223,33 @@ void MainWindow::buildLibrary()
         .playEpisodeTreeItem = [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); },
     };
     libraryFlow = new LibraryFlow(view, Library::defaultPath(), this);
+    catalogSession->attach({.window = this,
+                            .serverSelector = serverSelector,
+                            .tabs = tabs,
+                            .liveTab = liveTab,
+                            .movieTab = movieTab,
+                            .seriesTab = seriesTab,
+                            .channelTab = channelTab,
+                            .liveTabIndex = &liveTabIndex,
+                            .movieTabIndex = &movieTabIndex,
+                            .seriesTabIndex = &seriesTabIndex,
+                            .channelTabIndex = &channelTabIndex,
+                            .loadingOverlay = loadingOverlay,
+                            .guide = guideFlow->guide,
+                            .libraryFlow = libraryFlow});
+    playback->attach({.session = catalogSession,
+                      .player = player,
+                      .liveBufferTuner = liveBufferTuner,
+                      .catchup = guideFlow->catchup,
+                      .libraryFlow = libraryFlow,
+                      .reconnect = reconnect,
+                      .playerPanel = playerPanel,
+                      .nowPlayingLabel = nowPlayingLabel,
+                      .seekSlider = seekSlider,
+                      .timeLabel = timeLabel,
+                      .volumeSlider = volumeSlider,
+                      .updatePlayerChrome = [this]() { updatePlayerChrome(); },
+                      .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
 }
 
@@ -247,13 +300,13 @@ void MainWindow::editSource()
 
 void MainWindow::stopForNoServer()
 {
-    activeSource = SourceConfig();
+    catalogSession->activeSource = SourceConfig();
     cancelLiveReconnect();
-    currentUrl.clear();
-    currentChannelKey.clear();
+    playback->currentUrl.clear();
+    playback->currentChannelKey.clear();
     liveBufferTuner->endViewing();
     player->stop();
-    hasMedia = false;
+    playback->hasMedia = false;
     nowPlayingLabel->setText(QStringLiteral("Nothing playing"));
     updatePlayerChrome();
 }

@@ -1,28 +1,22 @@
 #pragma once
 
-#include "model/category.h"
 #include "model/mediaitem.h"
-#include "model/sourceconfig.h"
 #include "player/episodesequence.h"
-#include "providers/catalogloader.h"
-#include "ui/librarycategories.h"
 
-#include <QList>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
 
+class CatalogSession;
 class CatalogTab;
-class CatchupPlayback;
 class ClickToSeekSlider;
 class EpisodesPage;
 class FullscreenChrome;
-class GuidePanel;
-struct GuideProgramme;
-class GuideService;
+class GuideFlow;
 class LibraryFlow;
 class LiveBufferTuner;
 class LoadingOverlay;
+class PlaybackController;
 class PosterLoader;
 class QComboBox;
 class QLabel;
@@ -37,17 +31,15 @@ class ReconnectSchedule;
 class ServerSelector;
 class SourceManager;
 class VlcPlayer;
-class XtreamClient;
 
 // The application's only window; it owns every other object for the life of the process.
 // One class split over several files by concern:
 //   mainwindow.cpp             construction and wiring
-//   mainwindow_sources.cpp     loading a server's catalog into the tabs
 //   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
-//   mainwindow_guide.cpp       the programme guide's column, list and progress; catch-up
-// The library's part (favorites, positions, marks, search, export) is LibraryFlow's.
+// Loading a server's catalog is CatalogSession's, starting streams PlaybackController's, the
+// guide and catch-up GuideFlow's, the library (favorites, positions, marks, search) LibraryFlow's.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -60,14 +52,8 @@ private slots:
     // servers and loading
     void addSource();
     void editSource();
-    void refreshActiveSource();
-    void checkAutoRefresh();
 
     // catalog tabs
-    void filterLive();
-    void filterMovies();
-    void filterSeries();
-    void filterChannels();
     void playLiveRow(int row, int column);
     void playMovieRow(int row, int column);
     void openSeriesRow(int row, int column);
@@ -95,10 +81,6 @@ private:
     friend class MainWindowTestAccess; // tests reach the state below through it
 
     // servers and loading
-    void loadSource(const SourceConfig& config, bool forceRefresh);
-    void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
-    void loadM3uSource(const SourceConfig& config, bool forceRefresh);
-    CatalogLoader::Handlers catalogHandlers();
     void stopForNoServer();
 
     // catalog tabs
@@ -117,33 +99,21 @@ private:
     void createPanelShortcuts();
     void playMediaItem(const MediaItem& item);
     void replayCurrentStream();
-    void playCatchupStream(const QString& url, const QString& title);
     void seekBy(qint64 deltaMs);
     void updatePlayerChrome();
-    bool isSeekable() const;
 
     // failures
     void onPlaybackProgressing();
     void cancelLiveReconnect();
-    int currentLiveCachingMs() const;
 
-    // programme guide
-    void setUpGuide();
-    void guideCatalogLoaded(bool fetched);
-    void setUpGuideGrids();
-    void setUpCatchup();
-    // A programme from the archive chosen in the grid, at the address the resolver gave.
-    void playArchive(const MediaItem& channel, const GuideProgramme& programme, const QString& url);
     // library
     void buildLibrary();
 
     // --- servers and loading ---
     SourceManager* sourceManager = nullptr;
+    CatalogSession* catalogSession = nullptr; // the server shown, its catalog lists
     ServerSelector* serverSelector = nullptr;
-    XtreamClient* xtreamClient = nullptr;
-    SourceConfig activeSource;
     QNetworkAccessManager* networkManager = nullptr;
-    CatalogLoader* catalogLoader = nullptr;
     QTimer* autoRefreshTimer = nullptr;
     QVBoxLayout* centralLayout = nullptr;
     QWidget* serverRow = nullptr;
@@ -154,16 +124,6 @@ private:
     int seriesTabIndex = -1;
     int channelTabIndex = -1;
     LoadingOverlay* loadingOverlay = nullptr;
-    // Bumped by every load: results of an earlier load are still cached under their own server
-    // but no longer shown.
-    quint64 loadGeneration = 0;
-    QList<Category> liveCategories;
-    QList<Category> movieCategories;
-    QList<Category> seriesCategories;
-    QList<MediaItem> liveItems;
-    QList<MediaItem> movieItems;
-    QList<MediaItem> seriesItems;
-    QList<MediaItem> channelItems;
 
     // --- catalog tabs ---
     CatalogTab* liveTab = nullptr;
@@ -198,18 +158,10 @@ private:
     VlcPlayer* player = nullptr;
     LiveBufferTuner* liveBufferTuner = nullptr;
     bool seekDragging = false;
-    bool hasMedia = false;
-    int currentKind = MediaItem::Live;
-    QString currentUrl;
-    QString currentTitle;
-    QString currentChannelKey;
+    PlaybackController* playback = nullptr; // what is playing, and starting streams
 
     // --- programme guide ---
-    GuideService* guide = nullptr;
-    GuidePanel* guidePanel = nullptr;
-    CatchupPlayback* catchup = nullptr; // past programmes from the channel's archive
-    bool catalogFetched = false;        // the current load went to the network
-    QLabel* guideStatusLabel = nullptr;
+    GuideFlow* guideFlow = nullptr; // the guide's column, list, grids and progress; catch-up
 
     // --- failures ---
     ReconnectSchedule* reconnect = nullptr;

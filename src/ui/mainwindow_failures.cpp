@@ -5,8 +5,8 @@
 #include "app/logmasking.h"
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
-#include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
+#include "ui/playbackcontroller.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,12 +15,12 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
 {
     // Playback was already given up (or never started): a late report from libVLC about that
     // stream must not bring up the box a second time.
-    if (!hasMedia)
+    if (!playback->hasMedia)
         return;
 
-    if (currentKind != MediaItem::Live || currentUrl.isEmpty()) {
+    if (playback->currentKind != MediaItem::Live || playback->currentUrl.isEmpty()) {
         reconnect->cancel();
-        hasMedia = false;
+        playback->hasMedia = false;
         updatePlayerChrome();
         onPlaybackError(QStringLiteral("Playback stopped: ") + reason);
         return;
@@ -30,7 +30,7 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
     if (netDebugEnabled())
         NetLogStream() << "[VLC] live reconnect attempt" << attempt << "-" << reason;
     nowPlayingLabel->setText(QStringLiteral("Reconnecting to %1... (attempt %2)")
-                                 .arg(currentTitle, QString::number(attempt)));
+                                 .arg(playback->currentTitle, QString::number(attempt)));
 }
 
 void MainWindow::onPlaybackProgressing()
@@ -47,7 +47,7 @@ void MainWindow::onPlaybackError(const QString& message)
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Playback Error"),
                     maskStreamUrlsIn(message), QMessageBox::Close, this);
     QPushButton* retry = nullptr;
-    if (!currentUrl.isEmpty())
+    if (!playback->currentUrl.isEmpty())
         retry = box.addButton(QStringLiteral("Retry"), QMessageBox::ActionRole);
     QAbstractButton* clicked = MessageBox::exec(box);
     errorDialogOpen = false;
@@ -58,9 +58,4 @@ void MainWindow::onPlaybackError(const QString& message)
 void MainWindow::cancelLiveReconnect()
 {
     reconnect->cancel();
-}
-
-int MainWindow::currentLiveCachingMs() const
-{
-    return currentChannelKey.isEmpty() ? 0 : liveBufferTuner->cachingMsFor(currentChannelKey);
 }

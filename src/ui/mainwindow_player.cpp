@@ -3,14 +3,12 @@
 #include "ui/mainwindow.h"
 
 #include "catchup/catchupplayback.h"
-#include "player/livebuffertuner.h"
-#include "player/reconnectschedule.h"
-#include "player/streamaddress.h"
 #include "player/vlcplayer.h"
-#include "providers/xtreamclient.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/fullscreenchrome.h"
+#include "ui/guideflow.h"
 #include "ui/libraryflow.h"
+#include "ui/playbackcontroller.h"
 #include "ui/playbacktext.h"
 #include "ui/playerpanel.h"
 
@@ -78,104 +76,37 @@ void MainWindow::createPanelShortcuts()
         }
     });
     add(Qt::Key_Left, [this]() {
-        if (isSeekable())
+        if (playback->isSeekable())
             seekBy(-10000);
     });
     add(Qt::Key_Right, [this]() {
-        if (isSeekable())
+        if (playback->isSeekable())
             seekBy(10000);
     });
 }
 
-bool MainWindow::isSeekable() const
-{
-    return currentKind == MediaItem::Movie || currentKind == MediaItem::SeriesEpisode;
-}
-
 void MainWindow::playMediaItem(const MediaItem& item)
 {
-    const QString url = streamAddress(item, activeSource, xtreamClient);
-    if (url.isEmpty())
-        return;
-
-    cancelLiveReconnect();
-    catchup->end();
-    libraryFlow->libraryBeginPlay(item);
-    currentKind = item.type;
-    currentUrl = url;
-    currentTitle = item.name;
-    if (item.type != MediaItem::Live) {
-        currentChannelKey.clear();
-        liveBufferTuner->endViewing();
-    } else {
-        currentChannelKey =
-            LiveBufferTuner::channelKey(activeSource.name, item.id.isEmpty() ? url : item.id);
-        liveBufferTuner->beginViewing(currentChannelKey);
-    }
-
-    hasMedia = true;
-    seekSlider->setRange(0, 0);
-    timeLabel->setText(QStringLiteral("00:00 / 00:00"));
-    updatePlayerChrome();
-    updateNextEpisodeButton();
-    nowPlayingLabel->setText(QStringLiteral("Playing: ") + item.name);
-
-    player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
-    player->setVolume(volumeSlider->value());
-    playerPanel->setFocus(Qt::OtherFocusReason);
+    playback->playMediaItem(item);
 }
 
 void MainWindow::replayCurrentStream()
 {
-    if (currentUrl.isEmpty())
-        return;
-    reconnect->stopWaiting();
-    if (catchup->retry())
-        return;
-    libraryFlow->libraryReplay();
-    hasMedia = true;
-    updatePlayerChrome();
-    nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
-    player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
-    player->setVolume(volumeSlider->value());
-}
-
-void MainWindow::playCatchupStream(const QString& url, const QString& title)
-{
-    // A programme from the archive plays like a movie: seekable, Retry on failure, no reconnects
-    // and no live buffer; its place in the programme is the catch-up's, not the library's.
-    cancelLiveReconnect();
-    libraryFlow->libraryEndViewing();
-    if (title != currentTitle) { // another programme, not a seek within this one
-        seekSlider->setRange(0, 0);
-        timeLabel->setText(QStringLiteral("00:00 / 00:00"));
-    }
-    currentKind = MediaItem::Movie;
-    currentUrl = url;
-    currentTitle = title;
-    currentChannelKey.clear();
-    liveBufferTuner->endViewing();
-    hasMedia = true;
-    updatePlayerChrome();
-    updateNextEpisodeButton();
-    nowPlayingLabel->setText(QStringLiteral("Playing: ") + title);
-    player->play(url, false, 0);
-    player->setVolume(volumeSlider->value());
-    playerPanel->setFocus(Qt::OtherFocusReason);
+    playback->replayCurrentStream();
 }
 
 void MainWindow::seekBy(qint64 deltaMs)
 {
-    if (catchup->isActive())
-        catchup->seekBy(deltaMs, player->timeMs());
+    if (guideFlow->catchup->isActive())
+        guideFlow->catchup->seekBy(deltaMs, player->timeMs());
     else
         player->seekRelative(deltaMs);
 }
 
 void MainWindow::updatePlayerChrome()
 {
-    const bool show = hasMedia && fullscreenChrome->controlsShown();
-    seekRow->setVisible(show && isSeekable());
+    const bool show = playback->hasMedia && fullscreenChrome->controlsShown();
+    seekRow->setVisible(show && playback->isSeekable());
     nowPlayingLabel->setVisible(show);
     controlsRow->setVisible(show);
     fullscreenChrome->placeOverlay(show);
@@ -194,11 +125,11 @@ void MainWindow::onVolumeChanged(int value)
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
     libraryFlow->libraryTrackPosition(currentMs, totalMs);
-    if (catchup->isActive()) {
-        currentMs = catchup->positionAt(currentMs);
-        totalMs = catchup->session().lengthMs();
+    if (guideFlow->catchup->isActive()) {
+        currentMs = guideFlow->catchup->positionAt(currentMs);
+        totalMs = guideFlow->catchup->session().lengthMs();
     }
-    if (!isSeekable() || totalMs <= 0)
+    if (!playback->isSeekable() || totalMs <= 0)
         return;
     if (!seekDragging) {
         const QSignalBlocker blocker(seekSlider);
@@ -216,8 +147,8 @@ void MainWindow::onSeekSliderPressed()
 void MainWindow::onSeekSliderReleased()
 {
     seekDragging = false;
-    if (catchup->isActive())
-        catchup->seekTo(seekSlider->value());
+    if (guideFlow->catchup->isActive())
+        guideFlow->catchup->seekTo(seekSlider->value());
     else
         player->seek(seekSlider->value());
 }

@@ -2,9 +2,12 @@
 // of them does, and the episode sequence that "Next Episode" follows.
 #include "ui/mainwindow.h"
 
+#include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/episodespage.h"
+#include "ui/librarycategories.h"
 #include "ui/libraryflow.h"
+#include "ui/playbackcontroller.h"
 
 #include <QPushButton>
 #include <QStackedWidget>
@@ -34,32 +37,12 @@ void MainWindow::buildCatalogTabs()
         connect(tab, &CatalogTab::activated, this,
                 [this, activate](int row) { (this->*activate)(row, 0); });
     };
-    wire(liveTab, &liveItems, MediaItem::Live, &MainWindow::playLiveRow);
-    wire(movieTab, &movieItems, MediaItem::Movie, &MainWindow::playMovieRow);
-    wire(seriesTab, &seriesItems, MediaItem::Series, &MainWindow::openSeriesRow);
-    wire(channelTab, &channelItems, MediaItem::Live, &MainWindow::playChannelRow);
+    wire(liveTab, &catalogSession->liveItems, MediaItem::Live, &MainWindow::playLiveRow);
+    wire(movieTab, &catalogSession->movieItems, MediaItem::Movie, &MainWindow::playMovieRow);
+    wire(seriesTab, &catalogSession->seriesItems, MediaItem::Series, &MainWindow::openSeriesRow);
+    wire(channelTab, &catalogSession->channelItems, MediaItem::Live, &MainWindow::playChannelRow);
     episodesPage = new EpisodesPage(seriesTab->stack);
     connect(episodesPage, &EpisodesPage::chosen, this, &MainWindow::playEpisodeTreeItem);
-}
-
-void MainWindow::filterLive()
-{
-    liveTab->refilter();
-}
-
-void MainWindow::filterChannels()
-{
-    channelTab->refilter();
-}
-
-void MainWindow::filterMovies()
-{
-    movieTab->refilter();
-}
-
-void MainWindow::filterSeries()
-{
-    seriesTab->refilter();
 }
 
 void MainWindow::playRowOf(const CatalogTab* tab, int row)
@@ -97,8 +80,8 @@ void MainWindow::openSeriesRow(int row, int /*column*/)
 
 void MainWindow::showEpisodesInline(const QString& seriesId, const QString& seriesName)
 {
-    episodesPage->showSeries(xtreamClient, activeSource.name, seriesId, seriesName,
-                             &loadGeneration);
+    episodesPage->showSeries(catalogSession->xtreamClient, catalogSession->activeSource.name,
+                             seriesId, seriesName, &catalogSession->loadGeneration);
 }
 
 void MainWindow::playEpisodeTreeItem(QTreeWidgetItem* item)
@@ -119,7 +102,7 @@ void MainWindow::playNextEpisode()
 
 void MainWindow::updateNextEpisodeButton()
 {
-    const bool episode = currentKind == MediaItem::SeriesEpisode;
+    const bool episode = playback->currentKind == MediaItem::SeriesEpisode;
     nextEpisodeButton->setVisible(episode);
     nextEpisodeButton->setEnabled(episode && episodeSequence.hasNext());
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "player/reconnectschedule.h"
+#include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/episodespage.h"
 #include "ui/fullscreenchrome.h"
+#include "ui/guideflow.h"
 #include "ui/libraryflow.h"
 #include "ui/librarystate.h"
 #include "ui/loadingoverlay.h"
 #include "ui/mainwindow.h"
+#include "ui/playbackcontroller.h"
 
 #include <QTimer>
 
@@ -26,8 +29,13 @@ public:
     }
     // servers and loading
     VELMORA_MEMBER(sourceManager)
-    VELMORA_MEMBER(xtreamClient)
-    VELMORA_MEMBER(activeSource)
+#define VELMORA_SESSION_PART(name)                                                                 \
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.catalogSession->name;                                                             \
+    }
+    VELMORA_SESSION_PART(xtreamClient)
+    VELMORA_SESSION_PART(activeSource)
     VELMORA_MEMBER(networkManager)
     VELMORA_MEMBER(autoRefreshTimer)
     VELMORA_MEMBER(centralLayout)
@@ -43,13 +51,14 @@ public:
     {
         return w.loadingOverlay->pendingFetchSteps;
     }
-    VELMORA_MEMBER(liveCategories)
-    VELMORA_MEMBER(movieCategories)
-    VELMORA_MEMBER(seriesCategories)
-    VELMORA_MEMBER(liveItems)
-    VELMORA_MEMBER(movieItems)
-    VELMORA_MEMBER(seriesItems)
-    VELMORA_MEMBER(channelItems)
+    VELMORA_SESSION_PART(liveCategories)
+    VELMORA_SESSION_PART(movieCategories)
+    VELMORA_SESSION_PART(seriesCategories)
+    VELMORA_SESSION_PART(liveItems)
+    VELMORA_SESSION_PART(movieItems)
+    VELMORA_SESSION_PART(seriesItems)
+    VELMORA_SESSION_PART(channelItems)
+#undef VELMORA_SESSION_PART
     // tabs: the four CatalogTab objects, and their parts under the names they had
     VELMORA_MEMBER(liveTab)
     VELMORA_MEMBER(movieTab)
@@ -152,12 +161,21 @@ public:
     VELMORA_MEMBER(player)
     VELMORA_MEMBER(liveBufferTuner)
     VELMORA_MEMBER(seekDragging)
-    VELMORA_MEMBER(hasMedia)
-    VELMORA_MEMBER(currentKind)
-    VELMORA_MEMBER(currentUrl)
-    VELMORA_MEMBER(currentTitle)
-    VELMORA_MEMBER(currentChannelKey)
-    VELMORA_MEMBER(catchup)
+#define VELMORA_PLAYBACK_PART(name)                                                                \
+    auto& name()                                                                                   \
+    {                                                                                              \
+        return w.playback->name;                                                                   \
+    }
+    VELMORA_PLAYBACK_PART(hasMedia)
+    VELMORA_PLAYBACK_PART(currentKind)
+    VELMORA_PLAYBACK_PART(currentUrl)
+    VELMORA_PLAYBACK_PART(currentTitle)
+    VELMORA_PLAYBACK_PART(currentChannelKey)
+#undef VELMORA_PLAYBACK_PART
+    auto& catchup()
+    {
+        return w.guideFlow->catchup;
+    }
     // failures
     ReconnectSchedule* reconnectSchedule()
     {
@@ -182,15 +200,15 @@ public:
 
     void loadSource(const SourceConfig& config, bool force)
     {
-        w.loadSource(config, force);
+        w.catalogSession->loadSource(config, force);
     }
     void checkAutoRefresh()
     {
-        w.checkAutoRefresh();
+        w.catalogSession->checkAutoRefresh();
     }
     void refreshActiveSource()
     {
-        w.refreshActiveSource();
+        w.catalogSession->refreshActiveSource();
     }
     void addSource()
     {
@@ -306,7 +324,7 @@ public:
     }
     int currentLiveCachingMs() const
     {
-        return w.currentLiveCachingMs();
+        return w.playback->currentLiveCachingMs();
     }
 
 private:

@@ -1,6 +1,6 @@
 // Loading a server's catalog (from the cache or the network) into the tabs and the guide, and the
 // periodic re-check.
-#include "ui/mainwindow.h"
+#include "ui/catalogsession.h"
 
 #include "app/clock.h"
 #include "app/messagebox.h"
@@ -15,56 +15,67 @@
 
 #include <QTabWidget>
 
-void MainWindow::loadSource(const SourceConfig& config, bool forceRefresh)
+CatalogSession::CatalogSession(SourceManager* sources, CatalogLoader* loader, QObject* parent)
+    : QObject(parent)
+    , sourceManager(sources)
+    , catalogLoader(loader)
+{}
+
+void CatalogSession::attach(const Parts& parts)
+{
+    p = parts;
+}
+
+void CatalogSession::loadSource(const SourceConfig& config, bool forceRefresh)
 {
     if (config.type == SourceConfig::SubscriptionKey) {
-        serverSelector->refuseRetired(config.name, activeSource.name);
+        p.serverSelector->refuseRetired(config.name, activeSource.name);
         return;
     }
 
     activeSource = config;
-    guide->setSource(config);
-    libraryFlow->serverLoading(config.name);
+    p.guide->setSource(config);
+    p.libraryFlow->serverLoading(config.name);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 
     const bool xtream = config.type == SourceConfig::Xtream;
-    tabs->setTabVisible(liveTabIndex, xtream);
-    tabs->setTabVisible(movieTabIndex, xtream);
-    tabs->setTabVisible(seriesTabIndex, xtream);
-    tabs->setTabVisible(channelTabIndex, !xtream);
+    p.tabs->setTabVisible(*p.liveTabIndex, xtream);
+    p.tabs->setTabVisible(*p.movieTabIndex, xtream);
+    p.tabs->setTabVisible(*p.seriesTabIndex, xtream);
+    p.tabs->setTabVisible(*p.channelTabIndex, !xtream);
 
     liveItems.clear();
     movieItems.clear();
     seriesItems.clear();
     channelItems.clear();
 
-    for (CatalogTab* tab : {liveTab, movieTab, seriesTab, channelTab})
+    for (CatalogTab* tab : {p.liveTab, p.movieTab, p.seriesTab, p.channelTab})
         tab->reset();
 
     // Nothing of the previous server stays on screen while this one loads.
     liveCategories.clear();
     movieCategories.clear();
     seriesCategories.clear();
-    liveTab->setCategories(liveCategories);
-    movieTab->setCategories(movieCategories);
-    seriesTab->setCategories(seriesCategories);
-    channelTab->setCategories({});
-    filterLive();
-    filterMovies();
-    filterSeries();
-    filterChannels();
+    p.liveTab->setCategories(liveCategories);
+    p.movieTab->setCategories(movieCategories);
+    p.seriesTab->setCategories(seriesCategories);
+    p.channelTab->setCategories({});
+    p.liveTab->refilter();
+    p.movieTab->refilter();
+    p.seriesTab->refilter();
+    p.channelTab->refilter();
 
     if (xtream) {
-        tabs->setCurrentIndex(liveTabIndex);
+        p.tabs->setCurrentIndex(*p.liveTabIndex);
         loadXtreamSource(config, forceRefresh);
     } else {
-        tabs->setCurrentIndex(channelTabIndex);
+        p.tabs->setCurrentIndex(*p.channelTabIndex);
         loadM3uSource(config, forceRefresh);
     }
 }
 
-void MainWindow::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
+void CatalogSession::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
 {
     if (!xtreamClient)
         xtreamClient = new XtreamClient(this);
@@ -73,46 +84,44 @@ void MainWindow::loadXtreamSource(const SourceConfig& config, bool forceRefresh)
     catalogLoader->load(config, forceRefresh, xtreamClient, catalogHandlers());
 }
 
-void MainWindow::loadM3uSource(const SourceConfig& config, bool forceRefresh)
+void CatalogSession::loadM3uSource(const SourceConfig& config, bool forceRefresh)
 {
     catalogFetched = false;
     catalogLoader->load(config, forceRefresh, nullptr, catalogHandlers());
 }
 
-CatalogLoader::Handlers MainWindow::catalogHandlers()
+CatalogLoader::Handlers CatalogSession::catalogHandlers()
 {
     CatalogLoader::Handlers handlers;
     handlers.categories = [this](const QString& section, const QList<Category>& categories) {
         if (section == kLiveSection) {
             liveCategories = categories;
-            liveTab->setCategories(liveCategories);
+            p.liveTab->setCategories(liveCategories);
         } else if (section == kMovieSection) {
             movieCategories = categories;
-            movieTab->setCategories(movieCategories);
+            p.movieTab->setCategories(movieCategories);
         } else if (section == kSeriesSection) {
             seriesCategories = categories;
-            seriesTab->setCategories(seriesCategories);
+            p.seriesTab->setCategories(seriesCategories);
         } else {
-            channelTab->setCategories(categories);
+            p.channelTab->setCategories(categories);
         }
     };
     handlers.items = [this](const QString& section, const QList<MediaItem>& items) {
         if (section == kLiveSection) {
             liveItems = items;
-            filterLive();
+            p.liveTab->refilter();
         } else if (section == kMovieSection) {
             movieItems = items;
-            filterMovies();
+            p.movieTab->refilter();
         } else if (section == kSeriesSection) {
             seriesItems = items;
-            filterSeries();
+            p.seriesTab->refilter();
         } else {
             channelItems = items;
-            filterChannels();
+            p.channelTab->refilter();
         }
-        libraryFlow->catalogListed(items);
-        // The guide follows the channels: a fetched catalog refreshes it, a cached one only when
-        // it is old.
+        p.libraryFlow->catalogListed(items);
         if (section == kLiveSection || section == kChannelSection)
             guideCatalogLoaded(catalogFetched);
     };
@@ -121,31 +130,37 @@ CatalogLoader::Handlers MainWindow::catalogHandlers()
         if (offered != activeSource.offeredGuideUrls) {
             activeSource.offeredGuideUrls = offered;
             sourceManager->saveSource(activeSource);
-            guide->setSource(activeSource);
+            p.guide->setSource(activeSource);
         }
     };
     handlers.fetching = [this](int steps, qint64 now) {
         catalogFetched = true;
         activeSource.lastUpdated = now;
         sourceManager->saveSource(activeSource);
-        loadingOverlay->beginSteps(steps);
+        p.loadingOverlay->beginSteps(steps);
     };
-    handlers.stepDone = [this]() { loadingOverlay->stepDone(); };
+    handlers.stepDone = [this]() { p.loadingOverlay->stepDone(); };
     handlers.failed = [this](const QString& message) {
-        MessageBox::warning(this, QStringLiteral("Load Playlist"), message);
+        MessageBox::warning(p.window, QStringLiteral("Load Playlist"), message);
     };
     return handlers;
 }
 
-void MainWindow::checkAutoRefresh()
+void CatalogSession::checkAutoRefresh()
 {
     if (!activeSource.name.isEmpty() &&
         Clock::epochSecs() - activeSource.lastUpdated > kCatalogMaxAgeSecs - 1)
         loadSource(activeSource, true);
 }
 
-void MainWindow::refreshActiveSource()
+void CatalogSession::refreshActiveSource()
 {
     if (!activeSource.name.isEmpty())
         loadSource(activeSource, true);
+}
+
+void CatalogSession::guideCatalogLoaded(bool fetched)
+{
+    p.guide->setChannels(activeSource.type == SourceConfig::Xtream ? liveItems : channelItems);
+    p.guide->refresh(fetched);
 }

@@ -1,7 +1,4 @@
-// The programme guide in the window: the "Now" column of the channel tables, the programme
-// list beside the video, the guide's progress in the server row, and past programmes played
-// from the archive.
-#include "ui/mainwindow.h"
+#include "ui/guideflow.h"
 
 #include "app/messagebox.h"
 #include "catchup/catchupplayback.h"
@@ -9,10 +6,9 @@
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
 #include "guide/nowcolumndelegate.h"
-#include "player/livebuffertuner.h"
-#include "player/vlcplayer.h"
+#include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
-#include "ui/clicktoseekslider.h"
+#include "ui/playbackcontroller.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -22,17 +18,26 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-void MainWindow::setUpGuide()
+#include <utility>
+
+GuideFlow::GuideFlow(Parts parts, QObject* parent)
+    : QObject(parent)
+    , p(std::move(parts))
+{
+    setUpGuide();
+}
+
+void GuideFlow::setUpGuide()
 {
     guide = new GuideService(this);
 
-    guideStatusLabel = new QLabel(serverRow);
+    guideStatusLabel = new QLabel(p.serverRow);
     guideStatusLabel->setObjectName(QStringLiteral("guideStatus"));
-    if (auto* row = qobject_cast<QBoxLayout*>(serverRow->layout()))
+    if (auto* row = qobject_cast<QBoxLayout*>(p.serverRow->layout()))
         row->insertWidget(row->count() - 1, guideStatusLabel);
     connect(guide, &GuideService::statusChanged, guideStatusLabel, &QLabel::setText);
 
-    for (CatalogTab* tab : {liveTab, channelTab}) {
+    for (CatalogTab* tab : {p.liveTab, p.channelTab}) {
         QTableWidget* table = tab->table;
         const QList<MediaItem>* shown = &tab->shown;
         table->setColumnCount(2);
@@ -57,8 +62,8 @@ void MainWindow::setUpGuide()
     }
 
     // The programme list is a side panel right of the player, in the same splitter.
-    guidePanel = new GuidePanel(guide, playerPanel->parentWidget());
-    if (auto* split = qobject_cast<QSplitter*>(playerPanel->parentWidget())) {
+    guidePanel = new GuidePanel(guide, p.playerPanel->parentWidget());
+    if (auto* split = qobject_cast<QSplitter*>(p.playerPanel->parentWidget())) {
         split->addWidget(guidePanel);
         split->setStretchFactor(split->indexOf(guidePanel), 0);
     }
@@ -66,74 +71,76 @@ void MainWindow::setUpGuide()
     setUpGuideGrids();
 }
 
-void MainWindow::setUpGuideGrids()
+void GuideFlow::setUpGuideGrids()
 {
     // A "TV Guide" tab after Live TV and one after Channels, over what that tab shows. The
     // tabs after them move: their indexes are read again.
-    QWidget* const pages[] = {tabs->widget(liveTabIndex), tabs->widget(movieTabIndex),
-                              tabs->widget(seriesTabIndex), tabs->widget(channelTabIndex)};
+    QWidget* const pages[] = {p.tabs->widget(*p.liveTabIndex), p.tabs->widget(*p.movieTabIndex),
+                              p.tabs->widget(*p.seriesTabIndex),
+                              p.tabs->widget(*p.channelTabIndex)};
     const auto add = [this](QWidget* after, bool xtream, const QList<MediaItem>* shown,
                             QLabel* title) {
         auto* tab = GuideGridTab::insertAfter(
-            tabs, after, guide, networkManager, xtream, [shown]() { return *shown; },
+            p.tabs, after, guide, p.networkManager, xtream, [shown]() { return *shown; },
             [title]() {
                 return title->text().isEmpty() ? QStringLiteral("All channels") : title->text();
             });
-        tab->setPosterLoader(posterLoader);
-        connect(tab, &GuideGridTab::playLive, this, &MainWindow::playMediaItem);
-        connect(tab, &GuideGridTab::playArchive, this, &MainWindow::playArchive);
+        tab->setPosterLoader(p.posterLoader);
+        connect(tab, &GuideGridTab::playLive, this, p.playMediaItem);
+        connect(tab, &GuideGridTab::playArchive, this, &GuideFlow::playArchive);
     };
-    add(pages[0], true, &liveTab->shown, liveTab->titleLabel);
-    add(pages[3], false, &channelTab->shown, channelTab->titleLabel);
-    liveTabIndex = tabs->indexOf(pages[0]);
-    movieTabIndex = tabs->indexOf(pages[1]);
-    seriesTabIndex = tabs->indexOf(pages[2]);
-    channelTabIndex = tabs->indexOf(pages[3]);
+    add(pages[0], true, &p.liveTab->shown, p.liveTab->titleLabel);
+    add(pages[3], false, &p.channelTab->shown, p.channelTab->titleLabel);
+    *p.liveTabIndex = p.tabs->indexOf(pages[0]);
+    *p.movieTabIndex = p.tabs->indexOf(pages[1]);
+    *p.seriesTabIndex = p.tabs->indexOf(pages[2]);
+    *p.channelTabIndex = p.tabs->indexOf(pages[3]);
 }
 
-void MainWindow::playArchive(const MediaItem& channel, const GuideProgramme& programme,
-                             const QString& url)
+void GuideFlow::playArchive(const MediaItem& channel, const GuideProgramme& programme,
+                            const QString& url)
 {
     // Through the catch-up viewing, so the grid's programmes get the same title, relative
     // time, seeking and neighbours as those of the programme list.
     guide->programmes(
         channel, this, [this, channel, programme, url](const QList<GuideProgramme>& programmes) {
-            clearSeriesContext();
+            p.clearSeriesContext();
             for (qsizetype i = 0; i < programmes.size(); ++i) {
                 if (programmes[i].start == programme.start &&
-                    catchup->play(activeSource, channel, programmes, int(i)))
+                    catchup->play(p.session->activeSource, channel, programmes, int(i)))
                     return;
             }
             // Not in the channel's list (any more): alone, or as the address the grid found.
-            if (!catchup->play(activeSource, channel, {programme}, 0)) {
+            if (!catchup->play(p.session->activeSource, channel, {programme}, 0)) {
                 catchup->end();
-                playCatchupStream(
+                p.playback->playCatchupStream(
                     url, QStringLiteral("%1 - %2 (catch-up)").arg(channel.name, programme.title));
             }
         });
 }
 
-void MainWindow::setUpCatchup()
+void GuideFlow::setUpCatchup()
 {
-    catchup = new CatchupPlayback(networkManager, this);
+    catchup = new CatchupPlayback(p.networkManager, this);
     connect(guidePanel, &GuidePanel::programmeChosen, this,
             [this](const MediaItem& channel, const QList<GuideProgramme>& programmes, int index) {
-                clearSeriesContext();
-                catchup->play(activeSource, channel, programmes, index);
+                p.clearSeriesContext();
+                catchup->play(p.session->activeSource, channel, programmes, index);
             });
-    connect(catchup, &CatchupPlayback::streamReady, this, &MainWindow::playCatchupStream);
+    connect(catchup, &CatchupPlayback::streamReady, p.playback,
+            &PlaybackController::playCatchupStream);
     connect(catchup, &CatchupPlayback::reachedLive, this,
-            [this](const MediaItem& channel) { playMediaItem(channel); });
+            [this](const MediaItem& channel) { p.playMediaItem(channel); });
     connect(catchup, &CatchupPlayback::failed, this, [this](const QString& message) {
-        MessageBox::warning(this, QStringLiteral("Catch-up"), message);
+        MessageBox::warning(p.window, QStringLiteral("Catch-up"), message);
     });
 
-    auto* previous = new QPushButton(QStringLiteral("Previous Programme"), controlsRow);
+    auto* previous = new QPushButton(QStringLiteral("Previous Programme"), p.controlsRow);
     previous->setObjectName(QStringLiteral("catchupPrevious"));
-    auto* next = new QPushButton(QStringLiteral("Next Programme"), controlsRow);
+    auto* next = new QPushButton(QStringLiteral("Next Programme"), p.controlsRow);
     next->setObjectName(QStringLiteral("catchupNext"));
-    if (auto* row = qobject_cast<QBoxLayout*>(controlsRow->layout())) {
-        row->insertWidget(row->indexOf(nextEpisodeButton) + 1, previous);
+    if (auto* row = qobject_cast<QBoxLayout*>(p.controlsRow->layout())) {
+        row->insertWidget(row->indexOf(p.nextEpisodeButton) + 1, previous);
         row->insertWidget(row->indexOf(previous) + 1, next);
     }
     connect(previous, &QPushButton::clicked, catchup, [this]() { catchup->playNeighbour(-1); });
@@ -150,10 +157,4 @@ void MainWindow::setUpCatchup()
     update();
     connect(catchup, &CatchupPlayback::changed, this, update);
     connect(guide, &GuideService::nowMoved, this, update);
-}
-
-void MainWindow::guideCatalogLoaded(bool fetched)
-{
-    guide->setChannels(activeSource.type == SourceConfig::Xtream ? liveItems : channelItems);
-    guide->refresh(fetched);
 }

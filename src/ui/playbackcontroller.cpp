@@ -1,0 +1,107 @@
+// Starting streams: an item of the catalog, a replay after a failure, a programme from the archive.
+#include "ui/playbackcontroller.h"
+
+#include "catchup/catchupplayback.h"
+#include "player/livebuffertuner.h"
+#include "player/reconnectschedule.h"
+#include "player/streamaddress.h"
+#include "player/vlcplayer.h"
+#include "ui/catalogsession.h"
+#include "ui/clicktoseekslider.h"
+#include "ui/libraryflow.h"
+
+#include <QLabel>
+#include <QSlider>
+
+#include <utility>
+
+PlaybackController::PlaybackController(QObject* parent)
+    : QObject(parent)
+{}
+
+void PlaybackController::attach(Parts parts)
+{
+    p = std::move(parts);
+}
+
+bool PlaybackController::isSeekable() const
+{
+    return currentKind == MediaItem::Movie || currentKind == MediaItem::SeriesEpisode;
+}
+
+void PlaybackController::playMediaItem(const MediaItem& item)
+{
+    const QString url = streamAddress(item, p.session->activeSource, p.session->xtreamClient);
+    if (url.isEmpty())
+        return;
+
+    p.reconnect->cancel();
+    p.catchup->end();
+    p.libraryFlow->libraryBeginPlay(item);
+    currentKind = item.type;
+    currentUrl = url;
+    currentTitle = item.name;
+    if (item.type != MediaItem::Live) {
+        currentChannelKey.clear();
+        p.liveBufferTuner->endViewing();
+    } else {
+        currentChannelKey = LiveBufferTuner::channelKey(p.session->activeSource.name,
+                                                        item.id.isEmpty() ? url : item.id);
+        p.liveBufferTuner->beginViewing(currentChannelKey);
+    }
+
+    hasMedia = true;
+    p.seekSlider->setRange(0, 0);
+    p.timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    p.updatePlayerChrome();
+    p.updateNextEpisodeButton();
+    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + item.name);
+
+    p.player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
+    p.player->setVolume(p.volumeSlider->value());
+    p.playerPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void PlaybackController::replayCurrentStream()
+{
+    if (currentUrl.isEmpty())
+        return;
+    p.reconnect->stopWaiting();
+    if (p.catchup->retry())
+        return;
+    p.libraryFlow->libraryReplay();
+    hasMedia = true;
+    p.updatePlayerChrome();
+    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
+    p.player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
+    p.player->setVolume(p.volumeSlider->value());
+}
+
+void PlaybackController::playCatchupStream(const QString& url, const QString& title)
+{
+    // A programme from the archive plays like a movie: seekable, Retry on failure, no reconnects
+    // and no live buffer; its place in the programme is the catch-up's, not the library's.
+    p.reconnect->cancel();
+    p.libraryFlow->libraryEndViewing();
+    if (title != currentTitle) { // another programme, not a seek within this one
+        p.seekSlider->setRange(0, 0);
+        p.timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    }
+    currentKind = MediaItem::Movie;
+    currentUrl = url;
+    currentTitle = title;
+    currentChannelKey.clear();
+    p.liveBufferTuner->endViewing();
+    hasMedia = true;
+    p.updatePlayerChrome();
+    p.updateNextEpisodeButton();
+    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + title);
+    p.player->play(url, false, 0);
+    p.player->setVolume(p.volumeSlider->value());
+    p.playerPanel->setFocus(Qt::OtherFocusReason);
+}
+
+int PlaybackController::currentLiveCachingMs() const
+{
+    return currentChannelKey.isEmpty() ? 0 : p.liveBufferTuner->cachingMsFor(currentChannelKey);
+}

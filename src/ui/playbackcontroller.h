@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/mediaitem.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class CatalogSession;
+class CatchupPlayback;
+class ClickToSeekSlider;
+class LibraryFlow;
+class LiveBufferTuner;
+class QLabel;
+class QSlider;
+class QWidget;
+class ReconnectSchedule;
+class VlcPlayer;
+
+// Starting a stream in the player panel: an item of the catalog, the same stream again after a
+// failure, or a programme from the archive; and what is playing now.
+class PlaybackController final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What starting a stream touches; set once the window has built them.
+    struct Parts
+    {
+        const CatalogSession* session = nullptr;
+        VlcPlayer* player = nullptr;
+        LiveBufferTuner* liveBufferTuner = nullptr;
+        CatchupPlayback* catchup = nullptr;
+        LibraryFlow* libraryFlow = nullptr;
+        ReconnectSchedule* reconnect = nullptr;
+        QWidget* playerPanel = nullptr;
+        QLabel* nowPlayingLabel = nullptr;
+        ClickToSeekSlider* seekSlider = nullptr;
+        QLabel* timeLabel = nullptr;
+        QSlider* volumeSlider = nullptr;
+        std::function<void()> updatePlayerChrome;
+        std::function<void()> updateNextEpisodeButton;
+    };
+
+    explicit PlaybackController(QObject* parent);
+    void attach(Parts parts);
+
+    void playMediaItem(const MediaItem& item);
+    void replayCurrentStream();
+    void playCatchupStream(const QString& url, const QString& title);
+    bool isSeekable() const;
+    int currentLiveCachingMs() const;
+
+    bool hasMedia = false;
+    int currentKind = MediaItem::Live;
+    QString currentUrl;
+    QString currentTitle;
+    QString currentChannelKey;
+
+private:
+    Parts p;
+};
