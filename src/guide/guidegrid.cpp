@@ -443,6 +443,17 @@ void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 off
 
 const QStaticText& GuideGrid::elided(const QString& text, int width)
 {
+    // The whole text serves every width it fits in; cut texts are laid out for widths rounded
+    // down to 8 px, so a block sliding under the left edge lays out anew every 8 px, not
+    // every frame.
+    const QStaticText& whole = laidOut(text, -1);
+    if (whole.size().width() <= width)
+        return whole;
+    return laidOut(text, std::max(0, width & ~7));
+}
+
+const QStaticText& GuideGrid::laidOut(const QString& text, int width)
+{
     // Two generations: when the newer fills up it becomes the older, so what is on screen
     // stays laid out instead of all of it at once in one frame.
     const std::pair<QString, int> key(text, width);
@@ -455,9 +466,10 @@ const QStaticText& GuideGrid::elided(const QString& text, int width)
     const auto older = olderElisions.constFind(key);
     if (older != olderElisions.cend())
         return *elisions.insert(key, *older);
-    QStaticText laid(fontMetrics().elidedText(text, Qt::ElideRight, width));
+    QStaticText laid(width < 0 ? text : fontMetrics().elidedText(text, Qt::ElideRight, width));
     laid.setTextFormat(Qt::PlainText);
     laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    laid.prepare(QTransform(), font());
     return *elisions.insert(key, laid);
 }
 

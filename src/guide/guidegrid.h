@@ -80,6 +80,7 @@ private:
     void paintChannel(QPainter& painter, int row, int y);
     void loadLogos();
     const QStaticText& elided(const QString& text, int width);
+    const QStaticText& laidOut(const QString& text, int width); // -1: the whole text
     int visibleRowCount() const;
 
     GuideGridLayout layout;
