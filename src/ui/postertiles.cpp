@@ -62,7 +62,10 @@ PosterTiles::PosterTiles(QListWidget* grid, PosterLoader* loader, int group,
 
 bool PosterTiles::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched->parent() != grid || watched != grid->viewport())
+    // The grid's own viewport only, and not while the grid is being torn down: its children
+    // still get events then, when it is no longer a list widget.
+    QObject* const owner = watched->parent();
+    if (owner != grid || !qobject_cast<QListWidget*>(owner) || watched != grid->viewport())
         return false;
     if (event->type() == QEvent::Resize) {
         loadVisible();
