@@ -26,17 +26,7 @@
 #include "ui/trackmenus.h"
 #include "ui/videosurface.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QEvent>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QListWidget>
 #include <QNetworkAccessManager>
-#include <QPushButton>
-#include <QResizeEvent>
-#include <QScreen>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>

@@ -8,7 +8,6 @@
 #include "player/reconnectschedule.h"
 #include "ui/playbackcontroller.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 void MainWindow::onPlaybackInterrupted(const QString& reason)

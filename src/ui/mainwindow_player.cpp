@@ -12,13 +12,9 @@
 #include "ui/playbacktext.h"
 #include "ui/playerpanel.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
-#include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 // The volume to return to when un-muting.

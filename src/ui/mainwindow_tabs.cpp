@@ -9,9 +9,6 @@
 #include "ui/libraryflow.h"
 #include "ui/playbackcontroller.h"
 
-#include <QPushButton>
-#include <QStackedWidget>
-
 void MainWindow::buildCatalogTabs()
 {
     liveTab = new CatalogTab(CatalogTab::Look::Table, QStringLiteral("Channel"),
