@@ -6,6 +6,7 @@
 #include "archivepicture.h"
 #include "demoguide.h"
 #include "demoserverprocess.h"
+#include "demosource.h"
 #include "guide/guidegrid.h"
 #include "guide/guidegridtab.h"
 #include "guide/guidetext.h"
@@ -84,17 +85,7 @@ private slots:
         DemoServerProcess demo({"--scale", "100", "--timezone", "America/New_York"});
         QVERIFY2(demo.start(), qPrintable(demo.errorText()));
         TempProfile profile;
-        SourceConfig config;
-        config.name = QStringLiteral("Demo");
-        config.type = xtream ? SourceConfig::Xtream : SourceConfig::M3u;
-        config.url = xtream ? demo.baseUrl() : demo.url(QStringLiteral("/playlist.m3u")).toString();
-        config.username = QStringLiteral("demo");
-        config.password = QStringLiteral("demo");
-        {
-            SourceManager sources;
-            sources.saveSource(config);
-            sources.setLastActiveSourceName(config.name);
-        }
+        saveDemoSource(demo, xtream);
 
         MainWindow window;
         window.resize(1400, 900);

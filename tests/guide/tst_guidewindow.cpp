@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "demoguide.h"
 #include "demoserverprocess.h"
+#include "demosource.h"
 #include "guide/guidegrid.h"
 #include "guide/guidegridtab.h"
 #include "guide/guideservice.h"
@@ -83,17 +84,7 @@ private slots:
         DemoServerProcess demo({QStringLiteral("--scale"), QStringLiteral("100")});
         QVERIFY2(demo.start(), qPrintable(demo.errorText()));
         TempProfile profile;
-        SourceConfig config;
-        config.name = QStringLiteral("Demo");
-        config.type = xtream ? SourceConfig::Xtream : SourceConfig::M3u;
-        config.url = xtream ? demo.baseUrl() : demo.url(QStringLiteral("/playlist.m3u")).toString();
-        config.username = QStringLiteral("demo");
-        config.password = QStringLiteral("demo");
-        {
-            SourceManager sources;
-            sources.saveSource(config);
-            sources.setLastActiveSourceName(config.name);
-        }
+        const SourceConfig config = saveDemoSource(demo, xtream);
 
         MainWindow window;
         window.resize(1200, 800);
