@@ -1,24 +1,14 @@
-# velmora_check_layers(<lower> <upper>): stops the configuration when a file of <lower> includes
-# a header that belongs to <upper>, so the libraries' direction cannot quietly turn around.
-function(velmora_check_layers lower upper)
-    get_target_property(lower_dir ${lower} SOURCE_DIR)
-    get_target_property(lower_sources ${lower} SOURCES)
-    get_target_property(upper_sources ${upper} SOURCES)
-    set(upper_headers "")
-    foreach(file IN LISTS upper_sources)
-        if(file MATCHES "\\.h$")
-            cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY ${lower_dir} NORMALIZE)
-            cmake_path(RELATIVE_PATH file BASE_DIRECTORY ${lower_dir})
-            list(APPEND upper_headers "${file}")
-        endif()
-    endforeach()
-    foreach(file IN LISTS lower_sources)
-        cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY ${lower_dir} NORMALIZE)
+# velmora_check_layers(<base_dir> <gui_dir>): stops the configuration when a file under <base_dir>
+# includes a file that lives under <gui_dir>, so the libraries' direction cannot quietly turn
+# around. Both folders are include roots, so an include names a path below one of them.
+function(velmora_check_layers base_dir gui_dir)
+    file(GLOB_RECURSE base_files CONFIGURE_DEPENDS ${base_dir}/*.h ${base_dir}/*.cpp)
+    foreach(file IN LISTS base_files)
         file(STRINGS ${file} includes REGEX "^#include \"")
         foreach(line IN LISTS includes)
             string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
-            if(header IN_LIST upper_headers)
-                message(FATAL_ERROR "${file} (${lower}) includes ${header} of ${upper}")
+            if(EXISTS ${gui_dir}/${header})
+                message(FATAL_ERROR "${file} includes ${header} of ${gui_dir}")
             endif()
         endforeach()
     endforeach()
