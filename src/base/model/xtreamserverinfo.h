@@ -11,4 +11,6 @@ struct XtreamServerInfo
     QString timezone; // e.g. "Europe/Amsterdam"; servers also send names no database knows
     QString timeNow;  // "YYYY-MM-DD HH:MM:SS", local to the server
     qint64 timestampNow = 0;
+    // "user_info.max_connections": streams the account may have open at once; 0 when not said.
+    int maxConnections = 0;
 };

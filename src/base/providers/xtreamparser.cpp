@@ -420,9 +420,13 @@ QList<Episode> XtreamParser::seriesEpisodes(const QByteArray& body, bool* ok, Js
 
 XtreamServerInfo XtreamParser::serverInfo(const QByteArray& loginBody)
 {
-    const QJsonObject info =
-        QJsonDocument::fromJson(loginBody).object().value(QStringLiteral("server_info")).toObject();
+    const QJsonObject login = QJsonDocument::fromJson(loginBody).object();
+    const QJsonObject info = login.value(QStringLiteral("server_info")).toObject();
     XtreamServerInfo result;
+    const qint64 limit = JsonReadings::integer(login.value(QStringLiteral("user_info"))
+                                                   .toObject()
+                                                   .value(QStringLiteral("max_connections")));
+    result.maxConnections = limit > 0 && limit <= 1000 ? int(limit) : 0;
     result.timezone = JsonReadings::text(info.value(QStringLiteral("timezone")));
     result.timeNow = JsonReadings::text(info.value(QStringLiteral("time_now")));
     result.timestampNow = JsonReadings::integer(info.value(QStringLiteral("timestamp_now")));

@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "app/preferencesdialog.h"
 #include "catchup/catchupplayback.h"
 #include "guide/guidepanel.h"
 #include "library/library.h"
@@ -171,6 +172,8 @@ MainWindow::MainWindow(QWidget* parent)
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
     AboutDialog::attachTo(this);
+    PreferencesDialog::attachTo(this,
+                                [this](PreferencesDialog& dialog) { addPreferencePages(dialog); });
 
     buildLibrary();
     serverSelector->fillSourceSelector();

@@ -18,6 +18,7 @@ class LiveBufferTuner;
 class LoadingOverlay;
 class PlaybackController;
 class PosterLoader;
+class PreferencesDialog;
 class QComboBox;
 class QLabel;
 class QNetworkAccessManager;
@@ -38,6 +39,7 @@ class VlcPlayer;
 //   mainwindow_tabs.cpp        the four catalog tabs: their items and what activating one does
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
+//   mainwindow_preferences.cpp the Preferences dialog's pages
 // Loading a server's catalog is CatalogSession's, starting streams PlaybackController's, the
 // guide and catch-up GuideFlow's, the library (favorites, positions, marks, search) LibraryFlow's.
 class MainWindow final : public QMainWindow
@@ -108,6 +110,9 @@ private:
 
     // library
     void buildLibrary();
+
+    // preferences
+    void addPreferencePages(PreferencesDialog& dialog);
 
     // --- servers and loading ---
     SourceManager* sourceManager = nullptr;
