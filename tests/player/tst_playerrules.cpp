@@ -1,8 +1,10 @@
 // The player's rules that need no libVLC: the stall rule tick by tick, libVLC's "too late"
-// messages, codec codes, the stream-information layout and the masked address in the log.
+// messages, codec codes, the stream-information layout and the masked address in the log; the
+// count of open streams against an account's limit.
 
 #include "player/mediainfotext.h"
 #include "player/stalltracker.h"
+#include "player/streamconnections.h"
 #include "player/vlclogrule.h"
 #include "testmain.h"
 
@@ -290,6 +292,54 @@ private slots:
                                 "Decoded video blocks: 0\n"
                                 "Decoded audio blocks: 0\n"
                                 "Displayed frames: 0   Lost frames: 0\n"));
+    }
+    // Leases taken and given back in an order, against a limit; the counts after each step.
+    void streamLeases_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("steps"); // a: acquire, r<n>: release lease n, m<n>: move it
+        QTest::addColumn<QList<int>>("openAfter");
+        QTest::addColumn<QList<bool>>("granted");
+
+        QTest::newRow("no limit") << 0 << "a a a" << QList<int>{1, 2, 3}
+                                  << QList<bool>{true, true, true};
+        QTest::newRow("limit refuses")
+            << 2 << "a a a" << QList<int>{1, 2, 2} << QList<bool>{true, true, false};
+        QTest::newRow("release frees a place")
+            << 1 << "a a r0 a" << QList<int>{1, 1, 0, 1} << QList<bool>{true, false, true};
+        QTest::newRow("moved lease counts once")
+            << 2 << "a m0 a a r0" << QList<int>{1, 1, 2, 2, 1} << QList<bool>{true, true, false};
+    }
+
+    void streamLeases()
+    {
+        QFETCH(int, limit);
+        QFETCH(QString, steps);
+        QFETCH(QList<int>, openAfter);
+        QFETCH(QList<bool>, granted);
+
+        const QString server = QStringLiteral("server-1");
+        StreamConnections connections;
+        connections.setLimit(server, limit);
+        std::vector<StreamConnections::Lease> leases;
+        QList<bool> answers;
+        QList<int> counts;
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("a")) {
+                leases.push_back(connections.acquire(server, QStringLiteral("Playing")));
+                answers.append(leases.back().isValid());
+            } else if (step.startsWith(QLatin1Char('r'))) {
+                leases.at(step.mid(1).toUInt()).release();
+            } else {
+                StreamConnections::Lease moved = std::move(leases.at(step.mid(1).toUInt()));
+                leases.at(step.mid(1).toUInt()) = std::move(moved);
+            }
+            counts.append(connections.openCount(server));
+        }
+        QCOMPARE(counts, openAfter);
+        QCOMPARE(answers, granted);
+        leases.clear();
+        QCOMPARE(connections.openCount(server), 0);
     }
 };
 
