@@ -568,7 +568,7 @@ private slots:
         }
         QProcess probe;
         probe.start(QStringLiteral(GUIDE_PROBE), {path, small});
-        QVERIFY(probe.waitForFinished(30000) && probe.exitCode() == 0);
+        QVERIFY(probe.waitForFinished(testTimeout(30000)) && probe.exitCode() == 0);
 
         probe.start(QStringLiteral(GUIDE_PROBE), {path, big});
         QVERIFY(probe.waitForStarted());
@@ -577,7 +577,7 @@ private slots:
                                   out.split('\n').size() > 3 && out.contains("\n3")),
                                  30000);
         ::kill(pid_t(probe.processId()), SIGKILL);
-        QVERIFY(probe.waitForFinished(10000));
+        QVERIFY(probe.waitForFinished(testTimeout(10000)));
         QCOMPARE(probe.exitStatus(), QProcess::CrashExit);
         QCOMPARE(leftovers(dir).size(), 1);
 
@@ -587,7 +587,7 @@ private slots:
         store.close();
 
         probe.start(QStringLiteral(GUIDE_PROBE), {path, big});
-        QVERIFY(probe.waitForFinished(60000) && probe.exitCode() == 0);
+        QVERIFY(probe.waitForFinished(testTimeout(60000)) && probe.exitCode() == 0);
         QVERIFY(store.open(path));
         QCOMPARE(store.programmeCount(), 400 * 400);
         QCOMPARE(leftovers(dir), QStringList()); // the killed import's file is gone too
