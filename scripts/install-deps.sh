@@ -33,6 +33,8 @@ packages=(
     # tests: generated media, a virtual display, screenshots and X input, TLS certificates
     # (AddressSanitizer and UBSan come with g++)
     ffmpeg xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core openssl
+    # CPU-bound load beside the suite, to check that it passes on a busy machine
+    stress-ng
     # a window manager on the virtual display (fullscreen is its job) and xprop to ask it
     openbox x11-utils
     # check of the installed menu entry; the package test: dpkg-shlibdeps for cpack's

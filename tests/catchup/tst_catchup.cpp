@@ -11,6 +11,9 @@
 #include <QDateTime>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QScopeGuard>
+
+#include <ctime>
 
 Q_DECLARE_METATYPE(MediaItem)
 
@@ -49,7 +52,8 @@ qint64 servedStart(const QString& url, int* status)
         if (*status == 200)
             reply->abort(); // the stream itself never matters here
     });
-    const bool finished = QTest::qWaitFor([reply] { return reply->isFinished(); }, 15000);
+    const bool finished =
+        QTest::qWaitFor([reply] { return reply->isFinished(); }, testTimeout(15000));
     delete reply;
     if (!finished)
         *status = -1;
@@ -129,6 +133,9 @@ private slots:
             << "http://a/1772951400/{channel}";
         QTest::newRow("append") << channel(live, "append", "?utc={utc}&lutc={lutc}")
                                 << "http://h/ch/5.ts?utc=1772951400&lutc=1772958600";
+        QTest::newRow("append to an address with a query")
+            << channel("http://h/ch/5.ts?tok=1", "append", "?utc={utc}&lutc={lutc}")
+            << "http://h/ch/5.ts?tok=1&utc=1772951400&lutc=1772958600";
         QTest::newRow("flussonic hls")
             << channel("http://f/news/index.m3u8?token=x", "flussonic", {})
             << "http://f/news/index-1772951400-3600.m3u8?token=x";
@@ -156,17 +163,25 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qint64>("timestampNow");
         QTest::addColumn<QString>("timeNow");
-        QTest::addColumn<int>("offsetAtStart"); // at kBeforeUsChange
+        QTest::addColumn<int>("offsetAtStart");      // at kBeforeUsChange
+        QTest::addColumn<QByteArray>("machineZone"); // empty: the test's own
         QTest::newRow("a known name wins over the clock")
-            << "America/New_York" << kBeforeUsChange << "2026-03-08 12:00:00" << -5 * 3600;
+            << "America/New_York" << kBeforeUsChange << "2026-03-08 12:00:00" << -5 * 3600
+            << QByteArray();
         QTest::newRow("unknown name: the clock, rounded to 15 minutes")
-            << "GMT+5:45 Nepal" << kBeforeUsChange << "2026-03-08 12:15:07" << 20700;
+            << "GMT+5:45 Nepal" << kBeforeUsChange << "2026-03-08 12:15:07" << 20700
+            << QByteArray();
         QTest::newRow("no name, clock behind UTC")
-            << "" << kBeforeUsChange << "2026-03-08 03:29:52" << -3 * 3600;
+            << "" << kBeforeUsChange << "2026-03-08 03:29:52" << -3 * 3600 << QByteArray();
         QTest::newRow("no timestamp: UTC")
-            << "Nowhere/Special" << qint64(0) << "2026-03-08 12:15:00" << 0;
+            << "Nowhere/Special" << qint64(0) << "2026-03-08 12:15:00" << 0 << QByteArray();
         QTest::newRow("absurd offset: UTC")
-            << "Nowhere/Special" << kBeforeUsChange << "2026-03-10 12:15:00" << 0;
+            << "Nowhere/Special" << kBeforeUsChange << "2026-03-10 12:15:00" << 0 << QByteArray();
+        // 02:30 on 29 March 2026 does not exist in Amsterdam; on a server two hours ahead of UTC
+        // it does, and the machine's zone has no say in it.
+        QTest::newRow("no name, the clock in the machine's daylight-saving gap")
+            << "" << qint64(1774744200) << "2026-03-29 02:30:00" << 2 * 3600
+            << QByteArray("Europe/Amsterdam");
     }
 
     void serverZone()
@@ -175,6 +190,16 @@ private slots:
         QFETCH(QString, timeNow);
         QFETCH(qint64, timestampNow);
         QFETCH(int, offsetAtStart);
+        QFETCH(QByteArray, machineZone);
+        const QByteArray ownZone = qgetenv("TZ");
+        if (!machineZone.isEmpty()) {
+            qputenv("TZ", machineZone);
+            tzset();
+        }
+        const auto restoreZone = qScopeGuard([&] {
+            qputenv("TZ", ownZone);
+            tzset();
+        });
         const ServerTimeZone zone =
             ServerTimeZone::fromServerInfo(XtreamServerInfo{name, timeNow, timestampNow});
         QCOMPARE(zone.offsetAt(kBeforeUsChange), offsetAtStart);

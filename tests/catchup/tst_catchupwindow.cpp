@@ -53,7 +53,7 @@ bool control(const DemoServerProcess& demo, const QString& action)
     QNetworkAccessManager manager;
     std::unique_ptr<QNetworkReply> reply(
         manager.get(QNetworkRequest(demo.url(QStringLiteral("/control/") + action))));
-    return QTest::qWaitFor([&] { return reply->isFinished(); }, 10000) &&
+    return QTest::qWaitFor([&] { return reply->isFinished(); }, testTimeout(10000)) &&
            reply->error() == QNetworkReply::NoError;
 }
 
@@ -138,10 +138,11 @@ private slots:
             length = QStringLiteral(" / ") + formatMs((p.stop - p.start) * 1000);
             return QTest::qWaitFor(
                        [&] { return archiveMinuteOn(access.videoWidget()) == fromSecs / 60; },
-                       30000) &&
+                       testTimeout(30000)) &&
                    access.nowPlayingLabel()->text() ==
                        QStringLiteral("Playing: %1 - %2 (catch-up)").arg(channel.name, p.title) &&
-                   QTest::qWaitFor([&] { return time->text().endsWith(length); }, 5000);
+                   QTest::qWaitFor([&] { return time->text().endsWith(length); },
+                                   testTimeout(5000));
         };
         const DemoGuide::Programme& p = programmes[past];
         QVERIFY(plays(p, p.start));

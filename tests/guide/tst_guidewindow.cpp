@@ -214,7 +214,7 @@ private slots:
         auto listOf = [&](GuideService& guide) {
             std::optional<QList<GuideProgramme>> got;
             guide.programmes(channel, &guide, [&](const QList<GuideProgramme>& l) { got = l; });
-            (void)QTest::qWaitFor([&]() { return got.has_value(); }, 30000);
+            (void)QTest::qWaitFor([&]() { return got.has_value(); }, testTimeout(30000));
             return got.value_or(QList<GuideProgramme>());
         };
         {

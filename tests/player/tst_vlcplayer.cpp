@@ -11,6 +11,7 @@
 #include "silentaudio.h"
 #include "stderrcapture.h"
 #include "playbackmessages.h"
+#include "testtime.h"
 
 #include <QApplication>
 #include <QFileInfo>

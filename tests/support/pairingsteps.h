@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pairing/pairingclient.h"
+#include "testtime.h"
 
 #include <QTest>
 

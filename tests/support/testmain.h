@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testtime.h"
+
 #include <QTest>
 
 // Tests of windows and dialogs (velmora_add_test's GUI) get a QApplication, tests that paint

@@ -22,6 +22,16 @@ QChar querySeparator(const QString& url)
     return url.contains(u'?') ? u'&' : u'?';
 }
 
+// `tail` after `url`; a tail that starts a query joins the query `url` already has.
+QString appended(const QString& url, const QString& tail)
+{
+    if (!tail.startsWith(u'?') && !tail.startsWith(u'&'))
+        return url + tail;
+    if (url.endsWith(u'?') || url.endsWith(u'&'))
+        return url + tail.mid(1);
+    return url + querySeparator(url) + tail.mid(1);
+}
+
 QString flussonicTemplate(const QString& url)
 {
     // .../<channel>/<name>.m3u8 -> <name>-<start>-<duration>.m3u8; .../mpegts or any .ts ->
@@ -112,7 +122,7 @@ QString CatchupAddress::playlist(const MediaItem& channel, const CatchupWindow& 
     const QString type = normalizedType(channel.catchupType);
     const QString source = channel.catchupSource.trimmed();
     if (type == kAppend)
-        return source.isEmpty() ? QString() : url + expandTemplate(source, window);
+        return source.isEmpty() ? QString() : appended(url, expandTemplate(source, window));
     if (type == kFlussonic) {
         const QString pattern = source.isEmpty() ? flussonicTemplate(url) : source;
         return pattern.isEmpty() ? QString() : expandTemplate(pattern, window);

@@ -22,11 +22,14 @@ ServerTimeZone ServerTimeZone::fromServerInfo(const XtreamServerInfo& info)
 
     // time_now is the server's wall clock; read as if it were UTC, its distance from the real
     // Unix time is the zone's offset (plus the moments between writing the two fields).
-    QDateTime wall =
-        QDateTime::fromString(info.timeNow.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // Read as a plain date and time, never through the machine's zone: in its daylight-saving
+    // gap that hour does not exist.
+    const QString text = info.timeNow.trimmed();
+    const QDateTime wall(QDate::fromString(text.section(u' ', 0, 0), QStringLiteral("yyyy-MM-dd")),
+                         QTime::fromString(text.section(u' ', 1), QStringLiteral("HH:mm:ss")),
+                         QTimeZone::utc());
     if (!wall.isValid() || info.timestampNow <= 0)
         return ServerTimeZone();
-    wall.setTimeZone(QTimeZone::utc());
     const double difference = double(wall.toSecsSinceEpoch() - info.timestampNow);
     const int offset = int(std::lround(difference / kOffsetStepSecs)) * kOffsetStepSecs;
     // Real zones lie between -12:00 and +14:00; anything else is a broken clock, not a zone.

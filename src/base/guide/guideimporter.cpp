@@ -46,14 +46,22 @@ private:
     {
         const QByteArray id = idBytes.toByteArray();
         const QString text = QString::fromUtf8(id);
+        // A channel declared again (or by another address) adds its names to the first's.
+        QStringList& known = namesOf[id];
+        const qsizetype before = known.size();
+        for (const QString& name : names) {
+            if (!known.contains(name))
+                known.append(name);
+        }
         auto it = decisions.find(id);
         if (it != decisions.end() && *it >= 0) {
-            writer.addChannel(*it, text, names); // met a programme first; now the names
+            if (known.size() != before)
+                writer.addChannel(*it, text, known); // met a programme first, or new names
             return;
         }
-        const bool wanted = request.wanted.wantsChannel(text, names);
+        const bool wanted = request.wanted.wantsChannel(text, known);
         if (it == decisions.end() || wanted)
-            decisions.insert(id, wanted ? addChannel(text, names) : -1);
+            decisions.insert(id, wanted ? addChannel(text, known) : -1);
     }
 
     int programmeChannel(QByteArrayView idBytes)
@@ -90,7 +98,8 @@ private:
 
     const GuideImporter::Request& request;
     GuideStoreWriter& writer;
-    QHash<QByteArray, int> decisions; // channel id: its number, or -1 when not kept
+    QHash<QByteArray, int> decisions;       // channel id: its number, or -1 when not kept
+    QHash<QByteArray, QStringList> namesOf; // channel id: every display name declared for it
     int nextNumber = 1;
 };
 
@@ -242,6 +251,8 @@ GuideImporter::Result runImport(const GuideImporter::Request& request, const Can
         result.message = writer.error();
         return result;
     }
+    // Also when a newer import's guide was found in place and this one dropped: the store holds
+    // a complete guide at least as new.
     result.ok = true;
     result.programmes = writer.programmeCount();
     result.message = failures.join(QStringLiteral("; "));

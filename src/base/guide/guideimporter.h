@@ -20,7 +20,7 @@ class QThread;
 // Callbacks run on the thread that called start(), never from inside a call; `done` exactly
 // once per start() unless the importer is destroyed first. Starting again or cancel() ends the
 // running import (its `done` then reports it cancelled). The store file is replaced only by an
-// import that succeeds.
+// import that succeeds, and never by one older than the guide in place (see GuideStoreWriter).
 class GuideImporter final : public QObject
 {
     Q_OBJECT

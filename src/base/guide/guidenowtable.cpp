@@ -1,5 +1,7 @@
 #include "guide/guidenowtable.h"
 
+#include "guide/guidestore.h"
+
 #include <QAtomicInt>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -22,16 +24,25 @@ std::shared_ptr<const GuideNowTable> GuideNowTable::read(const QString& path, qi
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (db.open()) {
             QSqlQuery q(db);
+            qint64 reach = 0;
+            q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+            q.addBindValue(QString(GuideStore::kNestedSecsKey));
+            if (q.exec() && q.next())
+                reach = q.value(0).toLongLong();
+            q = QSqlQuery(db);
             q.setForwardOnly(true);
-            // Per channel: the last programme starting at or before `from`, then the ones
-            // starting until `until`; channels outermost, so two key seeks each.
+            // Per channel: the programmes running at `from` (the last one starting before it, and
+            // as far back as programmes hold others), then the ones starting until `until`;
+            // channels outermost, so two key seeks each.
             q.prepare(QStringLiteral(
                 "SELECT c.num, p.start, p.stop, p.title FROM channels c CROSS JOIN programmes p"
-                " ON p.ch = c.num AND p.start >= IFNULL((SELECT max(start) FROM programmes"
-                " WHERE ch = c.num AND start <= :from), :from) AND p.start < :until"
+                " ON p.ch = c.num AND p.start >= min(IFNULL((SELECT max(start) FROM programmes"
+                " WHERE ch = c.num AND start <= :from), :from), :from - :reach)"
+                " AND p.start < :until AND (p.stop > :from OR p.start >= :from)"
                 " ORDER BY c.num, p.start"));
             q.bindValue(QStringLiteral(":from"), from);
             q.bindValue(QStringLiteral(":until"), until);
+            q.bindValue(QStringLiteral(":reach"), reach);
             ok = q.exec();
             while (ok && q.next()) {
                 const int channel = q.value(0).toInt();
@@ -61,11 +72,16 @@ GuideNowNext GuideNowTable::at(int channel, qint64 now) const
     const auto end = entries.cbegin() + firstOf[size_t(channel) + 1];
     const auto after =
         std::upper_bound(begin, end, now, [](qint64 t, const Entry& e) { return t < e.start; });
-    if (after != begin && (after - 1)->stop > now) {
-        result.now.start = (after - 1)->start;
-        result.now.stop = (after - 1)->stop;
-        result.now.title = (after - 1)->title;
-        result.hasNow = true;
+    // The last to begin of those running: one that holds a shorter one shows again after it.
+    for (auto it = after; it != begin; --it) {
+        const Entry& running = *(it - 1);
+        if (running.stop > now) {
+            result.now.start = running.start;
+            result.now.stop = running.stop;
+            result.now.title = running.title;
+            result.hasNow = true;
+            break;
+        }
     }
     if (after != end) {
         result.next.start = after->start;

@@ -9,8 +9,8 @@
 
 // The guide of the next hours for every channel, in memory: what the "Now" column asks for each
 // row on every paint, answered without the file. Read off the window thread and swapped in whole;
-// it answers for moments in [from, until) exactly as the store would (the running programme is the
-// one with the last start at or before the moment, if it has not stopped).
+// it answers for moments in [from, until) exactly as the store would (the running programme is,
+// of those started at or before the moment and not yet stopped, the one that started last).
 class GuideNowTable final
 {
 public:

@@ -2,11 +2,13 @@
 
 #include "app/clock.h"
 #include "app/httprequests.h"
+#include "app/logmasking.h"
 #include "guide/xtreamepg.h"
 #include "providers/xtreamclient.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStandardPaths>
@@ -24,9 +26,13 @@ GuideNowNext nowNextIn(const QList<GuideProgramme>& list, qint64 now)
     const auto after =
         std::upper_bound(list.cbegin(), list.cend(), now,
                          [](qint64 t, const GuideProgramme& p) { return t < p.start; });
-    if (after != list.cbegin() && (after - 1)->stop > now) {
-        result.now = *(after - 1);
-        result.hasNow = true;
+    // The last to begin of those running: one that holds a shorter one shows again after it.
+    for (auto it = after; it != list.cbegin(); --it) {
+        if ((it - 1)->stop > now) {
+            result.now = *(it - 1);
+            result.hasNow = true;
+            break;
+        }
     }
     if (after != list.cend()) {
         result.next = *after;
@@ -220,23 +226,26 @@ void GuideService::refresh(bool force)
     request.inactivityTimeoutMs = inactivityMs;
     request.meta = {{QStringLiteral("importedAt"), QString::number(now)}};
     const quint64 started = generation;
-    setStatus(QStringLiteral("Updating guide... 0%"));
+    auto updating = [this](int percent) {
+        setStatus(tr("Updating guide... %1%").arg(QLocale().toString(percent)));
+    };
+    updating(0);
     importer->start(
         request,
-        [this, started](int percent) {
+        [this, started, updating](int percent) {
             if (started == generation)
-                setStatus(QStringLiteral("Updating guide... %1%").arg(percent));
+                updating(percent);
         },
         [this, started](const GuideImporter::Result& result) {
             if (started != generation || result.cancelled)
                 return;
+            // The reasons may quote the guide's address: never with the password.
+            const QString why = maskStreamUrlsIn(result.message);
             if (!result.ok) {
-                setStatus(QStringLiteral("Guide not updated: ") + result.message);
+                setStatus(tr("Guide not updated: %1").arg(why));
                 return;
             }
-            setStatus(result.message.isEmpty()
-                          ? QString()
-                          : QStringLiteral("Guide partly updated: ") + result.message);
+            setStatus(why.isEmpty() ? QString() : tr("Guide partly updated: %1").arg(why));
             openStore();
         });
 }

@@ -28,8 +28,9 @@ class QTimer;
 
 // The guide of the active server for the window: opens its store, imports a new one when the
 // catalog was fetched or the guide is a day old, answers "now and next" per channel and the
-// programme list of one channel, and for Xtream channels the guide does not cover asks the
-// player API once per channel and keeps the answer on disk, until it has nothing left to come.
+// programme list of one channel, and for Xtream channels the guide does not cover (left out, or
+// declared without programmes) asks the player API once per channel and keeps the answer on disk,
+// until it has nothing left to come.
 class GuideService final : public QObject
 {
     Q_OBJECT

@@ -118,16 +118,20 @@ QHash<int, GuideNowNext> GuideStore::nowNext(qint64 now) const
     QHash<int, GuideNowNext> result;
     if (connection.isEmpty())
         return result;
-    // Two key seeks per channel, channels outermost: the last start at or before now, then that
-    // programme. Left to itself the planner scans every programme; a materialized list of starts
-    // costs as much again as the seeks.
+    // Two key seeks per channel, channels outermost: the last start at or before now of a
+    // programme still running (looking back only as far as programmes hold others, else the last
+    // start at all), then that programme. Left to itself the planner scans every programme; a
+    // materialized list of starts costs as much again as the seeks.
     QSqlQuery q(database(connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
         "SELECT c.num, p.start, p.stop, p.title FROM channels c CROSS JOIN programmes p"
-        " ON p.ch = c.num AND p.start = (SELECT max(start) FROM programmes"
-        " WHERE ch = c.num AND start <= :now) WHERE p.stop > :now"));
+        " ON p.ch = c.num AND p.start = coalesce((SELECT start FROM programmes WHERE ch = c.num"
+        " AND start <= :now AND start >= :now - :reach AND stop > :now ORDER BY start DESC"
+        " LIMIT 1), (SELECT max(start) FROM programmes WHERE ch = c.num AND start <= :now))"
+        " WHERE p.stop > :now"));
     q.bindValue(QStringLiteral(":now"), now);
+    q.bindValue(QStringLiteral(":reach"), metaValue(kNestedSecsKey).toLongLong());
     if (!q.exec())
         return result;
     result.reserve(1024);

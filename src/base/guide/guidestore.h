@@ -38,8 +38,9 @@ public:
     qint64 importedAt() const;
     QString metaValue(const QString& key) const;
     QList<Channel> channels() const;
-    // The programme running at `now` per channel that has one (`next` is left empty: the
-    // column paints only the running one; nextAfter() gives the next on demand).
+    // The programme running at `now` per channel that has one: of those running, the one that
+    // began last (`next` is left empty: the column paints only the running one; nextAfter()
+    // gives the next on demand).
     QHash<int, GuideNowNext> nowNext(qint64 now) const;
     std::optional<GuideProgramme> nextAfter(int channel, qint64 time) const;
     // Programmes of `channel` overlapping [from, to), by start.
@@ -53,6 +54,9 @@ public:
     qint64 programmeCount() const;
 
     static QString schemaVersion();
+    // Meta key: the length of the longest programme that holds another one whole (0: none), so
+    // "now" looks back that far for a programme still running around one that has ended.
+    static constexpr QLatin1StringView kNestedSecsKey{"nestedSecs"};
 
 private:
     QString connection;

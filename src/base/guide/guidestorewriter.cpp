@@ -3,11 +3,18 @@
 #include "guide/guidestore.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -15,6 +22,12 @@ namespace {
 // Rows per INSERT: one statement per row would spend most of the import in the driver.
 constexpr int kBatchRows = 64;
 constexpr int kColumns = 6;
+// The length of a channel's last programme when the guide gives no stop: the next import,
+// with the programme after it, corrects it.
+constexpr qint64 kDefaultLengthSecs = 3600;
+// Another import holds the lock only while it numbers itself or renames its file.
+constexpr int kLockWaitMs = 30000;
+constexpr QLatin1StringView kNumberKey{"import"};
 
 QString nextConnectionName()
 {
@@ -37,11 +50,42 @@ bool syncFile(const QString& path)
         return false;
     return ::fsync(file.handle()) == 0;
 }
+
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    if (pid == QCoreApplication::applicationPid())
+        return true;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// Files of imports whose process is gone: "<name>.importing-<number>-<pid>", and the unnumbered
+// "<name>.importing" of older versions.
+void removeLeftovers(const QString& finalPath)
+{
+    const QFileInfo info(finalPath);
+    const QDir dir = info.dir();
+    const QString prefix = info.fileName() + QStringLiteral(".importing");
+    for (const QString& name : dir.entryList({prefix + u'*'}, QDir::Files)) {
+        const QString tail = name.mid(prefix.size());
+        if (tail.isEmpty() || !processAlive(tail.section(u'-', -1).toLongLong()))
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+// The number of the import that wrote the guide at `path`; 0 when there is none.
+qint64 installedNumber(const QString& path)
+{
+    GuideStore store;
+    if (!store.open(path, false))
+        return 0;
+    return store.metaValue(kNumberKey).toLongLong();
+}
 } // namespace
 
 GuideStoreWriter::GuideStoreWriter(const QString& path)
     : finalPath(path)
-    , tempPath(path + QStringLiteral(".importing"))
     , connection(nextConnectionName())
 {}
 
@@ -60,9 +104,37 @@ bool GuideStoreWriter::exec(const QString& sql)
     return false;
 }
 
+bool GuideStoreWriter::takeNumber()
+{
+    QLockFile lock(finalPath + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        failure = QStringLiteral("could not lock the guide file %1").arg(finalPath);
+        return false;
+    }
+    // The last number given out, and never below the installed guide's (the counter may be lost).
+    const QString counterPath = finalPath + QStringLiteral(".imports");
+    qint64 last = 0;
+    if (QFile counter(counterPath); counter.open(QIODevice::ReadOnly))
+        last = counter.readAll().trimmed().toLongLong();
+    number = std::max(last, installedNumber(finalPath)) + 1;
+    QSaveFile counter(counterPath);
+    if (!counter.open(QIODevice::WriteOnly) || counter.write(QByteArray::number(number)) < 0 ||
+        !counter.commit()) {
+        failure = QStringLiteral("could not write %1").arg(counterPath);
+        return false;
+    }
+    return true;
+}
+
 bool GuideStoreWriter::begin()
 {
-    QFile::remove(tempPath); // left by an import that was killed
+    if (!takeNumber())
+        return false;
+    tempPath = QStringLiteral("%1.importing-%2-%3")
+                   .arg(finalPath)
+                   .arg(number)
+                   .arg(QCoreApplication::applicationPid());
+    removeLeftovers(finalPath);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(tempPath);
@@ -147,15 +219,38 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
     if (!open || !flush())
         return false;
     QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (!exec(QStringLiteral(
+                  "UPDATE programmes SET stop = coalesce((SELECT min(p.start) FROM programmes p"
+                  " WHERE p.ch = programmes.ch AND p.start > programmes.start), start + %1)"
+                  " WHERE stop = 0")
+                  .arg(kDefaultLengthSecs)) ||
+        !exec(QStringLiteral("DELETE FROM programmes WHERE stop IS NULL OR stop <= start")) ||
+        // A channel without programmes would hide it from the player API's answers.
+        !exec(QStringLiteral("DELETE FROM channels WHERE NOT EXISTS"
+                             " (SELECT 1 FROM programmes WHERE ch = channels.num)")))
+        return false;
     {
+        // How far back "now" must look for a programme around a shorter one that has ended:
+        // the longest programme that holds another one whole.
         QSqlQuery q(db);
+        if (!q.exec(QStringLiteral(
+                "SELECT coalesce(max(a.stop - a.start), 0) FROM programmes a JOIN programmes b"
+                " ON b.ch = a.ch AND b.start > a.start AND b.start < a.stop WHERE b.stop < "
+                "a.stop")) ||
+            !q.next()) {
+            failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+            return false;
+        }
+        const qint64 nested = q.value(0).toLongLong();
         q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES (?, ?)"));
         auto put = [&](const QString& key, const QString& value) {
             q.addBindValue(key);
             q.addBindValue(value);
             return q.exec();
         };
-        bool ok = put(QStringLiteral("schema"), GuideStore::schemaVersion());
+        bool ok = put(QStringLiteral("schema"), GuideStore::schemaVersion()) &&
+                  put(kNumberKey, QString::number(number)) &&
+                  put(GuideStore::kNestedSecsKey, QString::number(nested));
         for (const auto& [key, value] : meta)
             ok = ok && put(key, value);
         if (!ok) {
@@ -163,11 +258,6 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
             return false;
         }
     }
-    if (!exec(QStringLiteral(
-            "UPDATE programmes SET stop = (SELECT min(p.start) FROM programmes p"
-            " WHERE p.ch = programmes.ch AND p.start > programmes.start) WHERE stop = 0")) ||
-        !exec(QStringLiteral("DELETE FROM programmes WHERE stop IS NULL OR stop <= start")))
-        return false;
     if (!db.commit()) {
         failure = QStringLiteral("could not write the guide: ") + db.lastError().text();
         return false;
@@ -177,10 +267,39 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(connection);
     open = false;
-    if (!syncFile(tempPath) || std::rename(QFile::encodeName(tempPath).constData(),
-                                           QFile::encodeName(finalPath).constData()) != 0) {
-        failure = QStringLiteral("could not replace the guide file ") + finalPath;
+    const bool installed = install();
+    if (!installed || overtaken)
         QFile::remove(tempPath);
+    return installed;
+}
+
+bool GuideStoreWriter::install()
+{
+    if (!syncFile(tempPath)) {
+        failure = QStringLiteral("could not write the guide file %1").arg(tempPath);
+        return false;
+    }
+    // Only a file that opens as this import's guide replaces the one in use.
+    {
+        GuideStore written;
+        if (!written.open(tempPath, false) ||
+            written.metaValue(kNumberKey) != QString::number(number)) {
+            failure = QStringLiteral("the new guide file %1 is incomplete").arg(tempPath);
+            return false;
+        }
+    }
+    QLockFile lock(finalPath + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        failure = QStringLiteral("could not lock the guide file %1").arg(finalPath);
+        return false;
+    }
+    if (installedNumber(finalPath) > number) {
+        overtaken = true; // an import that began later is in place: it stays
+        return true;
+    }
+    if (std::rename(QFile::encodeName(tempPath).constData(),
+                    QFile::encodeName(finalPath).constData()) != 0) {
+        failure = QStringLiteral("could not replace the guide file ") + finalPath;
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "guide/xmltvreader.h"
 
+#include "guide/xmlencoding.h"
 #include "guide/xmltvtime.h"
 
 #include <expat.h>
@@ -49,6 +50,8 @@ struct XmltvReader::Private
     std::vector<char> inflated;
 
     QString error;
+    QString encoding;    // the last one expat did not know itself
+    QString encodingWhy; // why it could not be read, when it could not
     qint64 xmlBytes = 0;
     qint64 skipped = 0;
     int depth = 0;
@@ -85,10 +88,16 @@ struct XmltvReader::Private
             const int piece = int(std::min<qsizetype>(size, 1 << 30));
             const bool final = last && piece == size;
             if (XML_Parse(parser, data, piece, final) == XML_STATUS_ERROR) {
-                if (error.isEmpty())
+                const XML_Error code = XML_GetErrorCode(parser);
+                if (code == XML_ERROR_UNKNOWN_ENCODING && !encoding.isEmpty())
+                    fail(QStringLiteral("the guide's character set \"%1\" cannot be read: %2")
+                             .arg(encoding, encodingWhy.isEmpty()
+                                                ? QStringLiteral("it is not compatible with ASCII")
+                                                : encodingWhy));
+                else
                     fail(QStringLiteral("the guide is not valid XMLTV (line %1: %2)")
                              .arg(XML_GetCurrentLineNumber(parser))
-                             .arg(QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(parser)))));
+                             .arg(QString::fromUtf8(XML_ErrorString(code))));
                 return false;
             }
             data += piece;
@@ -157,6 +166,21 @@ struct XmltvReader::Private
     }
 
     // ---- expat callbacks ----
+
+    static int onUnknownEncoding(void* user, const XML_Char* name, XML_Encoding* info)
+    {
+        auto* self = static_cast<Private*>(user);
+        self->encoding = QString::fromUtf8(name).left(60);
+        self->encodingWhy.clear();
+        const auto table = XmlEncoding::singleByteTable(QByteArrayView(name), &self->encodingWhy);
+        if (!table)
+            return XML_STATUS_ERROR;
+        std::copy(table->cbegin(), table->cend(), info->map);
+        info->data = nullptr;
+        info->convert = nullptr;
+        info->release = nullptr;
+        return XML_STATUS_OK;
+    }
 
     static void onStart(void* user, const XML_Char* name, const XML_Char** attrs)
     {
@@ -266,6 +290,7 @@ XmltvReader::XmltvReader(Handlers handlers, qint64 maxBytes)
     XML_SetUserData(d->parser, d.get());
     XML_SetElementHandler(d->parser, &Private::onStart, &Private::onEnd);
     XML_SetCharacterDataHandler(d->parser, &Private::onText);
+    XML_SetUnknownEncodingHandler(d->parser, &Private::onUnknownEncoding, d.get());
 }
 
 XmltvReader::~XmltvReader()

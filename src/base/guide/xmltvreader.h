@@ -11,12 +11,14 @@
 #include <memory>
 
 // Reads an XMLTV document as it arrives, in pieces of any size: plain, or gzip (told by its
-// magic bytes and inflated as it comes). Hands out each <channel> with its display names and
-// each <programme> of a channel the caller wants, with times in UTC seconds. A programme with
-// no readable start is skipped and counted; an unreadable stop reads as 0 (unknown).
+// magic bytes and inflated as it comes), in UTF-8, UTF-16 or any single-byte character set.
+// Hands out each <channel> with its display names and each <programme> of a channel the caller
+// wants, with times in UTC seconds. A programme with no readable start is skipped and counted;
+// an unreadable stop reads as 0 (unknown).
 //
-// Any XML error, a root other than <tv>, a cut-short gzip stream or more than `maxBytes` of
-// XML fails the reading: feed() returns false from then on and error() says why.
+// Any XML error, a character set it cannot read, a root other than <tv>, a cut-short gzip stream
+// or more than `maxBytes` of XML fails the reading: feed() returns false from then on and
+// error() says why.
 class XmltvReader final
 {
 public:
