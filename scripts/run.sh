@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the player to try it out: the bundled demo server
-# and the pairing backend run on free loopback ports, and the player starts in a profile of its
-# own (build/demo-profile) where the demo server is already added, so your own servers and
-# caches are never touched. Closing the player stops both servers.
+# runs on a loopback port, and the player starts in a profile of its own (build/demo-profile)
+# where the demo server is already added, so your own servers and caches are never touched. The
+# player pairs phones with its built-in backend, on the home network; --loopback-pairing runs
+# the pairing backend on loopback instead. Closing the player stops the servers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
     cat <<'EOF'
-Usage: scripts/run.sh [--own-profile]
+Usage: scripts/run.sh [--own-profile] [--loopback-pairing] [--no-build]
 
 Builds the player and starts it with the demo server (a made-up IPTV server with live channels,
-movies and series) and the pairing backend, both on 127.0.0.1. Closing the player stops them.
+movies and series) on 127.0.0.1. A phone on the same Wi-Fi pairs with the player's built-in
+backend. Closing the player stops the servers.
 
-  (no option)     a separate demo profile under build/demo-profile with the demo server added
-  --own-profile   your own profile (~/.config/Velmora, ~/.local/share/Velmora); the demo server
-                  still runs, add it yourself with the address printed below
-  -h, --help      this text
+  (no option)         a separate demo profile under build/demo-profile with the demo server added
+  --own-profile       your own profile (~/.config/Velmora, ~/.local/share/Velmora); the demo
+                      server still runs, add it yourself with the address printed below
+  --loopback-pairing  run velmora-pairing-server on 127.0.0.1 and point the player at it (only
+                      this computer reaches it: for trying pairing without a phone)
+  --no-build          start what the build folder holds, without installing or building
+  -h, --help          this text
 
 Environment: VELMORA_BUILD_DIR (default build), VELMORA_DEMO_SCALE (number of demo movies,
 default 3000; a tenth as many channels, a fifth as many series).
@@ -24,9 +29,13 @@ EOF
 }
 
 own_profile=0
+loopback_pairing=0
+build_first=1
 for arg in "$@"; do
     case $arg in
     --own-profile) own_profile=1 ;;
+    --loopback-pairing) loopback_pairing=1 ;;
+    --no-build) build_first=0 ;;
     -h | --help)
         usage
         exit 0
@@ -39,10 +48,12 @@ for arg in "$@"; do
     esac
 done
 
-scripts/install-deps.sh
-# Only what is started below: the tests and benchmarks are built by scripts/test.sh.
-VELMORA_TARGETS="velmora-player velmora-demo-server velmora-demo-profile velmora-pairing-server" \
-    scripts/build.sh
+if ((build_first)); then
+    scripts/install-deps.sh
+    # Only what is started below: the tests and benchmarks are built by scripts/test.sh.
+    VELMORA_TARGETS="velmora-player velmora-demo-server velmora-demo-profile velmora-pairing-server" \
+        scripts/build.sh
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "scripts/run.sh: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
@@ -121,15 +132,21 @@ fi
 demo_url=$server_url
 echo "${demo_url##*:}" >"$port_file"
 
-if ! start_server pairing "listening " "$pairing_server" --listen 127.0.0.1:0; then
-    echo "scripts/run.sh: the pairing backend did not start:" >&2
-    cat "$run_dir/pairing.log" >&2
-    exit 1
-fi
-pairing_url=$server_url
-
 echo "Demo server:     $demo_url (Xtream: user demo, password demo; M3U: $demo_url/playlist.m3u)"
-echo "Pairing backend: $pairing_url (only this computer reaches it; see README for phones)"
+if ((loopback_pairing)); then
+    if ! start_server pairing "listening " "$pairing_server" --listen 127.0.0.1:0; then
+        echo "scripts/run.sh: the pairing backend did not start:" >&2
+        cat "$run_dir/pairing.log" >&2
+        exit 1
+    fi
+    export VELMORA_BACKEND_URL=$server_url
+    echo "Pairing backend: $server_url (only this computer reaches it)"
+elif [ -n "${VELMORA_BACKEND_URL:-}" ]; then
+    echo "Pairing backend: $VELMORA_BACKEND_URL (from VELMORA_BACKEND_URL)"
+else
+    echo "Pairing backend: built into the player, on this computer's home-network address"
+    echo "                 (port 8787 when free; a phone on the same Wi-Fi can pair)"
+fi
 if ((own_profile)); then
     echo "Profile:         your own"
 else
@@ -143,7 +160,7 @@ echo "Server logs:     $run_dir"
 
 # In the background, so that a signal to this script is handled at once (bash runs traps only
 # between commands, and waiting is interruptible).
-VELMORA_BACKEND_URL=$pairing_url "$player" &
+"$player" &
 player_pid=$!
 child_pids=("$player_pid" "${child_pids[@]}") # the player goes first, before its servers
 status=0

@@ -30,6 +30,7 @@ public:
     VELMORA_MEMBER(pollInFlight)
     VELMORA_MEMBER(generation)
     VELMORA_MEMBER(localBackend)
+    VELMORA_MEMBER(addressBox)
 #undef VELMORA_MEMBER
 
     void poll()

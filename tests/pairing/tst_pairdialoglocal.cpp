@@ -36,7 +36,7 @@ private slots:
     void phoneOnTheSameNetwork()
     {
         LocalPairingBackend::setAddressSourceForTests(
-            [] { return QHostAddress(QHostAddress::LocalHost); });
+            [] { return QList<QHostAddress>{QHostAddress(QHostAddress::LocalHost)}; });
         QUrl backend;
         {
             PairDialog dialog;
@@ -70,7 +70,7 @@ private slots:
 
     void noNetworkAddress()
     {
-        LocalPairingBackend::setAddressSourceForTests([] { return QHostAddress(); });
+        LocalPairingBackend::setAddressSourceForTests([] { return QList<QHostAddress>(); });
         PairDialog dialog;
         PairDialogTestAccess d(dialog);
         QVERIFY(d.statusLabel()->text().startsWith(

@@ -273,6 +273,7 @@ private slots:
         const int ready = PairingClient::Ready;
         const int expired = PairingClient::Expired;
         const int failed = PairingClient::Failed;
+        const int lost = PairingClient::Lost;
         const QJsonObject full = fullPlaylist();
         const QJsonValue missing = QJsonValue(QJsonValue::Undefined);
         const auto json = [](const QByteArray& body, int code = 200) {
@@ -292,7 +293,8 @@ private slots:
         QTest::newRow("410 even with a ready body")
             << json(readyBody(full), 410) << expired << none;
         QTest::newRow("410 without body") << LoopbackHttpServer::status(410) << expired << none;
-        QTest::newRow("401") << json("{\"error\":\"unknown pairing\"}", 401) << failed << none;
+        QTest::newRow("401: the backend lost the pairing")
+            << json("{\"error\":\"unknown pairing\"}", 401) << lost << none;
         QTest::newRow("500 with a ready body") << json(readyBody(full), 500) << failed << none;
         QTest::newRow("connection dropped") << with(Response::Mode::Drop) << failed << none;
         QTest::newRow("silent server: inactivity limit")

@@ -82,9 +82,9 @@ private slots:
 
     void strangersAndLatecomers()
     {
-        // An unknown token is refused (401), which the client reports as a failed poll.
-        QCOMPARE(pairingStatus(client, QStringLiteral("not-a-token")).first, PairingClient::Failed);
-        QCOMPARE(pairingStatus(client, QString()).first, PairingClient::Failed);
+        // An unknown token is refused (401): the backend does not know that pairing.
+        QCOMPARE(pairingStatus(client, QStringLiteral("not-a-token")).first, PairingClient::Lost);
+        QCOMPARE(pairingStatus(client, QString()).first, PairingClient::Lost);
 
         const PairingClient::Started started = openPairing(client);
         QTest::qWait(2100); // the code lives 2 s here

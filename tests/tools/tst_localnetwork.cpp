@@ -6,6 +6,7 @@
 #include "testmain.h"
 
 #include <QTcpSocket>
+#include <QTemporaryFile>
 
 class TestLocalNetwork : public QObject
 {
@@ -42,38 +43,90 @@ private slots:
         QCOMPARE(LocalNetwork::isLocalClient(QHostAddress(address)), local);
     }
 
+    // Routing tables in the format of /proc/net/route, as a little-endian machine prints them,
+    // read from a file as the backend reads the kernel's.
     void listeningAddress_data()
     {
         using LocalNetwork::Interface;
         const auto at = [](const char* text) { return QHostAddress(QString::fromLatin1(text)); };
-        QTest::addColumn<QString>("defaultRoute");
+        const auto table = [](std::initializer_list<const char*> rows) {
+            QByteArray text = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask"
+                              "\t\tMTU\tWindow\tIRTT\n";
+            for (const char* row : rows)
+                text += QByteArray(row).replace(' ', '\t') + "\t0\t0\t0\n";
+            return text;
+        };
+        // Iface Destination Gateway Flags RefCnt Use Metric Mask
+        const char* ethDefault = "eth0 00000000 0101A8C0 0003 0 0 100 00000000";
+        const char* ethLan = "eth0 0001A8C0 00000000 0001 0 0 100 00FFFFFF";
+        const char* wlanDefault = "wlan0 00000000 0101A8C0 0003 0 0 600 00000000";
+        const char* wlanLan = "wlan0 0001A8C0 00000000 0001 0 0 600 00FFFFFF";
+        const char* vpnLow = "tun0 00000000 0100080A 0003 0 0 0 00000080";  // 0.0.0.0/1
+        const char* vpnHigh = "tun0 00000080 0100080A 0003 0 0 0 00000080"; // 128.0.0.0/1
+        const char* vpnNet = "tun0 0000080A 00000000 0001 0 0 0 0000FFFF";  // 10.8.0.0/16
+        const char* dockerNet = "docker0 000011AC 00000000 0001 0 0 0 0000FFFF";
+
+        QTest::addColumn<QByteArray>("routes");
         QTest::addColumn<QList<Interface>>("interfaces");
-        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("chosen"); // best first
+        const Interface eth{QStringLiteral("eth0"), true, {at("192.168.1.5")}};
+        const Interface tun{QStringLiteral("tun0"), true, {at("10.8.0.2")}};
         const Interface wifi{
-            QStringLiteral("wlan0"), true, {at("fe80::2"), at("fd00::2"), at("192.168.1.5")}};
+            QStringLiteral("wlan0"), true, {at("fe80::2"), at("fd00::2"), at("192.168.1.7")}};
         const Interface docker{QStringLiteral("docker0"), true, {at("172.17.0.1")}};
         const Interface publicOnly{QStringLiteral("eth0"), true, {at("203.0.113.9")}};
         const Interface v6Only{QStringLiteral("eth1"), true, {at("2001:db8::5"), at("fd00::5")}};
-        QTest::newRow("private v4 of the default route")
-            << "wlan0" << QList<Interface>{docker, wifi} << "192.168.1.5";
+        const Interface wireguard{QStringLiteral("wg0"), true, {at("10.6.0.2")}};
+
+        QTest::newRow("a VPN's 0/1 and 128/1 are not the default route")
+            << table({vpnLow, vpnHigh, vpnNet, ethDefault, ethLan}) << QList<Interface>{tun, eth}
+            << QStringList{"192.168.1.5"};
+        QTest::newRow("a VPN's own default route loses to the physical one")
+            << table({"wg0 00000000 00000000 0001 0 0 0 00000000", wlanDefault, wlanLan})
+            << QList<Interface>{wireguard, wifi} << QStringList{"192.168.1.7", "fd00::2"};
+        QTest::newRow("cable and Wi-Fi: both, the default route's first")
+            << table({ethDefault, wlanDefault, ethLan, wlanLan}) << QList<Interface>{wifi, eth}
+            << QStringList{"192.168.1.5", "192.168.1.7", "fd00::2"};
+        QTest::newRow("a LAN the VPN routes elsewhere comes last")
+            << table({ethDefault, "tun0 0001A8C0 0100080A 0003 0 0 0 00FFFFFF", wlanDefault,
+                      "wlan0 0002A8C0 00000000 0001 0 0 600 00FFFFFF"})
+            << QList<Interface>{eth, {QStringLiteral("wlan0"), true, {at("192.168.2.7")}}}
+            << QStringList{"192.168.2.7", "192.168.1.5"};
+        QTest::newRow("only a tunnel: better than nothing")
+            << table({"tun0 00000000 00000000 0001 0 0 0 00000000", vpnNet})
+            << QList<Interface>{tun} << QStringList{"10.8.0.2"};
+        QTest::newRow("container bridges never")
+            << table({ethDefault, dockerNet}) << QList<Interface>{docker, publicOnly}
+            << QStringList();
         QTest::newRow("unique-local when no private v4")
-            << "eth1" << QList<Interface>{v6Only} << "fd00::5";
-        QTest::newRow("default route without a private address")
-            << "eth0" << QList<Interface>{docker, publicOnly} << QString();
+            << table({"eth1 00000000 00000000 0001 0 0 0 00000000"}) << QList<Interface>{v6Only}
+            << QStringList{"fd00::5"};
         QTest::newRow("route unknown: any usable interface")
-            << QString() << QList<Interface>{publicOnly, wifi} << "192.168.1.5";
+            << QByteArray() << QList<Interface>{publicOnly, wifi}
+            << QStringList{"192.168.1.7", "fd00::2"};
+        QTest::newRow("routes that are down do not count")
+            << table({"tun0 00000000 00000000 0000 0 0 0 00000000", wlanDefault})
+            << QList<Interface>{tun, wifi} << QStringList{"192.168.1.7", "fd00::2"};
         QTest::newRow("interface down")
-            << "wlan0" << QList<Interface>{{QStringLiteral("wlan0"), false, wifi.addresses}}
-            << QString();
+            << table({wlanDefault})
+            << QList<Interface>{{QStringLiteral("wlan0"), false, wifi.addresses}} << QStringList();
     }
 
     void listeningAddress()
     {
-        QFETCH(QString, defaultRoute);
+        QFETCH(QByteArray, routes);
         QFETCH(QList<LocalNetwork::Interface>, interfaces);
-        QFETCH(QString, chosen);
-        const QHostAddress address = LocalNetwork::chooseAddress(defaultRoute, interfaces);
-        QCOMPARE(address.isNull() ? QString() : address.toString(), chosen);
+        QFETCH(QStringList, chosen);
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(routes);
+        file.close();
+        QStringList candidates;
+        const QList<QHostAddress> addresses =
+            LocalNetwork::candidateAddresses(LocalNetwork::readRoutes(file.fileName()), interfaces);
+        for (const QHostAddress& address : addresses)
+            candidates.append(address.toString());
+        QCOMPARE(candidates, chosen);
     }
 
     // A real request to a backend that takes only local clients; the client is taken to be at

@@ -172,6 +172,74 @@ private slots:
         QVERIFY(first.output().contains("connected to redis://"));
     }
 
+    // Every key that holds a sent password lives no longer than the code it was sent with, and
+    // none is left once the player has it.
+    void detailsExpireWithTheirCode()
+    {
+        RedisConnection::Address address;
+        QString error;
+        QVERIFY(RedisConnection::parseAddress(redis.url(), &address, &error));
+        PairingStore::Limits limits;
+        limits.codeLifetimeSecs = 30;
+        RedisPairingStorage storage(address, limits);
+        storage.setKeyPrefix("expiry-test:");
+        RedisConnection inspect(address);
+        inspect.connectToServer();
+        const auto ask = [&inspect](const QList<QByteArray>& command) {
+            RedisConnection::Value answer;
+            bool done = false;
+            inspect.command(command, [&](const RedisConnection::Value& value) {
+                answer = value;
+                done = true;
+            });
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 10000); }();
+            return answer;
+        };
+        // Milliseconds to live of each key holding the password (-1: for ever).
+        const auto keysWithPassword = [&](const QByteArray& password) {
+            QList<qint64> ttls;
+            for (const auto& key : ask({"KEYS", "expiry-test:*"}).items) {
+                QList<QByteArray> values;
+                const QByteArray type = ask({"TYPE", key.text}).text;
+                if (type == "hash") {
+                    for (const auto& item : ask({"HGETALL", key.text}).items)
+                        values.append(item.text);
+                } else if (type == "string") {
+                    values.append(ask({"GET", key.text}).text);
+                }
+                if (values.contains(password))
+                    ttls.append(ask({"PTTL", key.text}).integer);
+            }
+            return ttls;
+        };
+
+        PairingStore::Opened opened;
+        storage.open(QStringLiteral("192.0.2.9"), QStringLiteral("Den"),
+                     [&](const PairingStore::Opened& o) { opened = o; });
+        QTRY_COMPARE_WITH_TIMEOUT(opened.result, PairingStore::OpenResult::Opened, 10000);
+        PairingStore::Submission submitted;
+        storage.submit(QStringLiteral("192.0.2.10"), opened.code,
+                       {QStringLiteral("xtream"), QStringLiteral("Den"),
+                        QStringLiteral("http://tv.example"), QStringLiteral("me"),
+                        QStringLiteral("pw-expiry-7"), QStringLiteral("ts")},
+                       [&](const PairingStore::Submission& s) { submitted = s; });
+        QTRY_COMPARE_WITH_TIMEOUT(submitted.result, PairingStore::SubmitResult::Accepted, 10000);
+
+        const QList<qint64> ttls = keysWithPassword("pw-expiry-7");
+        QVERIFY(!ttls.isEmpty());
+        for (const qint64 ttl : ttls)
+            QVERIFY2(ttl > 0 && ttl <= 30000, qPrintable(QString::number(ttl)));
+
+        bool polled = false;
+        storage.poll(opened.deviceToken, [&](const PairingStore::Poll& poll) {
+            QCOMPARE(poll.result, PairingStore::PollResult::Ready);
+            QCOMPARE(poll.details.password, QStringLiteral("pw-expiry-7"));
+            polled = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(polled, 10000);
+        QVERIFY(keysWithPassword("pw-expiry-7").isEmpty());
+    }
+
     void frozenRedisFailsWithinTheDeadline_data()
     {
         QTest::addColumn<QString>("operation");

@@ -32,7 +32,8 @@ public:
         Pending = 0,
         Ready = 1,
         Expired = 2,
-        Failed = 3
+        Failed = 3,
+        Lost = 4 // the backend does not know the pairing (it lost its state, e.g. a restart)
     };
 
     using StartCallback =

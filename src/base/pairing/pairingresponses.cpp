@@ -77,6 +77,11 @@ PairingResponses::Poll PairingResponses::poll(int httpStatus, bool failed, const
         poll.status = PairingClient::Expired;
         return poll;
     }
+    // Our backend's answer for a token it does not know: polling on cannot succeed.
+    if (httpStatus == 401) {
+        poll.status = PairingClient::Lost;
+        return poll;
+    }
     if (failed) {
         poll.status = PairingClient::Failed;
         return poll;

@@ -1,5 +1,6 @@
 #include "pairing/pairingtext.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 bool pairingCodeExpired(qint64 remainingMs)
@@ -29,14 +30,18 @@ QString pairingShortLink(const QString& pairUrl)
     return host + url.path(QUrl::FullyDecoded);
 }
 
-QString pairingInstructions(const QString& pairUrl, bool sameNetwork)
+QString pairingInstructions(const QString& pairUrl, quint16 localPort)
 {
     const QString steps =
         QStringLiteral("On your phone, scan the QR code or open <b>%1</b>, then enter this code:")
             .arg(pairingShortLink(pairUrl).toHtmlEscaped());
-    if (!sameNetwork)
+    if (localPort == 0)
         return steps;
-    return QStringLiteral("Your phone must be on the same network as this computer.<br>") + steps;
+    return QCoreApplication::translate("PairingText",
+                                       "Your phone must be on the same network as this "
+                                       "computer.<br>If this computer has a firewall, let in "
+                                       "TCP port %1 for it.<br>%2")
+        .arg(QString::number(localPort), steps);
 }
 
 QString displayedCode(const QString& code)

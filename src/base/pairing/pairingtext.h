@@ -17,8 +17,9 @@ QString waitingText(qint64 remainingMs);
 QString pairingShortLink(const QString& pairUrl);
 
 // The instructions with the short link in bold; the link is shown as text, never as markup.
-// A backend on this computer is reached only from the same network, which they then say.
-QString pairingInstructions(const QString& pairUrl, bool sameNetwork = false);
+// A backend on this computer (`localPort` not 0) is reached only from the same network and
+// through the computer's firewall, which they then say.
+QString pairingInstructions(const QString& pairUrl, quint16 localPort = 0);
 
 // "ABC-DEF": the first three characters, a hyphen, the rest.
 QString displayedCode(const QString& code);

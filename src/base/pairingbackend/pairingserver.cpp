@@ -27,18 +27,10 @@ void logLine(const QString& text)
     std::fflush(stderr);
 }
 
-// Wrong codes are counted per client; an IPv6 client is its /64 network, since one machine
-// usually has a whole /64 to pick addresses from.
+// Wrong codes are counted per client, as connections are.
 QString clientKey(const QHostAddress& address)
 {
-    bool isV4 = false;
-    const quint32 v4 = address.toIPv4Address(&isV4);
-    if (isV4)
-        return QHostAddress(v4).toString();
-    Q_IPV6ADDR bytes = address.toIPv6Address();
-    for (int i = 8; i < 16; ++i)
-        bytes[i] = 0;
-    return QHostAddress(bytes).toString() + QStringLiteral("/64");
+    return GuardedTcpServer::clientKey(address);
 }
 
 QHttpServerResponse jsonAnswer(const QJsonObject& object, StatusCode status = StatusCode::Ok)
@@ -171,6 +163,11 @@ QString PairingServer::listeningUrl() const
         host = QLatin1Char('[') + host + QLatin1Char(']');
     return (tcp->usesTls() ? QStringLiteral("https://") : QStringLiteral("http://")) + host +
            QLatin1Char(':') + QString::number(tcp->serverPort());
+}
+
+quint16 PairingServer::port() const
+{
+    return tcp ? tcp->serverPort() : 0;
 }
 
 QString PairingServer::pairPageBase() const
@@ -309,6 +306,12 @@ void PairingServer::submit(const QHttpServerRequest& request, QHttpServerRespond
                 pending->send(refuse(
                     QStringLiteral("That code isn't valid. Check the code shown on your computer."),
                     StatusCode::NotFound));
+                return;
+            case PairingStore::SubmitResult::Lost:
+                log(QStringLiteral("details from %1 for a code the storage lost").arg(client));
+                pending->send(refuse(tr("The pairing service was restarted and lost this code. "
+                                        "Get a new code on your computer."),
+                                     StatusCode::Gone));
                 return;
             case PairingStore::SubmitResult::Expired:
                 pending->send(refuse(

@@ -52,6 +52,7 @@ public:
     bool listen(QString* error);
     // "http://127.0.0.1:8787" or "https://..." with the port actually bound.
     QString listeningUrl() const;
+    quint16 port() const;
 
 private:
     // An answer that the storage gives later, for a connection that may be gone by then.

@@ -74,7 +74,8 @@ public:
         Expired,
         AlreadyUsed, // details were already sent with this code
         Invalid,     // the details are incomplete; `problem` says what is wrong
-        Unavailable
+        Unavailable,
+        Lost // handed out here, but the shared storage lost it (a restart): not a wrong code
     };
     struct Submission
     {

@@ -1,5 +1,7 @@
 #include "redispairingstorage.h"
 
+#include "app/clock.h"
+
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 
@@ -12,7 +14,9 @@ constexpr qint64 kMinFinishedRetentionMs = 60 * 1000;
 constexpr int kCodeAttempts = 20;
 
 // Pairing hash P.."t:"..token: code, client, device, exp (ms), state w(aiting), s(ubmitted),
-// d(elivered) or x (expired), and the details while submitted. P.."c:"..code holds the token.
+// d(elivered) or x (expired). The details, while submitted, are the hash P.."d:"..token, which
+// expires with the code (the pairing hash is kept longer, to answer "expired").
+// P.."c:"..code holds the token.
 // Sorted sets of live pairings by expiry: P.."live" and P.."lc:"..client. Wrong codes by time:
 // P.."wrong:"..client.
 const char* const kPrelude = R"(
@@ -22,7 +26,7 @@ local now = tonumber(t[1]) * 1000 + math.floor(tonumber(t[2]) / 1000)
 local detailFields = {'type', 'name', 'url', 'username', 'password', 'ext'}
 local function finish(key, token, client, state)
   redis.call('HSET', key, 'state', state)
-  redis.call('HDEL', key, unpack(detailFields))
+  redis.call('DEL', p .. 'd:' .. token)
   redis.call('ZREM', p .. 'live', token)
   redis.call('ZREM', p .. 'lc:' .. client, token)
 end
@@ -53,7 +57,7 @@ return 'opened'
 const char* const kPoll = R"(
 local token = ARGV[2]
 local key = p .. 't:' .. token
-local h = redis.call('HMGET', key, 'state', 'exp', 'client', unpack(detailFields))
+local h = redis.call('HMGET', key, 'state', 'exp', 'client')
 local state = h[1]
 if not state then return {'unknown'} end
 if (state == 'w' or state == 's') and now >= tonumber(h[2]) then
@@ -62,11 +66,14 @@ if (state == 'w' or state == 's') and now >= tonumber(h[2]) then
 end
 if state == 'w' then return {'pending'} end
 if state ~= 's' then return {'expired'} end
+local d = redis.call('HMGET', p .. 'd:' .. token, unpack(detailFields))
 finish(key, token, h[3], 'd')
-return {'ready', h[4], h[5], h[6], h[7], h[8], h[9]}
+if not d[3] then return {'expired'} end
+return {'ready', d[1], d[2], d[3], d[4], d[5], d[6]}
 )";
 
 // ARGV: prefix client code problem type name url username password ext maxWrong windowMs
+// issuedHere (1: this instance handed the code out and it has not run out yet)
 const char* const kSubmit = R"(
 local client, code, problem = ARGV[2], ARGV[3], ARGV[4]
 local window = tonumber(ARGV[12])
@@ -77,6 +84,8 @@ if redis.call('ZCARD', wrong) >= tonumber(ARGV[11]) then
   return {'limited', tostring(tonumber(first[2]) + window - now)}
 end
 local function miss()
+  -- A code this instance handed out that Redis no longer knows was lost, not guessed.
+  if ARGV[13] == '1' then return {'lost'} end
   redis.call('ZADD', wrong, now, tostring(now) .. ':' .. redis.call('INCR', p .. 'seq'))
   redis.call('PEXPIRE', wrong, window)
   return {'unknown'}
@@ -95,8 +104,11 @@ end
 if state == 'x' then return {'expired'} end
 if state ~= 'w' then return {'used'} end
 if problem ~= '' then return {'invalid'} end
-redis.call('HSET', key, 'state', 's', 'type', ARGV[5], 'name', ARGV[6], 'url', ARGV[7],
+redis.call('HSET', key, 'state', 's')
+local details = p .. 'd:' .. token
+redis.call('HSET', details, 'type', ARGV[5], 'name', ARGV[6], 'url', ARGV[7],
            'username', ARGV[8], 'password', ARGV[9], 'ext', ARGV[10])
+redis.call('PEXPIREAT', details, tonumber(h[2]))
 return {'accepted', h[4]}
 )";
 
@@ -206,6 +218,7 @@ void RedisPairingStorage::openWithCode(const QString& client, const QString& dev
                  } else if (answer == "clientfull") {
                      opened.result = PairingStore::OpenResult::ClientFull;
                  } else if (answer == "opened") {
+                     remember(code);
                      opened.result = PairingStore::OpenResult::Opened;
                      opened.code = code;
                      opened.deviceToken = token;
@@ -242,13 +255,14 @@ void RedisPairingStorage::submit(const QString& client, const QString& typedCode
 {
     const PairingStore::Details usable = PairingStore::normalized(details);
     const QString problem = PairingStore::problemWith(usable);
+    const QString code = PairingStore::normalizedCode(typedCode);
     static const Script script(kSubmit);
     evaluate(script,
-             {keyPrefix, utf8(client), utf8(PairingStore::normalizedCode(typedCode)), utf8(problem),
-              utf8(usable.type), utf8(usable.name), utf8(usable.url), utf8(usable.username),
-              utf8(usable.password), utf8(usable.liveExtension),
-              QByteArray::number(limits.maxWrongCodes),
-              QByteArray::number(qint64(limits.wrongCodeWindowSecs) * 1000)},
+             {keyPrefix, utf8(client), utf8(code), utf8(problem), utf8(usable.type),
+              utf8(usable.name), utf8(usable.url), utf8(usable.username), utf8(usable.password),
+              utf8(usable.liveExtension), QByteArray::number(limits.maxWrongCodes),
+              QByteArray::number(qint64(limits.wrongCodeWindowSecs) * 1000),
+              issuedHere(code) ? QByteArrayLiteral("1") : QByteArrayLiteral("0")},
              [problem, done = std::move(done)](const RedisConnection::Value& value) {
                  PairingStore::Submission submission;
                  const QByteArray answer = word(value, 0);
@@ -258,6 +272,8 @@ void RedisPairingStorage::submit(const QString& client, const QString& typedCode
                      submission.result = PairingStore::SubmitResult::RateLimited;
                      submission.retryAfterSecs =
                          int(std::max<qint64>(1, (word(value, 1).toLongLong() + 999) / 1000));
+                 } else if (answer == "lost") {
+                     submission.result = PairingStore::SubmitResult::Lost;
                  } else if (answer == "expired") {
                      submission.result = PairingStore::SubmitResult::Expired;
                  } else if (answer == "used") {
@@ -271,4 +287,22 @@ void RedisPairingStorage::submit(const QString& client, const QString& typedCode
                  }
                  done(submission);
              });
+}
+
+void RedisPairingStorage::remember(const QString& code)
+{
+    const qint64 now = Clock::monotonicMs();
+    // Bounded like the pairings themselves: the ones run out go first.
+    if (issued.size() >= limits.maxLivePairings) {
+        for (auto it = issued.begin(); it != issued.end();)
+            it = it.value() <= now ? issued.erase(it) : std::next(it);
+    }
+    if (issued.size() < limits.maxLivePairings)
+        issued.insert(code, now + qint64(limits.codeLifetimeSecs) * 1000);
+}
+
+bool RedisPairingStorage::issuedHere(const QString& code) const
+{
+    const auto it = issued.constFind(code);
+    return it != issued.cend() && it.value() > Clock::monotonicMs();
 }

@@ -3,6 +3,8 @@
 #include "pairingstorage.h"
 #include "redisconnection.h"
 
+#include <QHash>
+
 // Pairings, tokens and rate-limit counters in Redis, so that several backend instances behind a
 // load balancer serve the same pairings. Each operation is one Lua script, which Redis runs
 // atomically: two instances polling the same pairing at once hand its details out once. Keys
@@ -31,7 +33,13 @@ private:
     void openWithCode(const QString& client, const QString& deviceName, int attempt,
                       OpenCallback done);
 
+    // Codes this instance handed out, until they run out: a Redis that lost its data (a
+    // restart without persistence) does not make them wrong codes of a guesser.
+    void remember(const QString& code);
+    bool issuedHere(const QString& code) const;
+
     RedisConnection* redis = nullptr;
     PairingStore::Limits limits;
+    QHash<QString, qint64> issued; // code -> monotonic ms it runs out at
     QByteArray keyPrefix = "velmora:pair:";
 };

@@ -10,6 +10,7 @@
 #include "providers/playlistdownload.h"
 #include "providers/xtreamclient.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -119,8 +120,21 @@ PairDialog::PairDialog(QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
 
+    addressBox = new QComboBox(this);
+    addressBox->setObjectName(QStringLiteral("addressBox"));
+    auto* addressLabel = new QLabel(tr("Address for the phone:"), this);
+    addressLabel->setBuddy(addressBox);
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(addressLabel);
+    addressRow->addWidget(addressBox);
+    addressRow->addStretch();
+    fillAddresses();
+    addressLabel->setVisible(addressBox->count() > 1);
+    addressBox->setVisible(addressBox->count() > 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(messageLabel);
+    layout->addLayout(addressRow);
     layout->addLayout(row);
     layout->addWidget(buttons);
 
@@ -131,8 +145,24 @@ PairDialog::PairDialog(QWidget* parent)
     connect(newCodeButton, &QPushButton::clicked, this, [this] { requestCode(QString()); });
     connect(pollTimer, &QTimer::timeout, this, &PairDialog::poll);
     connect(countdownTimer, &QTimer::timeout, this, &PairDialog::updateCountdown);
+    connect(addressBox, &QComboBox::activated, this, [this] {
+        localBackend->setAddress(QHostAddress(addressBox->currentData().toString()));
+        requestCode(QString());
+    });
 
     requestCode(QString());
+}
+
+void PairDialog::fillAddresses()
+{
+    if (!localBackend)
+        return;
+    // A computer on Wi-Fi and cable, or with a VPN, has several: which one the phone reaches
+    // only the user knows.
+    const QList<QHostAddress> addresses = LocalPairingBackend::addresses();
+    for (const QHostAddress& address : addresses)
+        addressBox->addItem(address.toString(), address.toString());
+    localBackend->setAddress(addresses.value(0));
 }
 
 void PairDialog::done(int outcome)
@@ -157,9 +187,14 @@ void PairDialog::clearCode()
 
 void PairDialog::requestCode(const QString& error)
 {
+    startOver(failureText(error));
+}
+
+void PairDialog::startOver(const QString& message)
+{
     ++generation;
-    messageLabel->setText(failureText(error));
-    messageLabel->setVisible(!error.isEmpty());
+    messageLabel->setText(message);
+    messageLabel->setVisible(!message.isEmpty());
     pollTimer->stop();
     countdownTimer->stop();
     deviceToken.clear();
@@ -191,7 +226,8 @@ void PairDialog::requestCode(const QString& error)
         const QImage qr = qrCodeImage(started.pairUrl, kQrSide);
         if (!qr.isNull())
             qrLabel->setPixmap(QPixmap::fromImage(qr));
-        instructionsLabel->setText(pairingInstructions(started.pairUrl, localBackend != nullptr));
+        instructionsLabel->setText(
+            pairingInstructions(started.pairUrl, localBackend ? localBackend->port() : 0));
         codeLabel->setText(displayedCode(started.code));
         deviceNameLabel->setText(deviceNameText(PairingClient::deviceLabel()));
 
@@ -229,6 +265,11 @@ void PairDialog::poll()
                            break;
                        case PairingClient::Expired:
                            showMessage(kExpired);
+                           break;
+                       case PairingClient::Lost:
+                           // Polling on would wait in silence until the code runs out.
+                           startOver(tr("The pairing service lost this code, perhaps because "
+                                        "it restarted. Enter the new code below on your phone."));
                            break;
                        case PairingClient::Pending:
                        case PairingClient::Failed:

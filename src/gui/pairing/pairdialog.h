@@ -9,6 +9,7 @@
 
 class LocalPairingBackend;
 class PairingClient;
+class QComboBox;
 class QLabel;
 class QNetworkAccessManager;
 class QPushButton;
@@ -19,7 +20,8 @@ class XtreamClient;
 // pairing backend until the phone has sent the server's details, checks that the server answers
 // (an Xtream login, or a playlist with at least one channel) and only then accepts. A refused
 // server shows the reason and a new code at once, so the user can fix it on the phone. Without a
-// configured backend the dialog runs one on the home network while it is open.
+// configured backend the dialog runs one on the home network while it is open, and lets the user
+// pick the address when the computer has several.
 class PairDialog final : public QDialog
 {
     Q_OBJECT
@@ -40,6 +42,9 @@ private:
     friend class PairDialogTestAccess;
 
     void requestCode(const QString& error);
+    // Starts over with a new code, `message` in red above it (none when empty).
+    void startOver(const QString& message);
+    void fillAddresses();
     void poll();
     void updateCountdown();
     void checkServer(const SourceConfig& config);
@@ -53,6 +58,7 @@ private:
     QNetworkAccessManager* networkManager = nullptr;
     QTimer* pollTimer = nullptr;
     QTimer* countdownTimer = nullptr;
+    QComboBox* addressBox = nullptr; // this computer's addresses, when it has several
     QLabel* messageLabel = nullptr;
     QLabel* qrLabel = nullptr;
     QLabel* instructionsLabel = nullptr;
