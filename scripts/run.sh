@@ -39,7 +39,7 @@ for arg in "$@"; do
     esac
 done
 
-scripts/install-deps.sh
+scripts/install-deps.sh --demo
 # Only what is started below: the tests and benchmarks are built by scripts/test.sh.
 VELMORA_TARGETS="velmora-player velmora-demo-server velmora-demo-profile velmora-pairing-server" \
     scripts/build.sh
