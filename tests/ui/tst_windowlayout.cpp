@@ -78,6 +78,8 @@ QTreeWidgetItem* archivedRow(QTreeWidget* list)
 
 void keepScreenshot(QWidget* window, const QString& name)
 {
+    // Layouts still asked for (a row that just fitted its buttons) are done first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QString dir = QStringLiteral(VELMORA_TEST_ARTIFACTS);
     QDir().mkpath(dir);
     window->grab().save(dir + QStringLiteral("/windowlayout-%1.png").arg(name));
