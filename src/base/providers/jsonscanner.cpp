@@ -469,14 +469,19 @@ QString JsonScanner::SharedTexts::text(const Value& value)
     if (value.kind != Value::String || value.escaped || value.size > 16)
         return JsonScanner::text(value);
     const std::string_view bytes(value.begin, size_t(value.size));
-    if (bytes == last && !lastText.isNull())
-        return lastText;
+    const auto byte = [&bytes](std::size_t i) { return std::size_t(quint8(bytes[i])); };
+    const std::size_t n = bytes.size();
+    const std::size_t pick =
+        n == 0 ? 0 : (n * 0x9E37 ^ byte(0) * 0x85EB ^ byte(n - 1) * 0xC2B3 ^ byte(n / 2) * 0x27D5);
+    Slot& slot = recent[(pick ^ (pick >> 8)) & (recent.size() - 1)];
+    if (slot.bytes == bytes && !slot.text.isNull())
+        return slot.text;
     auto it = texts.find(bytes);
     if (it == texts.end())
         it = texts.emplace(bytes, JsonScanner::text(value)).first;
-    last = bytes;
-    lastText = it->second;
-    return lastText;
+    slot.bytes = bytes;
+    slot.text = it->second;
+    return slot.text;
 }
 
 QString JsonScanner::text(const Value& value)

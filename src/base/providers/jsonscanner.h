@@ -94,8 +94,14 @@ public:
         QString text(const Value& value);
 
     private:
-        std::string_view last; // neighbouring records mostly repeat the previous text
-        QString lastText;
+        // A few dozen distinct texts in random order: a slot picked from a text's size and
+        // bytes finds most without hashing all of it; the map keeps every one.
+        struct Slot
+        {
+            std::string_view bytes;
+            QString text;
+        };
+        std::array<Slot, 256> recent;
         std::unordered_map<std::string_view, QString> texts;
     };
 
