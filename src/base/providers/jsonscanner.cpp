@@ -501,15 +501,20 @@ QString JsonScanner::text(const Value& value)
     while (p < end) {
 #if defined(__SSE2__)
         const __m128i backslash = _mm_set1_epi8('\\');
+        // Sixteen bytes at a time: all widened and stored (the string has room for them), then
+        // kept up to the first escape or multi-byte character.
         while (end - p >= 16) {
             const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            if (_mm_movemask_epi8(chunk) | _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, backslash)))
-                break;
             const __m128i zero = _mm_setzero_si128();
             _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(chunk, zero));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(chunk, zero));
-            p += 16;
-            o += 16;
+            const int special =
+                _mm_movemask_epi8(chunk) | _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, backslash));
+            const int plain = special ? __builtin_ctz(unsigned(special)) : 16;
+            p += plain;
+            o += plain;
+            if (special)
+                break;
         }
         if (p == end)
             break;
