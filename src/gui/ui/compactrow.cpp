@@ -102,7 +102,7 @@ void CompactRow::adopt(QPushButton* button)
     if (button->property(kAdopted).toBool())
         return;
     button->setProperty(kAdopted, true);
-    // Down to an icon's width; the layout shrinks buttons before anything that keeps its width.
+    // Down to an icon's width, when fit() caps it there.
     button->setSizePolicy(QSizePolicy::Preferred, button->sizePolicy().verticalPolicy());
     button->setMinimumWidth(button->iconSize().width() + 2 * kCompactPadding);
     button->installEventFilter(this);
