@@ -30,5 +30,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libvlc-bin, vlc-plugin-base, vlc-plugin-video-output, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ffmpeg)
+# Channel and movie names come in every script: Noto covers Arabic, Hebrew and the rest of the
+# world's alphabets, Noto CJK Chinese, Japanese and Korean, where a bare system draws boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg, fonts-noto-core, fonts-noto-cjk")
 include(CPack)

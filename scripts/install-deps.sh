@@ -2,13 +2,16 @@
 # Installs everything the player, its tests, tools and benchmarks need on Debian 12.
 # Safe to run again: it only calls apt-get when a package is missing.
 #   --fuzzing   also clang and its fuzzing runtime, and valgrind (scripts/fuzz.sh, memory checks)
+#   --demo      also the fonts the demo's names need (scripts/run.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 fuzzing=0
+demo=0
 for arg in "$@"; do
     case $arg in
     --fuzzing) fuzzing=1 ;;
+    --demo) demo=1 ;;
     *)
         echo "scripts/install-deps.sh: unknown option '$arg'" >&2
         exit 2
@@ -47,6 +50,12 @@ packages=(
 )
 if ((fuzzing)); then
     packages+=(clang libclang-rt-14-dev valgrind)
+fi
+if ((demo)); then
+    # The demo's channels and movies are named in Arabic, Hebrew, Chinese and Japanese too;
+    # without these a fresh system draws boxes (the package recommends the same fonts).
+    # fontconfig's trigger adds them to the font cache.
+    packages+=(fonts-noto-core fonts-noto-cjk fontconfig)
 fi
 
 missing=()

@@ -49,7 +49,7 @@ for arg in "$@"; do
 done
 
 if ((build_first)); then
-    scripts/install-deps.sh
+    scripts/install-deps.sh --demo
     # Only what is started below: the tests and benchmarks are built by scripts/test.sh.
     VELMORA_TARGETS="velmora-player velmora-demo-server velmora-demo-profile velmora-pairing-server" \
         scripts/build.sh

@@ -31,11 +31,18 @@ endif()
 
 # Control fields: the version is the project's; the dependencies are the linked libraries'
 # packages plus what is only loaded at run time.
-run_or_fail("dpkg-deb -f" dpkg-deb -f "${deb}" Version Depends)
+run_or_fail("dpkg-deb -f" dpkg-deb -f "${deb}" Version Depends Recommends)
 if(NOT output MATCHES "Version: ${VERSION}\n")
     string(APPEND failures "  the package's version is not ${VERSION}:\n${output}\n")
 endif()
-string(REGEX REPLACE ".*Depends: ([^\n]*).*" "\\1" depends "${output}")
+string(REGEX REPLACE ".*\nDepends: ([^\n]*).*" "\\1" depends "\n${output}")
+# Names in every script need fonts a bare system lacks (the demo's own are Arabic, Hebrew, CJK).
+string(REGEX REPLACE ".*\nRecommends: ([^\n]*).*" "\\1" recommends "\n${output}")
+foreach(package ffmpeg fonts-noto-core fonts-noto-cjk)
+    if(NOT ", ${recommends}," MATCHES ", ${package}[ ,]")
+        string(APPEND failures "  Recommends lacks ${package}: ${recommends}\n")
+    endif()
+endforeach()
 foreach(package libvlc5 libqt6widgets6 libqt6httpserver6 libqrcodegencpp1 libsimdjson14
         libvlc-bin vlc-plugin-base vlc-plugin-video-output libqt6sql6-sqlite)
     if(NOT ", ${depends}," MATCHES ", ${package}[ ,]")

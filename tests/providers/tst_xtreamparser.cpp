@@ -248,6 +248,15 @@ private slots:
         row("surrogate pair escape", "\"\\ud83d\\ude00\"", true, "0", 0, 0,
             QStringLiteral("\U0001F600"));
         row("escaped NUL", "\"a\\u0000\"", true, "0", 0, 0, QStringLiteral("a") + QChar(0));
+        // Escaped texts are decoded in one pass, 16 plain bytes at a time: long runs, raw UTF-8
+        // of every length and escapes around each other's edges.
+        row("long escaped text with raw UTF-8",
+            "\"http:\\/\\/img.example.invalid\\/posters\\/M\xC3\xBCnchen_\xE6\x9D\xB1\xE4\xBA\xAC"
+            "_\xF0\x9F\x98\x80_0123456789abcdef\\u00e9\\ud83d\\ude00\\n\\t\\\"\\\\.jpg\"",
+            true, "0", 0, 0,
+            QStringLiteral(
+                "http://img.example.invalid/posters/M\u00FCnchen_\u6771\u4EAC_\U0001F600_"
+                "0123456789abcdef\u00E9\U0001F600\n\t\"\\.jpg"));
         row("long fraction rounds once", "0.1000000000000000055511151231257827", true, "0", 0.1, 0,
             {});
         row("number underflowing to zero fails the answer", "1e-400", false, "", 0, 0, {});

@@ -11,6 +11,7 @@
 #include "ui/loadingoverlay.h"
 #include "ui/mainwindow.h"
 #include "ui/playbackcontroller.h"
+#include "ui/splittermodes.h"
 
 #include <QTimer>
 
@@ -146,6 +147,7 @@ public:
     VELMORA_MEMBER(audioButton)
     VELMORA_MEMBER(volumeSlider)
     VELMORA_MEMBER(fullscreenChrome)
+    VELMORA_MEMBER(splitterModes)
 #define VELMORA_CHROME_PART(name)                                                                  \
     auto& name()                                                                                   \
     {                                                                                              \

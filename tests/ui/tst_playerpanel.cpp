@@ -6,6 +6,7 @@
 #include "tempprofile.h"
 #include "testmain.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/playerpanel.h"
 #include "xtreamfixture.h"
 
 #include <QBoxLayout>
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(layout->itemAt(2)->widget()->objectName(), QStringLiteral("resumeNotice"));
         QCOMPARE(layout->itemAt(3)->widget(), w.seekRow());
         QCOMPARE(layout->itemAt(4)->widget(), w.controlsRow());
-        QCOMPARE(w.videoWidget()->minimumSize(), QSize(480, 270));
+        QCOMPARE(w.videoWidget()->minimumSize(), PlayerPanel::kMinimumVideoSize);
         QCOMPARE(w.videoWidget()->styleSheet(), QStringLiteral("background-color: black;"));
         QVERIFY(w.videoWidget()->testAttribute(Qt::WA_MouseTracking));
         QCOMPARE(w.nowPlayingLabel()->text(), QStringLiteral("Nothing playing"));
@@ -215,7 +216,7 @@ private slots:
         QCOMPARE(volume->minimum(), 0);
         QCOMPARE(volume->maximum(), 100);
         QCOMPARE(volume->value(), 100);
-        QCOMPARE(volume->maximumWidth(), 80);
+        QCOMPARE(volume->minimumWidth(), 80);
     }
 
     // Which URL an item plays, what the panel shows, and the tuner's channel and caching value.

@@ -85,6 +85,40 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
+// Writes the unit(s) of the checked escape at `p` and returns the byte after it.
+const unsigned char* unescapeInto(const unsigned char* p, char16_t*& o)
+{
+    switch (p[1]) {
+    case 'b':
+        *o++ = u'\b';
+        return p + 2;
+    case 'f':
+        *o++ = u'\f';
+        return p + 2;
+    case 'n':
+        *o++ = u'\n';
+        return p + 2;
+    case 'r':
+        *o++ = u'\r';
+        return p + 2;
+    case 't':
+        *o++ = u'\t';
+        return p + 2;
+    case 'u': {
+        const char* at = reinterpret_cast<const char*>(p);
+        const int unit = hex4(at + 2);
+        *o++ = char16_t(unit);
+        if (unit < 0xD800 || unit > 0xDBFF)
+            return p + 6;
+        *o++ = char16_t(hex4(at + 8)); // the low half the scan found
+        return p + 12;
+    }
+    default:
+        *o++ = char16_t(p[1]); // " \ /
+        return p + 2;
+    }
+}
+
 // The UTF-8 text of a scanned string with its escapes resolved; the scan checked them.
 const std::string& unescaped(const JsonScanner::Value& value)
 {
@@ -153,7 +187,7 @@ void JsonScanner::decline()
     end = nullptr;
 }
 
-void JsonScanner::skipSpace()
+void JsonScanner::skipSpaceRun()
 {
     while (p < end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
         ++p;
@@ -252,7 +286,7 @@ bool JsonScanner::nextElement()
     return closeScope(']');
 }
 
-JsonScanner::Value JsonScanner::value()
+JsonScanner::Value JsonScanner::read(bool wanted)
 {
     Value out;
     switch (peek()) {
@@ -287,7 +321,7 @@ JsonScanner::Value JsonScanner::value()
         scanLiteral("null");
         break;
     default:
-        if (scanNumber(out))
+        if (scanNumber(out, wanted))
             return out;
         break;
     }
@@ -363,7 +397,7 @@ bool JsonScanner::scanString(Value& out)
     return true;
 }
 
-bool JsonScanner::scanNumber(Value& out)
+bool JsonScanner::scanNumber(Value& out, bool wanted)
 {
     const char* const start = p;
     if (p < end && *p == '-')
@@ -409,6 +443,12 @@ bool JsonScanner::scanNumber(Value& out)
         out.integer = start != digits ? -value : value;
         return true;
     }
+    // Without an exponent, up to 300 digits can neither overflow nor round to zero: a skipped
+    // number of that kind is valid as it stands.
+    if (!wanted && p - digits <= 300) {
+        out.kind = Value::Decimal;
+        return true;
+    }
     double value = 0;
     const auto [stop, error] = std::from_chars(start, p, value);
     // A value that rounds to zero from non-zero digits is one Qt refuses.
@@ -429,14 +469,19 @@ QString JsonScanner::SharedTexts::text(const Value& value)
     if (value.kind != Value::String || value.escaped || value.size > 16)
         return JsonScanner::text(value);
     const std::string_view bytes(value.begin, size_t(value.size));
-    if (bytes == last && !lastText.isNull())
-        return lastText;
+    const auto byte = [&bytes](std::size_t i) { return std::size_t(quint8(bytes[i])); };
+    const std::size_t n = bytes.size();
+    const std::size_t pick =
+        n == 0 ? 0 : (n * 0x9E37 ^ byte(0) * 0x85EB ^ byte(n - 1) * 0xC2B3 ^ byte(n / 2) * 0x27D5);
+    Slot& slot = recent[(pick ^ (pick >> 8)) & (recent.size() - 1)];
+    if (slot.bytes == bytes && !slot.text.isNull())
+        return slot.text;
     auto it = texts.find(bytes);
     if (it == texts.end())
         it = texts.emplace(bytes, JsonScanner::text(value)).first;
-    last = bytes;
-    lastText = it->second;
-    return lastText;
+    slot.bytes = bytes;
+    slot.text = it->second;
+    return slot.text;
 }
 
 QString JsonScanner::text(const Value& value)
@@ -445,8 +490,57 @@ QString JsonScanner::text(const Value& value)
         return QString();
     if (!value.escaped)
         return QString::fromUtf8(value.begin, value.size);
-    const std::string& text = unescaped(value);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    // Escaped texts (PHP writes every '/' and every non-ASCII character so) go to UTF-16 in one
+    // pass: no UTF-8 copy in between. Every unit takes at least one byte of the text, and the
+    // text is valid UTF-8 with checked escapes.
+    QString out(value.size, Qt::Uninitialized);
+    char16_t* const first = reinterpret_cast<char16_t*>(out.data());
+    char16_t* o = first;
+    const auto* p = reinterpret_cast<const unsigned char*>(value.begin);
+    const auto* const end = p + value.size;
+    while (p < end) {
+#if defined(__SSE2__)
+        const __m128i backslash = _mm_set1_epi8('\\');
+        // Sixteen bytes at a time: all widened and stored (the string has room for them), then
+        // kept up to the first escape or multi-byte character.
+        while (end - p >= 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(chunk, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(chunk, zero));
+            const int special =
+                _mm_movemask_epi8(chunk) | _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, backslash));
+            const int plain = special ? __builtin_ctz(unsigned(special)) : 16;
+            p += plain;
+            o += plain;
+            if (special)
+                break;
+        }
+        if (p == end)
+            break;
+#endif
+        const unsigned c = *p;
+        if (c == '\\') {
+            p = unescapeInto(p, o);
+        } else if (c < 0x80) {
+            *o++ = char16_t(c);
+            ++p;
+        } else if (c < 0xE0) {
+            *o++ = char16_t(((c & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else if (c < 0xF0) {
+            *o++ = char16_t(((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+            p += 3;
+        } else {
+            const char32_t point =
+                ((c & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F);
+            *o++ = char16_t(0xD800 + ((point - 0x10000) >> 10));
+            *o++ = char16_t(0xDC00 + ((point - 0x10000) & 0x3FF));
+            p += 4;
+        }
+    }
+    out.truncate(o - first);
+    return out;
 }
 
 qint64 JsonScanner::integer(const Value& value)

@@ -60,8 +60,8 @@ public:
     // True when another element follows, with the cursor on it; false past the ']'.
     bool nextElement();
     // Reads the value at the cursor; objects and arrays are validated and skipped.
-    Value value();
-    void skip() { value(); }
+    Value value() { return read(true); }
+    void skip() { read(false); }
 
     // The members of the object at the cursor named in `keys`, the last of duplicates winning;
     // a value that is not an object has none of them.
@@ -94,8 +94,14 @@ public:
         QString text(const Value& value);
 
     private:
-        std::string_view last; // neighbouring records mostly repeat the previous text
-        QString lastText;
+        // A few dozen distinct texts in random order: a slot picked from a text's size and
+        // bytes finds most without hashing all of it; the map keeps every one.
+        struct Slot
+        {
+            std::string_view bytes;
+            QString text;
+        };
+        std::array<Slot, 256> recent;
         std::unordered_map<std::string_view, QString> texts;
     };
 
@@ -109,10 +115,19 @@ public:
 private:
     static constexpr int kMaxDepth = 64;
 
-    void skipSpace();
+    // Servers send compact text: the usual case, no space at all, stays inline.
+    void skipSpace()
+    {
+        if (p<end&& static_cast<unsigned char>(*p)> ' ')
+            return;
+        skipSpaceRun();
+    }
+    void skipSpaceRun();
+    // A value; what is only skipped is validated without being converted.
+    Value read(bool wanted);
     bool closeScope(char close);
     bool scanString(Value& out);
-    bool scanNumber(Value& out);
+    bool scanNumber(Value& out, bool wanted);
     bool scanLiteral(std::string_view word);
 
     const char* p = nullptr;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kIndexRole = Qt::UserRole + 1;
@@ -90,32 +91,47 @@ void GuidePanel::setExpanded(bool expanded)
 {
     body->setVisible(expanded);
     // Folded, the panel is a strip no wider than its header; open, it stays a side column.
-    header->setText(expanded ? QStringLiteral("Programme guide: ") + shownChannel.name
-                             : QStringLiteral("Guide"));
+    header->setText(expanded ? tr("Programme guide: %1").arg(shownChannel.name) : tr("Guide"));
     header->setArrowType(expanded ? Qt::RightArrow : Qt::LeftArrow);
     setMinimumWidth(expanded ? 160 : 0);
     setMaximumWidth(expanded ? kMaxExpandedWidth : header->sizeHint().width());
     if (header->isChecked() != expanded)
         header->setChecked(expanded);
     updateGeometry();
-    if (expanded)
-        takeRoomInSplitter();
+    resizeInSplitter(expanded ? kExpandedWidth : header->sizeHint().width());
 }
 
-void GuidePanel::takeRoomInSplitter()
+void GuidePanel::setIdle(bool idle)
 {
-    // A splitter keeps the width the strip had; opened, the list needs room for its titles.
+    if (idle == idleNow)
+        return;
+    idleNow = idle;
+    if (idle) {
+        reopen = isExpanded();
+        if (reopen)
+            setExpanded(false);
+    } else if (std::exchange(reopen, false) && !isExpanded()) {
+        setExpanded(true);
+    }
+}
+
+void GuidePanel::resizeInSplitter(int target)
+{
+    // A splitter keeps the width the strip had; opened, the list needs room for its titles. The
+    // room comes from the player beside it, and goes back to it, never from the catalog.
     auto* split = qobject_cast<QSplitter*>(parentWidget());
     const int at = split ? split->indexOf(this) : -1;
-    if (at < 0)
+    if (at < 1 || isHidden() || !split->isVisible())
         return;
     QList<int> sizes = split->sizes();
-    const int need = kExpandedWidth - sizes[at];
-    const auto widest = std::max_element(sizes.begin(), sizes.end());
-    if (need <= 0 || widest - sizes.begin() == at || *widest - need < 200)
+    QWidget* player = split->widget(at - 1);
+    const int playerLeast =
+        player->minimumWidth() > 0 ? player->minimumWidth() : player->minimumSizeHint().width();
+    const int grow = std::min(target - sizes[at], sizes[at - 1] - playerLeast);
+    if (grow == 0)
         return;
-    *widest -= need;
-    sizes[at] = kExpandedWidth;
+    sizes[at - 1] -= grow;
+    sizes[at] += grow;
     split->setSizes(sizes);
 }
 
@@ -126,7 +142,7 @@ void GuidePanel::showChannel(const MediaItem& item)
     const bool same = item.id == shownChannel.id && !shownChannel.id.isEmpty();
     shownChannel = item;
     if (isExpanded())
-        header->setText(QStringLiteral("Programme guide: ") + item.name);
+        header->setText(tr("Programme guide: %1").arg(item.name));
     if (!same)
         reload();
 }

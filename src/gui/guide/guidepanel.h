@@ -30,6 +30,9 @@ public:
     bool isExpanded() const;
     void setExpanded(bool expanded);
     QSize sizeHint() const override;
+    // Idle while neither a channel nor a programme of the archive plays (a movie, an episode):
+    // the panel folds, and opens again as the user had it once one plays.
+    void setIdle(bool idle);
     // The programme playing from the archive, marked in the list; an empty id for none.
     void setPlaying(const QString& channelId, qint64 programmeStart);
 
@@ -41,7 +44,7 @@ signals:
 private:
     void choose(const QTreeWidgetItem* row, bool running);
     void updateFromStart();
-    void takeRoomInSplitter();
+    void resizeInSplitter(int width);
     void reload();
     void fill(const QList<GuideProgramme>& programmes);
     void markCurrent(bool scroll);
@@ -59,4 +62,6 @@ private:
     quint64 request = 0; // answers to an earlier channel are dropped
     QString playingChannelId;
     qint64 playingStart = -1;
+    bool idleNow = false;
+    bool reopen = false; // folded for being idle, not by the user
 };

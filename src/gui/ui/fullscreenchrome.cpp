@@ -86,8 +86,16 @@ void FullscreenChrome::toggleFullscreen()
     controlsHideTimer->stop();
     videoWidget->unsetCursor();
 
+    // Back out of fullscreen, only what showed before comes back.
+    if (fullscreen) {
+        hiddenBefore.clear();
+        for (QWidget* part : parts.hiddenWhenFullscreen) {
+            if (part->isHidden())
+                hiddenBefore.append(part);
+        }
+    }
     for (QWidget* part : parts.hiddenWhenFullscreen)
-        part->setVisible(!fullscreen);
+        part->setVisible(!fullscreen && !hiddenBefore.contains(part));
     parts.centralLayout->setContentsMargins(QMargins() + (fullscreen ? 0 : 6));
     playerPanelLayout->setContentsMargins(QMargins() + (fullscreen ? 0 : 4));
 

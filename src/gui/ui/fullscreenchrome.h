@@ -57,4 +57,5 @@ private:
     void repositionFullscreenChrome();
 
     const Parts parts;
+    QList<QWidget*> hiddenBefore; // parts already hidden when fullscreen began
 };

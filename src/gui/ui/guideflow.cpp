@@ -8,6 +8,7 @@
 #include "guide/nowcolumndelegate.h"
 #include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
+#include "ui/compactrow.h"
 #include "ui/playbackcontroller.h"
 
 #include <QBoxLayout>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -67,6 +69,9 @@ void GuideFlow::setUpGuide()
         split->addWidget(guidePanel);
         split->setStretchFactor(split->indexOf(guidePanel), 0);
     }
+    // A movie or an episode has nothing to do with the list: it folds until the guide plays again.
+    connect(p.playback, &PlaybackController::started, guidePanel,
+            [this]() { guidePanel->setIdle(!p.playback->playsFromGuide()); });
     setUpCatchup();
     setUpGuideGrids();
 }
@@ -139,6 +144,9 @@ void GuideFlow::setUpCatchup()
     previous->setObjectName(QStringLiteral("catchupPrevious"));
     auto* next = new QPushButton(QStringLiteral("Next Programme"), p.controlsRow);
     next->setObjectName(QStringLiteral("catchupNext"));
+    CompactRow::setCompactIcon(previous,
+                               previous->style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    CompactRow::setCompactIcon(next, next->style()->standardIcon(QStyle::SP_MediaSkipForward));
     if (auto* row = qobject_cast<QBoxLayout*>(p.controlsRow->layout())) {
         row->insertWidget(row->indexOf(p.nextEpisodeButton) + 1, previous);
         row->insertWidget(row->indexOf(previous) + 1, next);

@@ -8,6 +8,7 @@
 #include "player/vlcplayer.h"
 #include "ui/catalogfilter.h"
 #include "ui/catalogtab.h"
+#include "ui/compactrow.h"
 #include "ui/librarycategories.h"
 #include "ui/librarystate.h"
 #include "ui/playbacktext.h"
@@ -23,6 +24,7 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -133,6 +135,8 @@ void LibraryFlow::build()
     lib->previousChannelButton = new QPushButton(QStringLiteral("Previous channel"), controlsRow);
     lib->previousChannelButton->setToolTip(QStringLiteral("Back to the channel watched before "
                                                           "(Backspace)"));
+    CompactRow::setCompactIcon(lib->previousChannelButton,
+                               window->style()->standardIcon(QStyle::SP_ArrowBack), false);
     lib->previousChannelButton->hide();
     if (auto* row = qobject_cast<QHBoxLayout*>(controlsRow->layout()))
         row->insertWidget(1, lib->previousChannelButton);

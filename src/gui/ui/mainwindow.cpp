@@ -4,6 +4,7 @@
 #include "app/messagebox.h"
 #include "app/preferencesdialog.h"
 #include "catchup/catchupplayback.h"
+#include "guide/guidegridtab.h"
 #include "guide/guidepanel.h"
 #include "library/library.h"
 #include "player/livebuffertuner.h"
@@ -16,6 +17,7 @@
 #include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/clicktoseekslider.h"
+#include "ui/compactrow.h"
 #include "ui/episodespage.h"
 #include "ui/fullscreenchrome.h"
 #include "ui/guideflow.h"
@@ -24,11 +26,13 @@
 #include "ui/playbackcontroller.h"
 #include "ui/posterloader.h"
 #include "ui/serverselector.h"
+#include "ui/splittermodes.h"
 #include "ui/trackmenus.h"
 #include "ui/videosurface.h"
 
 #include <QNetworkAccessManager>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,9 +41,13 @@
 #include <utility>
 
 namespace {
+// Least width of the catalog tabs: their search fields and lists stay usable.
+constexpr int kCatalogMinWidth = 260;
+
 // Once a run, however many writes fail. Queued, so the box never opens inside a save, and never
 // for a window already being destroyed.
-void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTuner* tuner)
+void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTuner* tuner,
+                           SplitterModes* layouts)
 {
     auto report = [window, told = std::make_shared<bool>(false)](const QString& settingsFile) {
         if (std::exchange(*told, true))
@@ -53,6 +61,7 @@ void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTu
     };
     QObject::connect(sources, &SourceManager::saveFailed, window, report, Qt::QueuedConnection);
     QObject::connect(tuner, &LiveBufferTuner::saveFailed, window, report, Qt::QueuedConnection);
+    QObject::connect(layouts, &SplitterModes::saveFailed, window, report, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -146,6 +155,18 @@ MainWindow::MainWindow(QWidget* parent)
     chromeParts.controlsRow = controlsRow;
     fullscreenChrome = new FullscreenChrome(chromeParts, this);
     connect(fullscreenChrome, &FullscreenChrome::changed, this, &MainWindow::updatePlayerChrome);
+    // The catalog side keeps its width whatever its pages show; the player side has its own.
+    tabs->setMinimumWidth(kCatalogMinWidth);
+    splitterModes = new SplitterModes(
+        {.splitter = splitter,
+         .tabs = tabs,
+         .playerPanel = playerPanel,
+         .guidePanel = guideFlow->guidePanel,
+         .isGuidePage = [](const QWidget* page) { return qobject_cast<const GuideGridTab*>(page); },
+         .fullscreen = [this]() { return fullscreenChrome->fullscreen; }},
+        this);
+    connect(fullscreenChrome, &FullscreenChrome::changed, splitterModes,
+            &SplitterModes::restoreChrome);
 
     loadingOverlay = new LoadingOverlay(tabs);
 
@@ -156,7 +177,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
     connect(player, &VlcPlayer::liveDelayShortfall, liveBufferTuner,
             &LiveBufferTuner::recordShortfall);
-    reportUnsavedSettings(this, sourceManager, liveBufferTuner);
+    reportUnsavedSettings(this, sourceManager, liveBufferTuner, splitterModes);
     reconnect = new ReconnectSchedule(this);
     connect(reconnect, &ReconnectSchedule::due, this, &MainWindow::replayCurrentStream);
     connect(player, &VlcPlayer::playbackProgressing, this, &MainWindow::onPlaybackProgressing);
@@ -166,7 +187,10 @@ MainWindow::MainWindow(QWidget* parent)
             onPlaybackInterrupted(QStringLiteral("The archive stream ended before the programme."));
     });
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {
-        playPauseButton->setText(paused ? QStringLiteral("Play") : QStringLiteral("Pause"));
+        playPauseButton->setText(paused ? tr("Play") : tr("Pause"));
+        CompactRow::setCompactIcon(
+            playPauseButton,
+            style()->standardIcon(paused ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
     });
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
@@ -248,6 +272,9 @@ void MainWindow::buildLibrary()
 
 MainWindow::~MainWindow()
 {
+    // Its sizes are saved now, and it must not follow the tabs as they are torn down.
+    delete splitterModes;
+    splitterModes = nullptr;
     libraryFlow->libraryEndViewing();
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.

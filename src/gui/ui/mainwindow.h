@@ -31,6 +31,7 @@ class QVBoxLayout;
 class ReconnectSchedule;
 class ServerSelector;
 class SourceManager;
+class SplitterModes;
 class VlcPlayer;
 
 // The application's only window; it owns every other object for the life of the process.
@@ -164,6 +165,8 @@ private:
     LiveBufferTuner* liveBufferTuner = nullptr;
     bool seekDragging = false;
     PlaybackController* playback = nullptr; // what is playing, and starting streams
+
+    SplitterModes* splitterModes = nullptr; // browsing or the TV Guide, and their sizes
 
     // --- programme guide ---
     GuideFlow* guideFlow = nullptr; // the guide's column, list, grids and progress; catch-up

@@ -39,6 +39,7 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.catchup->end();
     p.libraryFlow->libraryBeginPlay(item);
     currentKind = item.type;
+    fromArchive = false;
     currentUrl = url;
     currentTitle = item.name;
     if (item.type != MediaItem::Live) {
@@ -60,6 +61,7 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
     p.player->setVolume(p.volumeSlider->value());
     p.playerPanel->setFocus(Qt::OtherFocusReason);
+    emit started();
 }
 
 void PlaybackController::replayCurrentStream()
@@ -88,6 +90,7 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
         p.timeLabel->setText(QStringLiteral("00:00 / 00:00"));
     }
     currentKind = MediaItem::Movie;
+    fromArchive = true;
     currentUrl = url;
     currentTitle = title;
     currentChannelKey.clear();
@@ -99,6 +102,7 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
     p.player->play(url, false, 0);
     p.player->setVolume(p.volumeSlider->value());
     p.playerPanel->setFocus(Qt::OtherFocusReason);
+    emit started();
 }
 
 int PlaybackController::currentLiveCachingMs() const

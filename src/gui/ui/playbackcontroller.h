@@ -52,11 +52,19 @@ public:
     bool isSeekable() const;
     int currentLiveCachingMs() const;
 
+    // Whether a live channel or a programme from the archive plays: what the guide is about.
+    bool playsFromGuide() const { return currentKind == MediaItem::Live || fromArchive; }
+
     bool hasMedia = false;
+    bool fromArchive = false; // a programme from the archive (it plays as a movie)
     int currentKind = MediaItem::Live;
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
+
+signals:
+    // Another stream began: an item, or a programme from the archive.
+    void started();
 
 private:
     Parts p;

@@ -18,6 +18,11 @@ class PlayerPanel final : public QWidget
 public:
     explicit PlayerPanel(QWidget* parent);
 
+    // Least sizes: small enough for a preview beside the TV Guide at 1024 pixels, wide enough
+    // for the controls row with every button at its compact width.
+    static constexpr int kMinimumWidth = 312;
+    static constexpr QSize kMinimumVideoSize{256, 144};
+
     QVBoxLayout* panelLayout = nullptr;
     QWidget* videoWidget = nullptr;
     QLabel* nowPlayingLabel = nullptr;
