@@ -14,6 +14,7 @@ class EpisodesPage;
 class FullscreenChrome;
 class GuideFlow;
 class LibraryFlow;
+class LineupFlow;
 class LiveBufferTuner;
 class LoadingOverlay;
 class PlaybackController;
@@ -174,4 +175,7 @@ private:
 
     // --- library ---
     LibraryFlow* libraryFlow = nullptr;
+
+    // --- lineup ---
+    LineupFlow* lineupFlow = nullptr; // hidden, renamed, ordered and locked parts of the catalog
 };
