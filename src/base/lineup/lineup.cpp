@@ -116,45 +116,76 @@ QList<MediaItem> Lineup::apply(int kind, const QList<MediaItem>& items, bool unl
 {
     const auto& categories = of(LineupEntry::CategoryEntry, kind);
     const auto& chosen = of(LineupEntry::ItemEntry, kind);
-    // Which categories drop out, and whether any category has a place of the user's.
-    QSet<QString> dropped;
-    bool ordered = false;
+    // Whether any category drops out or has a place of the user's.
+    bool dropping = false;
+    int maxRank = -1;
     for (const LineupEntry& e : categories) {
-        if (e.hidden || (e.locked && !unlocked))
-            dropped.insert(e.id);
-        ordered = ordered || e.position >= 0;
+        dropping = dropping || e.hidden || (e.locked && !unlocked);
+        maxRank = std::max(maxRank, e.position);
     }
-    if (dropped.isEmpty() && chosen.isEmpty())
-        return ordered ? inCategoryOrder(kind, items) : items;
+    if (!dropping && maxRank < 0 && chosen.isEmpty())
+        return items;
 
-    QList<MediaItem> shown;
-    shown.reserve(items.size());
-    for (const MediaItem& item : items) {
-        if (!dropped.isEmpty() && dropped.contains(item.categoryId))
-            continue;
-        if (chosen.isEmpty()) {
-            shown.append(item);
-            continue;
+    // One pass: each item is looked up once per table and copied once, into the bucket of its
+    // category's place (the last bucket keeps the provider's order for unplaced categories).
+    const int unranked = maxRank + 1;
+    QList<QList<qsizetype>> buckets(unranked + 1);
+    QHash<qsizetype, MediaItem> changed;
+    QString lastCategory;
+    int lastBucket = unranked;
+    bool lastDropped = false;
+    bool haveLast = false;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const MediaItem& item = items[i];
+        // Catalogs list a category's items together: one lookup per run of them.
+        if (!haveLast || item.categoryId != lastCategory) {
+            lastCategory = item.categoryId;
+            haveLast = true;
+            lastBucket = unranked;
+            lastDropped = false;
+            const auto c = categories.constFind(item.categoryId);
+            if (c != categories.cend()) {
+                lastDropped = c->hidden || (c->locked && !unlocked);
+                if (c->position >= 0)
+                    lastBucket = c->position;
+            }
         }
-        const auto it = chosen.constFind(item.id.isEmpty() ? item.streamUrl : item.id);
-        if (it == chosen.cend()) {
-            shown.append(item);
+        if (lastDropped)
             continue;
+        if (!chosen.isEmpty()) {
+            const auto it = chosen.constFind(item.id.isEmpty() ? item.streamUrl : item.id);
+            if (it != chosen.cend()) {
+                if (it->hidden || (it->locked && !unlocked))
+                    continue;
+                if (!it->name.isEmpty() || !it->guideId.isEmpty()) {
+                    MediaItem shown = item;
+                    if (!it->name.isEmpty()) {
+                        // The guide is found by the provider's name when it has no id: keep
+                        // that name for it.
+                        if (shown.guideName.isEmpty())
+                            shown.guideName = item.name;
+                        shown.name = it->name;
+                    }
+                    if (!it->guideId.isEmpty())
+                        shown.guideId = it->guideId;
+                    changed.insert(i, std::move(shown));
+                }
+            }
         }
-        if (it->hidden || (it->locked && !unlocked))
-            continue;
-        MediaItem changed = item;
-        if (!it->name.isEmpty()) {
-            // The guide is found by the provider's name when it has no id: keep that name for it.
-            if (changed.guideName.isEmpty())
-                changed.guideName = item.name;
-            changed.name = it->name;
-        }
-        if (!it->guideId.isEmpty())
-            changed.guideId = it->guideId;
-        shown.append(std::move(changed));
+        buckets[lastBucket].append(i);
     }
-    return ordered ? inCategoryOrder(kind, shown) : shown;
+    QList<MediaItem> shown;
+    qsizetype total = 0;
+    for (const auto& bucket : buckets)
+        total += bucket.size();
+    shown.reserve(total);
+    for (const auto& bucket : buckets) {
+        for (const qsizetype i : bucket) {
+            const auto it = changed.constFind(i);
+            shown.append(it == changed.cend() ? items[i] : *it);
+        }
+    }
+    return shown;
 }
 
 QList<Category> Lineup::applyToCategories(int kind, const QList<Category>& categories) const
@@ -199,28 +230,17 @@ QList<Category> Lineup::applyToCategories(int kind, const QList<Category>& categ
 
 QList<MediaItem> Lineup::inCategoryOrder(int kind, const QList<MediaItem>& items) const
 {
-    const auto& chosen = of(LineupEntry::CategoryEntry, kind);
-    QHash<QString, int> rank;
-    for (const LineupEntry& e : chosen)
-        if (e.position >= 0)
-            rank.insert(e.id, e.position);
-    if (rank.isEmpty())
-        return items;
-    // Counting sort by rank: unranked categories keep their place after the ranked ones.
-    QList<int> ranks(items.size());
-    int maxRank = -1;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const int r = rank.value(items[i].categoryId, -1);
-        ranks[i] = r;
-        maxRank = std::max(maxRank, r);
+    // Only the order applies: nothing is hidden or renamed here.
+    Lineup order;
+    for (const LineupEntry& e : of(LineupEntry::CategoryEntry, kind)) {
+        if (e.position < 0)
+            continue;
+        LineupEntry placed;
+        placed.what = LineupEntry::CategoryEntry;
+        placed.kind = kind;
+        placed.id = e.id;
+        placed.position = e.position;
+        order.put(placed);
     }
-    QList<QList<qsizetype>> buckets(maxRank + 2);
-    for (qsizetype i = 0; i < items.size(); ++i)
-        buckets[ranks[i] < 0 ? maxRank + 1 : ranks[i]].append(i);
-    QList<MediaItem> sorted;
-    sorted.reserve(items.size());
-    for (const auto& bucket : buckets)
-        for (const qsizetype i : bucket)
-            sorted.append(items[i]);
-    return sorted;
+    return order.apply(kind, items, true);
 }

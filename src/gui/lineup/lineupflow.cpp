@@ -92,6 +92,7 @@ void LineupFlow::serverLoading(const SourceConfig& config)
     guideSources = store->guideSources(serverKey);
     rawItems.clear();
     rawCategories.clear();
+    noteChoices();
     appliedUnlocked = unlocked();
 }
 
@@ -141,7 +142,7 @@ QList<Category> LineupFlow::providerCategories(int kind) const
 QList<MediaItem> LineupFlow::screenTabItems(int kind, const QString& categoryId,
                                             const QString& query, QList<MediaItem> items) const
 {
-    if (unlocked() || !current.hasLocks())
+    if (!anyLocks || unlocked())
         return items;
     if (isLibraryCategory(categoryId)) {
         items.removeIf([this](const MediaItem& item) { return current.isLocked(item); });
@@ -172,7 +173,7 @@ QList<MediaItem> LineupFlow::screenTabItems(int kind, const QString& categoryId,
 
 QList<MediaItem> LineupFlow::screenGrid(const QList<MediaItem>& items) const
 {
-    if (unlocked() || !current.hasLocks())
+    if (!anyLocks || unlocked())
         return items;
     QList<MediaItem> kept = items;
     kept.removeIf([this](const MediaItem& item) { return current.isLocked(item); });
@@ -382,8 +383,22 @@ void LineupFlow::offerAdultLocks(int kind, const QList<Category>& categories)
     });
 }
 
+void LineupFlow::noteChoices()
+{
+    for (int section = 0; section < 3; ++section) {
+        bool marks = false;
+        for (const LineupEntry& e : current.of(LineupEntry::ItemEntry, section))
+            marks = marks || e.locked || !e.name.isEmpty();
+        for (const LineupEntry& e : current.of(LineupEntry::CategoryEntry, section))
+            marks = marks || e.locked;
+        rowMarks[section] = marks;
+    }
+    anyLocks = current.hasLocks();
+}
+
 void LineupFlow::reapply()
 {
+    noteChoices();
     appliedUnlocked = unlocked();
     CatalogSession* s = p.session;
     for (auto it = rawCategories.cbegin(); it != rawCategories.cend(); ++it) {

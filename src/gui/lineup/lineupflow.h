@@ -127,4 +127,9 @@ private:
     QHash<QString, QList<Category>> rawCategories; // by section
     QTimer* unlockCheck = nullptr;
     bool appliedUnlocked = false;
+    // Read once per change, not per keystroke: whether any lock exists, and per section
+    // whether any row needs a mark (lock or own name).
+    void noteChoices();
+    bool anyLocks = false;
+    bool rowMarks[3] = {false, false, false};
 };

@@ -148,10 +148,10 @@ void LineupFlow::markRows(QAbstractItemView* view, const QList<MediaItem>& shown
         kind = MediaItem::Movie;
     else if (view == p.seriesTab->view())
         kind = MediaItem::Series;
+    if (!rowMarks[Lineup::sectionOf(kind)])
+        return;
     const auto& chosen = current.of(LineupEntry::ItemEntry, kind);
     const auto& categories = current.of(LineupEntry::CategoryEntry, kind);
-    if (chosen.isEmpty() && categories.isEmpty())
-        return;
     bool lockedCategory = false;
     for (const LineupEntry& e : categories)
         lockedCategory = lockedCategory || e.locked;
