@@ -12,6 +12,7 @@
 #include "library/library.h"
 #include "lineup/guidechanneldialog.h"
 #include "lineup/lineupflow.h"
+#include "lineup/managelineupdialog.h"
 #include "lineup/parentallock.h"
 #include "lineup/pindialog.h"
 #include "mainwindowtestaccess.h"
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -296,6 +298,53 @@ private slots:
         QCOMPARE(refuse.handled(), 1);
         QVERIFY(w.currentUrl().isEmpty());
         QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
+    // "Hide everything but UK and DE": filter, Hide All, filter, Show All (twice); hidden
+    // channels come back from the list of hidden ones. Nothing changes before OK.
+    void manageLineup()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        XtreamFixture::Catalog wide = catalog();
+        wide.liveCategories.append({{"4", "FR Cinema"}, {"5", "UK Sport"}});
+        wide.live.append(live("401", "Canal", "4"));
+        xtream.setCatalog(wide);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        openCategory(w, "UK News");
+        w.lineupFlow()->hideItem(w.liveShown().at(1)); // Sky News
+
+        ModalDriver<ManageLineupDialog> manage([](ManageLineupDialog* dialog) {
+            dialog->filterEdit->setText("");
+            dialog->hideAllButton->click();
+            dialog->filterEdit->setText("uk");
+            dialog->showAllButton->click();
+            dialog->filterEdit->setText("de ");
+            dialog->showAllButton->click();
+            dialog->filterEdit->clear();
+            dialog->hiddenList->selectAll();
+            QCOMPARE(dialog->hiddenList->count(), 1);
+            dialog->showAgainButton->click();
+            QCOMPARE(dialog->hiddenList->count(), 0);
+            dialog->accept();
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(manage.handled(), 1);
+        QStringList shownCategories;
+        for (const Category& c : w.liveCategories())
+            shownCategories << c.name;
+        QCOMPARE(shownCategories, (QStringList{"UK News", "DE Sport", "UK Sport"}));
+        QCOMPARE(names(w.liveItems()), (QStringList{"BBC One", "Sky News", "Sport1"}));
+
+        ModalDriver<ManageLineupDialog> cancel([](ManageLineupDialog* dialog) {
+            dialog->showAllButton->click();
+            dialog->reject();
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(cancel.handled(), 1);
+        QCOMPARE(w.liveCategories().size(), 3);
+        QCOMPARE(MessageBox::takeShown().size(), 1);
     }
 
     void guideChannelSearch()
