@@ -347,6 +347,37 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), 1);
     }
 
+    // Ctrl+Up in "Favorites" moves a favorite up; the order is the library's, for good.
+    void favoritesOrder()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        openCategory(w, "UK News");
+        for (int row : {0, 1}) {
+            w.liveTable()->setCurrentCell(row, 0);
+            QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+            Clock::advanceFake(1000);
+        }
+        openCategory(w, "Favorites");
+        QCOMPARE(names(w.liveShown()), (QStringList{"Sky News", "BBC One"}));
+        w.liveTable()->setFocus();
+        w.liveTable()->setCurrentCell(1, 0);
+        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+        QCOMPARE(w.liveTable()->currentRow(), 0);
+        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier); // already first
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+
+        window.reset();
+        window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess again(*window);
+        openCategory(again, "Favorites");
+        QCOMPARE(names(again.liveShown()), (QStringList{"BBC One", "Sky News"}));
+    }
+
     void guideChannelSearch()
     {
         MessageBox::queueAnswer(QMessageBox::No);

@@ -68,6 +68,9 @@ public:
     bool setFavorite(const QString& server, const MediaItem& item, bool starred);
     QList<LibraryEntry> favorites(const QString& server, int kind) const; // newest first
     QSet<QString> favoriteIds(const QString& server, int kind) const;
+    // Moves a favorite `steps` places in its list (negative: towards the top), by trading places
+    // with its neighbours. False when it cannot move or the change was not saved.
+    bool moveFavorite(const QString& server, const MediaItem& item, int steps);
 
     // Watch positions. `savePosition` applies the watched rule (from 95% the position is cleared
     // and the item marked watched).

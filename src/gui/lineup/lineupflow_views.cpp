@@ -7,6 +7,8 @@
 #include "ui/catalogtab.h"
 #include "ui/librarycategories.h"
 
+#include <utility>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -124,6 +126,18 @@ void LineupFlow::wireTab(CatalogTab* tab)
         if (const auto item = currentItem())
             renameItem(*item);
     });
+    // Favorites in the user's order.
+    for (const auto& [key, steps] : {std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Down, 1}}) {
+        addKey(view, this, QKeySequence(Qt::CTRL | key), [this, tab, currentItem, steps]() {
+            const auto item = currentItem();
+            if (!item || tab->categoryId != kFavoritesCategoryId)
+                return;
+            const int row = tab->view()->currentIndex().row();
+            // The refill follows the moved row in a table; a grid starts afresh.
+            if (p.library->moveFavorite(serverKey, *item, steps) && tab->grid)
+                tab->grid->setCurrentRow(row + steps);
+        });
+    }
 }
 
 void LineupFlow::addItemActions(QMenu& menu, const MediaItem& item)
