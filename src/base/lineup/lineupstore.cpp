@@ -9,10 +9,16 @@ const QString kColumns = QStringLiteral("server, what, kind, item_id, hidden, lo
                                         " provider_name, position, guide_id, shift_minutes");
 } // namespace
 
-LineupStore::LineupStore(QSqlDatabase db)
-    : database(std::move(db))
+LineupStore::LineupStore(const QSqlDatabase& db)
+    : connectionName(db.connectionName())
 {
+    QSqlDatabase database = connection();
     ready = ensureSchema(database, &error);
+}
+
+QSqlDatabase LineupStore::connection() const
+{
+    return QSqlDatabase::database(connectionName, false);
 }
 
 bool LineupStore::ensureSchema(QSqlDatabase& db, QString* error)
@@ -67,6 +73,7 @@ bool LineupStore::fail(const QString& what)
 
 Lineup LineupStore::load(const QString& server)
 {
+    QSqlDatabase database = connection();
     Lineup lineup;
     if (!ready)
         return lineup;
@@ -131,6 +138,7 @@ bool LineupStore::write(QSqlDatabase& db, const QString& server, const LineupEnt
 
 bool LineupStore::save(const QString& server, const LineupEntry& entry)
 {
+    QSqlDatabase database = connection();
     if (!ready)
         return fail(error.isEmpty() ? QStringLiteral("the lineup tables are missing") : error);
     QString why;
@@ -139,6 +147,7 @@ bool LineupStore::save(const QString& server, const LineupEntry& entry)
 
 bool LineupStore::saveAll(const QString& server, const QList<LineupEntry>& entries)
 {
+    QSqlDatabase database = connection();
     if (!ready)
         return fail(error.isEmpty() ? QStringLiteral("the lineup tables are missing") : error);
     if (!database.transaction())
@@ -169,6 +178,7 @@ bool LineupStore::remove(const QString& server, int what, int kind, const QStrin
 
 QStringList LineupStore::guideSources(const QString& server)
 {
+    QSqlDatabase database = connection();
     QStringList addresses;
     if (!ready)
         return addresses;
@@ -187,6 +197,7 @@ QStringList LineupStore::guideSources(const QString& server)
 
 bool LineupStore::setGuideSources(const QString& server, const QStringList& addresses)
 {
+    QSqlDatabase database = connection();
     if (!ready)
         return fail(QStringLiteral("the lineup tables are missing"));
     if (!database.transaction())

@@ -15,8 +15,9 @@ class LineupStore final
 public:
     static constexpr int kSchemaVersion = 1;
 
-    // `db` stays the library's; the tables are made when missing.
-    explicit LineupStore(QSqlDatabase db);
+    // `db` stays the library's: only its connection's name is kept, so the library may close
+    // it first. The tables are made when missing.
+    explicit LineupStore(const QSqlDatabase& db);
 
     bool isReady() const { return ready; }
     QString lastError() const { return error; }
@@ -39,8 +40,9 @@ public:
 
 private:
     bool fail(const QString& what);
+    QSqlDatabase connection() const;
 
-    QSqlDatabase database;
+    QString connectionName;
     QString error;
     bool ready = false;
 };
