@@ -394,6 +394,28 @@ private slots:
         auto window = openWindow();
         QVERIFY(window);
         MainWindowTestAccess w(*window);
+
+        // Channels without a guide id find none; for "Sky News" Manage Lineup suggests the
+        // guide's "Sky News UK", with what runs on it now.
+        QStringList without;
+        QString suggested;
+        ModalDriver<ManageLineupDialog> manage([&](ManageLineupDialog* dialog) {
+            for (int row = 0; row < dialog->noGuideList->count(); ++row)
+                without << dialog->noGuideList->item(row)->text();
+            dialog->noGuideList->setCurrentItem(
+                dialog->noGuideList->findItems("Sky News", Qt::MatchExactly).value(0));
+            suggested = dialog->suggestionList->currentItem()
+                            ? dialog->suggestionList->currentItem()->text()
+                            : QString();
+            dialog->reject(); // nothing bound
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(manage.handled(), 1);
+        QVERIFY(without.contains("Sky News"));
+        QVERIFY2(suggested.contains("skynews.uk") && suggested.contains("Evening Headlines"),
+                 qPrintable(suggested));
+        QVERIFY(w.liveItems().at(1).guideId.isEmpty());
+
         openCategory(w, "UK News");
         const MediaItem sky = w.liveShown().at(1);
         QString nowColumn;
