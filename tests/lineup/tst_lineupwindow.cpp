@@ -14,6 +14,7 @@
 #include "lineup/lineupflow.h"
 #include "lineup/managelineupdialog.h"
 #include "lineup/parentallock.h"
+#include "lineup/parentallockpage.h"
 #include "lineup/pindialog.h"
 #include "mainwindowtestaccess.h"
 #include "modaldriver.h"
@@ -24,6 +25,7 @@
 #include "ui/librarycategories.h"
 #include "xtreamfixture.h"
 
+#include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -376,6 +378,50 @@ private slots:
         MainWindowTestAccess again(*window);
         openCategory(again, "Favorites");
         QCOMPARE(names(again.liveShown()), (QStringList{"BBC One", "Sky News"}));
+    }
+
+    // The preferences page sets the PIN as a digest, changes it only with the old one (wrong
+    // ones count towards the wait) and removes it.
+    void pinPreferences()
+    {
+        ParentalLock lock;
+        const auto fill = [](ParentalLockPage& page, const QString& old, const QString& pin,
+                             const QString& repeat) {
+            page.findChild<QLineEdit*>("oldPin")->setText(old);
+            page.findChild<QLineEdit*>("newPin")->setText(pin);
+            page.findChild<QLineEdit*>("repeatPin")->setText(repeat);
+        };
+        {
+            ParentalLockPage page(lock);
+            fill(page, {}, "12345", "12354");
+            QVERIFY(page.apply().contains("differ"));
+            fill(page, {}, "12", "12");
+            QVERIFY(page.apply().contains("4 to 8 digits"));
+            fill(page, {}, "12345", "12345");
+            QCOMPARE(page.apply(), QString());
+        }
+        const QString digest = ParentalLock::storedDigest();
+        QVERIFY(ParentalLock::matches("12345", digest));
+        QVERIFY(!digest.contains("12345"));
+        {
+            ParentalLockPage page(lock);
+            for (int i = 0; i < ParentalLock::kMaxWrongTries; ++i) {
+                fill(page, "99999", "5555", "5555");
+                QVERIFY(page.apply().contains("not right"));
+            }
+            fill(page, "12345", "5555", "5555");
+            QVERIFY(page.apply().contains("Try again"));
+            Clock::advanceFake(ParentalLock::kWaitMs);
+            QCOMPARE(page.apply(), QString());
+        }
+        QVERIFY(ParentalLock::matches("5555", ParentalLock::storedDigest()));
+        {
+            ParentalLockPage page(lock);
+            fill(page, "5555", {}, {});
+            page.findChild<QCheckBox*>("removePin")->setChecked(true);
+            QCOMPARE(page.apply(), QString());
+        }
+        QVERIFY(ParentalLock::storedDigest().isEmpty());
     }
 
     void guideChannelSearch()
