@@ -487,6 +487,19 @@ private slots:
         w.refreshActiveSource();
         QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
         QCOMPARE(w.liveItems().at(1).guideId, QStringLiteral("skynews.uk"));
+
+        // Guide addresses in the user's order: a local file before the server's own guide.
+        const QString file = profile->root() + QStringLiteral("/extra.xml");
+        QVERIFY(w.lineupFlow()->setGuideSources({file, QStringLiteral("server:")}));
+        const QList<QUrl> urls = w.lineupFlow()->guide()->guideUrls();
+        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls[0], QUrl::fromLocalFile(file));
+        QVERIFY(urls[1].path().endsWith(QStringLiteral("xmltv.php")));
+        window.reset();
+        window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess again(*window);
+        QCOMPARE(again.lineupFlow()->guide()->guideUrls().value(0), QUrl::fromLocalFile(file));
     }
 };
 
