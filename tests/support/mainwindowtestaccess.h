@@ -194,6 +194,7 @@ public:
     VELMORA_MEMBER(errorDialogOpen)
     // library
     VELMORA_MEMBER(libraryFlow)
+    VELMORA_MEMBER(lineupFlow)
     LibraryState* lib()
     {
         return &w.libraryFlow->state();

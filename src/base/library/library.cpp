@@ -51,6 +51,11 @@ QString Library::filePath() const
     return store->filePath();
 }
 
+QSqlDatabase Library::database() const
+{
+    return store->db();
+}
+
 QString Library::idOf(const MediaItem& item)
 {
     return item.id.isEmpty() ? item.streamUrl : item.id;

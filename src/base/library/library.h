@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class LibraryDatabase;
@@ -67,6 +68,9 @@ public:
     bool setFavorite(const QString& server, const MediaItem& item, bool starred);
     QList<LibraryEntry> favorites(const QString& server, int kind) const; // newest first
     QSet<QString> favoriteIds(const QString& server, int kind) const;
+    // Moves a favorite `steps` places in its list (negative: towards the top), by trading places
+    // with its neighbours. False when it cannot move or the change was not saved.
+    bool moveFavorite(const QString& server, const MediaItem& item, int steps);
 
     // Watch positions. `savePosition` applies the watched rule (from 95% the position is cleared
     // and the item marked watched).
@@ -89,7 +93,15 @@ public:
     bool noteChannelWatched(const QString& server, const MediaItem& item);
     QList<LibraryEntry> recentChannels(const QString& server) const;
 
-    // The whole library as JSON, and back (merged: newer entries win).
+    // The file's connection, for parts stored beside the library (the lineup).
+    QSqlDatabase database() const;
+    // Tells whether an id of the lineup being imported is one its server has; unset: all are.
+    using LineupIdCheck =
+        std::function<bool(const QString& server, int what, int kind, const QString& id)>;
+    void setLineupIdCheck(LineupIdCheck check) { lineupIdCheck = std::move(check); }
+
+    // The whole library as JSON, and back (merged: newer entries win; a lineup in the file
+    // replaces that server's).
     QByteArray exportJson() const;
     bool importJson(const QByteArray& json, QString* summary);
 
@@ -114,4 +126,5 @@ private:
     mutable QHash<QString, QList<LibraryEntry>> continueCache;
     quint64 changes = 0; // counts `changed`: a preload that overlapped one is dropped
     QPointer<QThread> preloader;
+    LineupIdCheck lineupIdCheck;
 };

@@ -3,6 +3,7 @@
 #include "library/library.h"
 #include "library/librarydatabase.h"
 #include "library/librarysql.h"
+#include "lineup/lineupexchange.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,6 +92,7 @@ QByteArray Library::exportJson() const
         {QStringLiteral("exportedAt"), Clock::epochMs()},
         {QStringLiteral("favorites"), favorites},
         {QStringLiteral("watch"), watch},
+        {QStringLiteral("lineup"), lineupexchange::exportAll(store->db())},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -112,8 +114,17 @@ bool Library::importJson(const QByteArray& json, QString* summary)
                                       "Player and cannot be read by this one.");
         return false;
     }
+    QList<lineupexchange::ServerLineup> lineups;
+    if (!lineupexchange::parse(root.value(QStringLiteral("lineup")), lineupIdCheck, &lineups,
+                               summary))
+        return false;
     int favoriteCount = 0, watchCount = 0;
     const bool ok = store->transaction([&] {
+        QString lineupError;
+        if (!lineupexchange::write(store->db(), lineups, &lineupError)) {
+            store->noteError(lineupError);
+            return false;
+        }
         QSqlQuery star(store->db());
         // The later star wins; an older one never replaces a newer one.
         star.prepare(QStringLiteral("INSERT INTO favorites(server, kind, item_id, ") +

@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/messagebox.h"
 #include "guide/guideservice.h"
+#include "lineup/lineupflow.h"
 #include "providers/xtreamclient.h"
 #include "sources/sourcemanager.h"
 #include "ui/catalogconstants.h"
@@ -34,7 +35,8 @@ void CatalogSession::loadSource(const SourceConfig& config, bool forceRefresh)
     }
 
     activeSource = config;
-    p.guide->setSource(config);
+    p.lineup->serverLoading(config);
+    p.guide->setSource(p.lineup->guideConfig(config));
     p.libraryFlow->serverLoading(config.name);
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
@@ -93,7 +95,8 @@ void CatalogSession::loadM3uSource(const SourceConfig& config, bool forceRefresh
 CatalogLoader::Handlers CatalogSession::catalogHandlers()
 {
     CatalogLoader::Handlers handlers;
-    handlers.categories = [this](const QString& section, const QList<Category>& categories) {
+    handlers.categories = [this](const QString& section, const QList<Category>& provided) {
+        const QList<Category> categories = p.lineup->shapeCategories(section, provided);
         if (section == kLiveSection) {
             liveCategories = categories;
             p.liveTab->setCategories(liveCategories);
@@ -107,7 +110,8 @@ CatalogLoader::Handlers CatalogSession::catalogHandlers()
             p.channelTab->setCategories(categories);
         }
     };
-    handlers.items = [this](const QString& section, const QList<MediaItem>& items) {
+    handlers.items = [this](const QString& section, const QList<MediaItem>& provided) {
+        const QList<MediaItem> items = p.lineup->shapeItems(section, provided);
         if (section == kLiveSection) {
             liveItems = items;
             p.liveTab->refilter();
@@ -130,7 +134,7 @@ CatalogLoader::Handlers CatalogSession::catalogHandlers()
         if (offered != activeSource.offeredGuideUrls) {
             activeSource.offeredGuideUrls = offered;
             sourceManager->saveSource(activeSource);
-            p.guide->setSource(activeSource);
+            p.guide->setSource(p.lineup->guideConfig(activeSource));
         }
     };
     handlers.fetching = [this](int steps, qint64 now) {

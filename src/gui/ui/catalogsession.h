@@ -11,6 +11,7 @@
 class CatalogTab;
 class GuideService;
 class LibraryFlow;
+class LineupFlow;
 class LoadingOverlay;
 class QTabWidget;
 class QWidget;
@@ -42,6 +43,7 @@ public:
         LoadingOverlay* loadingOverlay = nullptr;
         GuideService* guide = nullptr;
         LibraryFlow* libraryFlow = nullptr;
+        LineupFlow* lineup = nullptr; // shapes the lists the tabs, search and guide read
     };
 
     CatalogSession(SourceManager* sources, CatalogLoader* loader, QObject* parent);

@@ -109,6 +109,11 @@ void CatalogTab::setMarker(Marker rowMarker)
     marker = std::move(rowMarker);
 }
 
+void CatalogTab::setCategoryDecorator(CategoryDecorator decorator)
+{
+    categoryDecorator = std::move(decorator);
+}
+
 void CatalogTab::setPosters(PosterLoader* loader, int group, const QPixmap& placeholder)
 {
     if (grid && !tiles)
@@ -127,6 +132,8 @@ void CatalogTab::setCategories(const QList<Category>& categories)
         categoryList->addItem(item);
     }
     addLibraryCategories(categoryList, channels());
+    if (categoryDecorator)
+        categoryDecorator(categoryList);
 }
 
 void CatalogTab::selectCategory(QListWidgetItem* item)

@@ -41,6 +41,7 @@ public:
     using ItemSource = std::function<QList<MediaItem>(const QString& categoryId,
                                                       const QString& query, QObject* view)>;
     using Marker = std::function<void(QAbstractItemView* view, const QList<MediaItem>& shown)>;
+    using CategoryDecorator = std::function<void(QListWidget* list)>;
 
     // `typeWord` is "Channel", "Movie" or "Show"; `viewName` names the table or grid.
     CatalogTab(Look look, const QString& typeWord, const QString& viewName, QWidget* parent);
@@ -51,6 +52,8 @@ public:
 
     void setItemSource(ItemSource source);
     void setMarker(Marker marker);
+    // Runs after every fill of the category list (marks, what may be dragged).
+    void setCategoryDecorator(CategoryDecorator decorator);
     // Poster tabs only: where the images come from, and what a tile shows until then.
     void setPosters(PosterLoader* loader, int group, const QPixmap& placeholder);
 
@@ -84,4 +87,5 @@ private:
     PosterTiles* tiles = nullptr;
     ItemSource source;
     Marker marker;
+    CategoryDecorator categoryDecorator;
 };

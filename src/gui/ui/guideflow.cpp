@@ -86,7 +86,8 @@ void GuideFlow::setUpGuideGrids()
     const auto add = [this](QWidget* after, bool xtream, const QList<MediaItem>* shown,
                             QLabel* title) {
         auto* tab = GuideGridTab::insertAfter(
-            p.tabs, after, guide, p.networkManager, xtream, [shown]() { return *shown; },
+            p.tabs, after, guide, p.networkManager, xtream,
+            [this, shown]() { return p.gridChannels ? p.gridChannels(*shown) : *shown; },
             [title]() {
                 return title->text().isEmpty() ? QStringLiteral("All channels") : title->text();
             });

@@ -49,6 +49,8 @@ public:
         PlaybackController* playback = nullptr;
         std::function<void(const MediaItem&)> playMediaItem;
         std::function<void()> clearSeriesContext;
+        // What the guide grids may show of a tab's channels (locked ones never).
+        std::function<QList<MediaItem>(const QList<MediaItem>&)> gridChannels;
     };
 
     GuideFlow(Parts parts, QObject* parent);

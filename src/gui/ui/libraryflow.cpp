@@ -146,6 +146,7 @@ void LibraryFlow::build()
     // Export and import beside the server buttons.
     auto* libraryButton = new QPushButton(QStringLiteral("Library"), serverRow);
     auto* libraryMenu = new QMenu(libraryButton);
+    libraryMenu->setObjectName(QStringLiteral("libraryMenu"));
     libraryMenu->addAction(QStringLiteral("Export Favorites and Progress..."), this,
                            &LibraryFlow::exportLibrary);
     libraryMenu->addAction(QStringLiteral("Import Favorites and Progress..."), this,
@@ -285,6 +286,8 @@ void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem
     if (item.type == MediaItem::Movie &&
         watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item)) > 0)
         forget = menu.addAction(QStringLiteral("Remove from Continue Watching"));
+    if (menuExtension)
+        menuExtension(menu, item);
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == star)
         toggleFavorite(item);

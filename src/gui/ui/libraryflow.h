@@ -17,6 +17,7 @@ class CatalogTab;
 class GuideService;
 class QAbstractItemView;
 class QLabel;
+class QMenu;
 class QPoint;
 class QTabWidget;
 class QTreeWidget;
@@ -78,6 +79,9 @@ public:
     ~LibraryFlow() override;
 
     LibraryState& state() { return *lib; }
+    // Other parts add their actions to the menu of a row.
+    using MenuExtension = std::function<void(QMenu& menu, const MediaItem& item)>;
+    void setMenuExtension(MenuExtension extension) { menuExtension = std::move(extension); }
 
     // Another server is being loaded: its library lists are read ahead. A catalog list arrived:
     // its index by library id is built ahead of the first library view.
@@ -151,4 +155,5 @@ private:
     const std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
 
     std::unique_ptr<LibraryState> lib;
+    MenuExtension menuExtension;
 };

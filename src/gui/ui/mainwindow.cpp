@@ -7,6 +7,8 @@
 #include "guide/guidegridtab.h"
 #include "guide/guidepanel.h"
 #include "library/library.h"
+#include "lineup/lineupflow.h"
+#include "lineup/lineupwiring.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
@@ -22,6 +24,7 @@
 #include "ui/fullscreenchrome.h"
 #include "ui/guideflow.h"
 #include "ui/libraryflow.h"
+#include "ui/librarystate.h"
 #include "ui/loadingoverlay.h"
 #include "ui/playbackcontroller.h"
 #include "ui/posterloader.h"
@@ -141,7 +144,11 @@ MainWindow::MainWindow(QWidget* parent)
                        .session = catalogSession,
                        .playback = playback,
                        .playMediaItem = [this](const MediaItem& item) { playMediaItem(item); },
-                       .clearSeriesContext = [this]() { clearSeriesContext(); }},
+                       .clearSeriesContext = [this]() { clearSeriesContext(); },
+                       .gridChannels =
+                           [this](const QList<MediaItem>& shown) {
+                               return lineupFlow ? lineupFlow->screenGrid(shown) : shown;
+                           }},
                       this);
     FullscreenChrome::Parts chromeParts;
     chromeParts.window = this;
@@ -240,6 +247,16 @@ void MainWindow::buildLibrary()
         .playEpisodeTreeItem = [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); },
     };
     libraryFlow = new LibraryFlow(view, Library::defaultPath(), this);
+    lineupFlow = new LineupFlow({.window = this,
+                                 .library = libraryFlow->state().library,
+                                 .session = catalogSession,
+                                 .guide = guideFlow->guide,
+                                 .liveTab = liveTab,
+                                 .movieTab = movieTab,
+                                 .seriesTab = seriesTab,
+                                 .channelTab = channelTab},
+                                this);
+    attachLineup(*lineupFlow, *libraryFlow);
     catalogSession->attach({.window = this,
                             .serverSelector = serverSelector,
                             .tabs = tabs,
@@ -253,7 +270,8 @@ void MainWindow::buildLibrary()
                             .channelTabIndex = &channelTabIndex,
                             .loadingOverlay = loadingOverlay,
                             .guide = guideFlow->guide,
-                            .libraryFlow = libraryFlow});
+                            .libraryFlow = libraryFlow,
+                            .lineup = lineupFlow});
     playback->attach({.session = catalogSession,
                       .player = player,
                       .liveBufferTuner = liveBufferTuner,

@@ -14,6 +14,7 @@ class EpisodesPage;
 class FullscreenChrome;
 class GuideFlow;
 class LibraryFlow;
+class LineupFlow;
 class LiveBufferTuner;
 class LoadingOverlay;
 class PlaybackController;
@@ -177,4 +178,7 @@ private:
 
     // --- library ---
     LibraryFlow* libraryFlow = nullptr;
+
+    // --- lineup ---
+    LineupFlow* lineupFlow = nullptr; // hidden, renamed, ordered and locked parts of the catalog
 };

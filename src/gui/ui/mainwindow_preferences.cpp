@@ -2,8 +2,10 @@
 #include "ui/mainwindow.h"
 
 #include "app/preferencesdialog.h"
+#include "lineup/lineupflow.h"
+#include "lineup/parentallockpage.h"
 
 void MainWindow::addPreferencePages(PreferencesDialog& dialog)
 {
-    Q_UNUSED(dialog);
+    dialog.addPage(new ParentalLockPage(lineupFlow->parental(), &dialog));
 }

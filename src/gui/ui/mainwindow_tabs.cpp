@@ -2,6 +2,7 @@
 // of them does, and the episode sequence that "Next Episode" follows.
 #include "ui/mainwindow.h"
 
+#include "lineup/lineupflow.h"
 #include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/episodespage.h"
@@ -26,10 +27,16 @@ void MainWindow::buildCatalogTabs()
                              void (MainWindow::*activate)(int, int)) {
         tab->setItemSource(
             [this, items, kind](const QString& categoryId, const QString& query, QObject* view) {
-                return libraryFlow->filteredTabItems(*items, kind, categoryId, query, view);
+                QList<MediaItem> shown =
+                    libraryFlow->filteredTabItems(*items, kind, categoryId, query, view);
+                return lineupFlow
+                           ? lineupFlow->screenTabItems(kind, categoryId, query, std::move(shown))
+                           : shown;
             });
         tab->setMarker([this](QAbstractItemView* view, const QList<MediaItem>& shown) {
             libraryFlow->markLibraryRows(view, shown);
+            if (lineupFlow)
+                lineupFlow->markRows(view, shown);
         });
         connect(tab, &CatalogTab::activated, this,
                 [this, activate](int row) { (this->*activate)(row, 0); });

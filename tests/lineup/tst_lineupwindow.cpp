@@ -1,0 +1,507 @@
+// The lineup in the real window against a loopback Xtream server: hiding with H, renaming with
+// F2, dragging categories into order, all kept across a refresh that renames and moves items and
+// in a new window; the parental lock keeping locked content out of lists, search, the guide grid
+// and "Recent" until the PIN is given, with the wait after five wrong ones; and the guide
+// channel search binding a channel.
+#include "app/clock.h"
+#include "app/messagebox.h"
+#include "guide/guidegrid.h"
+#include "guide/guidegridtab.h"
+#include "guide/guideservice.h"
+#include "guide/guidestorewriter.h"
+#include "library/library.h"
+#include "lineup/guidechanneldialog.h"
+#include "lineup/lineupflow.h"
+#include "lineup/managelineupdialog.h"
+#include "lineup/parentallock.h"
+#include "lineup/parentallockpage.h"
+#include "lineup/pindialog.h"
+#include "mainwindowtestaccess.h"
+#include "modaldriver.h"
+#include "player/vlcplayer.h"
+#include "sources/sourcemanager.h"
+#include "tempprofile.h"
+#include "testmain.h"
+#include "ui/librarycategories.h"
+#include "xtreamfixture.h"
+
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+MediaItem live(const QString& id, const QString& name, const QString& category)
+{
+    MediaItem m;
+    m.type = MediaItem::Live;
+    m.id = id;
+    m.name = name;
+    m.categoryId = category;
+    return m;
+}
+
+XtreamFixture::Catalog catalog()
+{
+    XtreamFixture::Catalog c;
+    c.liveCategories = {{"1", "UK News"}, {"2", "DE Sport"}, {"3", "XXX Night"}};
+    c.vodCategories = {{"10", "Drama"}};
+    c.seriesCategories = {{"20", "Crime"}};
+    c.live = {live("101", "BBC One", "1"), live("102", "Sky News", "1"), live("201", "Sport1", "2"),
+              live("301", "Night Show", "3")};
+    MediaItem movie = live("501", "Alpha", "10");
+    movie.type = MediaItem::Movie;
+    movie.containerExtension = "mp4";
+    c.movies = {movie};
+    return c;
+}
+
+QStringList texts(QListWidget* list)
+{
+    QStringList out;
+    for (int row = 0; row < list->count(); ++row)
+        out << list->item(row)->text();
+    return out;
+}
+
+QStringList names(const QList<MediaItem>& items)
+{
+    QStringList out;
+    for (const MediaItem& m : items)
+        out << m.name;
+    return out;
+}
+
+QListWidgetItem* named(QListWidget* list, const QString& name)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == name)
+            return list->item(row);
+    }
+    return nullptr;
+}
+
+int rowOf(QListWidget* list, const QString& name)
+{
+    QListWidgetItem* item = named(list, name);
+    return item ? list->row(item) : -1;
+}
+} // namespace
+
+class TestLineupWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProfile> profile;
+    XtreamFixture xtream;
+
+    std::unique_ptr<MainWindow> openWindow()
+    {
+        auto window = std::make_unique<MainWindow>();
+        MainWindowTestAccess w(*window);
+        QObject::disconnect(w.player(), nullptr, window.get(), nullptr);
+        if (!QTest::qWaitFor([&]() { return w.pendingFetchSteps() == 0; }, 10000))
+            return nullptr;
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return nullptr;
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+    // What the TV Guide grid after Live TV lists.
+    static QStringList gridNames(MainWindow& window)
+    {
+        for (GuideGridTab* tab : window.findChildren<GuideGridTab*>()) {
+            tab->reload();
+            if (!tab->grid()->channels().isEmpty())
+                return names(tab->grid()->channels());
+        }
+        return {};
+    }
+
+    static void openCategory(MainWindowTestAccess& w, const QString& name)
+    {
+        w.tabs()->setCurrentIndex(w.liveTabIndex());
+        w.liveStack()->setCurrentIndex(0);
+        w.selectLiveCategory(named(w.liveCategoryList(), name));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(xtream.start()); }
+
+    void init()
+    {
+        profile = std::make_unique<TempProfile>();
+        xtream.setCatalog(catalog());
+        SourceManager().saveSource(xtream.server(QStringLiteral("A")));
+        MessageBox::reset();
+        Clock::setFake(1'700'000'000'000);
+    }
+
+    void cleanup()
+    {
+        Clock::clearFake();
+        profile.reset();
+    }
+
+    void hideRenameAndReorder()
+    {
+        MessageBox::queueAnswer(QMessageBox::No); // no locks for "XXX Night"
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        QListWidget* categories = w.liveCategoryList();
+        QTRY_COMPARE(MessageBox::queuedAnswers(), 0);
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+
+        // H on a category hides it: gone from the list, the channels and search.
+        categories->setFocus();
+        categories->setCurrentItem(named(categories, "DE Sport"));
+        QTest::keyClick(categories, Qt::Key_H);
+        QVERIFY(!named(categories, "DE Sport"));
+        QVERIFY(!names(w.liveItems()).contains("Sport1"));
+        w.liveSearchAllEdit()->setText("Sport");
+        QVERIFY(w.liveShown().isEmpty());
+        w.liveSearchAllEdit()->clear();
+
+        // H in the table hides a channel, F2 renames one; its favorite stays.
+        openCategory(w, "UK News");
+        QTableWidget* table = w.liveTable();
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+        table->setFocus();
+        table->setCurrentCell(0, 0);
+        QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+        table->setCurrentCell(1, 0);
+        QTest::keyClick(table, Qt::Key_H);
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One"}));
+        table->setCurrentCell(0, 0);
+        ModalDriver<QInputDialog> rename([](QInputDialog* dialog) {
+            dialog->setTextValue("My BBC");
+            dialog->accept();
+        });
+        QTest::keyClick(table, Qt::Key_F2);
+        QCOMPARE(rename.handled(), 1);
+        QCOMPARE(names(w.liveShown()), (QStringList{"My BBC"}));
+        QVERIFY(table->item(0, 0)->toolTip().contains("BBC One"));
+        QCOMPARE(gridNames(*window), (QStringList{"My BBC"}));
+
+        // Dragging "XXX Night" to the top of the server's categories.
+        categories = w.liveCategoryList();
+        const int from = rowOf(categories, "XXX Night");
+        const int to = rowOf(categories, "UK News");
+        QVERIFY(categories->model()->moveRow(QModelIndex(), from, QModelIndex(), to));
+        QTRY_COMPARE(w.lineupFlow()
+                         ->lineup()
+                         .entry(LineupEntry::CategoryEntry, MediaItem::Live, "3")
+                         .position,
+                     0);
+        QVERIFY(rowOf(w.liveCategoryList(), "XXX Night") < rowOf(w.liveCategoryList(), "UK News"));
+
+        // The provider renames BBC One and moves Sky News to the hidden category: every
+        // choice holds.
+        XtreamFixture::Catalog changed = catalog();
+        changed.live[0].name = "BBC One HD";
+        changed.live[1].categoryId = "2";
+        changed.liveCategories[0].name = "United Kingdom News";
+        xtream.setCatalog(changed);
+        w.refreshActiveSource();
+        QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
+        QCOMPARE(names(w.liveItems()), (QStringList{"Night Show", "My BBC"}));
+        // The library's entries come first, under "All Categories".
+        QCOMPARE(texts(w.liveCategoryList()), (QStringList{"All Categories", "Favorites", "Recent",
+                                                           "XXX Night", "United Kingdom News"}));
+
+        // A new window reads the same lineup; the renamed channel is still a favorite.
+        window.reset();
+        window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess again(*window);
+        QCOMPARE(names(again.liveItems()), (QStringList{"Night Show", "My BBC"}));
+        openCategory(again, "Favorites");
+        QCOMPARE(again.liveShown().size(), 1);
+        QCOMPARE(again.liveShown().first().id, QStringLiteral("101"));
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
+    void parentalLock()
+    {
+        QVERIFY(ParentalLock::setPin("1234").isEmpty());
+        {
+            // Watched before the lock: "Recent" must not show it while locked.
+            Library library;
+            QVERIFY(library.noteChannelWatched("A", live("301", "Night Show", "3")));
+            QVERIFY(library.noteChannelWatched("A", live("102", "Sky News", "1")));
+        }
+        MessageBox::queueAnswer(QMessageBox::Yes); // lock "XXX Night" as offered
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        QTRY_VERIFY(w.lineupFlow()->lineup().isLockedCategory(MediaItem::Live, "3"));
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().text.contains("XXX Night"));
+
+        QVERIFY(!named(w.liveCategoryList(), "XXX Night")->icon().isNull());
+        QVERIFY(!names(w.liveItems()).contains("Night Show"));
+        w.tabs()->setCurrentIndex(w.liveTabIndex());
+        w.liveSearchAllEdit()->setText("Night");
+        QVERIFY(w.liveShown().isEmpty());
+        w.liveSearchAllEdit()->clear();
+        QVERIFY(!gridNames(*window).contains("Night Show"));
+        openCategory(w, "Recent");
+        QCOMPARE(names(w.liveShown()), (QStringList{"Sky News"}));
+
+        // Opening the category asks; five wrong PINs wait a minute, then the right one opens it.
+        QString waitText;
+        ModalDriver<PinDialog> pin([&](PinDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>("pinEdit");
+            for (int i = 0; i < ParentalLock::kMaxWrongTries; ++i) {
+                edit->setText("0000");
+                dialog->accept();
+            }
+            edit->setText("1234");
+            dialog->accept(); // not even checked
+            waitText = dialog->findChild<QLabel*>("pinMessage")->text();
+            Clock::advanceFake(ParentalLock::kWaitMs);
+            edit->setText("1234");
+            dialog->accept();
+        });
+        openCategory(w, "XXX Night");
+        QTRY_COMPARE(pin.handled(), 1);
+        QVERIFY2(waitText.contains("60"), qPrintable(waitText));
+        QTRY_COMPARE(names(w.liveShown()), (QStringList{"Night Show"}));
+        QCOMPARE(w.liveStack()->currentIndex(), 1);
+
+        // One channel locked by itself: listed in its category with a lock, never in search or
+        // the grid, and it asks before playing.
+        openCategory(w, "UK News");
+        MediaItem bbc = w.liveShown().first();
+        w.lineupFlow()->toggleItemLock(bbc);
+        w.lineupFlow()->relock();
+        openCategory(w, "UK News");
+        QCOMPARE(names(w.liveShown()), (QStringList{"Sky News", "BBC One"}));
+        QVERIFY(!w.liveTable()->item(1, 0)->icon().isNull());
+        QVERIFY(!gridNames(*window).contains("BBC One"));
+        w.liveSearchAllEdit()->setText("BBC");
+        QVERIFY(w.liveShown().isEmpty());
+        w.liveSearchAllEdit()->clear();
+        ModalDriver<PinDialog> refuse([](PinDialog* dialog) { dialog->reject(); });
+        w.playMediaItem(bbc);
+        QCOMPARE(refuse.handled(), 1);
+        QVERIFY(w.currentUrl().isEmpty());
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+    }
+
+    // "Hide everything but UK and DE": filter, Hide All, filter, Show All (twice); hidden
+    // channels come back from the list of hidden ones. Nothing changes before OK.
+    void manageLineup()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        XtreamFixture::Catalog wide = catalog();
+        wide.liveCategories.append({{"4", "FR Cinema"}, {"5", "UK Sport"}});
+        wide.live.append(live("401", "Canal", "4"));
+        xtream.setCatalog(wide);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        openCategory(w, "UK News");
+        w.lineupFlow()->hideItem(w.liveShown().at(1)); // Sky News
+
+        ModalDriver<ManageLineupDialog> manage([](ManageLineupDialog* dialog) {
+            dialog->filterEdit->setText("");
+            dialog->hideAllButton->click();
+            dialog->filterEdit->setText("uk");
+            dialog->showAllButton->click();
+            dialog->filterEdit->setText("de ");
+            dialog->showAllButton->click();
+            dialog->filterEdit->clear();
+            dialog->hiddenList->selectAll();
+            QCOMPARE(dialog->hiddenList->count(), 1);
+            dialog->showAgainButton->click();
+            QCOMPARE(dialog->hiddenList->count(), 0);
+            dialog->accept();
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(manage.handled(), 1);
+        QStringList shownCategories;
+        for (const Category& c : w.liveCategories())
+            shownCategories << c.name;
+        QCOMPARE(shownCategories, (QStringList{"UK News", "DE Sport", "UK Sport"}));
+        QCOMPARE(names(w.liveItems()), (QStringList{"BBC One", "Sky News", "Sport1"}));
+
+        ModalDriver<ManageLineupDialog> cancel([](ManageLineupDialog* dialog) {
+            dialog->showAllButton->click();
+            dialog->reject();
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(cancel.handled(), 1);
+        QCOMPARE(w.liveCategories().size(), 3);
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+    }
+
+    // Ctrl+Up in "Favorites" moves a favorite up; the order is the library's, for good.
+    void favoritesOrder()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        openCategory(w, "UK News");
+        for (int row : {0, 1}) {
+            w.liveTable()->setCurrentCell(row, 0);
+            QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+            Clock::advanceFake(1000);
+        }
+        openCategory(w, "Favorites");
+        QCOMPARE(names(w.liveShown()), (QStringList{"Sky News", "BBC One"}));
+        w.liveTable()->setFocus();
+        w.liveTable()->setCurrentCell(1, 0);
+        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+        QCOMPARE(w.liveTable()->currentRow(), 0);
+        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier); // already first
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+
+        window.reset();
+        window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess again(*window);
+        openCategory(again, "Favorites");
+        QCOMPARE(names(again.liveShown()), (QStringList{"BBC One", "Sky News"}));
+    }
+
+    // The preferences page sets the PIN as a digest, changes it only with the old one (wrong
+    // ones count towards the wait) and removes it.
+    void pinPreferences()
+    {
+        ParentalLock lock;
+        const auto fill = [](ParentalLockPage& page, const QString& old, const QString& pin,
+                             const QString& repeat) {
+            page.findChild<QLineEdit*>("oldPin")->setText(old);
+            page.findChild<QLineEdit*>("newPin")->setText(pin);
+            page.findChild<QLineEdit*>("repeatPin")->setText(repeat);
+        };
+        {
+            ParentalLockPage page(lock);
+            fill(page, {}, "12345", "12354");
+            QVERIFY(page.apply().contains("differ"));
+            fill(page, {}, "12", "12");
+            QVERIFY(page.apply().contains("4 to 8 digits"));
+            fill(page, {}, "12345", "12345");
+            QCOMPARE(page.apply(), QString());
+        }
+        const QString digest = ParentalLock::storedDigest();
+        QVERIFY(ParentalLock::matches("12345", digest));
+        QVERIFY(!digest.contains("12345"));
+        {
+            ParentalLockPage page(lock);
+            for (int i = 0; i < ParentalLock::kMaxWrongTries; ++i) {
+                fill(page, "99999", "5555", "5555");
+                QVERIFY(page.apply().contains("not right"));
+            }
+            fill(page, "12345", "5555", "5555");
+            QVERIFY(page.apply().contains("Try again"));
+            Clock::advanceFake(ParentalLock::kWaitMs);
+            QCOMPARE(page.apply(), QString());
+        }
+        QVERIFY(ParentalLock::matches("5555", ParentalLock::storedDigest()));
+        {
+            ParentalLockPage page(lock);
+            fill(page, "5555", {}, {});
+            page.findChild<QCheckBox*>("removePin")->setChecked(true);
+            QCOMPARE(page.apply(), QString());
+        }
+        QVERIFY(ParentalLock::storedDigest().isEmpty());
+    }
+
+    void guideChannelSearch()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        const qint64 now = Clock::epochSecs();
+        {
+            GuideStoreWriter writer(GuideService::storePath("A"));
+            QVERIFY(writer.begin());
+            writer.addChannel(1, "bbc1.uk", {"BBC One", "BBC 1"});
+            writer.addChannel(2, "skynews.uk", {"Sky News UK"});
+            writer.addProgramme(
+                2, GuideProgramme{now - 600, now + 600, "Evening Headlines", {}, false});
+            QVERIFY(writer.commit({{"importedAt", QString::number(now)}}));
+        }
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+
+        // Channels without a guide id find none; for "Sky News" Manage Lineup suggests the
+        // guide's "Sky News UK", with what runs on it now.
+        QStringList without;
+        QString suggested;
+        ModalDriver<ManageLineupDialog> manage([&](ManageLineupDialog* dialog) {
+            for (int row = 0; row < dialog->noGuideList->count(); ++row)
+                without << dialog->noGuideList->item(row)->text();
+            dialog->noGuideList->setCurrentItem(
+                dialog->noGuideList->findItems("Sky News", Qt::MatchExactly).value(0));
+            suggested = dialog->suggestionList->currentItem()
+                            ? dialog->suggestionList->currentItem()->text()
+                            : QString();
+            dialog->reject(); // nothing bound
+        });
+        w.lineupFlow()->openManageLineup();
+        QCOMPARE(manage.handled(), 1);
+        QVERIFY(without.contains("Sky News"));
+        QVERIFY2(suggested.contains("skynews.uk") && suggested.contains("Evening Headlines"),
+                 qPrintable(suggested));
+        QVERIFY(w.liveItems().at(1).guideId.isEmpty());
+
+        openCategory(w, "UK News");
+        const MediaItem sky = w.liveShown().at(1);
+        QString nowColumn;
+        ModalDriver<GuideChannelDialog> choose([&](GuideChannelDialog* dialog) {
+            QTest::keyClicks(dialog->searchEdit, "sky");
+            nowColumn =
+                dialog->list->currentItem() ? dialog->list->currentItem()->text(2) : QString();
+            dialog->findChild<QSpinBox*>("guideShift")->setValue(45);
+            dialog->accept();
+        });
+        w.lineupFlow()->openGuideChannel(sky);
+        QCOMPARE(choose.handled(), 1);
+        QCOMPARE(nowColumn, QStringLiteral("Evening Headlines"));
+        QCOMPARE(w.liveItems().at(1).guideId, QStringLiteral("skynews.uk"));
+        const LineupEntry bound =
+            w.lineupFlow()->lineup().entry(LineupEntry::ItemEntry, MediaItem::Live, "102");
+        QCOMPARE(bound.shiftMinutes, 45);
+
+        // Kept across a refresh that renames the channel.
+        XtreamFixture::Catalog changed = catalog();
+        changed.live[1].name = "Sky News HD";
+        xtream.setCatalog(changed);
+        w.refreshActiveSource();
+        QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
+        QCOMPARE(w.liveItems().at(1).guideId, QStringLiteral("skynews.uk"));
+
+        // Guide addresses in the user's order: a local file before the server's own guide.
+        const QString file = profile->root() + QStringLiteral("/extra.xml");
+        QVERIFY(w.lineupFlow()->setGuideSources({file, QStringLiteral("server:")}));
+        const QList<QUrl> urls = w.lineupFlow()->guide()->guideUrls();
+        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls[0], QUrl::fromLocalFile(file));
+        QVERIFY(urls[1].path().endsWith(QStringLiteral("xmltv.php")));
+        window.reset();
+        window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess again(*window);
+        QCOMPARE(again.lineupFlow()->guide()->guideUrls().value(0), QUrl::fromLocalFile(file));
+    }
+};
+
+VELMORA_TEST_MAIN(TestLineupWindow)
+#include "tst_lineupwindow.moc"
