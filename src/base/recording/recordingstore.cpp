@@ -15,26 +15,32 @@ const QString kColumns = QStringLiteral(
     "server, channel_id, channel_name, title, kind, state, starts_at, ends_at, pad_before, "
     "pad_after, path, started_at, ended_at, bytes, gaps, message, series_id, source_url");
 
+// A null text would be stored as NULL, which the columns refuse.
+QString text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 void bindRecording(QSqlQuery& query, const Recording& r)
 {
-    query.addBindValue(r.server);
-    query.addBindValue(r.channelId);
-    query.addBindValue(r.channelName);
-    query.addBindValue(r.title);
+    query.addBindValue(text(r.server));
+    query.addBindValue(text(r.channelId));
+    query.addBindValue(text(r.channelName));
+    query.addBindValue(text(r.title));
     query.addBindValue(r.kind);
     query.addBindValue(r.state);
     query.addBindValue(r.startsAt);
     query.addBindValue(r.endsAt);
     query.addBindValue(r.padBeforeMs);
     query.addBindValue(r.padAfterMs);
-    query.addBindValue(r.path);
+    query.addBindValue(text(r.path));
     query.addBindValue(r.startedAt);
     query.addBindValue(r.endedAt);
     query.addBindValue(r.bytes);
-    query.addBindValue(r.gaps);
-    query.addBindValue(r.message);
+    query.addBindValue(text(r.gaps));
+    query.addBindValue(text(r.message));
     query.addBindValue(r.seriesId);
-    query.addBindValue(r.sourceUrl);
+    query.addBindValue(text(r.sourceUrl));
 }
 } // namespace
 
@@ -192,10 +198,10 @@ bool RecordingStore::save(SeriesRule& rule)
         query.prepare(QStringLiteral("UPDATE series_rules SET server=?, channel_id=?, "
                                      "channel_name=?, title=? WHERE id=?"));
     }
-    query.addBindValue(rule.server);
-    query.addBindValue(rule.channelId);
-    query.addBindValue(rule.channelName);
-    query.addBindValue(rule.title);
+    query.addBindValue(text(rule.server));
+    query.addBindValue(text(rule.channelId));
+    query.addBindValue(text(rule.channelName));
+    query.addBindValue(text(rule.title));
     if (rule.id != 0)
         query.addBindValue(rule.id);
     if (!query.exec())

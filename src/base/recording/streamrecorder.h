@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QObject>
@@ -112,6 +113,6 @@ private:
     qint64 written = 0;
     qint64 startMs = 0;
     qint64 lastDataMs = 0;
-    qint64 lastProgressMs = 0;
+    QElapsedTimer progressTimer;
     QList<Gap> gapList;
 };
