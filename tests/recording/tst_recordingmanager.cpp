@@ -4,6 +4,8 @@
 #include "demoserverprocess.h"
 #include "fastertime.h"
 #include "livestreamserver.h"
+#include "loopbackhttpserver.h"
+#include "mediagenerator.h"
 #include "mediaprobe.h"
 #include "player/streamconnections.h"
 #include "recording/recordingmanager.h"
@@ -237,6 +239,29 @@ private slots:
         manager->stop(hls);
         QTRY_COMPARE(stateOf(*manager, hls), int(Recording::Done));
         QVERIFY(MediaProbe::of(manager->find(hls)->path).hasVideo);
+    }
+
+    void archiveProgrammeIsSavedByteForByte()
+    {
+        MediaGenerator media;
+        const QString clip = media.movieTs(6);
+        QVERIFY2(!clip.isEmpty(), qPrintable(media.lastError()));
+        LoopbackHttpServer http;
+        http.route(QStringLiteral("/timeshift/u/p/30/2027-01-15:20-00/7.ts"),
+                   [clip](const auto&) { return LoopbackHttpServer::file(clip, "video/mp2t"); });
+        QVERIFY(http.start());
+        auto manager = makeManager(nullptr);
+        QString message;
+        const qint64 id = manager->downloadArchive(
+            kChannel, programme(QStringLiteral("Yesterday"), kNow - 60 * kMinute, 30),
+            http.url(QStringLiteral("/timeshift/u/p/30/2027-01-15:20-00/7.ts")), &message);
+        QVERIFY2(id > 0, qPrintable(message));
+        QTRY_COMPARE_WITH_TIMEOUT(stateOf(*manager, id), int(Recording::Done), 20000);
+        QFile source(clip);
+        QFile saved(manager->find(id)->path);
+        QVERIFY(source.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QVERIFY(source.readAll() == saved.readAll());
+        QCOMPARE(manager->find(id)->kind, int(Recording::Archive));
     }
 
     void schedulesSurviveARestartAndMissedOnesAreListed()

@@ -192,6 +192,9 @@ public:
     VELMORA_MEMBER(errorDialogOpen)
     // library
     VELMORA_MEMBER(libraryFlow)
+    // recording
+    VELMORA_MEMBER(recordingFlow)
+    VELMORA_MEMBER(streamConnections)
     LibraryState* lib()
     {
         return &w.libraryFlow->state();

@@ -9,7 +9,6 @@ namespace {
 const QString kFolder = QStringLiteral("recording/folder");
 const QString kPadBefore = QStringLiteral("recording/padBeforeMinutes");
 const QString kPadAfter = QStringLiteral("recording/padAfterMinutes");
-const QString kPauseBuffer = QStringLiteral("recording/pauseBufferMinutes");
 
 int minutes(const QString& key, int fallback, int most)
 {
@@ -45,11 +44,6 @@ int padAfterMinutes()
     return minutes(kPadAfter, 5, 240);
 }
 
-int pauseBufferMinutes()
-{
-    return qMax(1, minutes(kPauseBuffer, 30, 600));
-}
-
 QString setFolder(const QString& path)
 {
     if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(defaultFolder()))
@@ -61,11 +55,6 @@ QString setPadding(int beforeMinutes, int afterMinutes)
 {
     const QString problem = Preferences::setValue(kPadBefore, beforeMinutes);
     return problem.isEmpty() ? Preferences::setValue(kPadAfter, afterMinutes) : problem;
-}
-
-QString setPauseBufferMinutes(int minutes)
-{
-    return Preferences::setValue(kPauseBuffer, minutes);
 }
 
 } // namespace recordingsettings

@@ -30,6 +30,11 @@ public:
     bool isExpanded() const;
     void setExpanded(bool expanded);
     QSize sizeHint() const override;
+    // The list and its programmes: each programme row keeps its index in programmes() under
+    // kProgrammeIndexRole of column 0 (other subsystems add actions and marks).
+    static constexpr int kProgrammeIndexRole = Qt::UserRole + 1;
+    QTreeWidget* programmeList() const { return tree; }
+    const QList<GuideProgramme>& programmes() const { return shown; }
     // The programme playing from the archive, marked in the list; an empty id for none.
     void setPlaying(const QString& channelId, qint64 programmeStart);
 

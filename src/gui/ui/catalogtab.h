@@ -50,6 +50,7 @@ public:
     bool channels() const { return table != nullptr; }
 
     void setItemSource(ItemSource source);
+    ItemSource itemSource() const { return source; }
     void setMarker(Marker marker);
     // Poster tabs only: where the images come from, and what a tile shows until then.
     void setPosters(PosterLoader* loader, int group, const QPixmap& placeholder);

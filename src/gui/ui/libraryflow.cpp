@@ -281,6 +281,8 @@ void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem
     if (item.type == MediaItem::Movie &&
         watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item)) > 0)
         forget = menu.addAction(QStringLiteral("Remove from Continue Watching"));
+    if (menuExtras)
+        menuExtras(menu, item);
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == star)
         toggleFavorite(item);

@@ -17,6 +17,7 @@ class CatalogTab;
 class GuideService;
 class QAbstractItemView;
 class QLabel;
+class QMenu;
 class QPoint;
 class QTabWidget;
 class QTreeWidget;
@@ -78,6 +79,9 @@ public:
     ~LibraryFlow() override;
 
     LibraryState& state() { return *lib; }
+
+    // Adds entries of other subsystems to an item's context menu (recordings: Delete, ...).
+    std::function<void(QMenu& menu, const MediaItem& item)> menuExtras;
 
     // Another server is being loaded: its library lists are read ahead. A catalog list arrived:
     // its index by library id is built ahead of the first library view.

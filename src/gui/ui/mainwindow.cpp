@@ -8,8 +8,11 @@
 #include "library/library.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
+#include "player/streamconnections.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
+#include "recording/recordingflow.h"
+#include "recording/recordingstore.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
@@ -176,6 +179,7 @@ MainWindow::MainWindow(QWidget* parent)
                                 [this](PreferencesDialog& dialog) { addPreferencePages(dialog); });
 
     buildLibrary();
+    buildRecording();
     serverSelector->fillSourceSelector();
 }
 
@@ -244,6 +248,25 @@ void MainWindow::buildLibrary()
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
                       .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
+}
+
+void MainWindow::buildRecording()
+{
+    streamConnections = new StreamConnections(this);
+    recordingFlow = new RecordingFlow({.window = this,
+                                       .playerPanel = playerPanel,
+                                       .controlsRow = controlsRow,
+                                       .playback = playback,
+                                       .session = catalogSession,
+                                       .sources = sourceManager,
+                                       .guide = guideFlow->guide,
+                                       .liveTab = liveTab,
+                                       .channelTab = channelTab,
+                                       .movieTab = movieTab,
+                                       .libraryFlow = libraryFlow,
+                                       .connections = streamConnections,
+                                       .storePath = RecordingStore::defaultPath()},
+                                      this);
 }
 
 MainWindow::~MainWindow()

@@ -29,8 +29,10 @@ class QTimer;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class ReconnectSchedule;
+class RecordingFlow;
 class ServerSelector;
 class SourceManager;
+class StreamConnections;
 class VlcPlayer;
 
 // The application's only window; it owns every other object for the life of the process.
@@ -111,6 +113,9 @@ private:
     // library
     void buildLibrary();
 
+    // recording
+    void buildRecording();
+
     // preferences
     void addPreferencePages(PreferencesDialog& dialog);
 
@@ -174,4 +179,8 @@ private:
 
     // --- library ---
     LibraryFlow* libraryFlow = nullptr;
+
+    // --- recording ---
+    StreamConnections* streamConnections = nullptr; // every open stream, per server
+    RecordingFlow* recordingFlow = nullptr;
 };

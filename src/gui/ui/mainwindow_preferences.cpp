@@ -2,8 +2,9 @@
 #include "ui/mainwindow.h"
 
 #include "app/preferencesdialog.h"
+#include "recording/recordingflow.h"
 
 void MainWindow::addPreferencePages(PreferencesDialog& dialog)
 {
-    Q_UNUSED(dialog);
+    recordingFlow->addPreferencePage(dialog);
 }

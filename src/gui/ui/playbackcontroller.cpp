@@ -39,6 +39,7 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.catchup->end();
     p.libraryFlow->libraryBeginPlay(item);
     currentKind = item.type;
+    currentItem = item;
     currentUrl = url;
     currentTitle = item.name;
     if (item.type != MediaItem::Live) {

@@ -57,6 +57,7 @@ public:
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
+    MediaItem currentItem; // the catalog's item playing (not an archive programme)
 
 private:
     Parts p;
