@@ -56,6 +56,7 @@ public:
     const Recording* plannedAt(const QString& server, const QString& channelId,
                                qint64 startMs) const;
     bool hasSeriesRule(const QString& server, const QString& channelId, const QString& title) const;
+    const QList<SeriesRule>& seriesRules() const { return rules; }
     int runningCount() const;
     // Something runs, or is due to start within `withinMs`.
     bool busy(qint64 withinMs) const;

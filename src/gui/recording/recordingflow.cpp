@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -59,6 +60,8 @@ RecordingFlow::RecordingFlow(const Parts& parts, QObject* parent)
         MessageBox::warning(p.window, tr("Recordings Not Saved"), message);
     });
     tray = new RecordingTray(p.window, recordings, this);
+    if (p.guide)
+        connect(p.guide, &GuideService::guideChanged, this, &RecordingFlow::planSeries);
     buildControls();
     addRecordingsCategory();
 
@@ -233,6 +236,29 @@ void RecordingFlow::refresh()
             tab->table->viewport()->update();
     if (p.movieTab && p.movieTab->categoryId == kRecordingsCategoryId && sender() == recordings)
         p.movieTab->refilter();
+}
+
+void RecordingFlow::planSeries()
+{
+    // Guides change in bursts (each channel fetched says so): once a minute is enough.
+    const qint64 now = Clock::monotonicMs();
+    if (lastSeriesPlanMs > 0 && now - lastSeriesPlanMs < 60000)
+        return;
+    lastSeriesPlanMs = now;
+    const QString server = p.session->activeSource.name;
+    QSet<QString> channels;
+    for (const SeriesRule& rule : recordings->seriesRules())
+        if (rule.server == server)
+            channels.insert(rule.channelId);
+    if (channels.isEmpty())
+        return;
+    for (const MediaItem& item : std::as_const(p.session->liveItems)) {
+        if (!channels.contains(item.id))
+            continue;
+        p.guide->programmes(item, this, [this, server, id = item.id](const auto& programmes) {
+            recordings->applySeriesRules(server, id, programmes);
+        });
+    }
 }
 
 void RecordingFlow::toggleRecording()

@@ -78,6 +78,8 @@ private:
     void addRecordingActions(QMenu& menu, const MediaItem& item);
     QString markOf(const CatalogTab* tab, int row) const;
     void refresh();
+    // A new guide: the series rules of the server shown plan what it brings.
+    void planSeries();
     QUrl liveAddress(const QString& server, const QString& channelId);
     void reportFailure(const QString& title, const QString& message);
     // recordingflow_guide.cpp: R, the context menu and marks in the guide's list and grids.
@@ -93,4 +95,5 @@ private:
     QPushButton* recordButton = nullptr;
     QLabel* runningLabel = nullptr;
     QTimer* ticker = nullptr;
+    qint64 lastSeriesPlanMs = 0;
 };
