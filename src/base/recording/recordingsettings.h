@@ -7,8 +7,8 @@ namespace recordingsettings {
 
 QString defaultFolder(); // the user's videos folder, "Velmora Recordings" inside
 QString folder();
-int padBeforeMinutes();   // default 2
-int padAfterMinutes();    // default 5
+int padBeforeMinutes(); // default 2
+int padAfterMinutes();  // default 5
 
 // Each returns an empty text when saved, otherwise the message for the user.
 QString setFolder(const QString& path);
