@@ -195,6 +195,9 @@ public:
     // library
     VELMORA_MEMBER(libraryFlow)
     VELMORA_MEMBER(lineupFlow)
+    // recording
+    VELMORA_MEMBER(recordingFlow)
+    VELMORA_MEMBER(streamConnections)
     LibraryState* lib()
     {
         return &w.libraryFlow->state();

@@ -452,18 +452,22 @@ private slots:
         };
         w.tabs()->setCurrentIndex(poster ? w.movieTabIndex() : w.liveTabIndex());
 
-        // populateCategoryList: "All Categories" first, the library's two views, then the
-        // server's order, ids as data.
-        QCOMPARE(list->count(), 5);
+        // populateCategoryList: "All Categories" first, the library's two views (and the
+        // movies' "Recordings"), then the server's order, ids as data.
+        const int first = poster ? 4 : 3;
+        QCOMPARE(list->count(), first + 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("All Categories"));
         QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), QString());
         QCOMPARE(list->item(1)->text(), QStringLiteral("Favorites"));
         QCOMPARE(list->item(2)->text(),
                  poster ? QStringLiteral("Continue Watching") : QStringLiteral("Recent"));
-        QCOMPARE(list->item(3)->text(), poster ? QStringLiteral("Drama") : QStringLiteral("News"));
-        QCOMPARE(list->item(3)->data(Qt::UserRole).toString(),
+        if (poster)
+            QCOMPARE(list->item(3)->text(), QStringLiteral("Recordings"));
+        QCOMPARE(list->item(first)->text(),
+                 poster ? QStringLiteral("Drama") : QStringLiteral("News"));
+        QCOMPARE(list->item(first)->data(Qt::UserRole).toString(),
                  poster ? QStringLiteral("10") : QStringLiteral("1"));
-        QCOMPARE(list->item(4)->data(Qt::UserRole).toString(),
+        QCOMPARE(list->item(first + 1)->data(Qt::UserRole).toString(),
                  poster ? QStringLiteral("11") : QStringLiteral("2"));
 
         QSignalSpy refills(view->model(), &QAbstractItemModel::modelReset);
@@ -484,7 +488,7 @@ private slots:
         QCOMPARE(itemNames(poster ? w.movieShown() : w.liveShown()), expected);
 
         // Choosing a category moves the view back to page 1; the page-1 text stays.
-        QListWidgetItem* second = list->item(3);
+        QListWidgetItem* second = list->item(first);
         if (poster)
             w.selectMovieCategory(second);
         else

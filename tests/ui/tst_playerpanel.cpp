@@ -206,9 +206,9 @@ private slots:
 
         QCOMPARE(w.controlsRow()->layout()->contentsMargins(), QMargins(0, 0, 0, 0));
         QCOMPARE(widgetTexts(w.controlsRow()->layout()),
-                 QStringList({"Pause", "Previous channel", "Next Episode", "Previous Programme",
-                              "Next Programme", "Fullscreen", "Info", "Audio", "Subtitles",
-                              "Vol:", "QSlider"}));
+                 QStringList({"Pause", "Record", "", "Previous channel", "Next Episode",
+                              "Previous Programme", "Next Programme", "Fullscreen", "Info", "Audio",
+                              "Subtitles", "Vol:", "QSlider"}));
         QCOMPARE(w.playPauseButton()->objectName(), QStringLiteral("accentButton"));
         QVERIFY(w.nextEpisodeButton()->isHidden());
         QSlider* volume = w.volumeSlider();

@@ -30,7 +30,7 @@ public:
     // get_series_info; an unknown id gives the empty shape real servers send.
     QByteArray seriesInfo(qint64 seriesId) const;
     // The login answer for the right credentials, with the account's status ("Active", ...).
-    QByteArray login(const QString& status, qint64 nowSecs) const;
+    QByteArray login(const QString& status, qint64 nowSecs, int maxConnections = 3) const;
     // The zone the login reports and its wall clock follows (default UTC).
     void setTimeZone(const QTimeZone& zone) { timeZone = zone; }
     // The answer to wrong credentials.

@@ -115,6 +115,11 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
     const QCommandLineOption maxLiveOption(
         QStringLiteral("max-live"), QStringLiteral("Live channels running at once (default 3)."),
         QStringLiteral("n"));
+    const QCommandLineOption maxConnectionsOption(
+        QStringLiteral("max-connections"),
+        QStringLiteral("Live streams the account may have open at once: the login reports it and "
+                       "one more is refused with 403 (default: not enforced, the login says 3)."),
+        QStringLiteral("n"));
     const QCommandLineOption clipOption(
         QStringLiteral("clip-seconds"),
         QStringLiteral("Make every movie and episode clip this long (default: 20 to 60 s)."),
@@ -132,8 +137,9 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         QStringLiteral("no-timeshift-path"),
         QStringLiteral("Answer the /timeshift/... archive addresses with 404."));
     parser.addOptions({help, listen, publicUrlOption, scaleOption, dataDirOption, userOption,
-                       passwordOption, ffmpegOption, idleOption, maxLiveOption, clipOption,
-                       largeGuideOption, zoneOption, noPathOption});
+                       passwordOption, ffmpegOption, idleOption, maxLiveOption,
+                       maxConnectionsOption, clipOption, largeGuideOption, zoneOption,
+                       noPathOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -183,6 +189,11 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
     }
     if (parser.isSet(maxLiveOption) && !positive(parser.value(maxLiveOption), 1, 64, &maxLive)) {
         *message = QStringLiteral("--max-live wants a number from 1 to 64");
+        return false;
+    }
+    if (parser.isSet(maxConnectionsOption) &&
+        !positive(parser.value(maxConnectionsOption), 1, 1000, &maxConnections)) {
+        *message = QStringLiteral("--max-connections wants a number from 1 to 1000");
         return false;
     }
     if (parser.isSet(clipOption) && !positive(parser.value(clipOption), 1, 3600, &clipSeconds)) {

@@ -18,6 +18,7 @@ public:
     QString ffmpeg = QStringLiteral("ffmpeg");
     int liveIdleMs = 10000;
     int maxLive = 3;
+    int maxConnections = 0; // live streams per account; 0: not enforced (the login says 3)
     int clipSeconds = 0;
     bool largeGuide = false; // the benchmark's 200 MB guide instead of the catalog's
     QString timeZone = QStringLiteral("Europe/Amsterdam"); // archive addresses are read in it

@@ -168,6 +168,30 @@ bool DemoServer::start(QString* error)
     return true;
 }
 
+bool DemoServer::admitLive(qint64 channel, bool hls, QTcpSocket* socket)
+{
+    if (options.maxConnections <= 0)
+        return true;
+    constexpr qint64 kHlsSessionMs = 12000;
+    const qint64 now = Clock::monotonicMs();
+    liveSockets.removeIf([](const QPointer<QTcpSocket>& s) {
+        return !s || s->state() != QAbstractSocket::ConnectedState;
+    });
+    hlsReadAt.removeIf(
+        [now](QHash<qint64, qint64>::iterator it) { return now - it.value() > kHlsSessionMs; });
+    if (hls && hlsReadAt.contains(channel)) { // the same viewer reading the playlist again
+        hlsReadAt[channel] = now;
+        return true;
+    }
+    if (liveSockets.size() + hlsReadAt.size() >= options.maxConnections)
+        return false;
+    if (hls)
+        hlsReadAt.insert(channel, now);
+    else
+        liveSockets.append(socket);
+    return true;
+}
+
 bool DemoServer::credentialsMatch(const QString& user, const QString& password) const
 {
     return user == options.username && password == options.password;
@@ -347,7 +371,8 @@ void DemoServer::serveApi(const QHttpServerRequest& request, QTcpSocket* socket)
     const QString categoryId = queryValue(request, QStringLiteral("category_id"));
     QByteArray body;
     if (action.isEmpty())
-        body = renderer->login(faults.accountStatus(), Clock::epochSecs());
+        body = renderer->login(faults.accountStatus(), Clock::epochSecs(),
+                               options.maxConnections > 0 ? options.maxConnections : 3);
     else if (action == u"get_live_categories")
         body = renderer->categories(Kind::Live);
     else if (action == u"get_vod_categories")
@@ -512,6 +537,10 @@ void DemoServer::serveLive(const QHttpServerRequest& request, QTcpSocket* socket
     if (head) {
         sendHead(socket, 200, {{"Content-Type", type}, {"Connection", "close"}});
         socket->disconnectFromHost();
+        return;
+    }
+    if (!admitLive(id, hls, socket)) {
+        send(socket, false, 403, kText, "Too many connections for this account.\n");
         return;
     }
     LiveChannel* channel = live->acquire(id);

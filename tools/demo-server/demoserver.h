@@ -7,6 +7,7 @@
 #include <QAbstractHttpServer>
 #include <QByteArray>
 #include <QCache>
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -68,6 +69,9 @@ private:
     void hold(QTcpSocket* socket, qint64 channel);
     void releaseHeld(qint64 channel);
     bool credentialsMatch(const QString& user, const QString& password) const;
+    // --max-connections: whether one more live stream fits the account. Open TS connections
+    // count, and an HLS channel whose playlist was read in the last seconds counts as one.
+    bool admitLive(qint64 channel, bool hls, QTcpSocket* socket);
 
     static void send(QTcpSocket* socket, bool headOnly, int status, const QByteArray& contentType,
                      const QByteArray& body, const Headers& extra = {});
@@ -90,4 +94,6 @@ private:
     QCache<QString, QByteArray> posters;
     QList<std::pair<qint64, QPointer<QTcpSocket>>> held;
     QList<std::pair<qint64, QPointer<QTcpSocket>>> archiveViewers; // cut when a channel drops
+    QList<QPointer<QTcpSocket>> liveSockets; // counted against --max-connections
+    QHash<qint64, qint64> hlsReadAt;         // channel -> when its playlist was last read
 };

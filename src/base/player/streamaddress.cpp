@@ -14,6 +14,8 @@ QString streamAddress(const MediaItem& item, const SourceConfig& source, const X
         return item.streamUrl;
     case MediaItem::Movie:
     case MediaItem::SeriesEpisode: {
+        if (!item.streamUrl.isEmpty()) // a file of our own, such as a recording
+            return item.streamUrl;
         if (!xtream)
             return QString();
         const QString extension =

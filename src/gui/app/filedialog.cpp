@@ -36,6 +36,16 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
+QString FileDialog::getExistingDirectory(QWidget* parent, const QString& caption,
+                                         const QString& dir)
+{
+    if (!answers().isEmpty()) {
+        asked().append({caption, dir, QString()});
+        return answers().takeFirst();
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
 void FileDialog::queueAnswer(const QString& path)
 {
     answers().append(path);

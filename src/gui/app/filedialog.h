@@ -15,6 +15,9 @@ public:
     static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                    const QString& filter);
 
+    static QString getExistingDirectory(QWidget* parent, const QString& caption,
+                                        const QString& dir);
+
     // Test seam: the next dialog is not shown and returns `path` (empty = cancelled).
     struct Asked
     {

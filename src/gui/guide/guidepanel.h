@@ -33,6 +33,11 @@ public:
     // Idle while neither a channel nor a programme of the archive plays (a movie, an episode):
     // the panel folds, and opens again as the user had it once one plays.
     void setIdle(bool idle);
+    // The list and its programmes: each programme row keeps its index in programmes() under
+    // kProgrammeIndexRole of column 0 (other subsystems add actions and marks).
+    static constexpr int kProgrammeIndexRole = Qt::UserRole + 1;
+    QTreeWidget* programmeList() const { return tree; }
+    const QList<GuideProgramme>& programmes() const { return shown; }
     // The programme playing from the archive, marked in the list; an empty id for none.
     void setPlaying(const QString& channelId, qint64 programmeStart);
 

@@ -15,7 +15,7 @@
 
 void attachLineup(LineupFlow& lineup, LibraryFlow& library)
 {
-    library.setMenuExtension(
+    library.addMenuExtension(
         [&lineup](QMenu& menu, const MediaItem& item) { lineup.addItemActions(menu, item); });
     // Only the server shown has a catalog to check ids against; others are taken as they are.
     struct Known

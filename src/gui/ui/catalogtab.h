@@ -51,6 +51,7 @@ public:
     bool channels() const { return table != nullptr; }
 
     void setItemSource(ItemSource source);
+    ItemSource itemSource() const { return source; }
     void setMarker(Marker marker);
     // Runs after every fill of the category list (marks, what may be dragged).
     void setCategoryDecorator(CategoryDecorator decorator);

@@ -286,8 +286,8 @@ void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem
     if (item.type == MediaItem::Movie &&
         watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item)) > 0)
         forget = menu.addAction(QStringLiteral("Remove from Continue Watching"));
-    if (menuExtension)
-        menuExtension(menu, item);
+    for (const MenuExtension& extension : std::as_const(menuExtensions))
+        extension(menu, item);
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == star)
         toggleFavorite(item);

@@ -81,7 +81,7 @@ public:
     LibraryState& state() { return *lib; }
     // Other parts add their actions to the menu of a row.
     using MenuExtension = std::function<void(QMenu& menu, const MediaItem& item)>;
-    void setMenuExtension(MenuExtension extension) { menuExtension = std::move(extension); }
+    void addMenuExtension(MenuExtension extension) { menuExtensions.append(std::move(extension)); }
 
     // Another server is being loaded: its library lists are read ahead. A catalog list arrived:
     // its index by library id is built ahead of the first library view.
@@ -155,5 +155,5 @@ private:
     const std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
 
     std::unique_ptr<LibraryState> lib;
-    MenuExtension menuExtension;
+    QList<MenuExtension> menuExtensions;
 };

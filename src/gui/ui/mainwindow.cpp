@@ -11,8 +11,11 @@
 #include "lineup/lineupwiring.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
+#include "player/streamconnections.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
+#include "recording/recordingflow.h"
+#include "recording/recordingstore.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
@@ -207,6 +210,7 @@ MainWindow::MainWindow(QWidget* parent)
                                 [this](PreferencesDialog& dialog) { addPreferencePages(dialog); });
 
     buildLibrary();
+    buildRecording();
     serverSelector->fillSourceSelector();
 }
 
@@ -286,6 +290,25 @@ void MainWindow::buildLibrary()
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
                       .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
+}
+
+void MainWindow::buildRecording()
+{
+    streamConnections = new StreamConnections(this);
+    recordingFlow = new RecordingFlow({.window = this,
+                                       .playerPanel = playerPanel,
+                                       .controlsRow = controlsRow,
+                                       .playback = playback,
+                                       .session = catalogSession,
+                                       .sources = sourceManager,
+                                       .guide = guideFlow->guide,
+                                       .liveTab = liveTab,
+                                       .channelTab = channelTab,
+                                       .movieTab = movieTab,
+                                       .libraryFlow = libraryFlow,
+                                       .connections = streamConnections,
+                                       .storePath = RecordingStore::defaultPath()},
+                                      this);
 }
 
 MainWindow::~MainWindow()

@@ -30,9 +30,11 @@ class QTimer;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class ReconnectSchedule;
+class RecordingFlow;
 class ServerSelector;
 class SourceManager;
 class SplitterModes;
+class StreamConnections;
 class VlcPlayer;
 
 // The application's only window; it owns every other object for the life of the process.
@@ -113,6 +115,9 @@ private:
     // library
     void buildLibrary();
 
+    // recording
+    void buildRecording();
+
     // preferences
     void addPreferencePages(PreferencesDialog& dialog);
 
@@ -181,4 +186,7 @@ private:
 
     // --- lineup ---
     LineupFlow* lineupFlow = nullptr; // hidden, renamed, ordered and locked parts of the catalog
+    // --- recording ---
+    StreamConnections* streamConnections = nullptr; // every open stream, per server
+    RecordingFlow* recordingFlow = nullptr;
 };

@@ -4,8 +4,10 @@
 #include "app/preferencesdialog.h"
 #include "lineup/lineupflow.h"
 #include "lineup/parentallockpage.h"
+#include "recording/recordingflow.h"
 
 void MainWindow::addPreferencePages(PreferencesDialog& dialog)
 {
+    recordingFlow->addPreferencePage(dialog);
     dialog.addPage(new ParentalLockPage(lineupFlow->parental(), &dialog));
 }

@@ -40,6 +40,7 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.libraryFlow->libraryBeginPlay(item);
     currentKind = item.type;
     fromArchive = false;
+    currentItem = item;
     currentUrl = url;
     currentTitle = item.name;
     if (item.type != MediaItem::Live) {

@@ -61,6 +61,7 @@ public:
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
+    MediaItem currentItem; // the catalog's item playing (not an archive programme)
 
 signals:
     // Another stream began: an item, or a programme from the archive.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The recording preferences: where files go and the padding around guide programmes.
+namespace recordingsettings {
+
+QString defaultFolder(); // the user's videos folder, "Velmora Recordings" inside
+QString folder();
+int padBeforeMinutes(); // default 2
+int padAfterMinutes();  // default 5
+
+// Each returns an empty text when saved, otherwise the message for the user.
+QString setFolder(const QString& path);
+QString setPadding(int beforeMinutes, int afterMinutes);
+
+} // namespace recordingsettings

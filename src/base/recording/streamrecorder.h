@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+class ReconnectSchedule;
+
+// Copies one stream into a file as it arrives, without transcoding: MPEG-TS byte for byte, HLS
+// by following the playlist and appending its segments. Every byte goes to the file the moment
+// it arrives, so the file plays at every moment, also after a crash. A dropped connection is
+// tried again on the live reconnect's schedule into the same file and the gap is noted; the
+// file, a web page instead of a stream or a refusing server end it with a message for the user,
+// keeping what was written. Lives on whatever thread calls start(); it makes its own network
+// access there.
+class StreamRecorder final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Source
+    {
+        Live,  // runs until stopped; the end of the stream is a dropped connection
+        Finite // an archive programme: the end of the stream is the end of the recording
+    };
+    enum class Outcome
+    {
+        Stopped,   // stop() was called
+        Completed, // a finite source ended
+        Failed     // see the message
+    };
+    struct Gap
+    {
+        qint64 atMs = 0;     // into the recording
+        qint64 lengthMs = 0; // time without data
+    };
+
+    explicit StreamRecorder(QObject* parent = nullptr);
+    ~StreamRecorder() override;
+
+    // Appends to `filePath` (made with its folder when missing). Reports through the signals.
+    void start(const QUrl& url, const QString& filePath, Source source = Source::Live);
+    // Ends the recording; the file keeps what was written.
+    void stop();
+
+    bool isRunning() const { return running; }
+    bool isHls() const { return mode == Mode::Hls; }
+    qint64 bytesWritten() const { return written; }
+    QList<Gap> gaps() const { return gapList; }
+    QString filePath() const { return file.fileName(); }
+
+    // The message for a file that can no longer be written, for `error` of QFileDevice.
+    static QString writeFailure(const QString& path, int error, qint64 written);
+
+signals:
+    void receiving();                     // data flows (again)
+    void progressed(qint64 bytesWritten); // at most once a second
+    void reconnecting(int attempt);
+    void gapNoted(qint64 atMs, qint64 lengthMs);
+    void finished(StreamRecorder::Outcome outcome, const QString& message);
+
+private:
+    enum class Mode
+    {
+        Sniffing, // the first bytes decide what the source sends
+        Ts,
+        Hls
+    };
+
+    void connectSource();
+    void openStream();
+    void onStreamData(QNetworkReply* reply);
+    void onStreamEnd(QNetworkReply* reply);
+    void fetchPlaylist();
+    void onPlaylist();
+    void downloadNextSegment();
+    void onSegmentData(QNetworkReply* reply);
+    void onSegmentEnd(QNetworkReply* reply);
+    bool append(const QByteArray& data);
+    void dropped();
+    void finish(Outcome outcome, const QString& message = {});
+    void abortTransfers();
+    bool refused(QNetworkReply* reply, QString* message) const;
+
+    QNetworkAccessManager* network = nullptr;
+    ReconnectSchedule* schedule = nullptr;
+    QTimer* playlistTimer = nullptr;
+    QFile file;
+    QUrl sourceUrl;
+    QUrl playlistUrl;
+    Source source = Source::Live;
+    Mode mode = Mode::Sniffing;
+    QPointer<QNetworkReply> streamReply;
+    QPointer<QNetworkReply> playlistReply;
+    QPointer<QNetworkReply> segmentReply;
+    QByteArray sniffed;
+    QByteArray playlistText;
+    QList<QUrl> segmentQueue;
+    qint64 nextSequence = -1;
+    double targetSeconds = 6.0;
+    bool playlistEnded = false;
+    bool segmentChecked = false;
+    bool running = false;
+    bool gapOpen = false;
+    qint64 written = 0;
+    qint64 startMs = 0;
+    qint64 lastDataMs = 0;
+    QElapsedTimer progressTimer;
+    QList<Gap> gapList;
+};
