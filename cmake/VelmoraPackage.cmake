@@ -30,5 +30,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libvlc-bin, vlc-plugin-base, vlc-plugin-video-output, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ffmpeg)
+# Qt's own texts (standard buttons, file dialogs) in the user's language; the program's own
+# translations are built into it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg, qt6-translations-l10n")
 include(CPack)

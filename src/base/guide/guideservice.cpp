@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStandardPaths>
@@ -220,23 +221,23 @@ void GuideService::refresh(bool force)
     request.inactivityTimeoutMs = inactivityMs;
     request.meta = {{QStringLiteral("importedAt"), QString::number(now)}};
     const quint64 started = generation;
-    setStatus(QStringLiteral("Updating guide... 0%"));
+    setStatus(tr("Updating guide... %1%").arg(QLocale().toString(0)));
     importer->start(
         request,
         [this, started](int percent) {
             if (started == generation)
-                setStatus(QStringLiteral("Updating guide... %1%").arg(percent));
+                setStatus(tr("Updating guide... %1%").arg(QLocale().toString(percent)));
         },
         [this, started](const GuideImporter::Result& result) {
             if (started != generation || result.cancelled)
                 return;
             if (!result.ok) {
-                setStatus(QStringLiteral("Guide not updated: ") + result.message);
+                setStatus(tr("Guide not updated: %1").arg(result.message));
                 return;
             }
             setStatus(result.message.isEmpty()
                           ? QString()
-                          : QStringLiteral("Guide partly updated: ") + result.message);
+                          : tr("Guide partly updated: %1").arg(result.message));
             openStore();
         });
 }

@@ -3,6 +3,7 @@
 #include "guide/guidestore.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -56,7 +57,8 @@ bool GuideStoreWriter::exec(const QString& sql)
     if (q.exec(sql))
         return true;
     if (failure.isEmpty())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
     return false;
 }
 
@@ -67,7 +69,9 @@ bool GuideStoreWriter::begin()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(tempPath);
         if (!db.open()) {
-            failure = QStringLiteral("could not create the guide file: ") + db.lastError().text();
+            failure = QCoreApplication::translate("GuideStoreWriter",
+                                                  "could not create the guide file: %1")
+                          .arg(db.lastError().text());
             return false;
         }
     }
@@ -91,7 +95,8 @@ bool GuideStoreWriter::prepareBatch()
     batchInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
     if (batchInsert->prepare(insertSql(kBatchRows)))
         return true;
-    failure = QStringLiteral("could not write the guide: ") + batchInsert->lastError().text();
+    failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                  .arg(batchInsert->lastError().text());
     return false;
 }
 
@@ -105,7 +110,8 @@ void GuideStoreWriter::addChannel(int number, const QString& id, const QStringLi
     q.addBindValue(id);
     q.addBindValue(names.join(u'\n'));
     if (!q.exec())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
 }
 
 void GuideStoreWriter::addProgramme(int channel, const GuideProgramme& p)
@@ -135,7 +141,8 @@ bool GuideStoreWriter::flush()
     for (int i = 0; i < pending.size(); ++i)
         q.bindValue(i, pending.at(i));
     if (!q.exec() && failure.isEmpty())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
     added += pendingRows;
     pending.clear();
     pendingRows = 0;
@@ -159,7 +166,9 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
         for (const auto& [key, value] : meta)
             ok = ok && put(key, value);
         if (!ok) {
-            failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+            failure =
+                QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                    .arg(q.lastError().text());
             return false;
         }
     }
@@ -169,7 +178,8 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
         !exec(QStringLiteral("DELETE FROM programmes WHERE stop IS NULL OR stop <= start")))
         return false;
     if (!db.commit()) {
-        failure = QStringLiteral("could not write the guide: ") + db.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(db.lastError().text());
         return false;
     }
     batchInsert.reset();
@@ -179,7 +189,9 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
     open = false;
     if (!syncFile(tempPath) || std::rename(QFile::encodeName(tempPath).constData(),
                                            QFile::encodeName(finalPath).constData()) != 0) {
-        failure = QStringLiteral("could not replace the guide file ") + finalPath;
+        failure =
+            QCoreApplication::translate("GuideStoreWriter", "could not replace the guide file %1")
+                .arg(finalPath);
         QFile::remove(tempPath);
         return false;
     }

@@ -24,9 +24,8 @@ bool LocalPairingBackend::start(QString* error)
         return true;
     const QHostAddress address = addressSource ? addressSource() : LocalNetwork::currentAddress();
     if (address.isNull()) {
-        *error = QStringLiteral(
-            "This computer is not connected to a home network, so a phone cannot reach it. "
-            "Connect it to your Wi-Fi or network cable, then get a new code.");
+        *error = tr("This computer is not connected to a home network, so a phone cannot reach it. "
+                    "Connect it to your Wi-Fi or network cable, then get a new code.");
         return false;
     }
     PairingServer::Settings settings;
@@ -38,7 +37,7 @@ bool LocalPairingBackend::start(QString* error)
     QString listenError;
     if (!candidate->listen(&listenError)) {
         delete candidate;
-        *error = QStringLiteral("Could not start pairing on this computer (%1): %2")
+        *error = tr("Could not start pairing on this computer (%1): %2")
                      .arg(address.toString(), listenError);
         return false;
     }

@@ -1,9 +1,10 @@
 // MainWindow: the Preferences dialog's pages. A subsystem with settings adds its page here.
 #include "ui/mainwindow.h"
 
+#include "app/generalpage.h"
 #include "app/preferencesdialog.h"
 
 void MainWindow::addPreferencePages(PreferencesDialog& dialog)
 {
-    Q_UNUSED(dialog);
+    dialog.addPage(new GeneralPage);
 }

@@ -22,7 +22,7 @@ PlayerPanel::PlayerPanel(QWidget* parent)
     videoWidget->setAttribute(Qt::WA_MouseTracking);
     panelLayout->addWidget(videoWidget, 1);
 
-    nowPlayingLabel = new QLabel(QStringLiteral("Nothing playing"), this);
+    nowPlayingLabel = new QLabel(tr("Nothing playing"), this);
     nowPlayingLabel->setObjectName(QStringLiteral("mutedLabel"));
     nowPlayingLabel->hide();
     panelLayout->addWidget(nowPlayingLabel, 0);
@@ -30,11 +30,11 @@ PlayerPanel::PlayerPanel(QWidget* parent)
     seekRow = new QWidget(this);
     auto* seekLayout = new QHBoxLayout(seekRow);
     seekLayout->setContentsMargins(0, 0, 0, 0);
-    backButton = new QPushButton(QStringLiteral("<< 10s"), seekRow);
+    backButton = new QPushButton(tr("<< 10s"), seekRow);
     seekSlider = new ClickToSeekSlider(Qt::Horizontal, seekRow);
     seekSlider->setObjectName(QStringLiteral("seekSlider"));
     seekSlider->setRange(0, 0);
-    forwardButton = new QPushButton(QStringLiteral("10s >>"), seekRow);
+    forwardButton = new QPushButton(tr("10s >>"), seekRow);
     timeLabel = new QLabel(QStringLiteral("00:00 / 00:00"), seekRow);
     timeLabel->setObjectName(QStringLiteral("timeLabel"));
     seekLayout->addWidget(backButton);
@@ -47,14 +47,14 @@ PlayerPanel::PlayerPanel(QWidget* parent)
     controlsRow = new QWidget(this);
     auto* controlsLayout = new QHBoxLayout(controlsRow);
     controlsLayout->setContentsMargins(0, 0, 0, 0);
-    playPauseButton = new QPushButton(QStringLiteral("Pause"), controlsRow);
+    playPauseButton = new QPushButton(tr("Pause"), controlsRow);
     playPauseButton->setObjectName(QStringLiteral("accentButton"));
-    nextEpisodeButton = new QPushButton(QStringLiteral("Next Episode"), controlsRow);
+    nextEpisodeButton = new QPushButton(tr("Next Episode"), controlsRow);
     nextEpisodeButton->hide();
-    fullscreenButton = new QPushButton(QStringLiteral("Fullscreen"), controlsRow);
-    infoButton = new QPushButton(QStringLiteral("Info"), controlsRow);
-    audioButton = new QPushButton(QStringLiteral("Audio"), controlsRow);
-    subtitleButton = new QPushButton(QStringLiteral("Subtitles"), controlsRow);
+    fullscreenButton = new QPushButton(tr("Fullscreen"), controlsRow);
+    infoButton = new QPushButton(tr("Info"), controlsRow);
+    audioButton = new QPushButton(tr("Audio"), controlsRow);
+    subtitleButton = new QPushButton(tr("Subtitles"), controlsRow);
     volumeSlider = new QSlider(Qt::Horizontal, controlsRow);
     volumeSlider->setRange(0, 100);
     volumeSlider->setValue(100);
@@ -65,7 +65,7 @@ PlayerPanel::PlayerPanel(QWidget* parent)
     controlsLayout->addWidget(infoButton);
     controlsLayout->addWidget(audioButton);
     controlsLayout->addWidget(subtitleButton);
-    controlsLayout->addWidget(new QLabel(QStringLiteral("Vol:"), controlsRow));
+    controlsLayout->addWidget(new QLabel(tr("Vol:"), controlsRow));
     controlsLayout->addWidget(volumeSlider);
     controlsRow->hide();
     panelLayout->addWidget(controlsRow, 0);
