@@ -111,6 +111,7 @@ private slots:
     {
         QCOMPARE(Translations::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
         QCOMPARE(Translations::nativeName(QStringLiteral("en")), QStringLiteral("English"));
+        QCOMPARE(Translations::nativeName(QStringLiteral("es")), QStringLiteral("Español"));
         QCOMPARE(Translations::nativeName(QStringLiteral("pt_BR")),
                  QStringLiteral("Português (Brasil)"));
         QCOMPARE(Translations::nativeName(QStringLiteral("ar")), QStringLiteral("العربية"));

@@ -63,8 +63,9 @@ private:
         const QString t = text.trimmed();
         static const QRegularExpression words(QStringLiteral("\\p{L}{2}"));
         static const QRegularExpression token(QStringLiteral("^[a-z0-9_.\\-]+$"));
-        if (t.isEmpty() || !t.contains(words) || t.contains(token) || serverTexts.contains(t) ||
-            exempt.contains(w->objectName()))
+        // Addresses are examples, not words.
+        if (t.isEmpty() || !t.contains(words) || t.contains(token) || t.contains(u"://") ||
+            serverTexts.contains(t) || exempt.contains(w->objectName()))
             return;
         if (!t.contains(u'⟦') || !t.contains(u'⟧'))
             add(w, what, QStringLiteral("not translated: \"%1\"").arg(t));

@@ -175,8 +175,12 @@ QString Translations::nativeName(const QString& language)
     // Plain "English" rather than the "American English" of the locale it stands for.
     QString name = language == u"en" ? QLocale::languageToString(QLocale::English)
                                      : locale.nativeLanguageName();
-    if (language.contains(QLatin1Char('_')))
+    if (language.contains(QLatin1Char('_'))) {
         name = QStringLiteral("%1 (%2)").arg(name, locale.nativeTerritoryName());
+    } else if (name.contains(QLatin1Char(' ')) && name.endsWith(locale.nativeTerritoryName())) {
+        // "español de España" for plain "es": the language's word is enough.
+        name = name.section(QLatin1Char(' '), 0, 0);
+    }
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;

@@ -35,7 +35,11 @@ void GuideFlow::setUpGuide()
     guideStatusLabel->setObjectName(QStringLiteral("guideStatus"));
     if (auto* row = qobject_cast<QBoxLayout*>(p.serverRow->layout()))
         row->insertWidget(row->count() - 1, guideStatusLabel);
-    connect(guide, &GuideService::statusChanged, guideStatusLabel, &QLabel::setText);
+    // The row would squeeze the label to a letter; it keeps room for its whole text instead.
+    connect(guide, &GuideService::statusChanged, guideStatusLabel, [this](const QString& text) {
+        guideStatusLabel->setText(text);
+        guideStatusLabel->setMinimumWidth(guideStatusLabel->fontMetrics().horizontalAdvance(text));
+    });
 
     for (CatalogTab* tab : {p.liveTab, p.channelTab}) {
         QTableWidget* table = tab->table;

@@ -102,6 +102,8 @@ MainWindow::MainWindow(QWidget* parent)
     auto* splitter = new QSplitter(Qt::Horizontal, central);
     tabs = new QTabWidget(splitter);
     tabs->setObjectName(QStringLiteral("tabs"));
+    // Every tab's name whole, however long in the user's language: the pane grows instead.
+    tabs->setUsesScrollButtons(false);
     buildCatalogTabs();
     liveTabIndex = tabs->addTab(liveTab->page(), tr("Live TV"));
     movieTabIndex = tabs->addTab(movieTab->page(), tr("Movies"));
