@@ -31,6 +31,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libvlc-bin, vlc-plugin-base, vlc-plugin-video-output, libqt6sql6-sqlite")
 # Channel and movie names come in every script: Noto covers Arabic, Hebrew and the rest of the
-# world's alphabets, Noto CJK Chinese, Japanese and Korean, where a bare system draws boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg, fonts-noto-core, fonts-noto-cjk")
+# world's alphabets, Noto CJK Chinese, Japanese and Korean, where a bare system draws boxes. Qt's
+# own texts (standard buttons, file dialogs) in the user's language come with its translations;
+# the program's own are built into it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "ffmpeg, fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

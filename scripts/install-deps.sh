@@ -23,6 +23,8 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
+    # translations: lupdate and lrelease, their CMake functions, and Qt's own texts translated
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libvlc-dev vlc-plugin-base vlc-plugin-video-output
     # libVLC's plugin cache (plugins.dat): without it every start dlopens every plugin
     libvlc-bin

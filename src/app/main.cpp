@@ -1,5 +1,6 @@
 #include "app/platformselection.h"
 #include "app/theme.h"
+#include "app/uilanguage.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     // Ties the window to its menu entry (data/velmora-player.desktop) on desktops that match them.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora-player"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-player.png")));
+    UiLanguage::apply();
     Theme::apply(app);
 
     MainWindow window;

@@ -154,7 +154,7 @@ private slots:
         const auto shown = MessageBox::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].title, QStringLiteral("Add your server again"));
-        QCOMPARE(shown[0].text, kRetiredSourceMessage);
+        QCOMPARE(shown[0].text, retiredSourceMessage());
         QVERIFY(w.activeSource().name.isEmpty());
     }
 
@@ -177,8 +177,11 @@ private slots:
         const auto shown = MessageBox::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].title, QStringLiteral("Server no longer supported"));
-        QCOMPARE(shown[0].text, QStringLiteral("\"Old\" was added with a Quorbin subscription key.\n\n%1\n\nDelete \"Old\" now?")
-                                    .arg(kRetiredSourceMessage));
+        QCOMPARE(
+            shown[0].text,
+            QStringLiteral(
+                "\"Old\" was added with a Quorbin subscription key.\n\n%1\n\nDelete \"Old\" now?")
+                .arg(retiredSourceMessage()));
         QCOMPARE(shown[0].defaultButton, QStringLiteral("&Yes"));
         QCOMPARE(w.activeSource().name, QStringLiteral("A"));
         QCOMPARE(SourceManager().sources().size(), 2);

@@ -101,9 +101,9 @@ void CatchupPlayback::request(qint64 offsetMs)
             if (id != asked || !current.isActive())
                 return;
             if (url.isEmpty()) {
-                emit failed(QStringLiteral("\"%1\" cannot be played from the "
-                                           "archive of %2: the server gives no "
-                                           "address for it.")
+                emit failed(tr("\"%1\" cannot be played from the "
+                               "archive of %2: the server gives no "
+                               "address for it.")
                                 .arg(current.programme().title, current.channel().name));
                 return;
             }

@@ -4,6 +4,7 @@
 #include "guide/guidestorewriter.h"
 #include "guide/xmltvreader.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -115,14 +116,16 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
     if (url.isLocalFile() || url.scheme().isEmpty()) {
         QFile file(url.isLocalFile() ? url.toLocalFile() : url.toString());
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("cannot open %1").arg(file.fileName());
+            return QCoreApplication::translate("GuideImporter", "cannot open %1")
+                .arg(file.fileName());
         const qint64 size = std::max<qint64>(1, file.size());
         QByteArray buffer(kReadChunk, Qt::Uninitialized);
         qint64 done = 0;
         while (!cancel.requested) {
             const qint64 n = file.read(buffer.data(), buffer.size());
             if (n < 0)
-                return QStringLiteral("cannot read %1").arg(file.fileName());
+                return QCoreApplication::translate("GuideImporter", "cannot read %1")
+                    .arg(file.fileName());
             if (n == 0)
                 break;
             done += n;
@@ -164,7 +167,8 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
     auto readSome = [&]() {
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (status.isValid() && status.toInt() != 200) {
-            stop(QStringLiteral("the server answered HTTP %1").arg(status.toInt()));
+            stop(QCoreApplication::translate("GuideImporter", "the server answered HTTP %1")
+                     .arg(status.toInt()));
             return;
         }
         while (reply->bytesAvailable() > 0 && failure.isEmpty()) {
@@ -183,7 +187,8 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
     QObject::connect(reply, &QNetworkReply::finished, &loop, [&]() {
         if (failure.isEmpty()) {
             if (reply->error() == QNetworkReply::OperationCanceledError)
-                failure = QStringLiteral("the server stopped sending");
+                failure =
+                    QCoreApplication::translate("GuideImporter", "the server stopped sending");
             else if (reply->error() != QNetworkReply::NoError)
                 failure = reply->errorString();
             else
@@ -195,7 +200,7 @@ QString readAddress(const QUrl& url, const GuideImporter::Request& request, Xmlt
         if (cancel.requested)
             stop(QStringLiteral("cancelled"));
         else if (request.totalTimeoutMs > 0 && elapsed.elapsed() > request.totalTimeoutMs)
-            stop(QStringLiteral("the download did not end in time"));
+            stop(QCoreApplication::translate("GuideImporter", "the download did not end in time"));
     });
     poll.start(50);
     loop.exec();
@@ -244,7 +249,8 @@ GuideImporter::Result runImport(const GuideImporter::Request& request, const Can
         return result;
     }
     if (read == 0) {
-        result.message = failures.value(0, QStringLiteral("no guide address"));
+        result.message =
+            failures.value(0, QCoreApplication::translate("GuideImporter", "no guide address"));
         return result;
     }
     if (!writer.commit(request.meta)) {

@@ -2,6 +2,7 @@
 #include "guide/guideservice.h"
 
 #include "app/clock.h"
+#include "app/translations.h"
 #include "guide/guidetext.h"
 
 void GuideService::readSearchIndex()
@@ -47,10 +48,12 @@ GuideService::FoundProgrammes GuideService::findProgrammes(const QString& query,
         p.start = hit.start;
         p.stop = hit.stop;
         const QString when = hit.start <= now
-                                 ? QStringLiteral("now, until %1").arg(GuideText::clock(hit.stop))
-                                 : GuideText::day(hit.start, now) + u' ' + GuideText::span(p);
+                                 ? tr("now, until %1").arg(GuideText::clock(hit.stop))
+                                 : tr("%1 %2", "day and times of a programme")
+                                       .arg(GuideText::day(hit.start, now), GuideText::span(p));
         found.channels.append(channel);
-        found.labels.append(QStringLiteral("%1 \u2014 %2, %3").arg(hit.title, channel.name, when));
+        found.labels.append(tr("%1 — %2, %3", "programme, channel, when")
+                                .arg(hit.title, Translations::isolated(channel.name), when));
     }
     return found;
 }

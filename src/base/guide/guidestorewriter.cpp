@@ -100,7 +100,8 @@ bool GuideStoreWriter::exec(const QString& sql)
     if (q.exec(sql))
         return true;
     if (failure.isEmpty())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
     return false;
 }
 
@@ -139,7 +140,9 @@ bool GuideStoreWriter::begin()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(tempPath);
         if (!db.open()) {
-            failure = QStringLiteral("could not create the guide file: ") + db.lastError().text();
+            failure = QCoreApplication::translate("GuideStoreWriter",
+                                                  "could not create the guide file: %1")
+                          .arg(db.lastError().text());
             return false;
         }
     }
@@ -163,7 +166,8 @@ bool GuideStoreWriter::prepareBatch()
     batchInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
     if (batchInsert->prepare(insertSql(kBatchRows)))
         return true;
-    failure = QStringLiteral("could not write the guide: ") + batchInsert->lastError().text();
+    failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                  .arg(batchInsert->lastError().text());
     return false;
 }
 
@@ -177,7 +181,8 @@ void GuideStoreWriter::addChannel(int number, const QString& id, const QStringLi
     q.addBindValue(id);
     q.addBindValue(names.join(u'\n'));
     if (!q.exec())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
 }
 
 void GuideStoreWriter::addProgramme(int channel, const GuideProgramme& p)
@@ -207,7 +212,8 @@ bool GuideStoreWriter::flush()
     for (int i = 0; i < pending.size(); ++i)
         q.bindValue(i, pending.at(i));
     if (!q.exec() && failure.isEmpty())
-        failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(q.lastError().text());
     added += pendingRows;
     pending.clear();
     pendingRows = 0;
@@ -254,12 +260,15 @@ bool GuideStoreWriter::commit(const QList<std::pair<QString, QString>>& meta)
         for (const auto& [key, value] : meta)
             ok = ok && put(key, value);
         if (!ok) {
-            failure = QStringLiteral("could not write the guide: ") + q.lastError().text();
+            failure =
+                QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                    .arg(q.lastError().text());
             return false;
         }
     }
     if (!db.commit()) {
-        failure = QStringLiteral("could not write the guide: ") + db.lastError().text();
+        failure = QCoreApplication::translate("GuideStoreWriter", "could not write the guide: %1")
+                      .arg(db.lastError().text());
         return false;
     }
     batchInsert.reset();

@@ -81,7 +81,8 @@ struct XmltvReader::Private
             return false;
         xmlBytes += size;
         if (xmlBytes > maxBytes) {
-            fail(QStringLiteral("the guide is larger than %1 MB").arg(maxBytes / (1024 * 1024)));
+            fail(QCoreApplication::translate("XmltvReader", "the guide is larger than %1 MB")
+                     .arg(maxBytes / (1024 * 1024)));
             return false;
         }
         while (size > 0 || last) {
@@ -90,12 +91,16 @@ struct XmltvReader::Private
             if (XML_Parse(parser, data, piece, final) == XML_STATUS_ERROR) {
                 const XML_Error code = XML_GetErrorCode(parser);
                 if (code == XML_ERROR_UNKNOWN_ENCODING && !encoding.isEmpty())
-                    fail(QStringLiteral("the guide's character set \"%1\" cannot be read: %2")
+                    fail(QCoreApplication::translate(
+                             "XmltvReader", "the guide's character set \"%1\" cannot be read: %2")
                              .arg(encoding, encodingWhy.isEmpty()
-                                                ? QStringLiteral("it is not compatible with ASCII")
+                                                ? QCoreApplication::translate(
+                                                      "XmltvReader",
+                                                      "it is not compatible with ASCII")
                                                 : encodingWhy));
-                else
-                    fail(QStringLiteral("the guide is not valid XMLTV (line %1: %2)")
+                else if (error.isEmpty())
+                    fail(QCoreApplication::translate("XmltvReader",
+                                                     "the guide is not valid XMLTV (line %1: %2)")
                              .arg(XML_GetCurrentLineNumber(parser))
                              .arg(QString::fromUtf8(XML_ErrorString(code))));
                 return false;
@@ -127,7 +132,8 @@ struct XmltvReader::Private
             zip.avail_out = uInt(inflated.size());
             const int status = inflate(&zip, Z_NO_FLUSH);
             if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
-                fail(QStringLiteral("the compressed guide is damaged (%1)")
+                fail(QCoreApplication::translate("XmltvReader",
+                                                 "the compressed guide is damaged (%1)")
                          .arg(QString::fromUtf8(zip.msg ? zip.msg : "inflate error")));
                 return false;
             }
@@ -152,7 +158,8 @@ struct XmltvReader::Private
             if (mode == Mode::Gzip) {
                 inflated.resize(kInflateChunk);
                 if (inflateInit2(&zip, 16 + MAX_WBITS) != Z_OK) {
-                    fail(QStringLiteral("could not start inflating the guide"));
+                    fail(QCoreApplication::translate("XmltvReader",
+                                                     "could not start inflating the guide"));
                     return false;
                 }
                 zipOpen = true;
@@ -203,7 +210,8 @@ struct XmltvReader::Private
         if (depth == 1) {
             sawRoot = true;
             if (std::strcmp(name, "tv") != 0) {
-                fail(QStringLiteral("the server sent no XMLTV guide (the document is <%1>)")
+                fail(QCoreApplication::translate(
+                         "XmltvReader", "the server sent no XMLTV guide (the document is <%1>)")
                          .arg(QString::fromUtf8(name).left(40)));
                 XML_StopParser(parser, XML_FALSE);
             }
@@ -320,17 +328,17 @@ bool XmltvReader::finish()
             return false;
     }
     if (d->mode == Mode::Gzip && !d->zipEnded) {
-        d->fail(QStringLiteral("the compressed guide is cut short"));
+        d->fail(QCoreApplication::translate("XmltvReader", "the compressed guide is cut short"));
         return false;
     }
     if (d->xmlBytes == 0) {
-        d->fail(QStringLiteral("the guide is empty"));
+        d->fail(QCoreApplication::translate("XmltvReader", "the guide is empty"));
         return false;
     }
     if (!d->parse(nullptr, 0, true))
         return false;
     if (!d->sawRoot) {
-        d->fail(QStringLiteral("the guide is empty"));
+        d->fail(QCoreApplication::translate("XmltvReader", "the guide is empty"));
         return false;
     }
     return true;

@@ -2,17 +2,19 @@
 
 #include "ui/catalogfilter.h"
 
+#include <QCoreApplication>
+
 QString EverythingSearch::groupTitle(Group group)
 {
     switch (group) {
     case Channels:
-        return QStringLiteral("Channels");
+        return QCoreApplication::translate("EverythingSearch", "Channels");
     case Movies:
-        return QStringLiteral("Movies");
+        return QCoreApplication::translate("EverythingSearch", "Movies");
     case Series:
-        return QStringLiteral("TV Shows");
+        return QCoreApplication::translate("EverythingSearch", "TV Shows");
     case Programmes:
-        return QStringLiteral("Programmes");
+        return QCoreApplication::translate("EverythingSearch", "Programmes");
     case GroupCount:
         break;
     }

@@ -105,13 +105,13 @@ bool Library::importJson(const QByteArray& json, QString* summary)
     if (parseError.error != QJsonParseError::NoError || !doc.isObject() ||
         root.value(QStringLiteral("format")).toString() != kFormat) {
         if (summary)
-            *summary = QStringLiteral("The file is not a Velmora Player library export.");
+            *summary = tr("The file is not a Velmora Player library export.");
         return false;
     }
     if (root.value(QStringLiteral("version")).toInt() > kFormatVersion) {
         if (summary)
-            *summary = QStringLiteral("The file was exported by a newer version of Velmora "
-                                      "Player and cannot be read by this one.");
+            *summary = tr("The file was exported by a newer version of Velmora "
+                          "Player and cannot be read by this one.");
         return false;
     }
     QList<lineupexchange::ServerLineup> lineups;
@@ -176,13 +176,14 @@ bool Library::importJson(const QByteArray& json, QString* summary)
     });
     if (!ok) {
         if (summary)
-            *summary = QStringLiteral("The library could not be saved: %1").arg(lastError());
+            *summary = tr("The library could not be saved: %1").arg(lastError());
         return false;
     }
     if (summary)
-        *summary = QStringLiteral("Imported %1 favorites and %2 watch positions.")
-                       .arg(favoriteCount)
-                       .arg(watchCount);
+        //: %1 is "%n favorites", %2 is "%n watch positions".
+        *summary = tr("Imported %1 and %2.")
+                       .arg(tr("%n favorites", "", favoriteCount),
+                            tr("%n watch positions", "", watchCount));
     favoriteCache.clear();
     continueCache.clear();
     emit changed(QString(), -1);

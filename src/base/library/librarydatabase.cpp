@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -71,22 +72,27 @@ LibraryDatabase::LibraryDatabase(const QString& filePath)
         const QString aside = moveAside();
         if (!aside.isEmpty() && openFile(path) == Health::Good && migrate()) {
             persistent = true;
-            problem = QStringLiteral("Your library (favorites and watch progress) could not be "
-                                     "read and was started afresh. The damaged file was kept as "
-                                     "%1.")
-                          .arg(QDir::toNativeSeparators(aside));
+            problem =
+                QCoreApplication::translate(
+                    "LibraryDatabase", "Your library (favorites and watch progress) could not be "
+                                       "read and was started afresh. The damaged file was kept as "
+                                       "%1.")
+                    .arg(QDir::toNativeSeparators(aside));
             return;
         }
         close();
     }
     if (health == Health::Newer) {
-        problem = QStringLiteral(
+        problem = QCoreApplication::translate(
+            "LibraryDatabase",
             "Your library (favorites and watch progress) was saved by a newer version of Velmora "
             "Player and cannot be read by this one. It is left as it is; changes you make in this "
             "session will not be kept.");
     } else {
-        problem = QStringLiteral("Your library (favorites and watch progress) could not be opened "
-                                 "at %1. Changes you make in this session will not be kept.")
+        problem = QCoreApplication::translate(
+                      "LibraryDatabase",
+                      "Your library (favorites and watch progress) could not be opened "
+                      "at %1. Changes you make in this session will not be kept.")
                       .arg(QDir::toNativeSeparators(path));
     }
     openFile(QStringLiteral(":memory:"));

@@ -100,14 +100,14 @@ void PairingClient::start(StartCallback callback)
                 const QString error = reply->errorString();
                 if (netDebugEnabled())
                     NetLogStream() << "[Pairing] <- error:" << error;
-                callback(false, Started(), QStringLiteral("Could not reach the server: ") + error);
+                callback(false, Started(), tr("Could not reach the server: %1").arg(error));
                 return;
             }
             const Started started = PairingResponses::started(reply->readAll());
             if (netDebugEnabled())
                 NetLogStream() << "[Pairing] <- code" << started.code;
             if (!PairingResponses::isUsable(started)) {
-                callback(false, Started(), QStringLiteral("Invalid response from the server"));
+                callback(false, Started(), tr("Invalid response from the server"));
                 return;
             }
             callback(true, started, QString());

@@ -11,7 +11,7 @@ bool pairingCodeExpired(qint64 remainingMs)
 QString waitingText(qint64 remainingMs)
 {
     const qint64 seconds = remainingMs / 1000;
-    return QStringLiteral("Waiting for your phone... (expires in %1:%2)")
+    return QCoreApplication::translate("PairDialog", "Waiting for your phone... (expires in %1:%2)")
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
@@ -33,11 +33,13 @@ QString pairingShortLink(const QString& pairUrl)
 QString pairingInstructions(const QString& pairUrl, quint16 localPort)
 {
     const QString steps =
-        QStringLiteral("On your phone, scan the QR code or open <b>%1</b>, then enter this code:")
+        QCoreApplication::translate("PairDialog",
+                                    "On your phone, scan the QR code or open <b>%1</b>, then enter "
+                                    "this code:")
             .arg(pairingShortLink(pairUrl).toHtmlEscaped());
     if (localPort == 0)
         return steps;
-    return QCoreApplication::translate("PairingText",
+    return QCoreApplication::translate("PairDialog",
                                        "Your phone must be on the same network as this "
                                        "computer.<br>If this computer has a firewall, let in "
                                        "TCP port %1 for it.<br>%2")
@@ -53,7 +55,8 @@ QString deviceNameText(const QString& hostName)
 {
     if (hostName.isEmpty())
         return QString();
-    return QStringLiteral("Your phone will show this computer as %1%2%3")
+    //: %1 and %3 are quotation marks around the computer's name %2.
+    return QCoreApplication::translate("PairDialog", "Your phone will show this computer as %1%2%3")
         .arg(QChar(0x201C), hostName, QChar(0x201D));
 }
 
@@ -61,7 +64,8 @@ QString failureText(const QString& reason)
 {
     if (reason.isEmpty())
         return QString();
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "PairDialog",
                "That didn't work: %1\nFix it on your phone and send it again with the new code.")
         .arg(reason);
 }

@@ -1,5 +1,9 @@
 #include "pairingpages.h"
 
+#include "app/translations.h"
+
+#include <QLocale>
+
 #include <QUrlQuery>
 
 namespace {
@@ -31,15 +35,55 @@ button { width: 100%; margin-top: 1.4rem; padding: .85rem; font-size: 1.05rem; f
 .sent { background: #17301f; border: 1px solid #30a46c; border-radius: 8px; padding: .9rem; }
 )";
 
-QByteArray page(const QString& title, const QString& body)
+// The backend's refusals, shown on the form in the phone's language when they are one of these.
+const char* const kRefusals[] = {
+    QT_TRANSLATE_NOOP("PairingPages", "That was too much to send."),
+    QT_TRANSLATE_NOOP("PairingPages",
+                      "That code isn't valid. Check the code shown on your computer."),
+    QT_TRANSLATE_NOOP("PairingPages", "That code has expired. Get a new code on your computer."),
+    QT_TRANSLATE_NOOP("PairingPages", "Details were already sent with that code. Get a new code "
+                                      "on your computer to send them again."),
+    QT_TRANSLATE_NOOP("PairingPages",
+                      "The pairing service is unavailable right now. Try again in a moment."),
+    QT_TRANSLATE_NOOP("PairingPages", "Choose the kind of server: Xtream Codes or M3U playlist."),
+    QT_TRANSLATE_NOOP("PairingPages", "Enter a name for the server."),
+    QT_TRANSLATE_NOOP("PairingPages", "The address is too long."),
+    QT_TRANSLATE_NOOP("PairingPages",
+                      "The name, address and user name cannot contain line breaks."),
+    QT_TRANSLATE_NOOP("PairingPages", "Enter the user name."),
+    QT_TRANSLATE_NOOP("PairingPages", "Enter the password."),
+    QT_TRANSLATE_NOOP("PairingPages", "The user name or password is too long."),
+    QT_TRANSLATE_NOOP("PairingPages", "Choose the live format: TS or HLS (m3u8)."),
+};
+
+// A text of this page in the phone's language.
+QString say(const QString& language, const char* source)
 {
-    const QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head>"
+    return Translations::translate(language, "PairingPages", source);
+}
+
+QString sayRefusal(const QString& language, const QString& error)
+{
+    const QByteArray source = error.toUtf8();
+    for (const char* known : kRefusals) {
+        if (source == known)
+            return say(language, known);
+    }
+    return error;
+}
+
+QByteArray page(const QString& title, const QString& body, const QString& language)
+{
+    const QString tag = language.isEmpty() ? QStringLiteral("en") : QLocale(language).bcp47Name();
+    const bool rtl = !language.isEmpty() && QLocale(language).textDirection() == Qt::RightToLeft;
+    const QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%4\"%5><head>"
                                         "<meta charset=\"utf-8\">"
                                         "<meta name=\"viewport\" content=\"width=device-width, "
                                         "initial-scale=1\">"
                                         "<title>%1</title><style>%2</style></head>\n"
                                         "<body><main>%3</main></body></html>\n")
-                             .arg(PairingPages::escaped(title), QString::fromLatin1(kStyle), body);
+                             .arg(PairingPages::escaped(title), QString::fromLatin1(kStyle), body,
+                                  tag, rtl ? QStringLiteral(" dir=\"rtl\"") : QString());
     return html.toUtf8();
 }
 
@@ -68,70 +112,95 @@ QString PairingPages::escaped(const QString& text)
     return out;
 }
 
-QByteArray PairingPages::formPage(const Form& form, const QString& error)
+QByteArray PairingPages::formPage(const Form& form, const QString& error, const QString& language)
 {
+    const auto tr = [&language](const char* source) { return say(language, source); };
     const PairingStore::Details& d = form.details;
     const bool m3u = d.type == QLatin1String("m3u");
     const bool hls = d.liveExtension == QLatin1String("m3u8");
     QString body;
-    body += QStringLiteral("<h1>Add a server</h1>"
-                           "<p class=\"muted\">Enter the code shown on your computer and the "
-                           "server's details. They are sent to that computer only.</p>");
+    body += QStringLiteral("<h1>%1</h1><p class=\"muted\">%2</p>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Add a server"))),
+                     escaped(tr(QT_TRANSLATE_NOOP("PairingPages",
+                                                  "Enter the code shown on your computer and the "
+                                                  "server's details. They are sent to that "
+                                                  "computer only."))));
     if (!error.isEmpty())
         body += QStringLiteral("<p id=\"outcome\" data-outcome=\"error\" class=\"error\" "
                                "role=\"alert\">%1</p>")
-                    .arg(escaped(error));
+                    .arg(escaped(sayRefusal(language, error)));
     body += QStringLiteral("<form method=\"post\" action=\"api/v1/pair/submit\" "
                            "autocomplete=\"off\">");
-    body += QStringLiteral("<label for=\"code\">Code</label>") +
+    body += QStringLiteral("<label for=\"code\">%1</label>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Code")))) +
             input(QStringLiteral("code"), QStringLiteral("text"), form.code,
                   QStringLiteral(" required maxlength=\"12\" autocapitalize=\"characters\" "
                                  "spellcheck=\"false\" placeholder=\"ABC-DEF\""));
-    body += QStringLiteral("<fieldset><legend>Server type</legend><div class=\"choice\">"
+    body += QStringLiteral("<fieldset><legend>%3</legend><div class=\"choice\">"
                            "<label><input type=\"radio\" id=\"type-xtream\" name=\"type\" "
                            "value=\"xtream\"%1>Xtream Codes</label>"
                            "<label><input type=\"radio\" id=\"type-m3u\" name=\"type\" "
-                           "value=\"m3u\"%2>M3U playlist</label></div></fieldset>")
-                .arg(checkedIf(!m3u), checkedIf(m3u));
-    body += QStringLiteral("<label for=\"name\">Name</label>") +
+                           "value=\"m3u\"%2>%4</label></div></fieldset>")
+                .arg(checkedIf(!m3u), checkedIf(m3u),
+                     escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Server type"))),
+                     escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "M3U playlist"))));
+    body += QStringLiteral("<label for=\"name\">%1</label>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Name")))) +
             input(QStringLiteral("name"), QStringLiteral("text"), d.name,
-                  QStringLiteral(" required maxlength=\"%1\" placeholder=\"My server\"")
-                      .arg(PairingStore::kMaxNameLength));
-    body += QStringLiteral("<label for=\"url\" id=\"url-label\">%1</label>")
-                .arg(m3u ? QStringLiteral("Playlist URL") : QStringLiteral("Server URL")) +
-            input(QStringLiteral("url"), QStringLiteral("url"), d.url,
-                  QStringLiteral(" required inputmode=\"url\" autocapitalize=\"none\" "
-                                 "spellcheck=\"false\" placeholder=\"http://\""));
+                  QStringLiteral(" required maxlength=\"%1\" placeholder=\"%2\"")
+                      .arg(QString::number(PairingStore::kMaxNameLength),
+                           escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "My server")))));
+    // The script swaps the label's text when the kind changes; both come with the page.
+    const QString playlistUrl = tr(QT_TRANSLATE_NOOP("PairingPages", "Playlist URL"));
+    const QString serverUrl = tr(QT_TRANSLATE_NOOP("PairingPages", "Server URL"));
+    body +=
+        QStringLiteral("<label for=\"url\" id=\"url-label\" data-m3u=\"%2\" "
+                       "data-xtream=\"%3\">%1</label>")
+            .arg(escaped(m3u ? playlistUrl : serverUrl), escaped(playlistUrl), escaped(serverUrl)) +
+        input(QStringLiteral("url"), QStringLiteral("url"), d.url,
+              QStringLiteral(" required inputmode=\"url\" autocapitalize=\"none\" "
+                             "spellcheck=\"false\" placeholder=\"http://\""));
     body += QStringLiteral("<div id=\"xtream-fields\"%1>")
                 .arg(m3u ? QStringLiteral(" hidden") : QString());
-    body += QStringLiteral("<label for=\"username\">User name</label>") +
+    body += QStringLiteral("<label for=\"username\">%1</label>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "User name")))) +
             input(QStringLiteral("username"), QStringLiteral("text"), d.username,
                   QStringLiteral(" autocapitalize=\"none\" spellcheck=\"false\""));
-    body += QStringLiteral("<label for=\"password\">Password</label>") +
+    body += QStringLiteral("<label for=\"password\">%1</label>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Password")))) +
             input(QStringLiteral("password"), QStringLiteral("password"), QString());
-    body += QStringLiteral("<label for=\"live_extension\">Live format</label>"
+    body += QStringLiteral("<label for=\"live_extension\">%3</label>"
                            "<select id=\"live_extension\" name=\"live_extension\">"
                            "<option value=\"ts\"%1>MPEG-TS (ts)</option>"
                            "<option value=\"m3u8\"%2>HLS (m3u8)</option></select>"
-                           "<p class=\"muted\">User name, password and live format are for "
-                           "Xtream Codes servers only.</p></div>")
-                .arg(selectedIf(!hls), selectedIf(hls));
-    body += QStringLiteral("<button id=\"send\" type=\"submit\">Send to computer</button>"
-                           "</form><script src=\"pair.js\"></script>");
-    return page(QStringLiteral("Add a server"), body);
+                           "<p class=\"muted\">%4</p></div>")
+                .arg(selectedIf(!hls), selectedIf(hls),
+                     escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Live format"))),
+                     escaped(tr(QT_TRANSLATE_NOOP("PairingPages",
+                                                  "User name, password and live format are for "
+                                                  "Xtream Codes servers only."))));
+    body += QStringLiteral("<button id=\"send\" type=\"submit\">%1</button>"
+                           "</form><script src=\"pair.js\"></script>")
+                .arg(escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "Send to computer"))));
+    return page(tr(QT_TRANSLATE_NOOP("PairingPages", "Add a server")), body, language);
 }
 
-QByteArray PairingPages::sentPage(const QString& deviceName)
+QByteArray PairingPages::sentPage(const QString& deviceName, const QString& language)
 {
-    const QString where = deviceName.isEmpty()
-                              ? QStringLiteral("your computer")
-                              : QStringLiteral("\u201C%1\u201D").arg(escaped(deviceName));
+    const auto tr = [&language](const char* source) { return say(language, source); };
+    //: %1 is the computer's name in quotation marks, or "your computer".
+    const QString sentence = tr(QT_TRANSLATE_NOOP(
+        "PairingPages",
+        "The details were sent to %1, which now checks the server. You can close this page."));
+    const QString where =
+        deviceName.isEmpty() ? escaped(tr(QT_TRANSLATE_NOOP("PairingPages", "your computer")))
+                             : QStringLiteral("\u201C<bdi>%1</bdi>\u201D").arg(escaped(deviceName));
+    const QString sent = tr(QT_TRANSLATE_NOOP("PairingPages", "Sent"));
     const QString body =
-        QStringLiteral("<h1>Sent</h1><div id=\"outcome\" data-outcome=\"ok\" class=\"sent\">"
-                       "The details were sent to %1, which now checks the server. "
-                       "You can close this page.</div>")
-            .arg(where);
-    return page(QStringLiteral("Sent"), body);
+        QStringLiteral("<h1>%1</h1><div id=\"outcome\" data-outcome=\"ok\" class=\"sent\">"
+                       "%2</div>")
+            .arg(escaped(sent), escaped(sentence).arg(where));
+    return page(sent, body, language);
 }
 
 QByteArray PairingPages::script()
@@ -146,7 +215,7 @@ QByteArray PairingPages::script()
     fields.hidden = m3u;
     document.getElementById('username').required = !m3u;
     document.getElementById('password').required = !m3u;
-    label.textContent = m3u ? 'Playlist URL' : 'Server URL';
+    label.textContent = m3u ? label.dataset.m3u : label.dataset.xtream;
   }
   document.getElementById('type-xtream').addEventListener('change', update);
   document.getElementById('type-m3u').addEventListener('change', update);

@@ -17,9 +17,11 @@ public:
     };
 
     // The form, filled with `form` (never with a password), with `error` above it when set.
-    static QByteArray formPage(const Form& form, const QString& error = QString());
+    // `language` is the phone's (Translations::fromAcceptLanguage), "" for English.
+    static QByteArray formPage(const Form& form, const QString& error = QString(),
+                               const QString& language = QString());
     // The page after the details were accepted; `deviceName` is the computer's name.
-    static QByteArray sentPage(const QString& deviceName);
+    static QByteArray sentPage(const QString& deviceName, const QString& language = QString());
     static QByteArray script();
 
     // An application/x-www-form-urlencoded body (the first value of each field).

@@ -1,5 +1,6 @@
 #include "pairingserver.h"
 
+#include "app/translations.h"
 #include "guardedtcpserver.h"
 #include "localnetwork.h"
 #include "pairingpages.h"
@@ -47,6 +48,14 @@ QHttpServerResponse jsonError(const QString& message, StatusCode status)
 QHttpServerResponse htmlAnswer(const QByteArray& html, StatusCode status = StatusCode::Ok)
 {
     return QHttpServerResponse(QByteArrayLiteral("text/html; charset=utf-8"), html, status);
+}
+
+QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name);
+
+// The phone's pages speak its language, as far as the program has it.
+QString phoneLanguage(const QHttpServerRequest& request)
+{
+    return Translations::fromAcceptLanguage(headerValue(request, "Accept-Language"));
 }
 
 QByteArray headerValue(const QHttpServerRequest& request, const QByteArray& name)
@@ -114,7 +123,8 @@ PairingServer::PairingServer(const Settings& settings, PairingStorage* storage, 
                     submit(request, std::move(responder));
                 });
     const auto formPage = [](const QHttpServerRequest& request) {
-        return htmlAnswer(PairingPages::formPage(PairingRequests::pageForm(request.query())));
+        return htmlAnswer(PairingPages::formPage(PairingRequests::pageForm(request.query()), {},
+                                                 phoneLanguage(request)));
     };
     http->route(QStringLiteral("/pair"), QHttpServerRequest::Method::Get, formPage);
     http->route(QStringLiteral("/"), QHttpServerRequest::Method::Get, formPage);
@@ -271,12 +281,13 @@ void PairingServer::submit(const QHttpServerRequest& request, QHttpServerRespond
     PairingPages::Form form;
     if (request.body().size() <= kMaxBodyBytes)
         form = PairingRequests::submission(request.body(), json);
-    const auto refuse = [json, form](const QString& message, StatusCode code) {
+    const QString language = phoneLanguage(request);
+    const auto refuse = [json, form, language](const QString& message, StatusCode code) {
         if (json)
             return jsonAnswer(
                 QJsonObject{{QStringLiteral("ok"), false}, {QStringLiteral("error"), message}},
                 code);
-        return htmlAnswer(PairingPages::formPage(form, message), code);
+        return htmlAnswer(PairingPages::formPage(form, message, language), code);
     };
     if (request.body().size() > kMaxBodyBytes) {
         pending->send(
@@ -287,7 +298,8 @@ void PairingServer::submit(const QHttpServerRequest& request, QHttpServerRespond
     const QString client = clientKey(request.remoteAddress());
     storage->submit(
         client, form.code, form.details,
-        [this, pending, refuse, json, form, client](const PairingStore::Submission& result) {
+        [this, pending, refuse, json, form, client,
+         language](const PairingStore::Submission& result) {
             switch (result.result) {
             case PairingStore::SubmitResult::Accepted:
                 break;
@@ -341,6 +353,6 @@ void PairingServer::submit(const QHttpServerRequest& request, QHttpServerRespond
                 pending->send(jsonAnswer(QJsonObject{
                     {QStringLiteral("ok"), true}, {QStringLiteral("device"), result.deviceName}}));
             else
-                pending->send(htmlAnswer(PairingPages::sentPage(result.deviceName)));
+                pending->send(htmlAnswer(PairingPages::sentPage(result.deviceName, language)));
         });
 }

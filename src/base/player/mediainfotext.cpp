@@ -1,5 +1,8 @@
 #include "player/mediainfotext.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 QString fourCcToString(unsigned int code)
 {
     char bytes[5] = {};
@@ -11,7 +14,8 @@ QString fourCcToString(unsigned int code)
 namespace {
 QString trackName(const MediaInfo::Track& track)
 {
-    return track.name.isEmpty() ? QStringLiteral("Track %1").arg(track.id) : track.name;
+    return track.name.isEmpty() ? QCoreApplication::translate("MediaInfo", "Track %1").arg(track.id)
+                                : track.name;
 }
 
 void appendTracks(QString& text, const QString& heading, const QList<MediaInfo::Track>& tracks,
@@ -30,39 +34,41 @@ void appendTracks(QString& text, const QString& heading, const QList<MediaInfo::
 QString mediaInfoText(const MediaInfo& info)
 {
     using Kind = MediaInfo::Stream::Kind;
+    const QLocale locale;
     QString text;
     for (const MediaInfo::Stream& s : info.streams) {
         if (s.kind == Kind::Video) {
             const double fps =
                 s.frameRateDen ? double(s.frameRateNum) / double(s.frameRateDen) : 0.0;
-            text += QStringLiteral("Video codec: %1\nResolution: %2x%3\nFrame rate: %4 fps\n\n")
-                        .arg(fourCcToString(s.codec), QString::number(s.width),
-                             QString::number(s.height), QString::number(fps, 'f', 2));
+            text += QCoreApplication::translate(
+                        "MediaInfo", "Video codec: %1\nResolution: %2x%3\nFrame rate: %4 fps\n\n")
+                        .arg(fourCcToString(s.codec), locale.toString(s.width),
+                             locale.toString(s.height), locale.toString(fps, 'f', 2));
         } else if (s.kind == Kind::Audio) {
-            text += QStringLiteral("Audio codec: %1\nSample rate: %2 Hz\nChannels: %3\n\n")
-                        .arg(fourCcToString(s.codec), QString::number(s.rate),
-                             QString::number(s.channels));
+            text += QCoreApplication::translate(
+                        "MediaInfo", "Audio codec: %1\nSample rate: %2 Hz\nChannels: %3\n\n")
+                        .arg(fourCcToString(s.codec), locale.toString(s.rate),
+                             locale.toString(s.channels));
         }
     }
     if (info.audioTracks)
-        appendTracks(text, QStringLiteral("Audio tracks:\n"), *info.audioTracks,
-                     info.currentAudioTrack);
+        appendTracks(text, QCoreApplication::translate("MediaInfo", "Audio tracks:\n"),
+                     *info.audioTracks, info.currentAudioTrack);
     if (info.subtitleTracks)
-        appendTracks(text, QStringLiteral("Subtitle tracks:\n"), *info.subtitleTracks,
-                     info.currentSubtitleTrack);
+        appendTracks(text, QCoreApplication::translate("MediaInfo", "Subtitle tracks:\n"),
+                     *info.subtitleTracks, info.currentSubtitleTrack);
     if (info.stats) {
         const MediaInfo::Stats& st = *info.stats;
-        text += QStringLiteral("Input bitrate: %1 kbps\nDemux bitrate: %2 kbps\n"
-                               "Decoded video blocks: %3\nDecoded audio blocks: %4\n"
-                               "Displayed frames: %5   Lost frames: %6\n")
-                    .arg(double(st.inputBitrate) * 8, 0, 'f', 1)
-                    .arg(double(st.demuxBitrate) * 8, 0, 'f', 1)
-                    .arg(st.decodedVideo)
-                    .arg(st.decodedAudio)
-                    .arg(st.displayedPictures)
-                    .arg(st.lostPictures);
+        text += QCoreApplication::translate("MediaInfo",
+                                            "Input bitrate: %1 kbps\nDemux bitrate: %2 kbps\n"
+                                            "Decoded video blocks: %3\nDecoded audio blocks: %4\n"
+                                            "Displayed frames: %5   Lost frames: %6\n")
+                    .arg(locale.toString(double(st.inputBitrate) * 8, 'f', 1),
+                         locale.toString(double(st.demuxBitrate) * 8, 'f', 1),
+                         locale.toString(st.decodedVideo), locale.toString(st.decodedAudio),
+                         locale.toString(st.displayedPictures), locale.toString(st.lostPictures));
     }
     if (text.isEmpty())
-        return QStringLiteral("No track information available yet.");
+        return QCoreApplication::translate("MediaInfo", "No track information available yet.");
     return text;
 }

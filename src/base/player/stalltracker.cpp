@@ -1,5 +1,7 @@
 #include "player/stalltracker.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 StallTracker::Outcome StallTracker::tick(bool isPlaying, qint64 timeMs, qint64 lengthMs,
@@ -70,5 +72,7 @@ int StallTracker::thresholdMs(int cachingMs)
 
 QString StallTracker::stallMessage(int thresholdMs)
 {
-    return QStringLiteral("The stream stopped advancing for %1 seconds.").arg(thresholdMs / 1000);
+    return QCoreApplication::translate("StallTracker",
+                                       "The stream stopped advancing for %1 seconds.")
+        .arg(thresholdMs / 1000);
 }

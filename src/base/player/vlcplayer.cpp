@@ -93,7 +93,7 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
 
     VlcMedia media(libvlc_media_new_location(instance.get(), url.toUtf8().constData()));
     if (!media) {
-        emit playbackError(QStringLiteral("Could not create media for URL: ") + url);
+        emit playbackError(tr("Could not create media for URL: %1").arg(url));
         return;
     }
     libvlc_media_add_option(media.get(), ":http-user-agent=Mozilla/5.0");
@@ -115,7 +115,7 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
         emit playing();
         emit pausedChanged(false);
     } else {
-        emit playbackError(QStringLiteral("Playback failed to start for: ") + url);
+        emit playbackError(tr("Playback failed to start for: %1").arg(url));
     }
 }
 
@@ -254,8 +254,7 @@ QList<QPair<int, QString>> VlcPlayer::tracksOf(libvlc_track_description_t* list)
         if (entry->i_id == -1)
             continue; // libVLC's own "switch off" entry
         const QString name = entry->psz_name ? QString::fromUtf8(entry->psz_name) : QString();
-        tracks.append(
-            {entry->i_id, name.isEmpty() ? QStringLiteral("Track %1").arg(entry->i_id) : name});
+        tracks.append({entry->i_id, name.isEmpty() ? tr("Track %1").arg(entry->i_id) : name});
     }
     return tracks;
 }
@@ -301,10 +300,10 @@ std::optional<QList<MediaInfo::Track>> trackDescriptions(libvlc_track_descriptio
 QString VlcPlayer::mediaInfoText() const
 {
     if (!mediaPlayer)
-        return QStringLiteral("No player.");
+        return tr("No player.");
     const VlcMedia media(libvlc_media_player_get_media(mediaPlayer.get()));
     if (!media)
-        return QStringLiteral("No media loaded.");
+        return tr("No media loaded.");
 
     MediaInfo info;
     const VlcMediaTracks tracks(media.get());
@@ -373,9 +372,9 @@ void VlcPlayer::checkMovieEnd()
     const qint64 length = lengthMs();
     const qint64 t = timeMs();
     if (length > 0 && t < length - 2000) {
-        emit playbackInterrupted(QStringLiteral(
-            "Reached the end of the stream (this can also happen if a seek landed somewhere the "
-            "stream couldn't resume from)."));
+        emit playbackInterrupted(
+            tr("Reached the end of the stream (this can also happen if a seek landed somewhere "
+               "the stream couldn't resume from)."));
     } else {
         emit ended();
     }
@@ -430,8 +429,7 @@ void VlcPlayer::handleVlcEvent(const libvlc_event_t* event, void* data)
     auto* self = static_cast<VlcPlayer*>(data);
     self->postForThisViewing(
         [self] {
-            emit self->playbackInterrupted(
-                QStringLiteral("libVLC encountered an error while streaming."));
+            emit self->playbackInterrupted(tr("libVLC encountered an error while streaming."));
         },
         "error");
 }
@@ -442,10 +440,7 @@ void VlcPlayer::handleVlcEndReached(const libvlc_event_t* event, void* data)
     auto* self = static_cast<VlcPlayer*>(data);
     if (self->live.load()) {
         self->postForThisViewing(
-            [self] {
-                emit self->playbackInterrupted(
-                    QStringLiteral("The live stream stopped sending data."));
-            },
+            [self] { emit self->playbackInterrupted(tr("The live stream stopped sending data.")); },
             "end of stream");
         return;
     }

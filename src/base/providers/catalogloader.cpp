@@ -167,7 +167,7 @@ void CatalogLoader::loadPlaylist(const SourceConfig& config, bool forceRefresh,
                                   if (!error.isEmpty()) {
                                       handlers.stepDone();
                                       handlers.failed(
-                                          QStringLiteral("Failed to download playlist: ") + error);
+                                          tr("Failed to download playlist: %1").arg(error));
                                       return;
                                   }
                                   applyPlaylist(name, requested, body, handlers);
@@ -178,7 +178,7 @@ void CatalogLoader::loadPlaylist(const SourceConfig& config, bool forceRefresh,
     QFile file(config.url);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         handlers.stepDone();
-        handlers.failed(QStringLiteral("Failed to open file: ") + config.url);
+        handlers.failed(tr("Failed to open file: %1").arg(config.url));
         return;
     }
     applyPlaylist(config.name, requested, file.readAll(), handlers);

@@ -5,6 +5,8 @@
 #include "app/netlogstream.h"
 #include "providers/xtreamclient.h"
 
+#include <QCoreApplication>
+
 #include <QNetworkReply>
 #include <QUrl>
 
@@ -23,7 +25,8 @@ void PlaylistDownload::get(QNetworkAccessManager* manager, const QString& addres
                           if (reply->error() != QNetworkReply::NoError) {
                               const QString error =
                                   HttpRequests::bodyLimitExceeded(reply)
-                                      ? QStringLiteral("the playlist is larger than 1 GB")
+                                      ? QCoreApplication::translate(
+                                            "PlaylistDownload", "the playlist is larger than 1 GB")
                                       : reply->errorString();
                               if (netDebugEnabled())
                                   NetLogStream() << "[M3U] <- error:" << error;

@@ -174,7 +174,7 @@ void XtreamClient::testLogin(LoginCallback callback)
         QJsonParseError error;
         const QJsonDocument document = ok ? QJsonDocument::fromJson(body, &error) : QJsonDocument();
         if (!ok || error.error != QJsonParseError::NoError) {
-            callback(false, QStringLiteral("Could not reach server or invalid response"));
+            callback(false, tr("Could not reach server or invalid response"));
             return;
         }
         const QJsonObject info = document.object().value(QStringLiteral("user_info")).toObject();
@@ -186,16 +186,13 @@ void XtreamClient::testLogin(LoginCallback callback)
                 callback(true, QString());
             else
                 callback(false,
-                         QStringLiteral("This account is not active on that server (status: %1)")
-                             .arg(status));
+                         tr("This account is not active on that server (status: %1)").arg(status));
             return;
         }
         const QString message = info.value(QStringLiteral("message")).toString().trimmed();
-        callback(
-            false,
-            message.isEmpty()
-                ? QStringLiteral("Authentication failed - check server URL, username, and password")
-                : message);
+        callback(false, message.isEmpty()
+                            ? tr("Authentication failed - check server URL, username, and password")
+                            : message);
     });
 }
 

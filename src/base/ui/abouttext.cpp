@@ -31,7 +31,7 @@ AboutText::Facts AboutText::current()
 
 QString AboutText::title()
 {
-    return QStringLiteral("About Velmora Player");
+    return QCoreApplication::translate("AboutText", "About Velmora Player");
 }
 
 QString AboutText::html(const Facts& facts)
@@ -43,23 +43,30 @@ QString AboutText::html(const Facts& facts)
     // Our lines exist only when asked for. Started from the desktop menu, standard error goes
     // to the session's log, which is where a user has to look then.
     const QString logs =
-        QStringLiteral("standard error, with VELMORA_NET_DEBUG=1 (%1 now); from the desktop "
-                       "menu, the session's log (journalctl --user)")
-            .arg(facts.diagnosticsOn ? QStringLiteral("on") : QStringLiteral("off"));
-    QString licence =
-        QStringLiteral("Free software under the GNU General Public License, version 3 or later "
-                       "(GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC "
-                       "(LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).");
+        facts.diagnosticsOn
+            ? QCoreApplication::translate(
+                  "AboutText", "standard error, with VELMORA_NET_DEBUG=1 (on now); from the "
+                               "desktop menu, the session's log (journalctl --user)")
+            : QCoreApplication::translate(
+                  "AboutText", "standard error, with VELMORA_NET_DEBUG=1 (off now); from the "
+                               "desktop menu, the session's log (journalctl --user)");
+    QString licence = QCoreApplication::translate(
+        "AboutText", "Free software under the GNU General Public License, version 3 or "
+                     "later (GPL-3.0-or-later), with no warranty. It uses Qt "
+                     "(LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and "
+                     "simdjson (Apache-2.0).");
     if (!facts.copyrightFile.isEmpty())
-        licence += QStringLiteral(" The terms: %1.").arg(facts.copyrightFile.toHtmlEscaped());
-    return QStringLiteral("<h3>Velmora Player %1</h3>"
-                          "<p>Watch live channels, movies and series from your IPTV servers.</p>"
-                          "<table>")
+        licence = QCoreApplication::translate("AboutText", "%1 The terms: %2.")
+                      .arg(licence, facts.copyrightFile.toHtmlEscaped());
+    return QCoreApplication::translate("AboutText",
+                                       "<h3>Velmora Player %1</h3>"
+                                       "<p>Watch live channels, movies and series from your IPTV "
+                                       "servers.</p><table>")
                .arg(facts.version.toHtmlEscaped()) +
            row(QStringLiteral("Qt"), facts.qtVersion) +
            row(QStringLiteral("libVLC"), facts.vlcVersion) +
-           row(QStringLiteral("Settings"), facts.settingsFile) +
-           row(QStringLiteral("Catalog cache"), facts.catalogCacheDir) +
-           row(QStringLiteral("Logs"), logs) + QStringLiteral("</table><p>") + licence +
-           QStringLiteral("</p>");
+           row(QCoreApplication::translate("AboutText", "Settings"), facts.settingsFile) +
+           row(QCoreApplication::translate("AboutText", "Catalog cache"), facts.catalogCacheDir) +
+           row(QCoreApplication::translate("AboutText", "Logs"), logs) +
+           QStringLiteral("</table><p>") + licence + QStringLiteral("</p>");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 
@@ -12,9 +13,14 @@ inline constexpr qint64 kCatalogMaxAgeSecs = 86400;
 // How often the window checks whether the active server's catalog has grown stale.
 inline constexpr int kAutoRefreshIntervalMs = 1800000;
 
-inline const QString kRetiredSourceMessage = QStringLiteral(
-    "Signing in with a Quorbin subscription key is no longer supported. Add your server again "
-    "with its Xtream login or M3U playlist link.");
+// Said where a server of the retired kind is met, in the user's language.
+inline QString retiredSourceMessage()
+{
+    return QCoreApplication::translate(
+        "ServerSelector",
+        "Signing in with a Quorbin subscription key is no longer supported. Add your server "
+        "again with its Xtream login or M3U playlist link.");
+}
 
 // Catalog cache sections.
 inline const QString kLiveSection = QStringLiteral("live");

@@ -1,5 +1,7 @@
 #include "ui/playbacktext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -30,7 +32,9 @@ int reconnectDelayMs(int attempt)
 
 QString episodeRowText(const Episode& episode)
 {
-    return QStringLiteral("E%1 - %2").arg(twoDigits(episode.episodeNumber), episode.title);
+    //: An episode row: its number in the season and its title.
+    return QCoreApplication::translate("EpisodesPage", "E%1 - %2")
+        .arg(twoDigits(episode.episodeNumber), episode.title);
 }
 
 MediaItem mediaItemFromEpisode(const Episode& episode, const QString& seriesName)

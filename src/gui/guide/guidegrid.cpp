@@ -1,17 +1,21 @@
 #include "guide/guidegrid.h"
 
 #include "app/clock.h"
+#include "app/translations.h"
 #include "catchup/catchupaddress.h"
 #include "guide/guidegriddata.h"
+#include "guide/guidetext.h"
 #include "ui/posterloader.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStaticText>
+#include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -24,14 +28,26 @@ constexpr int kLogoGroup = 0x6d1d; // this grid's requests in the poster queue
 constexpr int kMaxLogos = 2000;
 constexpr int kMaxElisions = 4096;
 
-// "HH:mm" of UTC seconds shifted by the frame's zone offset: QDateTime per block costs more
-// than the block's painting.
+// The time of UTC seconds shifted by the frame's zone offset, on the locale's clock: QDateTime
+// per block costs more than the block's painting.
 QString clockText(qint64 utc, qint64 offset)
 {
+    static QLocale formatLocale;
+    static QString format = GuideText::timeFormat();
+    const QLocale locale;
+    if (!(locale == formatLocale)) {
+        formatLocale = locale;
+        format = GuideText::timeFormat();
+    }
     const qint64 minutes = (((utc + offset) / 60) % 1440 + 1440) % 1440;
-    return QStringLiteral("%1:%2")
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return locale.toString(QTime(int(minutes / 60), int(minutes % 60)), format);
+}
+
+// Text laid out for the grid keeps its own direction: an Arabic title with a Latin "HD" reads
+// right to left under an English window too.
+QString isolated(const QString& text)
+{
+    return Translations::isolated(text);
 }
 } // namespace
 
@@ -190,10 +206,10 @@ void GuideGrid::keyPressEvent(QKeyEvent* event)
     std::optional<GuideGridSelection> next;
     switch (event->key()) {
     case Qt::Key_Left:
-        next = layout.left(from, find);
-        break;
     case Qt::Key_Right:
-        next = layout.right(from, find);
+        // Time runs right to left under a right-to-left language.
+        next = (event->key() == Qt::Key_Left) != isRightToLeft() ? layout.left(from, find)
+                                                                 : layout.right(from, find);
         break;
     case Qt::Key_Up:
         next = layout.vertical(from, -1, find);
@@ -229,8 +245,11 @@ void GuideGrid::keyPressEvent(QKeyEvent* event)
     }
 }
 
-bool GuideGrid::selectAt(const QPoint& pos)
+bool GuideGrid::selectAt(const QPoint& shown)
 {
+    // Geometry is computed left to right and mirrored when painted.
+    const QPoint pos =
+        isRightToLeft() ? QPoint(viewport()->width() - 1 - shown.x(), shown.y()) : shown;
     if (pos.y() < kRulerHeight)
         return false;
     const qint64 y = pos.y() - kRulerHeight + verticalScrollBar()->value();
@@ -282,8 +301,7 @@ void GuideGrid::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), pal.color(QPalette::Base));
     if (rows.isEmpty() || layout.rangeTo() <= layout.rangeFrom()) {
         painter.setPen(pal.color(QPalette::PlaceholderText));
-        painter.drawText(viewport()->rect(), Qt::AlignCenter,
-                         QStringLiteral("No channels to show"));
+        painter.drawText(viewport()->rect(), Qt::AlignCenter, tr("No channels to show"));
         return;
     }
 
@@ -298,13 +316,19 @@ void GuideGrid::paintEvent(QPaintEvent*)
 
     const qint64 now = Clock::epochSecs();
     const qint64 offset = QDateTime::fromSecsSinceEpoch(from).offsetFromUtc();
+    // Laid out left to right; under a right-to-left language every rectangle is mirrored, so
+    // that time runs from right to left.
+    const auto visual = [this](const QRect& logical) {
+        return QStyle::visualRect(layoutDirection(), viewport()->rect(), logical);
+    };
     painter.save();
-    painter.setClipRect(kChannelWidth, kRulerHeight, width - kChannelWidth, height - kRulerHeight);
+    painter.setClipRect(
+        visual(QRect(kChannelWidth, kRulerHeight, width - kChannelWidth, height - kRulerHeight)));
     for (int row = std::max(0, firstRow); row <= lastRow; ++row)
         paintRow(painter, row, from, to, now, offset);
     const qint64 nowX = kChannelWidth + layout.xOf(now) - hx;
     if (nowX >= kChannelWidth && nowX < width)
-        painter.fillRect(QRect(int(nowX) - 1, kRulerHeight, 2, height - kRulerHeight),
+        painter.fillRect(visual(QRect(int(nowX) - 1, kRulerHeight, 2, height - kRulerHeight)),
                          nowLineColor());
     painter.restore();
 
@@ -325,13 +349,17 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
     const qint64 dy = kRulerHeight - verticalScrollBar()->value();
     const QRect line = QRect(kChannelWidth, int(layout.rowTop(row) + dy),
                              viewport()->width() - kChannelWidth, layout.rowHeight());
+    const bool rtl = isRightToLeft();
+    const auto visual = [this](const QRect& logical) {
+        return QStyle::visualRect(layoutDirection(), viewport()->rect(), logical);
+    };
     bool complete = false;
     const QList<GuideProgramme> list = gridData->programmes(row, from, to, &complete);
     if (list.isEmpty()) {
         if (complete) {
             painter.setPen(pal.color(QPalette::PlaceholderText));
-            painter.drawText(line.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                             QStringLiteral("No programme information"));
+            painter.drawText(visual(line.adjusted(8, 0, 0, 0)), Qt::AlignVCenter | Qt::AlignLeft,
+                             tr("No programme information"));
         }
         return;
     }
@@ -341,11 +369,12 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
     const QColor block = pal.color(QPalette::AlternateBase);
     const QColor past = pal.color(QPalette::Window);
     for (const GuideProgramme& p : list) {
-        const QRect r = layout.blockRect(row, p.start, p.stop)
-                            .translated(int(dx), int(dy))
-                            .adjusted(1, 1, -1, -1);
-        if (r.width() <= 0)
+        const QRect logical = layout.blockRect(row, p.start, p.stop)
+                                  .translated(int(dx), int(dy))
+                                  .adjusted(1, 1, -1, -1);
+        if (logical.width() <= 0)
             continue;
+        const QRect r = visual(logical);
         const bool running = p.start <= now && now < p.stop;
         const bool selected =
             current.row == row && current.start == p.start && current.hasProgramme;
@@ -360,16 +389,18 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
         }
         if (archive && p.stop <= now &&
             CatchupAddress::isAvailable(channel, CatchupWindow{p.start, p.stop, now})) {
-            const QPoint corner = r.topLeft();
-            const QPoint mark[] = {corner, corner + QPoint(10, 0), corner + QPoint(0, 10)};
+            // In the corner where the programme begins.
+            const QPoint corner = rtl ? r.topRight() : r.topLeft();
+            const int side = rtl ? -10 : 10;
+            const QPoint mark[] = {corner, corner + QPoint(side, 0), corner + QPoint(0, 10)};
             painter.setPen(Qt::NoPen);
             painter.setBrush(archiveMarkColor());
             painter.drawPolygon(mark, 3);
             painter.setBrush(Qt::NoBrush);
         }
         // Text of a block that starts off screen stays readable at the left edge.
-        const int textLeft = std::max(r.left(), kChannelWidth) + 6;
-        const int textWidth = r.right() - textLeft - 4;
+        const int textLeft = std::max(logical.left(), kChannelWidth) + 6;
+        const int textWidth = logical.right() - textLeft - 4;
         if (textWidth < 12)
             continue;
         const QColor text =
@@ -378,14 +409,20 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
         painter.setPen(text);
         // Laid out once per text and width: shaping text is most of a frame otherwise.
         const int half = r.height() / 2;
-        painter.drawStaticText(QPoint(textLeft, r.top() + half - metrics.height()),
-                               elided(p.title, textWidth));
-        painter.drawStaticText(
-            QPoint(textLeft, r.top() + half),
-            elided(clockText(p.start, offset) + u'-' + clockText(p.stop, offset), textWidth));
+        const QRect textArea = visual(QRect(textLeft, r.top(), textWidth, r.height()));
+        const auto draw = [&](const QStaticText& laid, int y) {
+            const int x = rtl ? textArea.right() + 1 - int(laid.size().width()) : textArea.left();
+            painter.drawStaticText(QPoint(x, y), laid);
+        };
+        draw(elided(isolated(p.title), textWidth), r.top() + half - metrics.height());
+        draw(elided(tr("%1-%2", "start and end of a programme in the guide grid")
+                        .arg(clockText(p.start, offset), clockText(p.stop, offset)),
+                    textWidth),
+             r.top() + half);
     }
     painter.setPen(pal.color(QPalette::Mid));
-    painter.drawLine(line.bottomLeft(), line.bottomRight());
+    const QRect bottom = visual(line);
+    painter.drawLine(bottom.bottomLeft(), bottom.bottomRight());
 }
 
 void GuideGrid::paintChannel(QPainter& painter, int row, int y)
@@ -393,7 +430,10 @@ void GuideGrid::paintChannel(QPainter& painter, int row, int y)
     if (y + layout.rowHeight() <= kRulerHeight)
         return;
     const QPalette& pal = palette();
-    const QRect cell(0, y, kChannelWidth, layout.rowHeight());
+    const auto visual = [this](const QRect& logical) {
+        return QStyle::visualRect(layoutDirection(), viewport()->rect(), logical);
+    };
+    const QRect cell = visual(QRect(0, y, kChannelWidth, layout.rowHeight()));
     painter.fillRect(cell, pal.color(QPalette::Button));
     const MediaItem& channel = rows.at(row);
     const int logoSide = layout.rowHeight() - 8;
@@ -402,20 +442,27 @@ void GuideGrid::paintChannel(QPainter& painter, int row, int y)
         if (found != logos.cend()) {
             const QPixmap& logo = *found;
             const QSize size = logo.deviceIndependentSize().toSize();
-            painter.drawPixmap(4 + (logoSide - size.width()) / 2,
+            const QRect box = visual(QRect(4, y + 4, logoSide, logoSide));
+            painter.drawPixmap(box.left() + (logoSide - size.width()) / 2,
                                y + 4 + (logoSide - size.height()) / 2, logo);
         } else if (posters && !logosAsked.contains(channel.iconUrl)) {
             logosWanted.insert(channel.iconUrl);
         }
     }
     painter.setPen(pal.color(QPalette::ButtonText));
-    const QRect name = cell.adjusted(logoSide + 12, 0, -6, 0);
+    const QRect name =
+        visual(QRect(logoSide + 12, y, kChannelWidth - logoSide - 18, cell.height()));
     const QFontMetrics metrics = painter.fontMetrics();
-    painter.drawStaticText(QPoint(name.left(), y + (layout.rowHeight() - metrics.height()) / 2),
-                           elided(channel.name, name.width()));
+    const QStaticText& laid = elided(isolated(channel.name), name.width());
+    const int nameX = isRightToLeft() ? name.right() + 1 - int(laid.size().width()) : name.left();
+    painter.drawStaticText(QPoint(nameX, y + (layout.rowHeight() - metrics.height()) / 2), laid);
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-    painter.drawLine(cell.topRight(), cell.bottomRight());
+    // The line between the channels and the programmes.
+    if (isRightToLeft())
+        painter.drawLine(cell.topLeft(), cell.bottomLeft());
+    else
+        painter.drawLine(cell.topRight(), cell.bottomRight());
 }
 
 void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 offset) const
@@ -425,18 +472,24 @@ void GuideGrid::paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 off
     painter.fillRect(QRect(0, 0, width, kRulerHeight), pal.color(QPalette::Button));
     painter.setPen(pal.color(QPalette::ButtonText));
     const qint64 hx = horizontalScrollBar()->value();
+    const auto visual = [this](const QRect& logical) {
+        return QStyle::visualRect(layoutDirection(), viewport()->rect(), logical);
+    };
     painter.save();
-    painter.setClipRect(kChannelWidth, 0, width - kChannelWidth, kRulerHeight);
+    painter.setClipRect(visual(QRect(kChannelWidth, 0, width - kChannelWidth, kRulerHeight)));
     for (qint64 t = GuideGridLayout::slotStart(from); t < to; t += GuideGridLayout::kSlotSecs) {
         const int x = int(kChannelWidth + layout.xOf(t) - hx);
-        painter.drawLine(x, kRulerHeight - 6, x, kRulerHeight - 1);
-        painter.drawText(QRect(x + 4, 0, layout.pixelsPerHour() / 2 - 8, kRulerHeight),
+        const QRect tick = visual(QRect(x, kRulerHeight - 6, 1, 6));
+        painter.drawLine(tick.left(), tick.top(), tick.left(), tick.bottom());
+        // AlignLeft follows the painter's direction: right of the mirrored text area.
+        painter.drawText(visual(QRect(x + 4, 0, layout.pixelsPerHour() / 2 - 8, kRulerHeight)),
                          Qt::AlignVCenter | Qt::AlignLeft, clockText(t, offset));
     }
     painter.restore();
-    // The corner names the day at the left edge.
-    painter.drawText(QRect(6, 0, kChannelWidth - 12, kRulerHeight), Qt::AlignVCenter,
-                     QDateTime::fromSecsSinceEpoch(from).toString(QStringLiteral("ddd d MMM")));
+    // The corner names the day at the start of the shown time.
+    painter.drawText(visual(QRect(6, 0, kChannelWidth - 12, kRulerHeight)),
+                     Qt::AlignVCenter | Qt::AlignLeft,
+                     GuideText::shortDay(QDateTime::fromSecsSinceEpoch(from).date()));
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(0, kRulerHeight - 1, width, kRulerHeight - 1);
 }

@@ -1,15 +1,18 @@
 #include "guide/guidegridtab.h"
 
 #include "app/clock.h"
+#include "app/translations.h"
 #include "catchup/catchupaddress.h"
 #include "catchup/catchupresolver.h"
 #include "guide/guidegrid.h"
 #include "guide/guideservice.h"
+#include "guide/guidetext.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -22,9 +25,9 @@ constexpr qint64 kDaySecs = 86400;
 constexpr int kDaysAhead = 7;
 constexpr int kMaxArchiveDays = 31;
 
-QString localTime(qint64 utc, const QString& format)
+QDateTime localTime(qint64 utc)
 {
-    return QDateTime::fromSecsSinceEpoch(utc).toString(format);
+    return QDateTime::fromSecsSinceEpoch(utc);
 }
 } // namespace
 
@@ -46,7 +49,7 @@ GuideGridTab::GuideGridTab(GuideService* guideService, QNetworkAccessManager* ma
     scope = new QLabel(this);
     days = new QComboBox(this);
     days->setObjectName(QStringLiteral("guideDays"));
-    nowButton = new QPushButton(QStringLiteral("Now"), this);
+    nowButton = new QPushButton(tr("Now"), this);
     nowButton->setObjectName(QStringLiteral("guideNow"));
     bar->addWidget(scope, 1);
     bar->addWidget(days);
@@ -94,7 +97,7 @@ GuideGridTab* GuideGridTab::insertAfter(QTabWidget* tabs, QWidget* after, GuideS
 {
     auto* tab = new GuideGridTab(guide, network, forXtream, std::move(rows), std::move(title));
     tab->tabs = tabs;
-    tabs->insertTab(tabs->indexOf(after) + 1, tab, QStringLiteral("TV Guide"));
+    tabs->insertTab(tabs->indexOf(after) + 1, tab, tr("TV Guide"));
     tab->guideChanged();
     return tab;
 }
@@ -162,10 +165,10 @@ void GuideGridTab::fillDays()
     for (QDate day = QDateTime::fromSecsSinceEpoch(range.rangeFrom()).date(); day <= last;
          day = day.addDays(1)) {
         const qint64 diff = today.daysTo(day);
-        const QString name = diff == 0    ? QStringLiteral("Today")
-                             : diff == 1  ? QStringLiteral("Tomorrow")
-                             : diff == -1 ? QStringLiteral("Yesterday")
-                                          : day.toString(QStringLiteral("ddd d MMM"));
+        const QString name = diff == 0    ? tr("Today")
+                             : diff == 1  ? tr("Tomorrow")
+                             : diff == -1 ? tr("Yesterday")
+                                          : GuideText::shortDay(day);
         days->addItem(name, QDateTime(day, QTime(0, 0)).toSecsSinceEpoch());
     }
 }
@@ -186,20 +189,25 @@ void GuideGridTab::followDay()
 void GuideGridTab::showDetails(const GuideGridSelection& selection)
 {
     if (!selection.isValid() || selection.row >= view->channels().size()) {
-        details->setText(QStringLiteral("Select a programme to see its details."));
+        details->setText(tr("Select a programme to see its details."));
         return;
     }
     const MediaItem& channel = view->channels().at(selection.row);
-    const QString when = localTime(selection.start, QStringLiteral("ddd d MMM, HH:mm")) + u'-' +
-                         localTime(selection.stop, QStringLiteral("HH:mm"));
-    QString text = QStringLiteral("<b>%1</b> &middot; %2<br>")
-                       .arg(when.toHtmlEscaped(), channel.name.toHtmlEscaped());
+    const QLocale locale;
+    const QString when =
+        tr("%1, %2-%3", "day, start and end of a programme")
+            .arg(GuideText::shortDay(localTime(selection.start).date()),
+                 locale.toString(localTime(selection.start).time(), GuideText::timeFormat()),
+                 locale.toString(localTime(selection.stop).time(), GuideText::timeFormat()));
+    QString text =
+        tr("<b>%1</b> &middot; %2<br>")
+            .arg(when.toHtmlEscaped(), Translations::isolated(channel.name).toHtmlEscaped());
     if (selection.hasProgramme) {
-        text += QStringLiteral("<b>%1</b><br>%2")
+        text += tr("<b>%1</b><br>%2")
                     .arg(selection.programme.title.toHtmlEscaped(),
                          selection.programme.description.toHtmlEscaped());
     } else {
-        text += QStringLiteral("No programme information.");
+        text += tr("No programme information.");
     }
     details->setText(text);
 }
@@ -222,8 +230,8 @@ void GuideGridTab::play(const GuideGridSelection& selection)
         [this, channel, programme](const QString& url) {
             if (url.isEmpty()) {
                 details->setText(
-                    QStringLiteral("<b>%1</b> cannot be played from the archive of "
-                                   "%2: the channel gives no archive address.")
+                    tr("<b>%1</b> cannot be played from the archive of "
+                       "%2: the channel gives no archive address.")
                         .arg(programme.title.toHtmlEscaped(), channel.name.toHtmlEscaped()));
                 return;
             }

@@ -1,6 +1,7 @@
 #include "guide/guidepanel.h"
 
 #include "app/clock.h"
+#include "app/translations.h"
 #include "catchup/catchupsession.h"
 #include "guide/guideservice.h"
 #include "guide/guidetext.h"
@@ -40,7 +41,7 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     header->setCheckable(true);
     header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     header->setAutoRaise(true);
-    header->setToolTip(QStringLiteral("Show or hide the programme guide"));
+    header->setToolTip(tr("Show or hide the programme guide"));
     layout->addWidget(header);
 
     body = new QWidget(this);
@@ -54,9 +55,9 @@ GuidePanel::GuidePanel(GuideService* guide, QWidget* parent)
     tree->setUniformRowHeights(true);
     tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setStretchLastSection(true);
-    fromStart = new QPushButton(QStringLiteral("Watch from start"), body);
+    fromStart = new QPushButton(tr("Watch from start"), body);
     fromStart->setObjectName(QStringLiteral("guideFromStart"));
-    fromStart->setToolTip(QStringLiteral("Play the running programme from its beginning"));
+    fromStart->setToolTip(tr("Play the running programme from its beginning"));
     fromStart->hide();
     description = new QTextBrowser(body);
     description->setObjectName(QStringLiteral("guideDescription"));
@@ -91,7 +92,9 @@ void GuidePanel::setExpanded(bool expanded)
 {
     body->setVisible(expanded);
     // Folded, the panel is a strip no wider than its header; open, it stays a side column.
-    header->setText(expanded ? tr("Programme guide: %1").arg(shownChannel.name) : tr("Guide"));
+    header->setText(expanded
+                        ? tr("Programme guide: %1").arg(Translations::isolated(shownChannel.name))
+                        : tr("Guide"));
     header->setArrowType(expanded ? Qt::RightArrow : Qt::LeftArrow);
     setMinimumWidth(expanded ? 160 : 0);
     setMaximumWidth(expanded ? kMaxExpandedWidth : header->sizeHint().width());
@@ -142,7 +145,7 @@ void GuidePanel::showChannel(const MediaItem& item)
     const bool same = item.id == shownChannel.id && !shownChannel.id.isEmpty();
     shownChannel = item;
     if (isExpanded())
-        header->setText(tr("Programme guide: %1").arg(item.name));
+        header->setText(tr("Programme guide: %1").arg(Translations::isolated(item.name)));
     if (!same)
         reload();
 }
@@ -172,8 +175,7 @@ void GuidePanel::fill(const QList<GuideProgramme>& programmes)
     tree->clear();
     description->clear();
     if (shown.isEmpty()) {
-        auto* none =
-            new QTreeWidgetItem(tree, {QString(), QStringLiteral("No programme information")});
+        auto* none = new QTreeWidgetItem(tree, {QString(), tr("No programme information")});
         none->setFlags(Qt::NoItemFlags);
         updateFromStart();
         return;
@@ -226,8 +228,8 @@ void GuidePanel::markCurrent(bool scroll)
         row->setIcon(1, playingHere && p.start == playingStart ? playingMark
                         : archived                             ? archiveMark
                                                                : QIcon());
-        row->setToolTip(1, archived ? QStringLiteral("In the archive: double-click or press "
-                                                     "Return to watch it")
+        row->setToolTip(1, archived ? tr("In the archive: double-click or press "
+                                         "Return to watch it")
                                     : QString());
         if (isNow)
             running = row;
@@ -272,6 +274,5 @@ void GuidePanel::showDescription()
         return;
     }
     const GuideProgramme& p = shown[at.toInt()];
-    description->setPlainText(
-        QStringLiteral("%1  %2\n%3").arg(GuideText::span(p), p.title, p.description));
+    description->setPlainText(tr("%1  %2\n%3").arg(GuideText::span(p), p.title, p.description));
 }

@@ -1,6 +1,7 @@
 #include "guide/nowcolumndelegate.h"
 
 #include "app/clock.h"
+#include "app/translations.h"
 #include "guide/guidetext.h"
 
 #include <QAbstractItemView>
@@ -20,7 +21,7 @@ void NowColumnDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const GuideNowNext guide = rowGuide(index.row(), false);
-    opt.text = guide.hasNow ? guide.now.title : QString();
+    opt.text = guide.hasNow ? Translations::isolated(guide.now.title) : QString();
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
@@ -37,7 +38,11 @@ void NowColumnDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Mid);
     back.setAlphaF(0.35f);
     painter->fillRect(track, back);
-    painter->fillRect(QRect(track.left(), track.top(), int(track.width() * done), track.height()),
+    // Fills in reading direction: from the right under a right-to-left language.
+    const int filled = int(track.width() * done);
+    const int fillLeft =
+        opt.direction == Qt::RightToLeft ? track.left() + track.width() - filled : track.left();
+    painter->fillRect(QRect(fillLeft, track.top(), filled, track.height()),
                       selected ? palette.color(QPalette::HighlightedText)
                                : palette.color(QPalette::Highlight));
     painter->restore();

@@ -27,7 +27,10 @@
 namespace {
 constexpr int kQrSide = 240;
 
-const QString kExpired = QStringLiteral("This code has expired.");
+QString expiredText()
+{
+    return PairDialog::tr("This code has expired.");
+}
 
 QLabel* plainLabel(QWidget* parent)
 {
@@ -101,7 +104,7 @@ PairDialog::PairDialog(QWidget* parent)
     deviceNameLabel->setObjectName(QStringLiteral("deviceNameLabel"));
     statusLabel = plainLabel(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    newCodeButton = new QPushButton(QStringLiteral("Get a new code"), this);
+    newCodeButton = new QPushButton(tr("Get a new code"), this);
     newCodeButton->setObjectName(QStringLiteral("newCodeButton"));
     newCodeButton->hide();
 
@@ -138,7 +141,7 @@ PairDialog::PairDialog(QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(buttons);
 
-    setWindowTitle(QStringLiteral("Quorbin Subscription"));
+    setWindowTitle(tr("Quorbin Subscription"));
     setMinimumWidth(620);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -200,7 +203,7 @@ void PairDialog::startOver(const QString& message)
     deviceToken.clear();
     newCodeButton->hide();
     clearCode();
-    statusLabel->setText(QStringLiteral("Getting a code..."));
+    statusLabel->setText(tr("Getting a code..."));
 
     if (localBackend) {
         QString problem;
@@ -242,7 +245,7 @@ void PairDialog::updateCountdown()
 {
     const qint64 remaining = expiresAtMs - Clock::epochMs();
     if (pairingCodeExpired(remaining)) {
-        showMessage(kExpired);
+        showMessage(expiredText());
         return;
     }
     statusLabel->setText(waitingText(remaining));
@@ -264,7 +267,7 @@ void PairDialog::poll()
                            checkServer(config);
                            break;
                        case PairingClient::Expired:
-                           showMessage(kExpired);
+                           showMessage(expiredText());
                            break;
                        case PairingClient::Lost:
                            // Polling on would wait in silence until the code runs out.
@@ -284,7 +287,7 @@ void PairDialog::checkServer(const SourceConfig& config)
     countdownTimer->stop();
     deviceToken.clear();
     clearCode();
-    statusLabel->setText(QStringLiteral("Received. Checking the server..."));
+    statusLabel->setText(tr("Received. Checking the server..."));
 
     if (config.type != SourceConfig::Xtream) {
         checkPlaylist(config);
@@ -292,8 +295,7 @@ void PairDialog::checkServer(const SourceConfig& config)
     }
     // The details come from outside this computer: never let them read local files.
     if (!isWebLink(config.url)) {
-        requestCode(QStringLiteral(
-            "Couldn't reach that server: the link must start with http:// or https://"));
+        requestCode(tr("Couldn't reach that server: the link must start with http:// or https://"));
         return;
     }
     const int requested = generation;
@@ -314,8 +316,8 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
 {
     // The details come from outside this computer: never let them read local files.
     if (!isWebLink(config.url)) {
-        requestCode(QStringLiteral(
-            "Couldn't download that playlist: the link must start with http:// or https://"));
+        requestCode(
+            tr("Couldn't download that playlist: the link must start with http:// or https://"));
         return;
     }
     const int requested = generation;
@@ -326,12 +328,12 @@ void PairDialog::checkPlaylist(const SourceConfig& config)
             if (requested != generation)
                 return;
             if (!error.isEmpty()) {
-                requestCode(QStringLiteral("Couldn't download that playlist: ") + error);
+                requestCode(tr("Couldn't download that playlist: %1").arg(error));
                 return;
             }
             if (M3uParser::parseUtf8(body).items.isEmpty()) {
-                requestCode(QStringLiteral("That playlist link didn't load any channels. Check "
-                                           "that it's correct and still active."));
+                requestCode(tr("That playlist link didn't load any channels. Check "
+                               "that it's correct and still active."));
                 return;
             }
             result = config;

@@ -69,20 +69,20 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
 
     auto* layout = new QVBoxLayout(this);
     if (!existing) {
-        auto* subscription = new QPushButton(QStringLiteral("Quorbin Subscription"), this);
+        auto* subscription = new QPushButton(tr("Quorbin Subscription"), this);
         subscription->setObjectName(QStringLiteral("subscriptionButton"));
-        subscription->setToolTip(QStringLiteral(
-            "Type the server's details on your phone instead, using a code shown here"));
+        subscription->setToolTip(
+            tr("Type the server's details on your phone instead, using a code shown here"));
         layout->addWidget(subscription);
-        layout->addWidget(new QLabel(QStringLiteral("Or enter the server's details here:"), this));
+        layout->addWidget(new QLabel(tr("Or enter the server's details here:"), this));
         connect(subscription, &QPushButton::clicked, this, &SourceDialog::addFromSubscription);
     }
 
     typeCombo = new QComboBox(this);
-    typeCombo->addItem(QStringLiteral("M3U Playlist"), int(SourceConfig::M3u));
-    typeCombo->addItem(QStringLiteral("Xtream Codes"), int(SourceConfig::Xtream));
+    typeCombo->addItem(tr("M3U Playlist"), int(SourceConfig::M3u));
+    typeCombo->addItem(tr("Xtream Codes"), int(SourceConfig::Xtream));
     auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel(QStringLiteral("Server Type:"), this));
+    typeRow->addWidget(new QLabel(tr("Server Type:"), this));
     typeRow->addWidget(typeCombo);
     layout->addLayout(typeRow);
 
@@ -93,11 +93,10 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     auto* m3uForm = new QFormLayout(m3uPage);
     m3uNameEdit = new QLineEdit(m3uPage);
     m3uUrlEdit = new QLineEdit(m3uPage);
-    m3uUrlEdit->setPlaceholderText(
-        QStringLiteral("http://example.com/playlist.m3u or local file path"));
-    auto* uploadButton = new QPushButton(QStringLiteral("Upload File..."), m3uPage);
-    m3uForm->addRow(QStringLiteral("Name:"), m3uNameEdit);
-    m3uForm->addRow(QStringLiteral("Playlist URL/File:"), rowOf(m3uPage, m3uUrlEdit, uploadButton));
+    m3uUrlEdit->setPlaceholderText(tr("http://example.com/playlist.m3u or local file path"));
+    auto* uploadButton = new QPushButton(tr("Upload File..."), m3uPage);
+    m3uForm->addRow(tr("Name:"), m3uNameEdit);
+    m3uForm->addRow(tr("Playlist URL/File:"), rowOf(m3uPage, m3uUrlEdit, uploadButton));
     pageStack->addWidget(m3uPage);
 
     // Page 1: Xtream account.
@@ -109,19 +108,18 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     usernameEdit = new QLineEdit(xtreamPage);
     passwordEdit = new QLineEdit(xtreamPage);
     passwordEdit->setEchoMode(QLineEdit::Normal);
-    showPasswordCheck = new QCheckBox(QStringLiteral("Show"), xtreamPage);
+    showPasswordCheck = new QCheckBox(tr("Show"), xtreamPage);
     showPasswordCheck->setChecked(true);
     liveFormatCombo = new QComboBox(xtreamPage);
     liveFormatCombo->addItem(QStringLiteral("m3u8"), QStringLiteral("m3u8"));
     liveFormatCombo->addItem(QStringLiteral("ts"), QStringLiteral("ts"));
     statusLabel = new QLabel(xtreamPage);
-    auto* testButton = new QPushButton(QStringLiteral("Test Connection"), xtreamPage);
-    xtreamForm->addRow(QStringLiteral("Name:"), nameEdit);
-    xtreamForm->addRow(QStringLiteral("Server URL:"), urlEdit);
-    xtreamForm->addRow(QStringLiteral("Username:"), usernameEdit);
-    xtreamForm->addRow(QStringLiteral("Password:"),
-                       rowOf(xtreamPage, passwordEdit, showPasswordCheck));
-    xtreamForm->addRow(QStringLiteral("Live Stream Format:"), liveFormatCombo);
+    auto* testButton = new QPushButton(tr("Test Connection"), xtreamPage);
+    xtreamForm->addRow(tr("Name:"), nameEdit);
+    xtreamForm->addRow(tr("Server URL:"), urlEdit);
+    xtreamForm->addRow(tr("Username:"), usernameEdit);
+    xtreamForm->addRow(tr("Password:"), rowOf(xtreamPage, passwordEdit, showPasswordCheck));
+    xtreamForm->addRow(tr("Live Stream Format:"), liveFormatCombo);
     xtreamForm->addRow(testButton, statusLabel);
     pageStack->addWidget(xtreamPage);
     layout->addWidget(pageStack);
@@ -130,24 +128,24 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     auto* guideForm = new QFormLayout();
     guideUrlEdit = new QLineEdit(this);
     guideUrlEdit->setObjectName(QStringLiteral("guideUrlEdit"));
-    guideUrlEdit->setPlaceholderText(QStringLiteral("Empty: the server's own guide"));
+    guideUrlEdit->setPlaceholderText(tr("Empty: the server's own guide"));
     guideOffsetSpin = new QSpinBox(this);
     guideOffsetSpin->setObjectName(QStringLiteral("guideOffsetSpin"));
     guideOffsetSpin->setRange(-12, 12);
-    guideOffsetSpin->setSuffix(QStringLiteral(" h"));
-    guideForm->addRow(QStringLiteral("Guide URL:"), guideUrlEdit);
-    guideForm->addRow(QStringLiteral("Guide time offset:"), guideOffsetSpin);
+    guideOffsetSpin->setSuffix(tr(" h"));
+    guideForm->addRow(tr("Guide URL:"), guideUrlEdit);
+    guideForm->addRow(tr("Guide time offset:"), guideOffsetSpin);
     layout->addLayout(guideForm);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     if (existing) {
         auto* deleteButton =
-            buttons->addButton(QStringLiteral("Delete Server"), QDialogButtonBox::DestructiveRole);
+            buttons->addButton(tr("Delete Server"), QDialogButtonBox::DestructiveRole);
         connect(deleteButton, &QPushButton::clicked, this, &SourceDialog::onDeleteClicked);
     }
     layout->addWidget(buttons);
 
-    setWindowTitle(existing ? QStringLiteral("Edit Server") : QStringLiteral("Add Server"));
+    setWindowTitle(existing ? tr("Edit Server") : tr("Add Server"));
     setMinimumWidth(420);
 
     connect(typeCombo, &QComboBox::currentIndexChanged, this, &SourceDialog::onTypeChanged);
@@ -204,30 +202,28 @@ void SourceDialog::togglePasswordVisibility(bool visible)
 
 void SourceDialog::browseForFile()
 {
-    const QString path =
-        FileDialog::getOpenFileName(this, QStringLiteral("Upload M3U Playlist"), QString(),
-                                    QStringLiteral("Playlists (*.m3u *.m3u8);;All Files (*)"));
+    const QString path = FileDialog::getOpenFileName(this, tr("Upload M3U Playlist"), QString(),
+                                                     tr("Playlists (*.m3u *.m3u8);;All Files (*)"));
     if (!path.isEmpty())
         m3uUrlEdit->setText(path);
 }
 
 void SourceDialog::testConnection()
 {
-    statusLabel->setText(QStringLiteral("Testing..."));
+    statusLabel->setText(tr("Testing..."));
     testClient->configure(urlEdit->text().trimmed(), usernameEdit->text().trimmed(),
                           passwordEdit->text());
     testClient->testLogin([this](bool ok, const QString& message) {
-        statusLabel->setText(ok ? QStringLiteral("Connection OK")
-                                : QStringLiteral("Failed: ") + message);
+        statusLabel->setText(ok ? tr("Connection OK") : tr("Failed: %1").arg(message));
     });
 }
 
 void SourceDialog::onDeleteClicked()
 {
-    const auto answer = MessageBox::question(
-        this, QStringLiteral("Delete Server"),
-        QStringLiteral("Delete server \"%1\"? This cannot be undone.").arg(editedName),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        MessageBox::question(this, tr("Delete Server"),
+                             tr("Delete server \"%1\"? This cannot be undone.").arg(editedName),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     deleteRequested = true;
@@ -283,8 +279,7 @@ SourceConfig SourceDialog::config() const
     }
 
     if (config.name.isEmpty())
-        config.name = config.type != SourceConfig::M3u ? QStringLiteral("Xtream Account")
-                                                       : QStringLiteral("M3U Playlist");
+        config.name = config.type != SourceConfig::M3u ? tr("Xtream Account") : tr("M3U Playlist");
     config.name = uniqueSourceName(config.name, otherNames);
 
     // A local playlist is copied so the server keeps working when the picked file moves.

@@ -145,7 +145,7 @@ CatalogLoader::Handlers CatalogSession::catalogHandlers()
     };
     handlers.stepDone = [this]() { p.loadingOverlay->stepDone(); };
     handlers.failed = [this](const QString& message) {
-        MessageBox::warning(p.window, QStringLiteral("Load Playlist"), message);
+        MessageBox::warning(p.window, tr("Load Playlist"), message);
     };
     return handlers;
 }

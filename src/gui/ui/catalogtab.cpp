@@ -6,6 +6,7 @@
 #include "ui/postertiles.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -123,7 +124,7 @@ void CatalogTab::setPosters(PosterLoader* loader, int group, const QPixmap& plac
 void CatalogTab::setCategories(const QList<Category>& categories)
 {
     categoryList->clear();
-    auto* all = new QListWidgetItem(QStringLiteral("All Categories"));
+    auto* all = new QListWidgetItem(QCoreApplication::translate("CatalogTabs", "All Categories"));
     all->setData(Qt::UserRole, QString());
     categoryList->addItem(all);
     for (const Category& category : categories) {

@@ -3,6 +3,7 @@
 #include "ui/catalogconstants.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,26 @@
 #include <QVBoxLayout>
 
 namespace {
+// `typeWord` is the English key "Channel", "Movie" or "Show"; whole texts per kind, so that each
+// language can inflect the word as it needs.
+QString typeHeader(const QString& typeWord)
+{
+    if (typeWord == u"Movie")
+        return QCoreApplication::translate("CatalogTabs", "Movie");
+    if (typeWord == u"Show")
+        return QCoreApplication::translate("CatalogTabs", "Show");
+    return QCoreApplication::translate("CatalogTabs", "Channel");
+}
+
+QString searchAllHint(const QString& typeWord)
+{
+    if (typeWord == u"Movie")
+        return QCoreApplication::translate("CatalogTabs", "Search all movies...");
+    if (typeWord == u"Show")
+        return QCoreApplication::translate("CatalogTabs", "Search all shows...");
+    return QCoreApplication::translate("CatalogTabs", "Search all channels...");
+}
+
 struct Pages
 {
     QWidget* tab = nullptr;
@@ -41,9 +62,9 @@ Pages buildPages(QWidget* parent, const QString& typeWord)
     p.categoryPage = new QWidget(p.stack);
     auto* categoryLayout = new QVBoxLayout(p.categoryPage);
     p.searchAllEdit = new QLineEdit(p.categoryPage);
-    p.searchAllEdit->setPlaceholderText(
-        QStringLiteral("Search all %1s...").arg(typeWord.toLower()));
-    p.selectLabel = new QLabel(QStringLiteral("Select a category:"), p.categoryPage);
+    p.searchAllEdit->setPlaceholderText(searchAllHint(typeWord));
+    p.selectLabel = new QLabel(QCoreApplication::translate("CatalogTabs", "Select a category:"),
+                               p.categoryPage);
     p.categoryList = new QListWidget(p.categoryPage);
     categoryLayout->addWidget(p.searchAllEdit);
     categoryLayout->addWidget(p.selectLabel);
@@ -53,7 +74,8 @@ Pages buildPages(QWidget* parent, const QString& typeWord)
     p.itemsPage = new QWidget(p.stack);
     p.itemsLayout = new QVBoxLayout(p.itemsPage);
     auto* header = new QHBoxLayout;
-    p.backButton = new QPushButton(QStringLiteral("< Back to Categories"), p.itemsPage);
+    p.backButton = new QPushButton(
+        QCoreApplication::translate("CatalogTabs", "< Back to Categories"), p.itemsPage);
     p.titleLabel = new QLabel(p.itemsPage);
     QFont bold = p.titleLabel->font();
     bold.setWeight(QFont::Bold);
@@ -102,12 +124,12 @@ QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget**
 {
     Pages p = buildPages(parent, typeWord);
     auto* search = new QLineEdit(p.itemsPage);
-    search->setPlaceholderText(QStringLiteral("Search..."));
+    search->setPlaceholderText(QCoreApplication::translate("CatalogTabs", "Search..."));
     p.itemsLayout->addWidget(search);
 
     auto* results = new QTableWidget(p.itemsPage);
     results->setColumnCount(1);
-    results->setHorizontalHeaderLabels({typeWord});
+    results->setHorizontalHeaderLabels({typeHeader(typeWord)});
     results->horizontalHeader()->setStretchLastSection(true);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -133,11 +155,12 @@ QWidget* buildPosterTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWi
     Pages p = buildPages(parent, typeWord);
     auto* searchRow = new QHBoxLayout;
     auto* search = new QLineEdit(p.itemsPage);
-    search->setPlaceholderText(QStringLiteral("Search..."));
+    search->setPlaceholderText(QCoreApplication::translate("CatalogTabs", "Search..."));
     auto* sort = new QComboBox(p.itemsPage);
-    sort->addItem(QStringLiteral("Name (A-Z)"), QStringLiteral("name"));
-    sort->addItem(QStringLiteral("Recently Added"), QStringLiteral("added"));
-    sort->addItem(QStringLiteral("Rating"), QStringLiteral("rating"));
+    sort->addItem(QCoreApplication::translate("CatalogTabs", "Name (A-Z)"), QStringLiteral("name"));
+    sort->addItem(QCoreApplication::translate("CatalogTabs", "Recently Added"),
+                  QStringLiteral("added"));
+    sort->addItem(QCoreApplication::translate("CatalogTabs", "Rating"), QStringLiteral("rating"));
     searchRow->addWidget(search, 1);
     searchRow->addWidget(sort);
     p.itemsLayout->addLayout(searchRow);
@@ -177,9 +200,11 @@ void wireCategorySearch(QLineEdit* searchAllEdit, QString* categoryId, QLabel* t
     QObject::connect(searchAllEdit, &QLineEdit::textChanged, searchAllEdit,
                      [categoryId, titleLabel, searchEdit, refilter](const QString& text) {
                          categoryId->clear();
-                         titleLabel->setText(text.isEmpty()
-                                                 ? QStringLiteral("All Categories")
-                                                 : QStringLiteral("Search: \"%1\"").arg(text));
+                         titleLabel->setText(
+                             text.isEmpty()
+                                 ? QCoreApplication::translate("CatalogTabs", "All Categories")
+                                 : QCoreApplication::translate("CatalogTabs", "Search: \"%1\"")
+                                       .arg(text));
                          {
                              const QSignalBlocker blocker(searchEdit);
                              searchEdit->setText(text);

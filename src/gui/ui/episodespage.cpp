@@ -16,8 +16,11 @@
 namespace {
 constexpr int kEpisodesPage = 2;
 constexpr qint64 kEpisodesMaxAgeSecs = 86400;
-const QString kEpisodesFailed =
-    QStringLiteral("The episodes could not be loaded. Go back and open the series again to retry.");
+QString episodesFailed()
+{
+    return EpisodesPage::tr(
+        "The episodes could not be loaded. Go back and open the series again to retry.");
+}
 } // namespace
 
 EpisodesPage::EpisodesPage(QStackedWidget* stack)
@@ -27,7 +30,7 @@ EpisodesPage::EpisodesPage(QStackedWidget* stack)
     auto* page = this;
     auto* layout = new QVBoxLayout(page);
     auto* header = new QHBoxLayout;
-    auto* back = new QPushButton(QStringLiteral("< Back to Shows"), page);
+    auto* back = new QPushButton(tr("< Back to Shows"), page);
     episodeSeriesLabel = new QLabel(page);
     episodeSeriesLabel->setObjectName(QStringLiteral("episodeSeriesLabel"));
     QFont bold = episodeSeriesLabel->font();
@@ -87,7 +90,7 @@ void EpisodesPage::showSeries(XtreamClient* xtreamClient, const QString& sourceN
                 return;
             fillEpisodes(episodes);
             if (!ok) {
-                auto* notice = new QTreeWidgetItem(episodeTree, {kEpisodesFailed});
+                auto* notice = new QTreeWidgetItem(episodeTree, {episodesFailed()});
                 notice->setFlags(Qt::ItemIsEnabled);
             }
         });
@@ -103,7 +106,7 @@ void EpisodesPage::fillEpisodes(const QList<Episode>& episodes)
         QTreeWidgetItem*& season = seasons[episode.season];
         if (!season) {
             season = new QTreeWidgetItem(episodeTree);
-            season->setText(0, QStringLiteral("Season %1").arg(episode.season));
+            season->setText(0, tr("Season %1").arg(episode.season));
             QFont bold = season->font(0);
             bold.setWeight(QFont::Bold);
             season->setFont(0, bold);

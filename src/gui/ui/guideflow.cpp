@@ -37,13 +37,17 @@ void GuideFlow::setUpGuide()
     guideStatusLabel->setObjectName(QStringLiteral("guideStatus"));
     if (auto* row = qobject_cast<QBoxLayout*>(p.serverRow->layout()))
         row->insertWidget(row->count() - 1, guideStatusLabel);
-    connect(guide, &GuideService::statusChanged, guideStatusLabel, &QLabel::setText);
+    // The row would squeeze the label to a letter; it keeps room for its whole text instead.
+    connect(guide, &GuideService::statusChanged, guideStatusLabel, [this](const QString& text) {
+        guideStatusLabel->setText(text);
+        guideStatusLabel->setMinimumWidth(guideStatusLabel->fontMetrics().horizontalAdvance(text));
+    });
 
     for (CatalogTab* tab : {p.liveTab, p.channelTab}) {
         QTableWidget* table = tab->table;
         const QList<MediaItem>* shown = &tab->shown;
         table->setColumnCount(2);
-        table->setHorizontalHeaderLabels({QStringLiteral("Channel"), QStringLiteral("Now")});
+        table->setHorizontalHeaderLabels({tr("Channel"), tr("Now")});
         table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
         auto rowGuide = [this, shown](int row, bool withNext) {
@@ -88,9 +92,7 @@ void GuideFlow::setUpGuideGrids()
         auto* tab = GuideGridTab::insertAfter(
             p.tabs, after, guide, p.networkManager, xtream,
             [this, shown]() { return p.gridChannels ? p.gridChannels(*shown) : *shown; },
-            [title]() {
-                return title->text().isEmpty() ? QStringLiteral("All channels") : title->text();
-            });
+            [title]() { return title->text().isEmpty() ? tr("All channels") : title->text(); });
         tab->setPosterLoader(p.posterLoader);
         connect(tab, &GuideGridTab::playLive, this, p.playMediaItem);
         connect(tab, &GuideGridTab::playArchive, this, &GuideFlow::playArchive);
@@ -120,7 +122,7 @@ void GuideFlow::playArchive(const MediaItem& channel, const GuideProgramme& prog
             if (!catchup->play(p.session->activeSource, channel, {programme}, 0)) {
                 catchup->end();
                 p.playback->playCatchupStream(
-                    url, QStringLiteral("%1 - %2 (catch-up)").arg(channel.name, programme.title));
+                    url, tr("%1 - %2 (catch-up)").arg(channel.name, programme.title));
             }
         });
 }
@@ -138,12 +140,12 @@ void GuideFlow::setUpCatchup()
     connect(catchup, &CatchupPlayback::reachedLive, this,
             [this](const MediaItem& channel) { p.playMediaItem(channel); });
     connect(catchup, &CatchupPlayback::failed, this, [this](const QString& message) {
-        MessageBox::warning(p.window, QStringLiteral("Catch-up"), message);
+        MessageBox::warning(p.window, tr("Catch-up"), message);
     });
 
-    auto* previous = new QPushButton(QStringLiteral("Previous Programme"), p.controlsRow);
+    auto* previous = new QPushButton(tr("Previous Programme"), p.controlsRow);
     previous->setObjectName(QStringLiteral("catchupPrevious"));
-    auto* next = new QPushButton(QStringLiteral("Next Programme"), p.controlsRow);
+    auto* next = new QPushButton(tr("Next Programme"), p.controlsRow);
     next->setObjectName(QStringLiteral("catchupNext"));
     CompactRow::setCompactIcon(previous,
                                previous->style()->standardIcon(QStyle::SP_MediaSkipBackward));

@@ -1,5 +1,6 @@
 #include "ui/librarycategories.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 const QString kFavoritesCategoryId = QStringLiteral("\x01"
@@ -33,10 +34,13 @@ bool isContinueWatchingCategory(const QString& categoryId)
 
 void addLibraryCategories(QListWidget* list, bool channels)
 {
-    list->insertItem(1, libraryCategoryItem(QStringLiteral("Favorites"), kFavoritesCategoryId));
+    list->insertItem(1, libraryCategoryItem(QCoreApplication::translate("Library", "Favorites"),
+                                            kFavoritesCategoryId));
     if (channels)
-        list->insertItem(2, libraryCategoryItem(QStringLiteral("Recent"), kRecentCategoryId));
+        list->insertItem(2, libraryCategoryItem(QCoreApplication::translate("Library", "Recent"),
+                                                kRecentCategoryId));
     else
         list->insertItem(
-            2, libraryCategoryItem(QStringLiteral("Continue Watching"), kContinueCategoryId));
+            2, libraryCategoryItem(QCoreApplication::translate("Library", "Continue Watching"),
+                                   kContinueCategoryId));
 }

@@ -15,6 +15,7 @@
 #include "ui/postermarkdelegate.h"
 #include "ui/searcheverythingdialog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +34,10 @@
 
 namespace {
 
-const QString kGoneTip = QStringLiteral("No longer offered by this server");
+QString goneTip()
+{
+    return QCoreApplication::translate("Library", "No longer offered by this server");
+}
 
 } // namespace
 
@@ -117,7 +121,7 @@ void LibraryFlow::build()
     auto* noticeLayout = new QHBoxLayout(lib->resumeNotice);
     noticeLayout->setContentsMargins(0, 0, 0, 0);
     lib->resumeLabel = new QLabel(lib->resumeNotice);
-    auto* startOver = new QPushButton(QStringLiteral("Start over"), lib->resumeNotice);
+    auto* startOver = new QPushButton(tr("Start over"), lib->resumeNotice);
     noticeLayout->addWidget(lib->resumeLabel);
     noticeLayout->addWidget(startOver);
     noticeLayout->addStretch();
@@ -132,9 +136,9 @@ void LibraryFlow::build()
         playerPanel->setFocus(Qt::OtherFocusReason);
     });
 
-    lib->previousChannelButton = new QPushButton(QStringLiteral("Previous channel"), controlsRow);
-    lib->previousChannelButton->setToolTip(QStringLiteral("Back to the channel watched before "
-                                                          "(Backspace)"));
+    lib->previousChannelButton = new QPushButton(tr("Previous channel"), controlsRow);
+    lib->previousChannelButton->setToolTip(tr("Back to the channel watched before "
+                                              "(Backspace)"));
     CompactRow::setCompactIcon(lib->previousChannelButton,
                                window->style()->standardIcon(QStyle::SP_ArrowBack), false);
     lib->previousChannelButton->hide();
@@ -144,12 +148,12 @@ void LibraryFlow::build()
             &LibraryFlow::playPreviousChannel);
 
     // Export and import beside the server buttons.
-    auto* libraryButton = new QPushButton(QStringLiteral("Library"), serverRow);
+    auto* libraryButton = new QPushButton(tr("Library"), serverRow);
     auto* libraryMenu = new QMenu(libraryButton);
     libraryMenu->setObjectName(QStringLiteral("libraryMenu"));
-    libraryMenu->addAction(QStringLiteral("Export Favorites and Progress..."), this,
+    libraryMenu->addAction(tr("Export Favorites and Progress..."), this,
                            &LibraryFlow::exportLibrary);
-    libraryMenu->addAction(QStringLiteral("Import Favorites and Progress..."), this,
+    libraryMenu->addAction(tr("Import Favorites and Progress..."), this,
                            &LibraryFlow::importLibrary);
     libraryButton->setMenu(libraryMenu);
     if (auto* row = qobject_cast<QHBoxLayout*>(serverRow->layout()))
@@ -159,7 +163,7 @@ void LibraryFlow::build()
     QTimer::singleShot(0, this, [this]() {
         const QString problem = lib->library->takeProblem();
         if (!problem.isEmpty())
-            MessageBox::warning(window, QStringLiteral("Library"), problem);
+            MessageBox::warning(window, tr("Library"), problem);
     });
 }
 
@@ -218,7 +222,7 @@ void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem
                 continue;
             if (QTableWidgetItem* cell = table->item(row, 0)) {
                 cell->setForeground(grey);
-                cell->setToolTip(kGoneTip);
+                cell->setToolTip(goneTip());
             }
         }
         table->viewport()->update();
@@ -251,7 +255,7 @@ void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem
             break;
         if (gone.contains(id)) {
             item->setForeground(grey);
-            item->setToolTip(kGoneTip);
+            item->setToolTip(goneTip());
         }
         if (marks) {
             const auto state = states.constFind(id);
@@ -279,22 +283,20 @@ void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem
     const MediaItem item = shown->at(row);
     QMenu menu(window);
     const bool starred = lib->library->isFavorite(activeSource.name, item);
-    QAction* star = menu.addAction(starred ? QStringLiteral("Remove from Favorites")
-                                           : QStringLiteral("Add to Favorites"));
+    QAction* star = menu.addAction(starred ? tr("Remove from Favorites") : tr("Add to Favorites"));
     star->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QAction* forget = nullptr;
     if (item.type == MediaItem::Movie &&
         watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item)) > 0)
-        forget = menu.addAction(QStringLiteral("Remove from Continue Watching"));
+        forget = menu.addAction(tr("Remove from Continue Watching"));
     for (const MenuExtension& extension : std::as_const(menuExtensions))
         extension(menu, item);
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == star)
         toggleFavorite(item);
     else if (chosen && chosen == forget && !lib->library->clearPosition(activeSource.name, item))
-        MessageBox::warning(
-            window, QStringLiteral("Library"),
-            QStringLiteral("The change could not be saved: %1").arg(lib->library->lastError()));
+        MessageBox::warning(window, tr("Library"),
+                            tr("The change could not be saved: %1").arg(lib->library->lastError()));
 }
 
 void LibraryFlow::toggleFavorite(const MediaItem& item)
@@ -302,8 +304,8 @@ void LibraryFlow::toggleFavorite(const MediaItem& item)
     const bool starred = lib->library->isFavorite(activeSource.name, item);
     if (!lib->library->setFavorite(activeSource.name, item, !starred))
         MessageBox::warning(
-            window, QStringLiteral("Library"),
-            QStringLiteral("The favorite could not be saved: %1").arg(lib->library->lastError()));
+            window, tr("Library"),
+            tr("The favorite could not be saved: %1").arg(lib->library->lastError()));
 }
 
 void LibraryFlow::toggleFavoriteOfCurrentTab()

@@ -46,42 +46,41 @@ void LibraryFlow::openSearchEverything()
 
 void LibraryFlow::exportLibrary()
 {
-    const QString path =
-        FileDialog::getSaveFileName(window, QStringLiteral("Export Favorites and Progress"),
-                                    QDir::homePath() + QStringLiteral("/velmora-library.json"),
-                                    QStringLiteral("Library files (*.json)"));
+    const QString path = FileDialog::getSaveFileName(
+        window, tr("Export Favorites and Progress"),
+        QDir::homePath() + QStringLiteral("/velmora-library.json"), tr("Library files (*.json)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     const QByteArray json = lib->library->exportJson();
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        MessageBox::warning(window, QStringLiteral("Library"),
-                            QStringLiteral("The library could not be written to %1: %2")
+        MessageBox::warning(window, tr("Library"),
+                            tr("The library could not be written to %1: %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    MessageBox::information(window, QStringLiteral("Library"),
-                            QStringLiteral("Your favorites and watch progress were saved to %1.")
+    MessageBox::information(window, tr("Library"),
+                            tr("Your favorites and watch progress were saved to %1.")
                                 .arg(QDir::toNativeSeparators(path)));
 }
 
 void LibraryFlow::importLibrary()
 {
     const QString path =
-        FileDialog::getOpenFileName(window, QStringLiteral("Import Favorites and Progress"),
-                                    QDir::homePath(), QStringLiteral("Library files (*.json)"));
+        FileDialog::getOpenFileName(window, tr("Import Favorites and Progress"), QDir::homePath(),
+                                    tr("Library files (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::warning(window, QStringLiteral("Library"),
-                            QStringLiteral("%1 could not be read: %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        MessageBox::warning(
+            window, tr("Library"),
+            tr("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     QString summary;
     if (lib->library->importJson(file.readAll(), &summary))
-        MessageBox::information(window, QStringLiteral("Library"), summary);
+        MessageBox::information(window, tr("Library"), summary);
     else
-        MessageBox::warning(window, QStringLiteral("Library"), summary);
+        MessageBox::warning(window, tr("Library"), summary);
 }

@@ -11,6 +11,7 @@
 #include "ui/playbacktext.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -65,7 +66,7 @@ void LibraryFlow::libraryTrackPosition(qint64 currentMs, qint64 totalMs)
         player->seek(lib->resumeAtMs);
         lib->resumeTargetMs = lib->resumeAtMs;
         lib->resumeGuardUntil = now + kResumeSettleMs;
-        lib->resumeLabel->setText(QStringLiteral("Resumed at ") + formatMs(lib->resumeAtMs));
+        lib->resumeLabel->setText(tr("Resumed at %1").arg(formatMs(lib->resumeAtMs)));
         lib->resumeNotice->show();
         lib->noticeUntil = now + kResumeNoticeMs;
         lib->positionMs = lib->resumeAtMs;
@@ -99,9 +100,9 @@ void LibraryFlow::saveLibraryPosition()
         return;
     // Said once a run: the next saves are tried all the same.
     lib->saveFailureShown = true;
-    MessageBox::warning(window, QStringLiteral("Library"),
-                        QStringLiteral("Your watch progress could not be saved: %1")
-                            .arg(lib->library->lastError()));
+    MessageBox::warning(
+        window, tr("Library"),
+        tr("Your watch progress could not be saved: %1").arg(lib->library->lastError()));
 }
 
 void LibraryFlow::libraryReplay()
@@ -166,14 +167,14 @@ void LibraryFlow::markEpisodeTree()
             QString text = episodeRowText(episode);
             const int percent = watchrules::progressPercent(state);
             if (percent > 0)
-                text += QStringLiteral("  (%1% watched)").arg(percent);
+                text = tr("%1  (%2% watched)").arg(text, QLocale().toString(percent));
             else if (state.watched)
-                text = QStringLiteral("\u2713 ") + text;
+                text = tr("✓ %1").arg(text);
             row->setText(0, text);
             row->setForeground(0, state.watched && percent == 0 ? grey
                                                                 : palette().color(QPalette::Text));
-            row->setToolTip(0, percent > 0 ? QStringLiteral("Left at ") + formatMs(state.positionMs)
-                               : state.watched ? QStringLiteral("Watched")
+            row->setToolTip(0, percent > 0     ? tr("Left at %1").arg(formatMs(state.positionMs))
+                               : state.watched ? tr("Watched")
                                                : QString());
         }
     }

@@ -13,7 +13,7 @@ LoadingOverlay::LoadingOverlay(QWidget* covered)
     overlayPalette.setColor(QPalette::Window, QColor(0, 0, 0, 150));
     setPalette(overlayPalette);
     auto* overlayLayout = new QVBoxLayout(this);
-    auto* loadingLabel = new QLabel(QStringLiteral("Loading..."), this);
+    auto* loadingLabel = new QLabel(tr("Loading..."), this);
     loadingLabel->setAlignment(Qt::AlignCenter);
     loadingLabel->setStyleSheet(QStringLiteral("color: white; font-size: 14pt;"));
     overlayLayout->addWidget(loadingLabel);

@@ -59,8 +59,8 @@ void reportUnsavedSettings(QWidget* window, SourceManager* sources, LiveBufferTu
         if (std::exchange(*told, true))
             return;
         MessageBox::warning(
-            window, QStringLiteral("Settings Not Saved"),
-            QStringLiteral("Your servers and settings could not be saved to %1.\n\nChanges made "
+            window, MainWindow::tr("Settings Not Saved"),
+            MainWindow::tr("Your servers and settings could not be saved to %1.\n\nChanges made "
                            "now will be lost when the player closes. Check that this file and "
                            "its folder can be written.")
                 .arg(settingsFile));
@@ -78,7 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
     networkManager = new QNetworkAccessManager(this);
     catalogSession =
         new CatalogSession(sourceManager, new CatalogLoader(networkManager, this), this);
-    setWindowTitle(QStringLiteral("Quorbin"));
+    setWindowTitle(tr("Quorbin"));
     resize(1200, 750);
 
     playback = new PlaybackController(this);
@@ -117,11 +117,13 @@ MainWindow::MainWindow(QWidget* parent)
     auto* splitter = new QSplitter(Qt::Horizontal, central);
     tabs = new QTabWidget(splitter);
     tabs->setObjectName(QStringLiteral("tabs"));
+    // Every tab's name whole, however long in the user's language: the pane grows instead.
+    tabs->setUsesScrollButtons(false);
     buildCatalogTabs();
-    liveTabIndex = tabs->addTab(liveTab->page(), QStringLiteral("Live TV"));
-    movieTabIndex = tabs->addTab(movieTab->page(), QStringLiteral("Movies"));
-    seriesTabIndex = tabs->addTab(seriesTab->page(), QStringLiteral("TV Shows"));
-    channelTabIndex = tabs->addTab(channelTab->page(), QStringLiteral("Channels"));
+    liveTabIndex = tabs->addTab(liveTab->page(), tr("Live TV"));
+    movieTabIndex = tabs->addTab(movieTab->page(), tr("Movies"));
+    seriesTabIndex = tabs->addTab(seriesTab->page(), tr("TV Shows"));
+    channelTabIndex = tabs->addTab(channelTab->page(), tr("Channels"));
     splitter->addWidget(tabs);
     splitter->addWidget(buildPlayerPanel());
     splitter->setStretchFactor(0, 1);
@@ -194,7 +196,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(player, &VlcPlayer::positionChanged, this, &MainWindow::onPositionChanged);
     connect(player, &VlcPlayer::ended, this, [this]() {
         if (guideFlow->catchup->isActive() && !guideFlow->catchup->streamEnded())
-            onPlaybackInterrupted(QStringLiteral("The archive stream ended before the programme."));
+            onPlaybackInterrupted(tr("The archive stream ended before the programme."));
     });
     connect(player, &VlcPlayer::pausedChanged, this, [this](bool paused) {
         playPauseButton->setText(paused ? tr("Play") : tr("Pause"));
@@ -202,6 +204,8 @@ MainWindow::MainWindow(QWidget* parent)
             playPauseButton,
             style()->standardIcon(paused ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
     });
+    connect(player, &VlcPlayer::pausedChanged, this,
+            [this](bool paused) { playPauseButton->setText(paused ? tr("Play") : tr("Pause")); });
 
     playerPanel->setFocusPolicy(Qt::StrongFocus);
     createPanelShortcuts();
@@ -368,6 +372,6 @@ void MainWindow::stopForNoServer()
     liveBufferTuner->endViewing();
     player->stop();
     playback->hasMedia = false;
-    nowPlayingLabel->setText(QStringLiteral("Nothing playing"));
+    nowPlayingLabel->setText(tr("Nothing playing"));
     updatePlayerChrome();
 }

@@ -8,6 +8,7 @@
 #include "player/reconnectschedule.h"
 #include "ui/playbackcontroller.h"
 
+#include <QLocale>
 #include <QPushButton>
 
 void MainWindow::onPlaybackInterrupted(const QString& reason)
@@ -21,15 +22,15 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
         reconnect->cancel();
         playback->hasMedia = false;
         updatePlayerChrome();
-        onPlaybackError(QStringLiteral("Playback stopped: ") + reason);
+        onPlaybackError(tr("Playback stopped: %1").arg(reason));
         return;
     }
 
     const int attempt = reconnect->interrupted();
     if (netDebugEnabled())
         NetLogStream() << "[VLC] live reconnect attempt" << attempt << "-" << reason;
-    nowPlayingLabel->setText(QStringLiteral("Reconnecting to %1... (attempt %2)")
-                                 .arg(playback->currentTitle, QString::number(attempt)));
+    nowPlayingLabel->setText(tr("Reconnecting to %1... (attempt %2)")
+                                 .arg(playback->currentTitle, QLocale().toString(attempt)));
 }
 
 void MainWindow::onPlaybackProgressing()
@@ -43,11 +44,11 @@ void MainWindow::onPlaybackError(const QString& message)
         return;
     errorDialogOpen = true;
     // The stream address may carry the account password; the box is often seen by others.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Playback Error"),
-                    maskStreamUrlsIn(message), QMessageBox::Close, this);
+    QMessageBox box(QMessageBox::Warning, tr("Playback Error"), maskStreamUrlsIn(message),
+                    QMessageBox::Close, this);
     QPushButton* retry = nullptr;
     if (!playback->currentUrl.isEmpty())
-        retry = box.addButton(QStringLiteral("Retry"), QMessageBox::ActionRole);
+        retry = box.addButton(tr("Retry"), QMessageBox::ActionRole);
     QAbstractButton* clicked = MessageBox::exec(box);
     errorDialogOpen = false;
     if (retry && clicked == retry)

@@ -57,7 +57,7 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.timeLabel->setText(QStringLiteral("00:00 / 00:00"));
     p.updatePlayerChrome();
     p.updateNextEpisodeButton();
-    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + item.name);
+    p.nowPlayingLabel->setText(tr("Playing: %1").arg(item.name));
 
     p.player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
     p.player->setVolume(p.volumeSlider->value());
@@ -75,7 +75,7 @@ void PlaybackController::replayCurrentStream()
     p.libraryFlow->libraryReplay();
     hasMedia = true;
     p.updatePlayerChrome();
-    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + currentTitle);
+    p.nowPlayingLabel->setText(tr("Playing: %1").arg(currentTitle));
     p.player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
     p.player->setVolume(p.volumeSlider->value());
 }
@@ -99,7 +99,7 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
     hasMedia = true;
     p.updatePlayerChrome();
     p.updateNextEpisodeButton();
-    p.nowPlayingLabel->setText(QStringLiteral("Playing: ") + title);
+    p.nowPlayingLabel->setText(tr("Playing: %1").arg(title));
     p.player->play(url, false, 0);
     p.player->setVolume(p.volumeSlider->value());
     p.playerPanel->setFocus(Qt::OtherFocusReason);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -9,11 +10,11 @@ SearchEverythingDialog::SearchEverythingDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("searchEverythingDialog"));
-    setWindowTitle(QStringLiteral("Search Everything"));
+    setWindowTitle(tr("Search Everything"));
     resize(560, 520);
     auto* layout = new QVBoxLayout(this);
     edit = new QLineEdit(this);
-    edit->setPlaceholderText(QStringLiteral("Search channels, movies, shows and programmes..."));
+    edit->setPlaceholderText(tr("Search channels, movies, shows and programmes..."));
     edit->setClearButtonEnabled(true);
     results = new QTreeWidget(this);
     results->setHeaderHidden(true);
@@ -51,9 +52,8 @@ void SearchEverythingDialog::refill(const QString& text)
     QTreeWidgetItem* first = nullptr;
     for (const EverythingSearch::Result& group : everything.search(text, kResultsPerGroup)) {
         auto* header = new QTreeWidgetItem(results);
-        header->setText(0, QStringLiteral("%1 (%2)")
-                               .arg(EverythingSearch::groupTitle(group.group))
-                               .arg(group.total));
+        header->setText(0, tr("%1 (%2)").arg(EverythingSearch::groupTitle(group.group),
+                                             QLocale().toString(group.total)));
         QFont bold = header->font(0);
         bold.setWeight(QFont::Bold);
         header->setFont(0, bold);

@@ -34,14 +34,14 @@ ServerSelector::ServerSelector(SourceManager* sources, QWidget* window)
     serverRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* serverLayout = new QHBoxLayout(serverRow);
     serverLayout->setContentsMargins(0, 0, 0, 0);
-    serverLayout->addWidget(new QLabel(QStringLiteral("Server:"), serverRow));
+    serverLayout->addWidget(new QLabel(tr("Server:"), serverRow));
     sourceCombo = new QComboBox(serverRow);
     sourceCombo->setObjectName(QStringLiteral("sourceCombo"));
     sourceCombo->setMinimumWidth(220);
     serverLayout->addWidget(sourceCombo);
-    auto* addButton = new QPushButton(QStringLiteral("Add Server..."), serverRow);
-    auto* editButton = new QPushButton(QStringLiteral("Edit Server..."), serverRow);
-    auto* refreshButton = new QPushButton(QStringLiteral("Refresh Playlist"), serverRow);
+    auto* addButton = new QPushButton(tr("Add Server..."), serverRow);
+    auto* editButton = new QPushButton(tr("Edit Server..."), serverRow);
+    auto* refreshButton = new QPushButton(tr("Refresh Playlist"), serverRow);
     serverLayout->addWidget(addButton);
     serverLayout->addWidget(editButton);
     serverLayout->addWidget(refreshButton);
@@ -78,7 +78,7 @@ void ServerSelector::fillSourceSelector()
         const QSignalBlocker blocker(sourceCombo);
         for (const SourceConfig& source : sources) {
             const bool retired = source.type == SourceConfig::SubscriptionKey;
-            sourceCombo->addItem(retired ? source.name + QStringLiteral(" (no longer supported)")
+            sourceCombo->addItem(retired ? tr("%1 (no longer supported)").arg(source.name)
                                          : source.name,
                                  source.name);
             if (retired)
@@ -94,8 +94,7 @@ void ServerSelector::fillSourceSelector()
     }
     if (firstSupported < 0) {
         QTimer::singleShot(0, this, [this]() {
-            MessageBox::information(window, QStringLiteral("Add your server again"),
-                                    kRetiredSourceMessage);
+            MessageBox::information(window, tr("Add your server again"), retiredSourceMessage());
             addSource();
         });
         return;
@@ -130,8 +129,7 @@ void ServerSelector::addSource()
         return;
     const SourceConfig config = dialog.config();
     if (config.url.isEmpty()) {
-        MessageBox::warning(window, QStringLiteral("Add Server"),
-                            QStringLiteral("Please provide a valid URL/path."));
+        MessageBox::warning(window, tr("Add Server"), tr("Please provide a valid URL/path."));
         return;
     }
     sourceManager->saveSource(config);
@@ -158,8 +156,7 @@ void ServerSelector::editSource()
     if (dialog.exec() == QDialog::Accepted) {
         const SourceConfig config = dialog.config();
         if (config.url.isEmpty()) {
-            MessageBox::warning(window, QStringLiteral("Edit Server"),
-                                QStringLiteral("Please provide a valid URL/path."));
+            MessageBox::warning(window, tr("Edit Server"), tr("Please provide a valid URL/path."));
             return;
         }
         if (config.name != oldName)
@@ -197,12 +194,10 @@ void ServerSelector::promptRemoveRetiredSource(int index)
 {
     const QString name = sourceCombo->itemData(index).toString();
     const QString text =
-        QStringLiteral(
-            "\"%1\" was added with a Quorbin subscription key.\n\n%2\n\nDelete \"%1\" now?")
-            .arg(name, kRetiredSourceMessage);
-    const auto answer =
-        MessageBox::question(window, QStringLiteral("Server no longer supported"), text,
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        tr("\"%1\" was added with a Quorbin subscription key.\n\n%2\n\nDelete \"%1\" now?")
+            .arg(name, retiredSourceMessage());
+    const auto answer = MessageBox::question(window, tr("Server no longer supported"), text,
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         removeSourceAt(index);
 }

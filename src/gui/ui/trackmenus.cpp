@@ -4,6 +4,7 @@
 #include "player/vlcplayer.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -27,7 +28,7 @@ void showSubtitleMenu(VlcPlayer* player, QWidget* subtitleButton)
     group->setExclusive(true);
     const int current = player->currentSubtitleTrack();
 
-    QAction* disable = menu.addAction(QStringLiteral("Disable"));
+    QAction* disable = menu.addAction(QCoreApplication::translate("TrackMenus", "Disable"));
     disable->setCheckable(true);
     disable->setChecked(current < 0);
     group->addAction(disable);
@@ -47,7 +48,8 @@ void showSubtitleMenu(VlcPlayer* player, QWidget* subtitleButton)
         }
     }
     menu.addSeparator();
-    QAction* load = menu.addAction(QStringLiteral("Load Subtitle File..."));
+    QAction* load =
+        menu.addAction(QCoreApplication::translate("TrackMenus", "Load Subtitle File..."));
     QObject::connect(load, &QAction::triggered, player, [player, subtitleButton]() {
         loadSubtitleFile(player, subtitleButton->window());
     });
@@ -70,15 +72,17 @@ void showAudioMenu(VlcPlayer* player, QWidget* audioButton)
                          [player, id = id]() { player->setAudioTrack(id); });
     }
     if (tracks.isEmpty())
-        menu.addAction(QStringLiteral("No audio tracks"))->setEnabled(false);
+        menu.addAction(QCoreApplication::translate("TrackMenus", "No audio tracks"))
+            ->setEnabled(false);
     execAbove(menu, audioButton);
 }
 
 void loadSubtitleFile(VlcPlayer* player, QWidget* parent)
 {
     const QString path = FileDialog::getOpenFileName(
-        parent, QStringLiteral("Load Subtitle File"), QString(),
-        QStringLiteral("Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)"));
+        parent, QCoreApplication::translate("TrackMenus", "Load Subtitle File"), QString(),
+        QCoreApplication::translate("TrackMenus",
+                                    "Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)"));
     if (!path.isEmpty())
         player->loadSubtitleFile(path);
 }
@@ -87,13 +91,13 @@ void showStreamInfo(VlcPlayer* player, QWidget* parent)
 {
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Stream Info"));
+    dialog->setWindowTitle(QCoreApplication::translate("TrackMenus", "Stream Info"));
     dialog->setMinimumSize(440, 340);
     auto* layout = new QVBoxLayout(dialog);
     auto* text = new QPlainTextEdit(dialog);
     text->setReadOnly(true);
     text->setPlainText(player->mediaInfoText());
-    auto* refresh = new QPushButton(QStringLiteral("Refresh"), dialog);
+    auto* refresh = new QPushButton(QCoreApplication::translate("TrackMenus", "Refresh"), dialog);
     layout->addWidget(text, 1);
     layout->addWidget(refresh, 0);
     QObject::connect(refresh, &QPushButton::clicked, text,
