@@ -183,6 +183,49 @@
     </message>
 </context>
 <context>
+    <name>GuideChannelDialog</name>
+    <message>
+        <source>Guide Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guide holds no channels yet. Update the guide, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the guide channel for &quot;%1&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by id or name...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time shift of this channel&apos;s guide:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Match</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
@@ -379,10 +422,6 @@
         <source>could not create the guide file: %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>could not replace the guide file %1</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>GuideText</name>
@@ -418,6 +457,17 @@
     </message>
     <message>
         <source>Next: %1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HlsPlaylist</name>
+    <message>
+        <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel is encrypted and cannot be recorded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -580,6 +630,103 @@
     </message>
 </context>
 <context>
+    <name>LineupFlow</name>
+    <message>
+        <source>Lineup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parental Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change to your lineup could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the PIN to unlock &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories of this server look like adult content:
+
+%1
+
+Lock them? They will ask for the PIN before showing their channels.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enter the PIN to manage the lineup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guide addresses could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock with PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage Lineup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide Channel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provider&apos;s name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
@@ -663,6 +810,145 @@ Changes made now will be lost when the player closes. Check that this file and i
     </message>
 </context>
 <context>
+    <name>ManageLineupDialog</name>
+    <message>
+        <source>Manage Lineup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV Shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels without Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked categories are shown; drag to reorder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No longer offered by this server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden channels, movies and shows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drops every choice made for the selected entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels the guide has nothing for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide channels with a similar name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use This Guide Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) - %3%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) - %3% - now: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Address...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XMLTV address (http or https):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s own guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
@@ -719,10 +1005,6 @@ Displayed frames: %5   Lost frames: %6
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your phone must be on the same network as this computer.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
         <translation type="unfinished"></translation>
@@ -766,6 +1048,18 @@ Fix it on your phone and send it again with the new code.</source>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address for the phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -836,6 +1130,97 @@ Fix it on your phone and send it again with the new code.</source>
     </message>
 </context>
 <context>
+    <name>PairingServer</name>
+    <message>
+        <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParentalLockPage</name>
+    <message>
+        <source>A PIN is set. Give it to change or remove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the PIN (locks stop working)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offer to lock categories
+whose names contain
+(one per line):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parental Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many wrong PINs. Try again in %n second(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The current PIN is not right; the PIN was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new PIN and its repetition differ; the PIN was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PinDialog</name>
+    <message>
+        <source>Parental Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock for an hour only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many wrong PINs. Try again in %n second(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
@@ -884,6 +1269,10 @@ Fix it on your phone and send it again with the new code.</source>
         <source>Vol:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
@@ -911,6 +1300,220 @@ Fix it on your phone and send it again with the new code.</source>
     </message>
     <message>
         <source>Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingFlow</name>
+    <message>
+        <source>Recordings Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record this channel (R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; and its file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingManager</name>
+    <message>
+        <source>%1 is already being recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already planned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is over; only the archive can still have it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already being downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being recorded; stop it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted. Check that its folder can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program was closed during the recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program was not running at the time of the recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlan</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPreferencesPage</name>
+    <message>
+        <source>Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder for recordings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start programmes from the guide earlier by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End them later by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingStore</name>
+    <message>
+        <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingTray</name>
+    <message numerus="yes">
+        <source>%n recording(s) are running.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A recording is planned within the next day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings Need the Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Recording?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Keep the program running in the system tray until they are done?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Running in Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit and Stop Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player is recording</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1115,6 +1718,29 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>StreamRecorder</name>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1210,6 +1836,14 @@ Delete &quot;%1&quot; now?</source>
         <source>the guide is empty</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not compatible with ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>XtreamClient</name>
@@ -1223,6 +1857,125 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lineupexchange</name>
+    <message>
+        <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a list of servers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a server has no name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server &quot;%1&quot; is listed twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a guide address of &quot;%1&quot; is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entries of &quot;%1&quot; are not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown type &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown kind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position is not a number from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time shift is not whole quarters of an hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is listed twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no %1 with the id &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>recordingtext</name>
+    <message>
+        <source>● %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>● %1 (recording)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (planned)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (failed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2 · %3 · %4 · %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stream broke off %n time(s); %1 are missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
