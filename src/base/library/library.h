@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/libraryimport.h"
 #include "library/watchrules.h"
 #include "model/mediaitem.h"
 
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class LibraryDatabase;
@@ -89,9 +91,25 @@ public:
     bool noteChannelWatched(const QString& server, const MediaItem& item);
     QList<LibraryEntry> recentChannels(const QString& server) const;
 
-    // The whole library as JSON, and back (merged: newer entries win).
-    QByteArray exportJson() const;
-    bool importJson(const QByteArray& json, QString* summary);
+    // Moves what is kept under `from` (a server's name, from before servers had ids) to `to`.
+    bool moveServer(const QString& from, const QString& to);
+    // Removes everything kept for a server.
+    bool forgetServer(const QString& server);
+
+    // The whole library as JSON, and back (merged: newer entries win). `serverNames` gives the
+    // display name of each server key here: exports carry it, and an import finds a server of
+    // another computer by it.
+    QByteArray exportJson(const QHash<QString, QString>& serverNames = {}) const;
+    bool importJson(const QByteArray& json, QString* summary,
+                    const QHash<QString, QString>& serverNames = {});
+    // Reads, checks and stores an export file on another thread (files over
+    // LibraryImport::kMaxFileBytes are refused). `done` runs once on this thread, with what was
+    // stored or why nothing was, unless `context` is gone by then.
+    using ImportDone = std::function<void(bool ok, const QString& message)>;
+    void importFile(const QString& path, const QHash<QString, QString>& serverNames,
+                    QObject* context, ImportDone done);
+    // Waits for an import's worker to end (tests).
+    void waitForImport();
 
 signals:
     // Something of `server` and `kind` changed; views showing it refresh.
@@ -106,6 +124,8 @@ private:
     static QList<LibraryEntry> readContinueWatching(QSqlDatabase& db, const QString& server,
                                                     int kind, QString* error);
     static QString cacheKey(const QString& server, int kind);
+    bool finishImport(bool ok, const LibraryImport::Counts& counts, const QString& error,
+                      QString* summary);
 
     std::unique_ptr<LibraryDatabase> store;
     // Lists as the views open them, read once per server and kind and then kept in step with
@@ -114,4 +134,5 @@ private:
     mutable QHash<QString, QList<LibraryEntry>> continueCache;
     quint64 changes = 0; // counts `changed`: a preload that overlapped one is dropped
     QPointer<QThread> preloader;
+    QPointer<QThread> importer;
 };

@@ -35,7 +35,7 @@ void CatalogSession::loadSource(const SourceConfig& config, bool forceRefresh)
 
     activeSource = config;
     p.guide->setSource(config);
-    p.libraryFlow->serverLoading(config.name);
+    p.libraryFlow->serverLoading(config.storageKey());
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 

@@ -9,6 +9,7 @@
 #include "player/reconnectschedule.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
+#include "sources/serverdata.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
@@ -19,6 +20,7 @@
 #include "ui/fullscreenchrome.h"
 #include "ui/guideflow.h"
 #include "ui/libraryflow.h"
+#include "ui/librarystate.h"
 #include "ui/loadingoverlay.h"
 #include "ui/playbackcontroller.h"
 #include "ui/posterloader.h"
@@ -211,8 +213,21 @@ void MainWindow::buildLibrary()
         .showEpisodesInline = [this](const QString& id,
                                      const QString& name) { showEpisodesInline(id, name); },
         .playEpisodeTreeItem = [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); },
+        .serverNames =
+            [this] {
+                QHash<QString, QString> names;
+                for (const SourceConfig& source : sourceManager->sources())
+                    names.insert(source.storageKey(), source.name);
+                return names;
+            },
     };
     libraryFlow = new LibraryFlow(view, Library::defaultPath(), this);
+    Library* library = libraryFlow->state().library;
+    ServerData::adoptNameKeys(*sourceManager, *library);
+    connect(sourceManager, &SourceManager::removed, this, [this, library](const QString& key) {
+        // Once the window has moved on to another server and closed this one's guide.
+        QTimer::singleShot(0, this, [library, key] { ServerData::forget(*library, key); });
+    });
     catalogSession->attach({.window = this,
                             .serverSelector = serverSelector,
                             .tabs = tabs,
