@@ -2,12 +2,14 @@
 #include "app/platformselection.h"
 #include "app/singleinstance.h"
 #include "app/theme.h"
+#include "ui/catalogfilter.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <cstdlib>
@@ -101,6 +103,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-player.png")));
     Theme::apply(app);
 
+    // The search's folding tables, built while the window starts rather than at the first key.
+    QThreadPool::globalInstance()->start([] { prepareCatalogMatching(); });
     MainWindow window;
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });

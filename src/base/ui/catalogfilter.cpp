@@ -465,6 +465,11 @@ private:
 
 } // namespace
 
+void prepareCatalogMatching()
+{
+    tables();
+}
+
 int relevanceTier(const QString& name, const QString& query)
 {
     const int tier = Matcher(query).tier(name);

@@ -41,3 +41,6 @@ void sortItems(QList<MediaItem>& items, const QString& query, const QString& sor
 // The tier of one name for a non-empty query (see above); kLastTier when it does not match.
 constexpr int kLastTier = 7;
 int relevanceTier(const QString& name, const QString& query);
+
+// Builds the folding tables (some 30 ms, once) ahead of the first keystroke; any thread.
+void prepareCatalogMatching();
