@@ -16,7 +16,6 @@ using namespace librarysql;
 
 namespace {
 
-
 // `serverName` lets another computer, where the server has another id, find it by its name.
 QJsonObject itemObject(const QSqlQuery& query, const QHash<QString, QString>& serverNames)
 {
