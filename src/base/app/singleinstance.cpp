@@ -17,9 +17,11 @@
 namespace {
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
 const QByteArray kDone = QByteArrayLiteral("ok\n");
-// A player that holds the lock but is still starting gets this long to begin listening.
-constexpr int kAnswerWaitMs = 10000;
-constexpr int kReplyWaitMs = 3000;
+// A player that holds the lock but is still starting gets this long to begin listening, and a
+// player that listens this long to answer (it answers once its window is built).
+constexpr int kAnswerWaitMs = 20000;
+constexpr int kConnectWaitMs = 3000;
+constexpr int kReplyWaitMs = 15000;
 } // namespace
 
 SingleInstance::SingleInstance(QObject* parent)
@@ -65,10 +67,10 @@ bool SingleInstance::askRunningInstance()
 {
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(kReplyWaitMs))
+    if (!socket.waitForConnected(kConnectWaitMs))
         return false;
     socket.write(kActivate);
-    if (!socket.waitForBytesWritten(kReplyWaitMs))
+    if (!socket.waitForBytesWritten(kConnectWaitMs))
         return false;
     QByteArray reply;
     const QDeadlineTimer deadline(kReplyWaitMs);
