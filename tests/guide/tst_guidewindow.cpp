@@ -112,7 +112,7 @@ private slots:
         QVERIFY(!now->guideOf(withoutXmltv).hasNow);
         QTRY_VERIFY(barPixels(table, withGuide) > 0);
         QCOMPARE(barPixels(table, withoutXmltv), 0);
-        QVERIFY(QFile::exists(GuideService::storePath(config.name)));
+        QVERIFY(QFile::exists(GuideService::storePath(config.storageKey())));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("guideStatus"))->text(), QString());
 
         // The "TV Guide" tab right after the table's tab, over the same channels: Home stands on

@@ -1,5 +1,6 @@
 // Saves a movie's position over and over into the library at argv[1], printing each number once
-// its save returned, until it is killed. The crash test kills it at random moments.
+// its save returned, until it is killed or has made argv[3] saves (when given). The crash test
+// kills it at random moments; the lock test starts two at once on a new file.
 #include "library/library.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,19 @@ int main(int argc, char* argv[])
     if (argc < 2)
         return 2;
     Library library(QString::fromLocal8Bit(argv[1]));
-    if (!library.takeProblem().isEmpty())
+    if (const QString problem = library.takeProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 3;
+    }
+    const qint64 saves = argc > 3 ? QByteArray(argv[3]).toLongLong() : -1;
     MediaItem movie;
     movie.type = MediaItem::Movie;
     movie.id = QStringLiteral("7");
     movie.name = QStringLiteral("Probe");
     MediaItem channel;
     channel.name = QStringLiteral("Channel");
-    for (qint64 n = QByteArray(argv[2]).toLongLong() + 1;; ++n) {
+    const qint64 first = QByteArray(argv[2]).toLongLong() + 1;
+    for (qint64 n = first; saves < 0 || n < first + saves; ++n) {
         // Ten minutes in seconds steps never reach the watched share of a ten-hour movie.
         if (!library.savePosition(QStringLiteral("Home"), movie, n * 1000, 36'000'000))
             return 4;
@@ -30,4 +35,5 @@ int main(int argc, char* argv[])
         std::printf("%lld\n", static_cast<long long>(n));
         std::fflush(stdout);
     }
+    return 0;
 }

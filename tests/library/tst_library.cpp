@@ -270,7 +270,9 @@ private slots:
                                     600000));
         QString summary;
         QVERIFY2(target.importJson(json, &summary), qPrintable(summary));
-        QCOMPARE(summary, QStringLiteral("Imported 2 favorites and 1 watch positions."));
+        // Movie 7 is further on here: the older position of the file changes nothing.
+        QCOMPARE(summary, QStringLiteral(
+                              "Imported: 2 favorites, 0 watch positions. Already up to date: 1."));
         QVERIFY(target.isFavorite(kServer, item(MediaItem::Series, QStringLiteral("5"))));
         QCOMPARE(ids(target.favorites(kServer, MediaItem::Live)),
                  (QStringList{QStringLiteral("8"), QStringLiteral("6")}));
@@ -280,6 +282,87 @@ private slots:
         QVERIFY(!target.importJson("{\"favorites\": []}", &summary));
         QCOMPARE(summary, QStringLiteral("The file is not a Velmora Player library export."));
         QVERIFY(!target.importJson("not json", &summary));
+    }
+
+    // An export file read from disk off the window's thread: refused as a whole, with the reason,
+    // when it is too large or any value has the wrong type or range; otherwise the report counts
+    // what was really stored, and entries of a server known here by name find its key.
+    void importFile_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("stored"); // favorites in the library afterwards
+        const QByteArray head = R"({"format": "velmora-library", "version": 1, )";
+        const QByteArray star =
+            R"({"server": "other-key", "serverName": "Home", "kind": 1, "id": "7", "starredAt": 5})";
+        QByteArray many = head + R"("favorites": [)";
+        for (int i = 0; i < 1000; ++i)
+            many += star + ',';
+        many += R"({"server": "Home", "kind": 2, "id": "9", "starredAt": 6}], "watch": [)"
+                R"({"server": "Home", "kind": 1, "id": "8", "positionMs": 90000,)"
+                R"( "durationMs": 600000, "watched": false, "updatedAt": 7}]})";
+        QTest::newRow("duplicates count once")
+            << many
+            << QStringLiteral("Imported: 2 favorites, 1 watch positions. Already up to date: 999.")
+            << 2;
+        QByteArray huge = head + R"("favorites": [)";
+        while (huge.size() <= LibraryImport::kMaxFileBytes)
+            huge += star + ',';
+        huge += star + "]}";
+        QTest::newRow("larger than the cap")
+            << huge << QStringLiteral("more than a library export") << 0;
+        QTest::newRow("version as text")
+            << QByteArray(R"({"format": "velmora-library", "version": "1", "favorites": []})")
+            << QStringLiteral("\"version\" is not a version number") << 0;
+        QTest::newRow("newer version")
+            << QByteArray(R"({"format": "velmora-library", "version": 2, "favorites": []})")
+            << QStringLiteral("newer version") << 0;
+        QTest::newRow("kind out of range")
+            << head + R"("favorites": [)" + star + R"(, {"server": "Home", "kind": 7, "id": "1"}]})"
+            << QStringLiteral("Entry 2 of \"favorites\": \"kind\" must be a whole number from 0 "
+                              "to 3. Nothing was imported.")
+            << 0;
+        QTest::newRow("position beyond whole numbers")
+            << head + R"("watch": [{"server": "Home", "kind": 1, "id": "1", "positionMs": 1e300}]})"
+            << QStringLiteral("\"positionMs\" must be a whole number") << 0;
+        QTest::newRow("fraction of a millisecond")
+            << head +
+                   R"("favorites": [{"server": "Home", "kind": 1, "id": "1", "starredAt": 1.5}]})"
+            << QStringLiteral("\"starredAt\" must be a whole number") << 0;
+        QTest::newRow("name of the wrong type")
+            << head + R"("favorites": [{"server": "Home", "kind": 1, "id": "1", "name": 5}]})"
+            << QStringLiteral("\"name\" must be text.") << 0;
+        QTest::newRow("list of the wrong type")
+            << head + R"("favorites": {"server": "Home"}})" << QStringLiteral("is not a list") << 0;
+    }
+    void importFile()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        QFETCH(int, stored);
+        QFile file(dir.filePath(QStringLiteral("export.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        file.close();
+        Library library(path());
+        QObject context;
+        int calls = 0;
+        bool ok = false;
+        QString said;
+        library.importFile(file.fileName(), {{kServer, kServer}}, &context,
+                           [&](bool success, const QString& text) {
+                               ++calls;
+                               ok = success;
+                               said = text;
+                           });
+        QCOMPARE(calls, 0); // never from inside the call
+        QTRY_COMPARE(calls, 1);
+        QCOMPARE(ok, stored > 0);
+        QVERIFY2(said.contains(message), qPrintable(said));
+        const int favorites = int(library.favorites(kServer, MediaItem::Movie).size() +
+                                  library.favorites(kServer, MediaItem::Series).size());
+        QCOMPARE(favorites, stored);
+        QVERIFY(library.favorites(QStringLiteral("other-key"), MediaItem::Movie).isEmpty());
     }
 
     void damagedFile_data()

@@ -3,14 +3,18 @@
 // everything, and a damaged library reported once.
 #include "app/clock.h"
 #include "app/messagebox.h"
+#include "guide/guideservice.h"
 #include "library/library.h"
 #include "mainwindowtestaccess.h"
+#include "modaldriver.h"
 #include "player/vlcplayer.h"
+#include "sourcedialogtestaccess.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testmain.h"
 #include "ui/librarystate.h"
 #include "ui/postermarkdelegate.h"
+#include "widgethelpers.h"
 #include "xtreamfixture.h"
 
 #include <QDir>
@@ -19,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -85,6 +90,9 @@ class TestLibraryWindow : public QObject
 
     std::unique_ptr<TempProfile> profile;
     XtreamFixture xtream;
+
+    // What the library keeps server "A"'s data under.
+    static QString serverKey() { return SourceManager().sources().value(0).storageKey(); }
 
     // A loaded window whose player reports nothing back: positions come from the test.
     std::unique_ptr<MainWindow> openWindow()
@@ -161,6 +169,73 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), 0);
     }
 
+    // A profile of the version that kept the library and the guide under the server's name:
+    // they move to the server's id at the first start, stay with it when it is renamed and
+    // go when it is deleted; the old name keeps nothing a new server could inherit.
+    void serverDataFollowsTheServer()
+    {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Player"))
+            .remove(QStringLiteral("sources/1/id"));
+        const QString libraryFile = profile->appDataDir() + QStringLiteral("/library.db");
+        const MediaItem alpha = item(MediaItem::Movie, "201", "Alpha");
+        {
+            Library old(libraryFile);
+            QVERIFY(old.setFavorite(QStringLiteral("A"), alpha, true));
+        }
+        const QString oldGuide = GuideService::storePath(QStringLiteral("A"));
+        QFile guide(oldGuide);
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.close();
+
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        const QString id = SourceManager().sources().value(0).id;
+        QVERIFY(!id.isEmpty() && id != u"A");
+        QVERIFY(QFile::exists(GuideService::storePath(id)));
+        QVERIFY(!QFile::exists(oldGuide));
+        const auto favorites = [&] {
+            w.tabs()->setCurrentIndex(w.movieTabIndex());
+            w.selectMovieCategory(
+                categoryNamed(w.movieCategoryList(), QStringLiteral("Favorites")));
+            return gridTexts(w.movieGrid());
+        };
+        QCOMPARE(favorites(), QStringList{QStringLiteral("Alpha")});
+
+        {
+            ModalDriver<SourceDialog> driver([](SourceDialog* d) {
+                SourceDialogTestAccess(*d).nameEdit()->setText(QStringLiteral("Renamed"));
+                d->accept();
+            });
+            w.editSource();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
+        QCOMPARE(SourceManager().sources().value(0).name, QStringLiteral("Renamed"));
+        QCOMPARE(SourceManager().sources().value(0).id, id);
+        QCOMPARE(favorites(), QStringList{QStringLiteral("Alpha")});
+        QVERIFY(w.lib()->library->favorites(QStringLiteral("A"), MediaItem::Movie).isEmpty());
+
+        int addDialogs = 0;
+        ModalDriver<SourceDialog> addDriver(
+            [&](SourceDialog* d) {
+                ++addDialogs;
+                d->reject();
+            },
+            QStringLiteral("Add Server"));
+        {
+            ModalDriver<SourceDialog> driver(
+                [](SourceDialog* d) {
+                    MessageBox::queueAnswer(QMessageBox::Yes);
+                    buttonWithText(d, QStringLiteral("Delete Server"))->click();
+                },
+                QStringLiteral("Edit Server"));
+            w.editSource();
+        }
+        QTRY_VERIFY(w.lib()->library->favorites(id, MediaItem::Movie).isEmpty());
+        QTRY_VERIFY(!QFile::exists(GuideService::storePath(id)));
+        QTRY_COMPARE(addDialogs, 1);
+    }
+
     void positionSavedAndResumed()
     {
         const MediaItem movie = catalog().movies.at(1);
@@ -171,19 +246,17 @@ private slots:
             w.playMediaItem(movie);
             w.onPositionChanged(95000, 600000);
             // Not yet ten seconds: nothing written.
-            QCOMPARE(
-                Library(Library::defaultPath()).watchState(QStringLiteral("A"), movie).positionMs,
-                qint64(0));
+            QCOMPARE(Library(Library::defaultPath()).watchState(serverKey(), movie).positionMs,
+                     qint64(0));
             Clock::advanceFake(10000);
             w.onPositionChanged(105000, 600000);
-            QCOMPARE(
-                Library(Library::defaultPath()).watchState(QStringLiteral("A"), movie).positionMs,
-                qint64(105000));
+            QCOMPARE(Library(Library::defaultPath()).watchState(serverKey(), movie).positionMs,
+                     qint64(105000));
             Clock::advanceFake(4000);
             w.onPositionChanged(109000, 600000);
             // Closing the window keeps the last position.
         }
-        QCOMPARE(Library(Library::defaultPath()).watchState(QStringLiteral("A"), movie).positionMs,
+        QCOMPARE(Library(Library::defaultPath()).watchState(serverKey(), movie).positionMs,
                  qint64(109000));
 
         auto window = openWindow();
@@ -203,7 +276,7 @@ private slots:
         QCOMPARE(w.lib()->resumeLabel->text(), QStringLiteral("Resumed at 01:49"));
         // A report from before the seek landed is not the user's position.
         w.libraryEndViewing();
-        QCOMPARE(Library(Library::defaultPath()).watchState(QStringLiteral("A"), movie).positionMs,
+        QCOMPARE(Library(Library::defaultPath()).watchState(serverKey(), movie).positionMs,
                  qint64(109000));
 
         // Watched to the end: off "Continue Watching", with a check mark.

@@ -17,5 +17,5 @@ inline SourceConfig saveDemoSource(const DemoServerProcess& demo, bool xtream)
     SourceManager sources;
     sources.saveSource(config);
     sources.setLastActiveSourceName(config.name);
-    return config;
+    return sources.sources().last(); // with the id it got
 }

@@ -87,7 +87,7 @@ bool PlayerProcess::start()
 {
     errors.clear();
     process.setProcessEnvironment(environment);
-    process.start(program, {});
+    process.start(program, arguments);
     if (!process.waitForStarted(10000)) {
         error = QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
         return false;

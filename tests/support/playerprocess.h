@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 
 class QRegularExpression;
 
@@ -26,11 +27,15 @@ public:
     // Extra variables for the player's environment (set before start()).
     void setVariable(const QString& name, const QString& value);
 
+    // Command-line arguments for the player (set before start()).
+    void setArguments(const QStringList& list) { arguments = list; }
+
     bool start();
     // SIGTERM, then SIGKILL when it does not end within `timeoutMs`.
     void stop(int timeoutMs = 5000);
     bool isRunning() const { return process.state() == QProcess::Running; }
     qint64 pid() const { return process.processId(); }
+    int exitCode() const { return process.exitCode(); }
 
     QString configHome() const;
     QString dataHome() const;
@@ -57,6 +62,7 @@ private:
     QString profile;
     QProcess process;
     QProcessEnvironment environment;
+    QStringList arguments;
     QByteArray errors;
     QString error;
 };

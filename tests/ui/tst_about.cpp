@@ -4,6 +4,7 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QFile>
 
 #include <vlc/vlc.h>
 
@@ -57,12 +58,32 @@ private slots:
         QTest::newRow("catalog cache") << cache.toHtmlEscaped();
         QTest::newRow("logs") << QStringLiteral("VELMORA_NET_DEBUG=1");
         QTest::newRow("licence") << QStringLiteral("GPL-3.0-or-later");
+        QTest::newRow("hiredis of the pairing server") << QStringLiteral("hiredis (BSD-3-Clause)");
     }
 
     void names()
     {
         QFETCH(QString, expected);
         QVERIFY2(shown.text.contains(expected), qPrintable(shown.text));
+    }
+
+    // The package's copyright file names each library a program links, with its licence text.
+    void copyrightFile_data()
+    {
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("hiredis in the list") << QStringLiteral("hiredis (libhiredis0.14)");
+        QTest::newRow("the pairing server's paragraph")
+            << QStringLiteral("Files: usr/bin/velmora-pairing-server\n");
+        QTest::newRow("its licences")
+            << QStringLiteral("License: GPL-3+ and LGPL-3 and BSD-3-Clause");
+        QTest::newRow("the BSD-3-Clause text") << QStringLiteral("\nLicense: BSD-3-Clause\n");
+    }
+    void copyrightFile()
+    {
+        QFETCH(QString, expected);
+        QFile file(QStringLiteral(VELMORA_COPYRIGHT_FILE));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QVERIFY(QString::fromUtf8(file.readAll()).contains(expected));
     }
 };
 

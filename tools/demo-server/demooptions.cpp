@@ -79,6 +79,8 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
         FaultControl::usage().chopped(1));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption listen(QStringLiteral("listen"),
                                     QStringLiteral("Address and port to listen on; port 0 picks a "
                                                    "free one (default 127.0.0.1:8088)."),
@@ -136,8 +138,8 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
     const QCommandLineOption noPathOption(
         QStringLiteral("no-timeshift-path"),
         QStringLiteral("Answer the /timeshift/... archive addresses with 404."));
-    parser.addOptions({help, listen, publicUrlOption, scaleOption, dataDirOption, userOption,
-                       passwordOption, ffmpegOption, idleOption, maxLiveOption,
+    parser.addOptions({help, version, listen, publicUrlOption, scaleOption, dataDirOption,
+                       userOption, passwordOption, ffmpegOption, idleOption, maxLiveOption,
                        maxConnectionsOption, clipOption, largeGuideOption, zoneOption,
                        noPathOption});
 
@@ -147,6 +149,11 @@ bool DemoOptions::parse(const QStringList& arguments, QString* message, bool* ex
     }
     if (parser.isSet(help)) {
         *message = parser.helpText();
+        *exitNow = true;
+        return true;
+    }
+    if (parser.isSet(version)) {
+        *message = QStringLiteral("velmora-demo-server %1\n").arg(QStringLiteral(VELMORA_VERSION));
         *exitNow = true;
         return true;
     }

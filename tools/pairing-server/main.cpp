@@ -83,12 +83,14 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-pairing-server"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Pairing backend of Velmora Player: hands out pairing codes and takes the "
                        "server details typed on a phone."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("listen"),
          QStringLiteral("Address and port to listen on (port 0 picks a free one)."),

@@ -114,7 +114,7 @@ void GuideService::loadAnswers()
 {
     answers.close();
     if (config.name.isEmpty() || config.type != SourceConfig::Xtream ||
-        !answers.open(GuideAnswers::pathFor(storePath(config.name))))
+        !answers.open(GuideAnswers::pathFor(storePath(config.storageKey()))))
         return;
     const qint64 offset = offsetSecs();
     fromServer = answers.load(Clock::epochSecs() - 31 * 86400);
@@ -138,7 +138,7 @@ void GuideService::openStore()
     store.close();
     index = GuideMatch::Index();
     if (!config.name.isEmpty())
-        store.open(storePath(config.name));
+        store.open(storePath(config.storageKey()));
     index.build(store.channels());
     rematch();
 }
@@ -216,7 +216,7 @@ void GuideService::refresh(bool force)
         return;
 
     GuideImporter::Request request;
-    request.storePath = storePath(config.name);
+    request.storePath = storePath(config.storageKey());
     request.urls = urls;
     request.wanted = GuideMatch::wanted(channels, config.type != SourceConfig::Xtream);
     request.offsetSecs = offsetSecs();
@@ -292,7 +292,7 @@ void GuideService::readNowTable(qint64 now) const
     if (nowReading || !store.isOpen())
         return;
     nowReading = true;
-    const QString path = storePath(config.name);
+    const QString path = storePath(config.storageKey());
     const quint64 asked = storeGeneration;
     auto* self = const_cast<GuideService*>(this);
     inBackground([self, path, now, asked]() -> std::function<void()> {

@@ -9,7 +9,7 @@ void GuideService::readSearchIndex()
 {
     if (searchCancel || !store.isOpen())
         return;
-    const QString path = storePath(config.name);
+    const QString path = storePath(config.storageKey());
     const qint64 now = Clock::epochSecs();
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     searchCancel = cancel;

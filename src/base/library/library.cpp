@@ -27,8 +27,9 @@ Library::Library(const QString& filePath, QObject* parent)
 
 Library::~Library()
 {
-    // The preload posts its lists to this object.
+    // The preload and the import post their results to this object.
     waitForPreload();
+    waitForImport();
 }
 
 QString Library::takeProblem()
@@ -426,4 +427,48 @@ QList<LibraryEntry> Library::recentChannels(const QString& server) const
         entries.append(std::move(entry));
     }
     return entries;
+}
+
+bool Library::moveServer(const QString& from, const QString& to)
+{
+    const bool ok = store->transaction([&] {
+        for (const char* table : {"favorites", "watch", "recent"}) {
+            QSqlQuery query(store->db());
+            // Rows already under `to` (a move done before) win.
+            query.prepare(QStringLiteral("UPDATE OR IGNORE %1 SET server = ? WHERE server = ?")
+                              .arg(QLatin1String(table)));
+            query.addBindValue(to);
+            query.addBindValue(from);
+            if (!run(query))
+                return false;
+        }
+        return true;
+    });
+    if (ok) {
+        favoriteCache.clear();
+        continueCache.clear();
+        emit changed(to, -1);
+    }
+    return ok;
+}
+
+bool Library::forgetServer(const QString& server)
+{
+    const bool ok = store->transaction([&] {
+        for (const char* table : {"favorites", "watch", "recent"}) {
+            QSqlQuery query(store->db());
+            query.prepare(
+                QStringLiteral("DELETE FROM %1 WHERE server = ?").arg(QLatin1String(table)));
+            query.addBindValue(server);
+            if (!run(query))
+                return false;
+        }
+        return true;
+    });
+    if (ok) {
+        favoriteCache.clear();
+        continueCache.clear();
+        emit changed(server, -1);
+    }
+    return ok;
 }

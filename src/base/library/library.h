@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/libraryimport.h"
 #include "library/watchrules.h"
 #include "model/mediaitem.h"
 
@@ -100,10 +101,25 @@ public:
         std::function<bool(const QString& server, int what, int kind, const QString& id)>;
     void setLineupIdCheck(LineupIdCheck check) { lineupIdCheck = std::move(check); }
 
+    // Moves what is kept under `from` (a server's name, from before servers had ids) to `to`.
+    bool moveServer(const QString& from, const QString& to);
+    // Removes everything kept for a server.
+    bool forgetServer(const QString& server);
+
     // The whole library as JSON, and back (merged: newer entries win; a lineup in the file
-    // replaces that server's).
-    QByteArray exportJson() const;
-    bool importJson(const QByteArray& json, QString* summary);
+    // replaces that server's). `serverNames` gives the display name of each server key here:
+    // exports carry it, and an import finds a server of another computer by it.
+    QByteArray exportJson(const QHash<QString, QString>& serverNames = {}) const;
+    bool importJson(const QByteArray& json, QString* summary,
+                    const QHash<QString, QString>& serverNames = {});
+    // Reads, checks and stores an export file on another thread (files over
+    // LibraryImport::kMaxFileBytes are refused). `done` runs once on this thread, with what was
+    // stored or why nothing was, unless `context` is gone by then.
+    using ImportDone = std::function<void(bool ok, const QString& message)>;
+    void importFile(const QString& path, const QHash<QString, QString>& serverNames,
+                    QObject* context, ImportDone done);
+    // Waits for an import's worker to end (tests).
+    void waitForImport();
 
 signals:
     // Something of `server` and `kind` changed; views showing it refresh.
@@ -118,6 +134,9 @@ private:
     static QList<LibraryEntry> readContinueWatching(QSqlDatabase& db, const QString& server,
                                                     int kind, QString* error);
     static QString cacheKey(const QString& server, int kind);
+    bool storeHere(const LibraryImport::Parsed& parsed, QString* summary);
+    bool finishImport(bool ok, const LibraryImport::Counts& counts, const QString& error,
+                      QString* summary);
 
     std::unique_ptr<LibraryDatabase> store;
     // Lists as the views open them, read once per server and kind and then kept in step with
@@ -127,4 +146,5 @@ private:
     quint64 changes = 0; // counts `changed`: a preload that overlapped one is dropped
     QPointer<QThread> preloader;
     LineupIdCheck lineupIdCheck;
+    QPointer<QThread> importer;
 };

@@ -2,25 +2,28 @@
 #include "app/clock.h"
 #include "library/library.h"
 #include "library/librarydatabase.h"
+#include "library/libraryimport.h"
 #include "library/librarysql.h"
 #include "lineup/lineupexchange.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlQuery>
+#include <QThread>
 
 using namespace librarysql;
 
 namespace {
 
-const QString kFormat = QStringLiteral("velmora-library");
-constexpr int kFormatVersion = 1;
-
-QJsonObject itemObject(const QSqlQuery& query)
+// `serverName` lets another computer, where the server has another id, find it by its name.
+QJsonObject itemObject(const QSqlQuery& query, const QHash<QString, QString>& serverNames)
 {
+    const QString server = query.value(0).toString();
     return QJsonObject{
-        {QStringLiteral("server"), query.value(0).toString()},
+        {QStringLiteral("server"), server},
+        {QStringLiteral("serverName"), serverNames.value(server, server)},
         {QStringLiteral("kind"), query.value(1).toInt()},
         {QStringLiteral("id"), query.value(2).toString()},
         {QStringLiteral("name"), query.value(3).toString()},
@@ -33,29 +36,9 @@ QJsonObject itemObject(const QSqlQuery& query)
     };
 }
 
-MediaItem itemOf(const QJsonObject& o)
-{
-    MediaItem item;
-    item.type = o.value(QStringLiteral("kind")).toInt(-1);
-    item.id = o.value(QStringLiteral("id")).toString();
-    item.name = o.value(QStringLiteral("name")).toString();
-    item.categoryId = o.value(QStringLiteral("categoryId")).toString();
-    item.iconUrl = o.value(QStringLiteral("iconUrl")).toString();
-    item.containerExtension = o.value(QStringLiteral("containerExtension")).toString();
-    item.streamUrl = o.value(QStringLiteral("streamUrl")).toString();
-    item.rating = o.value(QStringLiteral("rating")).toDouble();
-    item.addedAt = qint64(o.value(QStringLiteral("addedAt")).toDouble());
-    return item;
-}
-
-bool validKey(const QJsonObject& o, const MediaItem& item)
-{
-    return !o.value(QStringLiteral("server")).toString().isEmpty() && !item.id.isEmpty() &&
-           item.type >= MediaItem::Live && item.type <= MediaItem::SeriesEpisode;
-}
 } // namespace
 
-QByteArray Library::exportJson() const
+QByteArray Library::exportJson(const QHash<QString, QString>& serverNames) const
 {
     const QString key = QStringLiteral("server, kind, item_id, ") + kSnapshotColumns;
     QJsonArray favorites;
@@ -64,7 +47,7 @@ QByteArray Library::exportJson() const
     if (query.exec(QStringLiteral("SELECT ") + key +
                    QStringLiteral(", starred_at FROM favorites ORDER BY starred_at"))) {
         while (query.next()) {
-            QJsonObject o = itemObject(query);
+            QJsonObject o = itemObject(query, serverNames);
             o.insert(QStringLiteral("starredAt"), query.value(10).toLongLong());
             favorites.append(o);
         }
@@ -74,7 +57,7 @@ QByteArray Library::exportJson() const
                    QStringLiteral(", series_id, series_name, last_episode, ") + kWatchColumns +
                    QStringLiteral(" FROM watch ORDER BY updated_at"))) {
         while (query.next()) {
-            QJsonObject o = itemObject(query);
+            QJsonObject o = itemObject(query, serverNames);
             o.insert(QStringLiteral("seriesId"), query.value(10).toString());
             o.insert(QStringLiteral("seriesName"), query.value(11).toString());
             o.insert(QStringLiteral("lastEpisode"), query.value(12).toBool());
@@ -87,8 +70,8 @@ QByteArray Library::exportJson() const
         }
     }
     const QJsonObject root{
-        {QStringLiteral("format"), kFormat},
-        {QStringLiteral("version"), kFormatVersion},
+        {QStringLiteral("format"), LibraryImport::kFormat},
+        {QStringLiteral("version"), LibraryImport::kFormatVersion},
         {QStringLiteral("exportedAt"), Clock::epochMs()},
         {QStringLiteral("favorites"), favorites},
         {QStringLiteral("watch"), watch},
@@ -97,95 +80,93 @@ QByteArray Library::exportJson() const
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool Library::importJson(const QByteArray& json, QString* summary)
+bool Library::importJson(const QByteArray& json, QString* summary,
+                         const QHash<QString, QString>& serverNames)
 {
-    QJsonParseError parseError{};
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
-    const QJsonObject root = doc.object();
-    if (parseError.error != QJsonParseError::NoError || !doc.isObject() ||
-        root.value(QStringLiteral("format")).toString() != kFormat) {
+    LibraryImport::Parsed parsed = LibraryImport::parse(json, serverNames);
+    if (!parsed.error.isEmpty()) {
         if (summary)
-            *summary = tr("The file is not a Velmora Player library export.");
+            *summary = parsed.error;
         return false;
     }
-    if (root.value(QStringLiteral("version")).toInt() > kFormatVersion) {
-        if (summary)
-            *summary = tr("The file was exported by a newer version of Velmora "
-                          "Player and cannot be read by this one.");
-        return false;
-    }
+    return storeHere(parsed, summary);
+}
+
+// On this thread: a lineup's ids are checked against the catalog shown, which lives here.
+bool Library::storeHere(const LibraryImport::Parsed& parsed, QString* summary)
+{
     QList<lineupexchange::ServerLineup> lineups;
-    if (!lineupexchange::parse(root.value(QStringLiteral("lineup")), lineupIdCheck, &lineups,
-                               summary))
+    if (!parsed.lineup.isUndefined() &&
+        !lineupexchange::parse(parsed.lineup, lineupIdCheck, &lineups, summary))
         return false;
-    int favoriteCount = 0, watchCount = 0;
+    LibraryImport::Counts counts;
+    QString error;
     const bool ok = store->transaction([&] {
-        QString lineupError;
-        if (!lineupexchange::write(store->db(), lineups, &lineupError)) {
-            store->noteError(lineupError);
-            return false;
-        }
-        QSqlQuery star(store->db());
-        // The later star wins; an older one never replaces a newer one.
-        star.prepare(QStringLiteral("INSERT INTO favorites(server, kind, item_id, ") +
-                     kSnapshotColumns + QStringLiteral(", starred_at) VALUES(?, ?, ?, ") +
-                     kSnapshotPlaceholders +
-                     QStringLiteral(", ?) ON CONFLICT(server, kind, item_id) DO UPDATE SET"
-                                    " starred_at = max(starred_at, excluded.starred_at)"));
-        for (const QJsonValue& v : root.value(QStringLiteral("favorites")).toArray()) {
-            const QJsonObject o = v.toObject();
-            const MediaItem item = itemOf(o);
-            if (!validKey(o, item))
-                continue;
-            bindKey(star, o.value(QStringLiteral("server")).toString(), item.type, item.id);
-            bindSnapshot(star, item);
-            star.addBindValue(qint64(o.value(QStringLiteral("starredAt")).toDouble()));
-            if (!run(star))
-                return false;
-            ++favoriteCount;
-        }
-        QSqlQuery save(store->db());
-        save.prepare(QStringLiteral("INSERT INTO watch(server, kind, item_id, ") +
-                     kSnapshotColumns + QStringLiteral(", series_id, series_name, last_episode, ") +
-                     kWatchColumns + QStringLiteral(") VALUES(?, ?, ?, ") + kSnapshotPlaceholders +
-                     QStringLiteral(", ?, ?, ?, ?, ?, ?, ?) ON CONFLICT(server, kind, item_id)"
-                                    " DO UPDATE SET position_ms = excluded.position_ms,"
-                                    " duration_ms = excluded.duration_ms,"
-                                    " watched = max(watched, excluded.watched),"
-                                    " updated_at = excluded.updated_at"
-                                    " WHERE excluded.updated_at > updated_at"));
-        for (const QJsonValue& v : root.value(QStringLiteral("watch")).toArray()) {
-            const QJsonObject o = v.toObject();
-            const MediaItem item = itemOf(o);
-            if (!validKey(o, item))
-                continue;
-            bindKey(save, o.value(QStringLiteral("server")).toString(), item.type, item.id);
-            bindSnapshot(save, item);
-            save.addBindValue(o.value(QStringLiteral("seriesId")).toString());
-            save.addBindValue(o.value(QStringLiteral("seriesName")).toString());
-            save.addBindValue(o.value(QStringLiteral("lastEpisode")).toBool() ? 1 : 0);
-            save.addBindValue(qint64(o.value(QStringLiteral("positionMs")).toDouble()));
-            save.addBindValue(qint64(o.value(QStringLiteral("durationMs")).toDouble()));
-            save.addBindValue(o.value(QStringLiteral("watched")).toBool() ? 1 : 0);
-            save.addBindValue(qint64(o.value(QStringLiteral("updatedAt")).toDouble()));
-            if (!run(save))
-                return false;
-            ++watchCount;
-        }
-        return true;
+        return lineupexchange::write(store->db(), lineups, &error) &&
+               LibraryImport::write(store->db(), parsed, &counts, &error);
     });
+    return finishImport(ok, ok ? counts : LibraryImport::Counts{}, error, summary);
+}
+
+bool Library::finishImport(bool ok, const LibraryImport::Counts& counts, const QString& error,
+                           QString* summary)
+{
     if (!ok) {
+        if (!error.isEmpty())
+            store->noteError(error);
         if (summary)
-            *summary = tr("The library could not be saved: %1").arg(lastError());
+            *summary = QCoreApplication::translate("Library", "The library could not be saved: %1")
+                           .arg(error.isEmpty() ? lastError() : error);
         return false;
     }
     if (summary)
-        //: %1 is "%n favorites", %2 is "%n watch positions".
-        *summary = tr("Imported %1 and %2.")
-                       .arg(tr("%n favorites", "", favoriteCount),
-                            tr("%n watch positions", "", watchCount));
+        *summary = LibraryImport::summary(counts);
     favoriteCache.clear();
     continueCache.clear();
     emit changed(QString(), -1);
     return true;
+}
+
+void Library::importFile(const QString& path, const QHash<QString, QString>& serverNames,
+                         QObject* context, ImportDone done)
+{
+    waitForImport();
+    // With a file, the worker writes through a connection of its own; an in-memory library
+    // (its file could not be opened) only exists on this thread's connection.
+    const QString databasePath = store->isPersistent() ? store->filePath() : QString();
+    QPointer<QObject> owner(context);
+    importer =
+        QThread::create([this, path, serverNames, databasePath, owner, done = std::move(done)]() {
+            LibraryImport::Parsed parsed = LibraryImport::readFile(path, serverNames);
+            LibraryImport::Counts counts;
+            QString error;
+            bool written = false;
+            // A lineup is checked against the catalog on the window thread, and stored there.
+            if (parsed.error.isEmpty() && parsed.lineup.isUndefined() && !databasePath.isEmpty())
+                written = LibraryImport::writeFile(databasePath, parsed, &counts, &error);
+            QMetaObject::invokeMethod(
+                this,
+                [this, parsed = std::move(parsed), counts, error, written, owner, done]() {
+                    QString message = parsed.error;
+                    bool ok = false;
+                    if (message.isEmpty()) {
+                        if (written || !error.isEmpty()) {
+                            ok = finishImport(written, counts, error, &message);
+                        } else {
+                            ok = storeHere(parsed, &message);
+                        }
+                    }
+                    if (owner)
+                        done(ok, message);
+                },
+                Qt::QueuedConnection);
+        });
+    connect(importer, &QThread::finished, importer, &QObject::deleteLater);
+    importer->start(QThread::LowPriority);
+}
+
+void Library::waitForImport()
+{
+    if (importer)
+        importer->wait();
 }

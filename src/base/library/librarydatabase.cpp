@@ -4,11 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 #include <atomic>
 #include <utility>
@@ -62,22 +64,32 @@ LibraryDatabase::LibraryDatabase(const QString& filePath)
 {
     Q_ASSERT(migrations().size() == kSchemaVersion);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const Health health = openFile(path);
-    if (health == Health::Good && migrate()) {
-        persistent = true;
-        return;
+    // Switching a file that another process writes to WAL needs its lock, and SQLite does not
+    // wait where waiting could deadlock: try again until the same wait has passed.
+    const QDeadlineTimer deadline(kBusyTimeoutMs);
+    Health health = openFile(path);
+    while (health == Health::Busy && !deadline.hasExpired()) {
+        close();
+        QThread::msleep(kRetryMs);
+        health = openFile(path);
+    }
+    if (health == Health::Good) {
+        if (migrate()) {
+            persistent = true;
+            return;
+        }
+        health = healthOf(lastCode);
     }
     close();
-    if (health == Health::Damaged || health == Health::Good) {
+    if (health == Health::Damaged) {
         const QString aside = moveAside();
         if (!aside.isEmpty() && openFile(path) == Health::Good && migrate()) {
             persistent = true;
-            problem =
-                QCoreApplication::translate(
-                    "LibraryDatabase", "Your library (favorites and watch progress) could not be "
-                                       "read and was started afresh. The damaged file was kept as "
-                                       "%1.")
-                    .arg(QDir::toNativeSeparators(aside));
+            problem = QCoreApplication::translate(
+                          "LibraryDatabase",
+                          "Your library (favorites and watch progress) could not be read and was "
+                          "started afresh. The damaged file was kept as %1.")
+                          .arg(QDir::toNativeSeparators(aside));
             return;
         }
         close();
@@ -88,11 +100,18 @@ LibraryDatabase::LibraryDatabase(const QString& filePath)
             "Your library (favorites and watch progress) was saved by a newer version of Velmora "
             "Player and cannot be read by this one. It is left as it is; changes you make in this "
             "session will not be kept.");
+    } else if (health == Health::Busy) {
+        problem = QCoreApplication::translate(
+                      "LibraryDatabase",
+                      "Your library (favorites and watch progress) at %1 is kept busy by another "
+                      "program. It is left as it is; changes you make in this session will not "
+                      "be kept.")
+                      .arg(QDir::toNativeSeparators(path));
     } else {
         problem = QCoreApplication::translate(
                       "LibraryDatabase",
-                      "Your library (favorites and watch progress) could not be opened "
-                      "at %1. Changes you make in this session will not be kept.")
+                      "Your library (favorites and watch progress) could not be opened at %1. "
+                      "Changes you make in this session will not be kept.")
                       .arg(QDir::toNativeSeparators(path));
     }
     openFile(QStringLiteral(":memory:"));
@@ -113,6 +132,9 @@ LibraryDatabase::Health LibraryDatabase::openFile(const QString& file)
 {
     database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     database.setDatabaseName(file);
+    // Another player (or a backup tool) may hold a lock for a moment: wait for it before any
+    // statement, the first journal-mode switch included.
+    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!database.open()) {
         noteError(database.lastError().text());
         return Health::Unusable;
@@ -120,17 +142,13 @@ LibraryDatabase::Health LibraryDatabase::openFile(const QString& file)
     QSqlQuery query(database);
     const auto failed = [&] {
         noteError(query.lastError().text());
-        // Only SQLite's own verdict makes a file damaged: "malformed" or "not a database".
-        const QString code = query.lastError().nativeErrorCode();
-        return code == QStringLiteral("11") || code == QStringLiteral("26") ? Health::Damaged
-                                                                            : Health::Unusable;
+        return healthOf(query.lastError().nativeErrorCode());
     };
     // WAL keeps every committed transaction when the process dies; NORMAL sync only risks the
     // newest ones on power loss, and keeps a commit well under a millisecond.
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next())
         return failed();
-    if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-        !query.exec(QStringLiteral("PRAGMA busy_timeout=2000")))
+    if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
         return failed();
     if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
         return failed();
@@ -141,44 +159,65 @@ LibraryDatabase::Health LibraryDatabase::openFile(const QString& file)
     const int version = query.value(0).toInt();
     if (version > kSchemaVersion)
         return Health::Newer;
-    // A file of ours holds our tables; anything else is not a library.
+    // A file of ours holds our tables; a readable database without them is not a library.
     if (version > 0 &&
-        !query.exec(QStringLiteral("SELECT 1 FROM favorites, watch, recent LIMIT 0")))
-        return Health::Damaged;
+        !query.exec(QStringLiteral("SELECT 1 FROM favorites, watch, recent LIMIT 0"))) {
+        const Health health = failed();
+        return health == Health::Unusable ? Health::Damaged : health;
+    }
     return Health::Good;
+}
+
+LibraryDatabase::Health LibraryDatabase::healthOf(const QString& nativeCode)
+{
+    // Only SQLite's own verdict makes a file damaged: "malformed" or "not a database" (the low
+    // byte of an extended code is its primary code). A lock that outlasted the wait is not.
+    const int code = nativeCode.toInt() & 0xff;
+    if (code == kSqliteCorrupt || code == kSqliteNotADb)
+        return Health::Damaged;
+    if (code == kSqliteBusy || code == kSqliteLocked)
+        return Health::Busy;
+    return Health::Unusable;
 }
 
 bool LibraryDatabase::migrate()
 {
-    QSqlQuery query(database);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return false;
-    const int from = query.value(0).toInt();
-    for (int version = from + 1; version <= kSchemaVersion; ++version) {
-        const bool ok = transaction([&] {
-            for (const QString& statement : migrations().at(version - 1)) {
-                if (!exec(statement))
-                    return false;
-            }
-            return exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
-        });
-        if (!ok)
+    for (;;) {
+        // The write lock first, then the version: another process may have migrated the file
+        // while this one waited, and a deferred transaction could not wait for the lock at all.
+        if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
             return false;
+        QSqlQuery query(database);
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+            noteError(query.lastError().text());
+            exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+        const int from = query.value(0).toInt();
+        query.finish();
+        if (from >= kSchemaVersion)
+            return exec(QStringLiteral("COMMIT"));
+        bool ok = true;
+        for (const QString& statement : migrations().at(from))
+            ok = ok && exec(statement);
+        ok = ok && exec(QStringLiteral("PRAGMA user_version=%1").arg(from + 1)) &&
+             exec(QStringLiteral("COMMIT"));
+        if (!ok) {
+            exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
     }
-    return true;
 }
 
 bool LibraryDatabase::transaction(const std::function<bool()>& body)
 {
-    if (!database.transaction()) {
-        noteError(database.lastError().text());
+    // Every transaction here writes: take the write lock at the start, where waiting for another
+    // process's lock is possible (a read transaction cannot wait to become a write one).
+    if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    }
-    if (body() && database.commit())
+    if (body() && exec(QStringLiteral("COMMIT")))
         return true;
-    if (database.lastError().isValid())
-        noteError(database.lastError().text());
-    database.rollback();
+    exec(QStringLiteral("ROLLBACK"));
     return false;
 }
 
@@ -194,6 +233,7 @@ bool LibraryDatabase::exec(const QString& statement)
     if (query.exec(statement))
         return true;
     noteError(query.lastError().text());
+    lastCode = query.lastError().nativeErrorCode();
     return false;
 }
 

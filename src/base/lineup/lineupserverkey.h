@@ -8,5 +8,5 @@
 // server together.
 inline QString lineupServerKey(const SourceConfig& config)
 {
-    return config.name;
+    return config.storageKey();
 }

@@ -3,8 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// One configured server. `name` is unique and is the key by which a server is found, replaced,
-// removed and remembered as the last active one.
+// One configured server. `name` is unique and is the key by which a server is found, removed and
+// remembered as the last active one; `id` never changes, renamed or not, and keys what is kept
+// for the server (its library and guide).
 struct SourceConfig
 {
     // Stored in the settings store as integers; the numbers must not change.
@@ -25,6 +26,10 @@ struct SourceConfig
     QString guideUrl;        // typed by the user: replaces the guide the server offers
     int guideOffsetHours = 0; // -12..12, added to every guide time
     QString offeredGuideUrls; // a playlist's url-tvg, comma-separated, as last fetched
+    QString id;               // given by SourceManager when first saved
+
+    // What the server's library rows and guide files are kept under.
+    QString storageKey() const { return id.isEmpty() ? name : id; }
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

@@ -1,6 +1,8 @@
 #include "sources/sourcemanager.h"
 
+#include <QCryptographicHash>
 #include <QSettings>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -16,6 +18,20 @@ int readInt(const QSettings& settings, const QString& key, int fallback)
     bool ok = false;
     const int value = settings.value(key).toInt(&ok);
     return ok ? value : fallback;
+}
+
+// The same name always gives the same id, so an interrupted first start repeats the same move.
+QString idFromName(const QString& name)
+{
+    return QStringLiteral("named-") +
+           QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(32));
+}
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 qint64 readInt64(const QSettings& settings, const QString& key, qint64 fallback)
@@ -35,6 +51,7 @@ SourceManager::SourceManager(QObject* parent)
 void SourceManager::load()
 {
     sourceList.clear();
+    withoutStoredId.clear();
     QSettings settings = openStore();
     lastActiveName = settings.value(QStringLiteral("lastActiveSource")).toString();
 
@@ -54,6 +71,11 @@ void SourceManager::load()
         config.guideOffsetHours =
             std::clamp(readInt(settings, QStringLiteral("guideOffsetHours"), 0), -12, 12);
         config.offeredGuideUrls = settings.value(QStringLiteral("offeredGuideUrls")).toString();
+        config.id = settings.value(QStringLiteral("id")).toString();
+        if (config.id.isEmpty()) {
+            config.id = idFromName(config.name);
+            withoutStoredId.append({config.name, config.id});
+        }
         sourceList.append(config);
     }
     settings.endArray();
@@ -78,6 +100,11 @@ void SourceManager::persist()
         settings.setValue(QStringLiteral("guideUrl"), config.guideUrl);
         settings.setValue(QStringLiteral("guideOffsetHours"), config.guideOffsetHours);
         settings.setValue(QStringLiteral("offeredGuideUrls"), config.offeredGuideUrls);
+        // Until their data has moved, servers of an older version keep no id in the store.
+        const bool pending = std::any_of(withoutStoredId.cbegin(), withoutStoredId.cend(),
+                                         [&](const Rekeyed& r) { return r.id == config.id; });
+        if (!pending)
+            settings.setValue(QStringLiteral("id"), config.id);
     }
     settings.endArray();
     finishWrite(settings);
@@ -90,14 +117,34 @@ void SourceManager::finishWrite(QSettings& settings)
         emit saveFailed(settings.fileName());
 }
 
+void SourceManager::storeNewIds()
+{
+    if (withoutStoredId.isEmpty())
+        return;
+    withoutStoredId.clear();
+    persist();
+}
+
 void SourceManager::saveSource(const SourceConfig& config)
 {
-    auto it = std::find_if(sourceList.begin(), sourceList.end(),
-                           [&](const SourceConfig& s) { return s.name == config.name; });
-    if (it != sourceList.end())
+    auto it = std::find_if(sourceList.begin(), sourceList.end(), [&](const SourceConfig& s) {
+        return config.id.isEmpty() ? s.name == config.name : s.id == config.id;
+    });
+    if (it != sourceList.end() && it->name != config.name) {
+        // A renamed server moves to the end of the list, as a new name always has.
+        SourceConfig renamed = config;
+        renamed.id = it->id;
+        sourceList.erase(it);
+        sourceList.append(renamed);
+    } else if (it != sourceList.end()) {
+        const QString id = it->id;
         *it = config;
-    else
+        it->id = id;
+    } else {
         sourceList.append(config);
+        if (sourceList.last().id.isEmpty())
+            sourceList.last().id = newId();
+    }
     persist();
 }
 
@@ -105,9 +152,14 @@ void SourceManager::removeSource(const QString& name)
 {
     auto it = std::find_if(sourceList.begin(), sourceList.end(),
                            [&](const SourceConfig& s) { return s.name == name; });
-    if (it != sourceList.end())
+    QString key;
+    if (it != sourceList.end()) {
+        key = it->storageKey();
         sourceList.erase(it);
+    }
     persist();
+    if (!key.isEmpty())
+        emit removed(key);
 }
 
 void SourceManager::setLastActiveSourceName(const QString& name)

@@ -54,7 +54,8 @@ QString AboutText::html(const Facts& facts)
         "AboutText", "Free software under the GNU General Public License, version 3 or "
                      "later (GPL-3.0-or-later), with no warranty. It uses Qt "
                      "(LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and "
-                     "simdjson (Apache-2.0).");
+                     "simdjson (Apache-2.0); velmora-pairing-server also uses hiredis "
+                     "(BSD-3-Clause).");
     if (!facts.copyrightFile.isEmpty())
         licence = QCoreApplication::translate("AboutText", "%1 The terms: %2.")
                       .arg(licence, facts.copyrightFile.toHtmlEscaped());

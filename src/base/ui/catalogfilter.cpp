@@ -1,11 +1,10 @@
 #include "ui/catalogfilter.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -13,17 +12,66 @@
 #include <vector>
 
 // The tabs refilter on every keystroke over catalogs of 100k entries, so matching avoids Qt's
-// general case-insensitive search and regular expressions on the hot path. The results equal
-// QString's case-insensitive comparison and the "\b<query>" expression (with Unicode word
-// characters); the tests compare both on awkward text.
+// general case-insensitive search, normalisation and regular expressions on the hot path: a
+// name whose every UTF-16 unit folds to one unit (most names, accented letters included) is
+// matched unit by unit through tables; any other name (combining marks, letters that fold to
+// several, surrogates) is normalised and folded whole first. The tests compare both with the
+// rules written out in Qt's own terms.
 
 namespace {
 
-// Simple case folding of every UTF-16 unit (what QString's case-insensitive comparison applies to
-// each unit) and which units are word characters, built once.
+// Marks a unit that does not fold to exactly one unit on its own.
+constexpr char16_t kComplex = 0xFFFF;
+
+// Full case folding, with the Turkish dotted and dotless i both folded to i; NFC afterwards.
+QString foldedText(QString text)
+{
+    text.replace(QChar(0x0130), QChar(u'i')).replace(QChar(0x0131), QChar(u'i'));
+    return text.toUpper().toLower().normalized(QString::NormalizationForm_C);
+}
+
+// Accents that distinguish letters of the Latin, Greek and Cyrillic scripts; marks of other
+// scripts (vowel signs) are part of the word and stay.
+bool isAccent(char32_t c)
+{
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) ||
+           (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF) ||
+           (c >= 0xFE20 && c <= 0xFE2F);
+}
+
+// A folded text without its accents.
+QString withoutAccents(const QString& folded)
+{
+    const QString decomposed = folded.normalized(QString::NormalizationForm_D);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (!isAccent(c.unicode()))
+            out += c;
+    }
+    return out.normalized(QString::NormalizationForm_C);
+}
+
+// Units that normalisation may join with the unit before them.
+bool joinsPrevious(char16_t c)
+{
+    if (QChar::combiningClass(c) != 0 || (c >= 0x1100 && c <= 0x11FF))
+        return true;
+    static constexpr char16_t kSecondHalves[] = {0x09BE, 0x09D7, 0x0B3E, 0x0B56, 0x0B57, 0x0BBE,
+                                                 0x0BD7, 0x0C56, 0x0CC2, 0x0CD5, 0x0CD6, 0x0D3E,
+                                                 0x0D57, 0x0DCF, 0x0DDF, 0x102E, 0x1B35};
+    return std::find(std::begin(kSecondHalves), std::end(kSecondHalves), c) !=
+           std::end(kSecondHalves);
+}
+
+// Per UTF-16 unit: the simple case folding QString's case-insensitive comparison applies (for
+// ordering), the folded unit with and without its accents (for matching), and whether it is a
+// word character. Built once.
 struct UnitTables
 {
     std::array<char16_t, 0x10000> fold{};
+    std::array<char16_t, 0x10000> exact{};
+    std::array<char16_t, 0x10000> base{};
     std::array<bool, 0x10000> word{};
 
     UnitTables()
@@ -32,6 +80,21 @@ struct UnitTables
             const char32_t folded = QChar::toCaseFolded(c);
             fold[c] = folded <= 0xFFFF ? char16_t(folded) : char16_t(c);
             word[c] = c == u'_' || QChar::isLetterOrNumber(c);
+            exact[c] = base[c] = kComplex;
+            if (QChar::isSurrogate(c) || c == kComplex || joinsPrevious(char16_t(c)))
+                continue;
+            if (c < 0x80) {
+                exact[c] = base[c] = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : char16_t(c);
+                continue;
+            }
+            const QString e = foldedText(QString(QChar(c)));
+            if (e.size() != 1 || joinsPrevious(e[0].unicode()))
+                continue;
+            const QString b = withoutAccents(e);
+            if (b.size() != 1)
+                continue;
+            exact[c] = e[0].unicode();
+            base[c] = b[0].unicode();
         }
     }
 };
@@ -87,74 +150,160 @@ inline void prefetchStrings(const MediaItem& item)
     prefetch(item.streamUrl);
 }
 
-// Matches one query against many names.
+// A text normalised and folded whole: with accents (`exact`) and without (`base`), and for each
+// unit whether it comes from a word character and whether it is a combining mark.
+struct FoldedKeys
+{
+    enum Flag : quint8
+    {
+        Word = 1,
+        Mark = 2
+    };
+    std::u16string exact, base;
+    std::vector<quint8> exactFlags, baseFlags;
+
+    explicit FoldedKeys(const QString& text)
+    {
+        const UnitTables& t = tables();
+        const QString nfc = text.normalized(QString::NormalizationForm_C);
+        const char16_t* p = reinterpret_cast<const char16_t*>(nfc.constData());
+        for (qsizetype i = 0; i < nfc.size(); ++i) {
+            char32_t c = p[i];
+            if (QChar::isHighSurrogate(p[i]) && i + 1 < nfc.size() &&
+                QChar::isLowSurrogate(p[i + 1])) {
+                c = QChar::surrogateToUcs4(p[i], p[i + 1]);
+                ++i;
+            }
+            const quint8 word = c == u'_' || QChar::isLetterOrNumber(c) ? Word : 0;
+            if (c < 0x10000 && t.exact[c] != kComplex) {
+                append(exact, exactFlags, QChar(t.exact[c]), word);
+                append(base, baseFlags, QChar(t.base[c]), word);
+                continue;
+            }
+            const QString e = foldedText(QString::fromUcs4(&c, 1));
+            for (const QChar u : e)
+                append(exact, exactFlags, u, word);
+            for (const QChar u : withoutAccents(e))
+                append(base, baseFlags, u, word);
+        }
+    }
+
+    static void append(std::u16string& key, std::vector<quint8>& flags, QChar unit, quint8 word)
+    {
+        key.push_back(unit.unicode());
+        flags.push_back(QChar::combiningClass(unit.unicode()) != 0 ? quint8(word | Mark) : word);
+    }
+};
+
+// The best tier of `query` in `key`, or -1. An exact match must not end inside a letter (before
+// a mark that belongs to it).
+int tierIn(const std::u16string& key, const std::vector<quint8>& flags, const std::u16string& query)
+{
+    if (query.empty() || query.size() > key.size())
+        return -1;
+    int best = -1;
+    for (size_t p = 0; p + query.size() <= key.size(); ++p) {
+        if (key.compare(p, query.size(), query) != 0)
+            continue;
+        const size_t end = p + query.size();
+        if (end < key.size() && (flags[end] & FoldedKeys::Mark))
+            continue;
+        if (p == 0)
+            return end == key.size() ? 0 : 1;
+        if ((flags[p - 1] & FoldedKeys::Word) != (flags[p] & FoldedKeys::Word))
+            return 2;
+        best = 3;
+    }
+    return best;
+}
+
+// Matches one query against many names: tiers 0-3 when the name holds the query as typed
+// (ignoring case and normalisation), 4-7 when only without accents, -1 when not at all.
 class Matcher
 {
 public:
     explicit Matcher(const QString& query)
-        : query(query)
+        : keys(query)
     {
-        const UnitTables& t = tables();
-        for (QChar c : query) {
-            if (c.isSurrogate())
-                slowOnly = true;
-            folded.push_back(t.fold[c.unicode()]);
-        }
+        queryLen = qsizetype(keys.base.size());
+        exactAligned = keys.exact.size() == keys.base.size();
+        slowOnly = keys.base.empty() || keys.exact.find(kComplex) != std::u16string::npos ||
+                   keys.base.find(kComplex) != std::u16string::npos;
     }
 
-    // -1 when the name does not contain the query (ignoring case), else its relevance tier.
     int tier(const QString& name) const
     {
+        if (keys.exact.empty())
+            return 0;
         if (slowOnly)
             return slowTier(name);
         const UnitTables& t = tables();
         const char16_t* n = reinterpret_cast<const char16_t*>(name.constData());
         const qsizetype nameLen = name.size();
-        const qsizetype queryLen = qsizetype(folded.size());
-        if (queryLen == 0)
-            return 0;
-        // A query without surrogates can never match at a surrogate unit, in Qt's folding too.
-        const char16_t first = folded[0];
-        bool found = false;
-        for (qsizetype p = 0; p + queryLen <= nameLen; ++p) {
-            if (t.fold[n[p]] != first)
+        const char16_t* q = keys.base.data();
+        const char16_t* qe = keys.exact.data();
+        const char16_t first = q[0];
+        int bestExact = -1, bestBase = -1;
+        qsizetype p = 0;
+        for (; p + queryLen <= nameLen; ++p) {
+            const char16_t b = t.base[n[p]];
+            if (b != first) {
+                if (b == kComplex)
+                    return slowTier(name);
                 continue;
+            }
             qsizetype k = 1;
-            while (k < queryLen && t.fold[n[p + k]] == folded[size_t(k)])
+            while (k < queryLen && t.base[n[p + k]] == q[k])
                 ++k;
             if (k != queryLen)
                 continue;
-            if (p == 0)
-                return nameLen == queryLen ? 0 : 1;
-            if (isWordBefore(n, p) != t.word[n[p]])
-                return 2;
-            found = true;
+            const int at = p == 0 ? (nameLen == queryLen ? 0 : 1)
+                                  : (isWordBefore(n, p) != t.word[n[p]] ? 2 : 3);
+            bool exact = exactAligned;
+            for (k = 0; exact && k < queryLen; ++k)
+                exact = t.exact[n[p + k]] == qe[k];
+            if (!exact) {
+                bestBase = bestBase < 0 ? at : std::min(bestBase, at);
+                continue;
+            }
+            if (at <= 2) {
+                // Nothing later in the name can do better; it must not need the whole fold.
+                return anyComplex(n, p + queryLen, nameLen) ? slowTier(name) : at;
+            }
+            bestExact = 3;
         }
-        return found ? 3 : -1;
+        if (anyComplex(n, p, nameLen))
+            return slowTier(name);
+        if (bestExact >= 0)
+            return bestExact;
+        return bestBase >= 0 ? 4 + bestBase : -1;
     }
 
 private:
-    int slowTier(const QString& name) const
+    static bool anyComplex(const char16_t* name, qsizetype from, qsizetype to)
     {
-        if (!name.contains(query, Qt::CaseInsensitive))
-            return -1;
-        if (name.compare(query, Qt::CaseInsensitive) == 0)
-            return 0;
-        if (name.startsWith(query, Qt::CaseInsensitive))
-            return 1;
-        if (!wordStart) {
-            wordStart = std::make_unique<QRegularExpression>(
-                QStringLiteral("\\b") + QRegularExpression::escape(query),
-                QRegularExpression::CaseInsensitiveOption |
-                    QRegularExpression::UseUnicodePropertiesOption);
+        const UnitTables& t = tables();
+        for (qsizetype i = from; i < to; ++i) {
+            if (t.base[name[i]] == kComplex)
+                return true;
         }
-        return wordStart->match(name).hasMatch() ? 2 : 3;
+        return false;
     }
 
-    QString query;
-    std::vector<char16_t> folded;
+    int slowTier(const QString& name) const
+    {
+        const FoldedKeys folded(name);
+        const int exact = tierIn(folded.exact, folded.exactFlags, keys.exact);
+        if (exact >= 0)
+            return exact;
+        const int base = tierIn(folded.base, folded.baseFlags, keys.base);
+        return base >= 0 ? 4 + base : -1;
+    }
+
+    FoldedKeys keys;
+    qsizetype queryLen = 0;
+    bool exactAligned = true;
     bool slowOnly = false;
-    mutable std::unique_ptr<QRegularExpression> wordStart;
 };
 
 QList<int> tiersFor(const QList<MediaItem>& items, const QString& query)
@@ -167,7 +316,7 @@ QList<int> tiersFor(const QList<MediaItem>& items, const QString& query)
         if (i + kPrefetchAhead < items.size())
             prefetch(items[i + kPrefetchAhead].name);
         const int tier = matcher.tier(items[i].name);
-        tiers[i] = tier < 0 ? 3 : tier; // a name without the query sorts with the last tier
+        tiers[i] = tier < 0 ? kLastTier : tier; // a name without the query sorts last
     }
     return tiers;
 }
@@ -197,7 +346,7 @@ void sortByTierThen(QList<MediaItem>& items, const QList<int>& tiers, Less less)
 {
     std::vector<int> order;
     order.reserve(size_t(items.size()));
-    for (int tier = 0; tier <= 3; ++tier) {
+    for (int tier = 0; tier <= kLastTier; ++tier) {
         const auto bucketStart = qsizetype(order.size());
         for (qsizetype i = 0; i < items.size(); ++i) {
             if (tiers[i] == tier)
@@ -268,7 +417,7 @@ private:
                 prefetch(items[index + kPrefetchAhead].name);
             const QString& name = items[index].name;
             const int tier = matcher.tier(name);
-            tiers[index] = tier < 0 ? 3 : tier;
+            tiers[index] = tier < 0 ? kLastTier : tier;
             const char16_t* p = reinterpret_cast<const char16_t*>(name.constData());
             Key& key = keys[size_t(index)];
             key.start = size_t(out - buffer.get());
@@ -316,10 +465,15 @@ private:
 
 } // namespace
 
+void prepareCatalogMatching()
+{
+    tables();
+}
+
 int relevanceTier(const QString& name, const QString& query)
 {
     const int tier = Matcher(query).tier(name);
-    return tier < 0 ? 3 : tier;
+    return tier < 0 ? kLastTier : tier;
 }
 
 void sortByRelevance(QList<MediaItem>& items, const QString& query,
@@ -345,7 +499,7 @@ QList<MediaItem> applyFilter(const QList<MediaItem>& items, const QString& categ
 
     // One pass finds the matches and their tiers; equal tiers keep their order.
     const Matcher matcher(query);
-    std::array<std::vector<const MediaItem*>, 4> buckets;
+    std::array<std::vector<const MediaItem*>, kLastTier + 1> buckets;
     const bool anyCategory = categoryId.isEmpty();
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i + kPrefetchAhead < items.size())
@@ -358,8 +512,10 @@ QList<MediaItem> applyFilter(const QList<MediaItem>& items, const QString& categ
         if (tier >= 0)
             buckets[size_t(tier)].push_back(&item);
     }
-    result.reserve(
-        qsizetype(buckets[0].size() + buckets[1].size() + buckets[2].size() + buckets[3].size()));
+    size_t total = 0;
+    for (const auto& bucket : buckets)
+        total += bucket.size();
+    result.reserve(qsizetype(total));
     for (const auto& bucket : buckets) {
         for (size_t i = 0; i < bucket.size(); ++i) {
             // The record two steps ahead of its strings: reading a string's address reads it.

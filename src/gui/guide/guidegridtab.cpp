@@ -122,8 +122,9 @@ void GuideGridTab::guideChanged()
 
 void GuideGridTab::openStore()
 {
-    const QString name = guide->source().name;
-    view->setStore(name.isEmpty() ? QString() : GuideService::storePath(name));
+    const SourceConfig& source = guide->source();
+    view->setStore(source.name.isEmpty() ? QString()
+                                         : GuideService::storePath(source.storageKey()));
 }
 
 void GuideGridTab::reload()

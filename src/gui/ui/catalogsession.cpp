@@ -37,7 +37,7 @@ void CatalogSession::loadSource(const SourceConfig& config, bool forceRefresh)
     activeSource = config;
     p.lineup->serverLoading(config);
     p.guide->setSource(p.lineup->guideConfig(config));
-    p.libraryFlow->serverLoading(config.name);
+    p.libraryFlow->serverLoading(config.storageKey());
     sourceManager->setLastActiveSourceName(config.name);
     ++loadGeneration;
 

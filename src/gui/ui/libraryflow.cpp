@@ -74,6 +74,7 @@ LibraryFlow::LibraryFlow(const Window& w, const QString& libraryPath, QObject* p
     , clearSeriesContext(w.clearSeriesContext)
     , showEpisodesInline(w.showEpisodesInline)
     , playEpisodeTreeItem(w.playEpisodeTreeItem)
+    , serverNames(w.serverNames)
 {
     lib = std::make_unique<LibraryState>();
     lib->library = new Library(libraryPath, this);
@@ -190,7 +191,7 @@ QList<MediaItem> LibraryFlow::filteredTabItems(const QList<MediaItem>& items, in
     gone.clear();
     if (!isLibraryCategory(categoryId))
         return applyFilter(items, categoryId, query);
-    const QString server = activeSource.name;
+    const QString server = activeSource.storageKey();
     QList<LibraryEntry> entries;
     if (categoryId == kFavoritesCategoryId)
         entries = lib->library->favorites(server, kind);
@@ -232,10 +233,10 @@ void LibraryFlow::markLibraryRows(QAbstractItemView* view, const QList<MediaItem
     if (!grid)
         return;
     if (grid == movieTab->grid && !lib->movieStatesValid) {
-        lib->movieStates = lib->library->watchStates(activeSource.name, MediaItem::Movie);
+        lib->movieStates = lib->library->watchStates(activeSource.storageKey(), MediaItem::Movie);
         lib->movieStatesValid = true;
     } else if (grid == seriesTab->grid && !lib->seriesStatesValid) {
-        lib->seriesStates = lib->library->seriesStates(activeSource.name);
+        lib->seriesStates = lib->library->seriesStates(activeSource.storageKey());
         lib->seriesStatesValid = true;
     }
     const bool series = grid == seriesTab->grid;
@@ -282,27 +283,28 @@ void LibraryFlow::showLibraryMenu(QAbstractItemView* view, const QList<MediaItem
         return;
     const MediaItem item = shown->at(row);
     QMenu menu(window);
-    const bool starred = lib->library->isFavorite(activeSource.name, item);
+    const bool starred = lib->library->isFavorite(activeSource.storageKey(), item);
     QAction* star = menu.addAction(starred ? tr("Remove from Favorites") : tr("Add to Favorites"));
     star->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QAction* forget = nullptr;
     if (item.type == MediaItem::Movie &&
-        watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item)) > 0)
+        watchrules::resumePositionMs(lib->library->watchState(activeSource.storageKey(), item)) > 0)
         forget = menu.addAction(tr("Remove from Continue Watching"));
     for (const MenuExtension& extension : std::as_const(menuExtensions))
         extension(menu, item);
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == star)
         toggleFavorite(item);
-    else if (chosen && chosen == forget && !lib->library->clearPosition(activeSource.name, item))
+    else if (chosen && chosen == forget &&
+             !lib->library->clearPosition(activeSource.storageKey(), item))
         MessageBox::warning(window, tr("Library"),
                             tr("The change could not be saved: %1").arg(lib->library->lastError()));
 }
 
 void LibraryFlow::toggleFavorite(const MediaItem& item)
 {
-    const bool starred = lib->library->isFavorite(activeSource.name, item);
-    if (!lib->library->setFavorite(activeSource.name, item, !starred))
+    const bool starred = lib->library->isFavorite(activeSource.storageKey(), item);
+    if (!lib->library->setFavorite(activeSource.storageKey(), item, !starred))
         MessageBox::warning(
             window, tr("Library"),
             tr("The favorite could not be saved: %1").arg(lib->library->lastError()));
@@ -339,7 +341,7 @@ void LibraryFlow::onLibraryChanged(const QString& server, int kind)
         lib->movieStatesValid = false;
     if (kind == MediaItem::SeriesEpisode || kind < 0)
         lib->seriesStatesValid = false;
-    if (lib->quiet || (!server.isEmpty() && server != activeSource.name))
+    if (lib->quiet || (!server.isEmpty() && server != activeSource.storageKey()))
         return;
     const auto refresh = [&](int tabKind, CatalogTab* tab) {
         if ((kind < 0 || kind == tabKind) && isLibraryCategory(tab->categoryId))

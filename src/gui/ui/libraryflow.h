@@ -5,6 +5,7 @@
 #include "model/mediaitem.h"
 #include "model/sourceconfig.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPalette>
@@ -72,6 +73,8 @@ public:
         std::function<void()> clearSeriesContext;
         std::function<void(const QString& id, const QString& name)> showEpisodesInline;
         std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
+        // Every server's display name by the key its library goes by (export and import).
+        std::function<QHash<QString, QString>()> serverNames;
     };
 
     // `libraryPath` is the library's database file.
@@ -153,6 +156,7 @@ private:
     const std::function<void()> clearSeriesContext;
     const std::function<void(const QString&, const QString&)> showEpisodesInline;
     const std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
+    const std::function<QHash<QString, QString>()> serverNames;
 
     std::unique_ptr<LibraryState> lib;
     QList<MenuExtension> menuExtensions;

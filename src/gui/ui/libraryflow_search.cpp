@@ -9,7 +9,6 @@
 #include "ui/searcheverythingdialog.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 #include <QTabWidget>
 
@@ -52,7 +51,8 @@ void LibraryFlow::exportLibrary()
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    const QByteArray json = lib->library->exportJson();
+    const QByteArray json =
+        lib->library->exportJson(serverNames ? serverNames() : QHash<QString, QString>());
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
         MessageBox::warning(window, tr("Library"),
                             tr("The library could not be written to %1: %2")
@@ -71,16 +71,12 @@ void LibraryFlow::importLibrary()
                                     tr("Library files (*.json)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::warning(
-            window, tr("Library"),
-            tr("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    QString summary;
-    if (lib->library->importJson(file.readAll(), &summary))
-        MessageBox::information(window, tr("Library"), summary);
-    else
-        MessageBox::warning(window, tr("Library"), summary);
+    // Read and checked on another thread; the answer comes back here.
+    lib->library->importFile(path, serverNames ? serverNames() : QHash<QString, QString>(), this,
+                             [this](bool ok, const QString& message) {
+                                 if (ok)
+                                     MessageBox::information(window, tr("Library"), message);
+                                 else
+                                     MessageBox::warning(window, tr("Library"), message);
+                             });
 }

@@ -28,7 +28,7 @@ void LibraryFlow::libraryBeginPlay(const MediaItem& item)
     libraryEndViewing();
     lib->resumeNotice->hide();
     lib->current = item;
-    lib->server = activeSource.name;
+    lib->server = activeSource.storageKey();
     lib->positionMs = 0;
     lib->durationMs = 0;
     lib->resumeAtMs = 0;
@@ -44,13 +44,13 @@ void LibraryFlow::libraryBeginPlay(const MediaItem& item)
     }
     if (lib->tracking)
         lib->resumeAtMs =
-            watchrules::resumePositionMs(lib->library->watchState(activeSource.name, item));
+            watchrules::resumePositionMs(lib->library->watchState(activeSource.storageKey(), item));
 
     lib->currentChannelId.clear();
     if (item.type == MediaItem::Live) {
         lib->currentChannelId = Library::idOf(item);
         lib->quiet = true;
-        lib->library->noteChannelWatched(activeSource.name, item);
+        lib->library->noteChannelWatched(activeSource.storageKey(), item);
         lib->quiet = false;
     }
     updatePreviousChannelButton();
@@ -124,7 +124,7 @@ void LibraryFlow::libraryEndViewing()
 void LibraryFlow::updatePreviousChannelButton()
 {
     QStringList ids;
-    for (const LibraryEntry& entry : lib->library->recentChannels(activeSource.name))
+    for (const LibraryEntry& entry : lib->library->recentChannels(activeSource.storageKey()))
         ids << Library::idOf(entry.item);
     lib->previousChannelButton->setVisible(
         !lib->currentChannelId.isEmpty() &&
@@ -133,7 +133,7 @@ void LibraryFlow::updatePreviousChannelButton()
 
 void LibraryFlow::playPreviousChannel()
 {
-    const QList<LibraryEntry> recent = lib->library->recentChannels(activeSource.name);
+    const QList<LibraryEntry> recent = lib->library->recentChannels(activeSource.storageKey());
     QStringList ids;
     for (const LibraryEntry& entry : recent)
         ids << Library::idOf(entry.item);
@@ -153,7 +153,7 @@ void LibraryFlow::playPreviousChannel()
 void LibraryFlow::markEpisodeTree()
 {
     const QHash<QString, WatchState> states =
-        lib->library->episodeStates(activeSource.name, shownSeriesId);
+        lib->library->episodeStates(activeSource.storageKey(), shownSeriesId);
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
     for (int s = 0; s < episodeTree->topLevelItemCount(); ++s) {
         QTreeWidgetItem* season = episodeTree->topLevelItem(s);

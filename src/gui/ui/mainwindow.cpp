@@ -16,6 +16,7 @@
 #include "providers/catalogloader.h"
 #include "recording/recordingflow.h"
 #include "recording/recordingstore.h"
+#include "sources/serverdata.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
 #include "ui/catalogconstants.h"
@@ -253,10 +254,23 @@ void MainWindow::buildLibrary()
         .showEpisodesInline = [this](const QString& id,
                                      const QString& name) { showEpisodesInline(id, name); },
         .playEpisodeTreeItem = [this](QTreeWidgetItem* item) { playEpisodeTreeItem(item); },
+        .serverNames =
+            [this] {
+                QHash<QString, QString> names;
+                for (const SourceConfig& source : sourceManager->sources())
+                    names.insert(source.storageKey(), source.name);
+                return names;
+            },
     };
     libraryFlow = new LibraryFlow(view, Library::defaultPath(), this);
+    Library* library = libraryFlow->state().library;
+    ServerData::adoptNameKeys(*sourceManager, *library);
+    connect(sourceManager, &SourceManager::removed, this, [this, library](const QString& key) {
+        // Once the window has moved on to another server and closed this one's guide.
+        QTimer::singleShot(0, this, [library, key] { ServerData::forget(*library, key); });
+    });
     lineupFlow = new LineupFlow({.window = this,
-                                 .library = libraryFlow->state().library,
+                                 .library = library,
                                  .session = catalogSession,
                                  .guide = guideFlow->guide,
                                  .liveTab = liveTab,

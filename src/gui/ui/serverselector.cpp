@@ -154,13 +154,13 @@ void ServerSelector::editSource()
 
     SourceDialog dialog(window, stored, sourceNamesExcept(sources, oldName));
     if (dialog.exec() == QDialog::Accepted) {
-        const SourceConfig config = dialog.config();
+        SourceConfig config = dialog.config();
         if (config.url.isEmpty()) {
             MessageBox::warning(window, tr("Edit Server"), tr("Please provide a valid URL/path."));
             return;
         }
-        if (config.name != oldName)
-            sourceManager->removeSource(oldName);
+        // Renamed or not, it stays the same server: its library and guide go with it.
+        config.id = stored->id;
         sourceManager->saveSource(config);
         sourceCombo->setItemText(index, config.name);
         sourceCombo->setItemData(index, config.name);
