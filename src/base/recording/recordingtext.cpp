@@ -59,7 +59,9 @@ QString details(const Recording& r)
         qint64 missing = 0;
         for (const auto& gap : gaps)
             missing += gap.second;
-        lines.append(tr("The stream broke off %n time(s); %1 are missing.", int(gaps.size()))
+        lines.append(QCoreApplication::translate("RecordingText",
+                                                 "The stream broke off %n time(s); %1 are missing.",
+                                                 nullptr, int(gaps.size()))
                          .arg(formatMs(missing)));
     }
     return lines.join(QLatin1Char('\n'));
