@@ -373,7 +373,7 @@ QByteArray CatalogRenderer::login(const QString& status, qint64 nowSecs) const
     stringField(out, "is_trial", u"0");
     stringField(out, "active_cons", u"0");
     stringField(out, "created_at", u"1690000000");
-    stringField(out, "max_connections", u"3");
+    stringField(out, "max_connections", QString::number(maxConnections));
     rawField(out, "allowed_output_formats", "[\"m3u8\",\"ts\"]");
     close(out, '}');
     out += ",\"server_info\":{";

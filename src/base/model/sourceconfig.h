@@ -25,6 +25,7 @@ struct SourceConfig
     QString guideUrl;        // typed by the user: replaces the guide the server offers
     int guideOffsetHours = 0; // -12..12, added to every guide time
     QString offeredGuideUrls; // a playlist's url-tvg, comma-separated, as last fetched
+    int maxConnections = 0;   // playlists: streams the provider allows at once, 0 for no limit
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

@@ -54,6 +54,8 @@ void SourceManager::load()
         config.guideOffsetHours =
             std::clamp(readInt(settings, QStringLiteral("guideOffsetHours"), 0), -12, 12);
         config.offeredGuideUrls = settings.value(QStringLiteral("offeredGuideUrls")).toString();
+        config.maxConnections =
+            std::clamp(readInt(settings, QStringLiteral("maxConnections"), 0), 0, 1000);
         sourceList.append(config);
     }
     settings.endArray();
@@ -78,6 +80,7 @@ void SourceManager::persist()
         settings.setValue(QStringLiteral("guideUrl"), config.guideUrl);
         settings.setValue(QStringLiteral("guideOffsetHours"), config.guideOffsetHours);
         settings.setValue(QStringLiteral("offeredGuideUrls"), config.offeredGuideUrls);
+        settings.setValue(QStringLiteral("maxConnections"), config.maxConnections);
     }
     settings.endArray();
     finishWrite(settings);

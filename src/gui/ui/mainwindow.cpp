@@ -7,7 +7,10 @@
 #include "guide/guidepanel.h"
 #include "library/library.h"
 #include "player/livebuffertuner.h"
+#include "multiview/multiviewcontroller.h"
 #include "player/reconnectschedule.h"
+#include "player/streamconnections.h"
+#include "player/vlcengine.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
 #include "sources/sourcemanager.h"
@@ -150,7 +153,9 @@ MainWindow::MainWindow(QWidget* parent)
     loadingOverlay = new LoadingOverlay(tabs);
 
     // Playback engine.
-    player = new VlcPlayer(videoSurfaceOf(videoWidget), this);
+    vlcEngine = VlcEngine::create();
+    streamConnections = new StreamConnections(this);
+    player = new VlcPlayer(vlcEngine, videoSurfaceOf(videoWidget), this);
     liveBufferTuner = new LiveBufferTuner(this);
     connect(player, &VlcPlayer::playbackError, this, &MainWindow::onPlaybackError);
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
@@ -176,6 +181,7 @@ MainWindow::MainWindow(QWidget* parent)
                                 [this](PreferencesDialog& dialog) { addPreferencePages(dialog); });
 
     buildLibrary();
+    buildMultiView();
     serverSelector->fillSourceSelector();
 }
 
@@ -241,6 +247,7 @@ void MainWindow::buildLibrary()
                       .seekSlider = seekSlider,
                       .timeLabel = timeLabel,
                       .volumeSlider = volumeSlider,
+                      .connections = streamConnections,
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
                       .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
@@ -252,6 +259,8 @@ MainWindow::~MainWindow()
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
     reconnect->stopWaiting();
+    delete multiView;
+    multiView = nullptr;
     delete player;
     player = nullptr;
 }
@@ -299,6 +308,7 @@ void MainWindow::stopForNoServer()
     playback->currentChannelKey.clear();
     liveBufferTuner->endViewing();
     player->stop();
+    playback->releaseStream();
     playback->hasMedia = false;
     nowPlayingLabel->setText(QStringLiteral("Nothing playing"));
     updatePlayerChrome();

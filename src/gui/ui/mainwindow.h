@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <memory>
+
 class CatalogSession;
 class CatalogTab;
 class ClickToSeekSlider;
@@ -16,6 +18,7 @@ class GuideFlow;
 class LibraryFlow;
 class LiveBufferTuner;
 class LoadingOverlay;
+class MultiViewController;
 class PlaybackController;
 class PosterLoader;
 class PreferencesDialog;
@@ -31,6 +34,8 @@ class QVBoxLayout;
 class ReconnectSchedule;
 class ServerSelector;
 class SourceManager;
+class StreamConnections;
+class VlcEngine;
 class VlcPlayer;
 
 // The application's only window; it owns every other object for the life of the process.
@@ -40,6 +45,7 @@ class VlcPlayer;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_preferences.cpp the Preferences dialog's pages
+//   mainwindow_multiview.cpp   multi-view, the connection limits and dragging channels
 // Loading a server's catalog is CatalogSession's, starting streams PlaybackController's, the
 // guide and catch-up GuideFlow's, the library (favorites, positions, marks, search) LibraryFlow's.
 class MainWindow final : public QMainWindow
@@ -114,6 +120,9 @@ private:
     // preferences
     void addPreferencePages(PreferencesDialog& dialog);
 
+    // multi-view
+    void buildMultiView();
+
     // --- servers and loading ---
     SourceManager* sourceManager = nullptr;
     CatalogSession* catalogSession = nullptr; // the server shown, its catalog lists
@@ -174,4 +183,9 @@ private:
 
     // --- library ---
     LibraryFlow* libraryFlow = nullptr;
+
+    // --- multi-view and open streams ---
+    std::shared_ptr<VlcEngine> vlcEngine; // one libVLC instance for every player
+    StreamConnections* streamConnections = nullptr;
+    MultiViewController* multiView = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 
 #include "catchup/catchupplayback.h"
+#include "multiview/multiviewcontroller.h"
 #include "player/vlcplayer.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/fullscreenchrome.h"
@@ -83,6 +84,8 @@ void MainWindow::createPanelShortcuts()
 
 void MainWindow::playMediaItem(const MediaItem& item)
 {
+    if (multiView && multiView->playIntoFocused(item))
+        return;
     playback->playMediaItem(item);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/mediaitem.h"
+#include "player/streamconnections.h"
 
 #include <QObject>
 #include <QString>
@@ -39,6 +40,7 @@ public:
         ClickToSeekSlider* seekSlider = nullptr;
         QLabel* timeLabel = nullptr;
         QSlider* volumeSlider = nullptr;
+        StreamConnections* connections = nullptr; // the player's stream counts against the limit
         std::function<void()> updatePlayerChrome;
         std::function<void()> updateNextEpisodeButton;
     };
@@ -51,13 +53,22 @@ public:
     void playCatchupStream(const QString& url, const QString& title);
     bool isSeekable() const;
     int currentLiveCachingMs() const;
+    // Nothing plays any more: the stream stops counting against the server's limit.
+    void releaseStream();
 
     bool hasMedia = false;
     int currentKind = MediaItem::Live;
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
+    MediaItem currentItem; // what was chosen last (a catch-up programme keeps its channel)
 
 private:
+    // The connection for a new stream of `title`; false (and the user told) when the server
+    // has no more to give. Whatever plays now goes on then.
+    bool takeConnection(const QString& title);
+
     Parts p;
+    StreamConnections::Lease lease;
+    QString leaseServer;
 };
