@@ -192,6 +192,9 @@ public:
         return w.reconnect->attempts();
     }
     VELMORA_MEMBER(errorDialogOpen)
+    // multi-view and open streams
+    VELMORA_MEMBER(multiView)
+    VELMORA_MEMBER(streamConnections)
     // library
     VELMORA_MEMBER(libraryFlow)
     VELMORA_MEMBER(lineupFlow)

@@ -146,6 +146,8 @@ bool DemoServer::start(QString* error)
     renderer =
         std::make_unique<CatalogRenderer>(*catalog, base, options.username, options.password);
     renderer->setTimeZone(QTimeZone(options.timeZone.toUtf8()));
+    // As many as it can run live channels at once.
+    renderer->setMaxConnections(options.maxLive);
 
     LiveHub::Settings liveSettings;
     liveSettings.ffmpeg = options.ffmpeg;
@@ -372,7 +374,8 @@ void DemoServer::serveApi(const QHttpServerRequest& request, QTcpSocket* socket)
     QByteArray body;
     if (action.isEmpty())
         body = renderer->login(faults.accountStatus(), Clock::epochSecs(),
-                               options.maxConnections > 0 ? options.maxConnections : 3);
+                               options.maxConnections > 0 ? options.maxConnections
+                                                          : options.maxLive);
     else if (action == u"get_live_categories")
         body = renderer->categories(Kind::Live);
     else if (action == u"get_vod_categories")

@@ -30,6 +30,7 @@ struct SourceConfig
 
     // What the server's library rows and guide files are kept under.
     QString storageKey() const { return id.isEmpty() ? name : id; }
+    int maxConnections = 0;   // playlists: streams the provider allows at once, 0 for no limit
 };
 
 // Only Qt value types inside: lists may move it with memcpy when they grow.

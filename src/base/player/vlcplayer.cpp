@@ -4,7 +4,7 @@
 #include "app/logmasking.h"
 #include "app/netlogstream.h"
 #include "player/mediainfotext.h"
-#include "player/vlclogrule.h"
+#include "player/vlcengine.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -12,33 +12,35 @@
 
 #include <vlc/vlc.h>
 
-#include <cstdio>
-#include <iterator>
 #include <utility>
 
-static_assert(kVlcErrorLevel == LIBVLC_ERROR);
-
 VlcPlayer::VlcPlayer(VideoWindow videoWindow, QObject* parent)
+    : VlcPlayer(VlcEngine::create(), std::move(videoWindow), parent)
+{}
+
+VlcPlayer::VlcPlayer(std::shared_ptr<VlcEngine> sharedEngine, VideoWindow videoWindow,
+                     QObject* parent)
     : QObject(parent)
+    , engine(std::move(sharedEngine))
     , videoWindow(std::move(videoWindow))
 {
-    const bool debug = qEnvironmentVariableIsSet("VELMORA_VLC_DEBUG");
-    const char* const args[] = {"--no-video-title-show", debug ? "--verbose=2" : "--quiet"};
-    instance.reset(libvlc_new(int(std::size(args)), args));
-    vlcDebug = debug;
-
-    if (instance) {
-        libvlc_log_set(instance.get(), &VlcPlayer::handleVlcLog, this);
-        mediaPlayer.reset(libvlc_media_player_new(instance.get()));
-    }
+    if (engine->instance())
+        mediaPlayer.reset(libvlc_media_player_new(engine->instance()));
     if (mediaPlayer) {
         libvlc_event_manager_t* events = libvlc_media_player_event_manager(mediaPlayer.get());
         libvlc_event_attach(events, libvlc_MediaPlayerEncounteredError, &VlcPlayer::handleVlcEvent,
                             this);
         libvlc_event_attach(events, libvlc_MediaPlayerEndReached, &VlcPlayer::handleVlcEndReached,
                             this);
+        // Clicks and keys on the picture reach the window (focus, double-click), not libVLC.
+        libvlc_video_set_mouse_input(mediaPlayer.get(), 0);
+        libvlc_video_set_key_input(mediaPlayer.get(), 0);
     }
     attachToWindow();
+    connect(engine.get(), &VlcEngine::liveDelayShortfall, this, [this](quint64 of, int neededMs) {
+        if (of != 0 && of == engineViewing)
+            emit liveDelayShortfall(neededMs);
+    });
 
     progressTimer = new QTimer(this);
     progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
@@ -53,10 +55,13 @@ VlcPlayer::~VlcPlayer()
         libvlc_media_player_stop(mediaPlayer.get());
         mediaPlayer.reset();
     }
-    if (instance) {
-        libvlc_log_unset(instance.get());
-        instance.reset();
-    }
+    endEngineViewing();
+}
+
+void VlcPlayer::endEngineViewing()
+{
+    if (engineViewing != 0)
+        engine->viewingEnded(std::exchange(engineViewing, 0));
 }
 
 void VlcPlayer::attachToWindow()
@@ -91,7 +96,7 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
     liveCachingMs.store(cachingMs);
     stallTracking.start(isLive);
 
-    VlcMedia media(libvlc_media_new_location(instance.get(), url.toUtf8().constData()));
+    VlcMedia media(libvlc_media_new_location(engine->instance(), url.toUtf8().constData()));
     if (!media) {
         emit playbackError(tr("Could not create media for URL: %1").arg(url));
         return;
@@ -101,17 +106,23 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
         const QByteArray caching = ":network-caching=" + QByteArray::number(cachingMs);
         libvlc_media_add_option(media.get(), caching.constData());
     }
+    for (const QByteArray& option : std::as_const(extraOptions))
+        libvlc_media_add_option(media.get(), option.constData());
     // Setting the media ends the previous stream's input and waits for its callbacks, so every
     // report about it is already tagged with the previous viewing.
     libvlc_media_player_set_media(mediaPlayer.get(), media.get());
     media.reset(); // the player holds its own reference
     ++viewing;
+    endEngineViewing();
+    engineViewing = engine->newViewing();
+    engine->viewingStarted(engineViewing, isLive, cachingMs);
 
     attachToWindow(); // the native window may have been recreated since
     // The stall rule counts ticks, so a shortened tick shortens the stall limit with it.
     if (progressTimer->interval() != Clock::waitMs(StallTracker::kTickMs))
         progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
     if (libvlc_media_player_play(mediaPlayer.get()) == 0) {
+        libvlc_audio_set_mute(mediaPlayer.get(), muted ? 1 : 0);
         emit playing();
         emit pausedChanged(false);
     } else {
@@ -126,6 +137,7 @@ void VlcPlayer::stop()
     resetStallTracking();
     libvlc_media_player_stop(mediaPlayer.get());
     ++viewing;
+    endEngineViewing();
     emit stopped();
 }
 
@@ -162,6 +174,25 @@ void VlcPlayer::setVolume(int volume)
 int VlcPlayer::volume() const
 {
     return mediaPlayer ? libvlc_audio_get_volume(mediaPlayer.get()) : 0;
+}
+
+void VlcPlayer::setMuted(bool on)
+{
+    muted = on;
+    if (mediaPlayer)
+        libvlc_audio_set_mute(mediaPlayer.get(), on ? 1 : 0);
+}
+
+bool VlcPlayer::isMuted() const
+{
+    // libVLC answers -1 while no audio output exists; the wish is what the next output gets.
+    const int state = mediaPlayer ? libvlc_audio_get_mute(mediaPlayer.get()) : -1;
+    return state < 0 ? muted : state != 0;
+}
+
+void VlcPlayer::setExtraMediaOptions(const QList<QByteArray>& options)
+{
+    extraOptions = options;
 }
 
 qint64 VlcPlayer::lengthMs() const
@@ -394,33 +425,6 @@ void VlcPlayer::postForThisViewing(Report report, const char* what)
             }
         },
         Qt::QueuedConnection);
-}
-
-void VlcPlayer::handleVlcLog(void* data, int level, const vlc_log_t* ctx, const char* fmt,
-                             va_list args)
-{
-    Q_UNUSED(ctx);
-    auto* self = static_cast<VlcPlayer*>(data);
-    if (self->vlcDebug) {
-        // libVLC names the addresses it opens, archive and stream passwords with them.
-        char line[1024];
-        va_list echo;
-        va_copy(echo, args);
-        std::vsnprintf(line, sizeof line, fmt, echo);
-        va_end(echo);
-        const QByteArray masked = maskStreamUrlsIn(QString::fromUtf8(line)).toUtf8();
-        std::fprintf(stderr, "%s\n", masked.constData());
-    }
-    va_list scan;
-    va_copy(scan, args);
-    const std::optional<int> shortfall =
-        liveShortfallFromLog(level, self->live.load(), self->liveCachingMs.load(), fmt, scan);
-    va_end(scan);
-    if (shortfall) {
-        const int neededMs = *shortfall;
-        self->postForThisViewing([self, neededMs] { emit self->liveDelayShortfall(neededMs); },
-                                 "buffer shortfall");
-    }
 }
 
 void VlcPlayer::handleVlcEvent(const libvlc_event_t* event, void* data)

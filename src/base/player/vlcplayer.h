@@ -9,16 +9,16 @@
 #include "player/vlchandles.h"
 
 #include <atomic>
-#include <cstdarg>
 #include <functional>
+#include <memory>
 
 class QTimer;
-struct vlc_log_t;
+class VlcEngine;
 struct libvlc_event_t;
 
-// The one object through which the program plays a stream: a libVLC instance and media player
-// drawing into a native window, its events and log turned into Qt signals. It knows no widget:
-// the window comes from a callback (see ui/videosurface.h).
+// The one object through which the program plays a stream: a media player on the shared libVLC
+// instance (VlcEngine) drawing into a native window, its events and log turned into Qt signals.
+// It knows no widget: the window comes from a callback (see ui/videosurface.h).
 //
 // Threads: libVLC calls the event and log callbacks on its own threads. Those only read the
 // atomics (`live`, `liveCachingMs`, `viewing`) and post what they saw to the GUI thread, tagged
@@ -35,6 +35,8 @@ public:
     using VideoWindow = std::function<quintptr()>;
 
     explicit VlcPlayer(VideoWindow videoWindow, QObject* parent = nullptr);
+    VlcPlayer(std::shared_ptr<VlcEngine> engine, VideoWindow videoWindow,
+              QObject* parent = nullptr);
     ~VlcPlayer() override;
 
     void reattach();
@@ -47,6 +49,11 @@ public:
 
     void setVolume(int volume);
     int volume() const;
+    // Sound off without touching the volume; kept across streams.
+    void setMuted(bool muted);
+    bool isMuted() const;
+    // Options added to every stream started from now on (e.g. a lighter decode).
+    void setExtraMediaOptions(const QList<QByteArray>& options);
     qint64 lengthMs() const;
     qint64 timeMs() const;
     void seek(qint64 ms);
@@ -87,12 +94,11 @@ private:
     void postForThisViewing(Report report, const char* what);
     QList<QPair<int, QString>> tracksOf(libvlc_track_description_t* list) const;
 
-    static void handleVlcLog(void* data, int level, const vlc_log_t* ctx, const char* fmt,
-                             va_list args);
+    void endEngineViewing();
     static void handleVlcEvent(const libvlc_event_t* event, void* data);
     static void handleVlcEndReached(const libvlc_event_t* event, void* data);
 
-    VlcInstance instance;
+    std::shared_ptr<VlcEngine> engine;
     VlcMediaPlayer mediaPlayer;
     VideoWindow videoWindow;
     QTimer* progressTimer = nullptr;
@@ -101,6 +107,8 @@ private:
     std::atomic<int> liveCachingMs{0};
     // Counts the streams started and stopped: the one libVLC's callbacks are reporting about.
     std::atomic<quint64> viewing{0};
-    bool vlcDebug = false;
+    quint64 engineViewing = 0; // this player's stream as the engine counts it
+    bool muted = false;
+    QList<QByteArray> extraOptions;
     StallTracker stallTracking; // lastTimeMs, stallTicks, sawProgress
 };

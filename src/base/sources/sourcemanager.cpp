@@ -76,6 +76,8 @@ void SourceManager::load()
             config.id = idFromName(config.name);
             withoutStoredId.append({config.name, config.id});
         }
+        config.maxConnections =
+            std::clamp(readInt(settings, QStringLiteral("maxConnections"), 0), 0, 1000);
         sourceList.append(config);
     }
     settings.endArray();
@@ -105,6 +107,7 @@ void SourceManager::persist()
                                          [&](const Rekeyed& r) { return r.id == config.id; });
         if (!pending)
             settings.setValue(QStringLiteral("id"), config.id);
+        settings.setValue(QStringLiteral("maxConnections"), config.maxConnections);
     }
     settings.endArray();
     finishWrite(settings);

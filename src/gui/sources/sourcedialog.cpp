@@ -97,6 +97,12 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     auto* uploadButton = new QPushButton(tr("Upload File..."), m3uPage);
     m3uForm->addRow(tr("Name:"), m3uNameEdit);
     m3uForm->addRow(tr("Playlist URL/File:"), rowOf(m3uPage, m3uUrlEdit, uploadButton));
+    // A playlist does not say how many streams its account allows at once.
+    connectionsSpin = new QSpinBox(m3uPage);
+    connectionsSpin->setObjectName(QStringLiteral("connectionsSpin"));
+    connectionsSpin->setRange(0, 1000);
+    connectionsSpin->setSpecialValueText(tr("No limit"));
+    m3uForm->addRow(tr("Connections allowed:"), connectionsSpin);
     pageStack->addWidget(m3uPage);
 
     // Page 1: Xtream account.
@@ -165,6 +171,7 @@ SourceDialog::SourceDialog(QWidget* parent, const SourceConfig* existing,
     editedName = existing->name;
     guideUrlEdit->setText(existing->guideUrl);
     guideOffsetSpin->setValue(existing->guideOffsetHours);
+    connectionsSpin->setValue(existing->maxConnections);
     offeredGuideUrls = existing->offeredGuideUrls;
     // Only the two kinds that can still be created have a page; anything else shows the
     // playlist page (the caller never edits retired servers here).
@@ -299,6 +306,7 @@ SourceConfig SourceDialog::config() const
     }
     config.guideUrl = guideUrlEdit->text().trimmed();
     config.guideOffsetHours = guideOffsetSpin->value();
+    config.maxConnections = config.type == SourceConfig::M3u ? connectionsSpin->value() : 0;
     config.offeredGuideUrls = offeredGuideUrls;
     config.lastUpdated = 0;
     return config;

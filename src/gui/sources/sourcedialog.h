@@ -62,6 +62,7 @@ private:
     QComboBox* liveFormatCombo = nullptr;
     QLineEdit* guideUrlEdit = nullptr;
     QSpinBox* guideOffsetSpin = nullptr;
+    QSpinBox* connectionsSpin = nullptr;
     QString offeredGuideUrls; // kept from the edited server
     QLabel* statusLabel = nullptr;
     XtreamClient* testClient = nullptr;

@@ -9,9 +9,11 @@
 #include "library/library.h"
 #include "lineup/lineupflow.h"
 #include "lineup/lineupwiring.h"
+#include "multiview/multiviewcontroller.h"
 #include "player/livebuffertuner.h"
 #include "player/reconnectschedule.h"
 #include "player/streamconnections.h"
+#include "player/vlcengine.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
 #include "recording/recordingflow.h"
@@ -184,7 +186,9 @@ MainWindow::MainWindow(QWidget* parent)
     loadingOverlay = new LoadingOverlay(tabs);
 
     // Playback engine.
-    player = new VlcPlayer(videoSurfaceOf(videoWidget), this);
+    vlcEngine = VlcEngine::create();
+    streamConnections = new StreamConnections(this);
+    player = new VlcPlayer(vlcEngine, videoSurfaceOf(videoWidget), this);
     liveBufferTuner = new LiveBufferTuner(this);
     connect(player, &VlcPlayer::playbackError, this, &MainWindow::onPlaybackError);
     connect(player, &VlcPlayer::playbackInterrupted, this, &MainWindow::onPlaybackInterrupted);
@@ -216,6 +220,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     buildLibrary();
     buildRecording();
+    buildMultiView();
     serverSelector->fillSourceSelector();
 }
 
@@ -305,6 +310,7 @@ void MainWindow::buildLibrary()
                       .seekSlider = seekSlider,
                       .timeLabel = timeLabel,
                       .volumeSlider = volumeSlider,
+                      .connections = streamConnections,
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
                       .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
@@ -312,7 +318,6 @@ void MainWindow::buildLibrary()
 
 void MainWindow::buildRecording()
 {
-    streamConnections = new StreamConnections(this);
     recordingFlow = new RecordingFlow({.window = this,
                                        .playerPanel = playerPanel,
                                        .controlsRow = controlsRow,
@@ -338,6 +343,8 @@ MainWindow::~MainWindow()
     // libVLC draws into the video widget's native window from its own threads: stop it and let
     // it go before the children, that window among them, are destroyed.
     reconnect->stopWaiting();
+    delete multiView;
+    multiView = nullptr;
     delete player;
     player = nullptr;
 }
@@ -385,6 +392,7 @@ void MainWindow::stopForNoServer()
     playback->currentChannelKey.clear();
     liveBufferTuner->endViewing();
     player->stop();
+    playback->releaseStream();
     playback->hasMedia = false;
     nowPlayingLabel->setText(tr("Nothing playing"));
     updatePlayerChrome();

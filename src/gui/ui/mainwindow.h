@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <memory>
+
 class CatalogSession;
 class CatalogTab;
 class ClickToSeekSlider;
@@ -17,6 +19,7 @@ class LibraryFlow;
 class LineupFlow;
 class LiveBufferTuner;
 class LoadingOverlay;
+class MultiViewController;
 class PlaybackController;
 class PosterLoader;
 class PreferencesDialog;
@@ -35,6 +38,7 @@ class ServerSelector;
 class SourceManager;
 class SplitterModes;
 class StreamConnections;
+class VlcEngine;
 class VlcPlayer;
 
 // The application's only window; it owns every other object for the life of the process.
@@ -44,6 +48,7 @@ class VlcPlayer;
 //   mainwindow_player.cpp      the player panel and its controls
 //   mainwindow_failures.cpp    playback errors and live reconnects
 //   mainwindow_preferences.cpp the Preferences dialog's pages
+//   mainwindow_multiview.cpp   multi-view, the connection limits and dragging channels
 // Loading a server's catalog is CatalogSession's, starting streams PlaybackController's, the
 // guide and catch-up GuideFlow's, the library (favorites, positions, marks, search) LibraryFlow's.
 class MainWindow final : public QMainWindow
@@ -121,6 +126,9 @@ private:
     // preferences
     void addPreferencePages(PreferencesDialog& dialog);
 
+    // multi-view
+    void buildMultiView();
+
     // --- servers and loading ---
     SourceManager* sourceManager = nullptr;
     CatalogSession* catalogSession = nullptr; // the server shown, its catalog lists
@@ -187,6 +195,9 @@ private:
     // --- lineup ---
     LineupFlow* lineupFlow = nullptr; // hidden, renamed, ordered and locked parts of the catalog
     // --- recording ---
-    StreamConnections* streamConnections = nullptr; // every open stream, per server
     RecordingFlow* recordingFlow = nullptr;
+    // --- multi-view and open streams ---
+    std::shared_ptr<VlcEngine> vlcEngine; // one libVLC instance for every player
+    StreamConnections* streamConnections = nullptr; // every open stream, per server
+    MultiViewController* multiView = nullptr;
 };

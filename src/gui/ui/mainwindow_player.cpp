@@ -4,6 +4,7 @@
 
 #include "catchup/catchupplayback.h"
 #include "lineup/lineupflow.h"
+#include "multiview/multiviewcontroller.h"
 #include "player/vlcplayer.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/fullscreenchrome.h"
@@ -85,6 +86,8 @@ void MainWindow::createPanelShortcuts()
 void MainWindow::playMediaItem(const MediaItem& item)
 {
     if (lineupFlow && !lineupFlow->mayPlay(item))
+        return;
+    if (multiView && multiView->playIntoFocused(item))
         return;
     playback->playMediaItem(item);
 }

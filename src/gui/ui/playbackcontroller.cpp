@@ -10,7 +10,10 @@
 #include "ui/clicktoseekslider.h"
 #include "ui/libraryflow.h"
 
+#include "app/messagebox.h"
+
 #include <QLabel>
+#include <QLocale>
 #include <QSlider>
 
 #include <utility>
@@ -32,7 +35,7 @@ bool PlaybackController::isSeekable() const
 void PlaybackController::playMediaItem(const MediaItem& item)
 {
     const QString url = streamAddress(item, p.session->activeSource, p.session->xtreamClient);
-    if (url.isEmpty())
+    if (url.isEmpty() || !takeConnection(item.name))
         return;
 
     p.reconnect->cancel();
@@ -84,6 +87,8 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
 {
     // A programme from the archive plays like a movie: seekable, Retry on failure, no reconnects
     // and no live buffer; its place in the programme is the catch-up's, not the library's.
+    if (!takeConnection(title))
+        return;
     p.reconnect->cancel();
     p.libraryFlow->libraryEndViewing();
     if (title != currentTitle) { // another programme, not a seek within this one
@@ -109,4 +114,32 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
 int PlaybackController::currentLiveCachingMs() const
 {
     return currentChannelKey.isEmpty() ? 0 : p.liveBufferTuner->cachingMsFor(currentChannelKey);
+}
+
+bool PlaybackController::takeConnection(const QString& title)
+{
+    if (!p.connections)
+        return true;
+    const QString server = p.session->activeSource.name;
+    // The stream playing now gives its connection to the next one of the same server.
+    const bool ownsOne = lease.isValid() && leaseServer == server;
+    if (!ownsOne && !p.connections->canOpen(server)) {
+        const int limit = p.connections->limit(server);
+        MessageBox::warning(
+            p.playerPanel, tr("Too Many Streams"),
+            tr("%1 was not started: this server allows %n stream(s) at once, and all are in use "
+               "(%2).",
+               nullptr, limit)
+                .arg(title, QLocale().createSeparatedList(p.connections->holders(server))));
+        return false;
+    }
+    lease.release();
+    lease = p.connections->acquire(server, tr("Playing: %1").arg(title));
+    leaseServer = server;
+    return true;
+}
+
+void PlaybackController::releaseStream()
+{
+    lease.release();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/mediaitem.h"
+#include "player/streamconnections.h"
 
 #include <QObject>
 #include <QString>
@@ -39,6 +40,7 @@ public:
         ClickToSeekSlider* seekSlider = nullptr;
         QLabel* timeLabel = nullptr;
         QSlider* volumeSlider = nullptr;
+        StreamConnections* connections = nullptr; // the player's stream counts against the limit
         std::function<void()> updatePlayerChrome;
         std::function<void()> updateNextEpisodeButton;
     };
@@ -51,6 +53,8 @@ public:
     void playCatchupStream(const QString& url, const QString& title);
     bool isSeekable() const;
     int currentLiveCachingMs() const;
+    // Nothing plays any more: the stream stops counting against the server's limit.
+    void releaseStream();
 
     // Whether a live channel or a programme from the archive plays: what the guide is about.
     bool playsFromGuide() const { return currentKind == MediaItem::Live || fromArchive; }
@@ -61,12 +65,18 @@ public:
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
-    MediaItem currentItem; // the catalog's item playing (not an archive programme)
+    MediaItem currentItem; // the catalog's item chosen last (a catch-up programme keeps its channel)
 
 signals:
     // Another stream began: an item, or a programme from the archive.
     void started();
 
 private:
+    // The connection for a new stream of `title`; false (and the user told) when the server
+    // has no more to give. Whatever plays now goes on then.
+    bool takeConnection(const QString& title);
+
     Parts p;
+    StreamConnections::Lease lease;
+    QString leaseServer;
 };

@@ -1,0 +1,298 @@
+// Multi-view through the real window, the demo server and libVLC: four tiles show four
+// channels, only the focused one is heard, a dropped stream reconnects in its tile while the
+// others go on, the server's connection limit refuses a stream in its tile, and closing keeps
+// the focused channel in the normal player; Ctrl+M brings the layout and channels back.
+#include "demoserverprocess.h"
+#include "demosource.h"
+#include "mainwindowtestaccess.h"
+#include "multiview/channelmime.h"
+#include "multiview/multiviewarea.h"
+#include "multiview/multiviewcontroller.h"
+#include "multiview/multiviewtile.h"
+#include "multiview/tileviewing.h"
+#include "player/streamconnections.h"
+#include "player/vlcplayer.h"
+#include "silentaudio.h"
+#include "tempprofile.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMimeData>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+bool control(const DemoServerProcess& demo, const QString& action)
+{
+    QNetworkAccessManager manager;
+    std::unique_ptr<QNetworkReply> reply(
+        manager.get(QNetworkRequest(demo.url(QStringLiteral("/control/") + action))));
+    return QTest::qWaitFor([&] { return reply->isFinished(); }, 10000) &&
+           reply->error() == QNetworkReply::NoError;
+}
+
+QImage grab(const QWidget* widget)
+{
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture, not a black or flat window: bright enough and with contrast.
+bool showsPicture(const QImage& image)
+{
+    if (image.isNull())
+        return false;
+    double sum = 0, squares = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            const int g = qGray(image.pixel(x, y));
+            sum += g;
+            squares += double(g) * g;
+            ++n;
+        }
+    }
+    const double mean = sum / n;
+    return mean > 30 && squares / n - mean * mean > 400;
+}
+
+// Share of pixels that differ clearly between two pictures of the same size.
+double differingShare(const QImage& a, const QImage& b)
+{
+    const int w = qMin(a.width(), b.width()), h = qMin(a.height(), b.height());
+    int differing = 0, n = 0;
+    for (int y = 0; y < h; y += 2) {
+        for (int x = 0; x < w; x += 2) {
+            differing += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 48 ? 1 : 0;
+            ++n;
+        }
+    }
+    return n ? double(differing) / n : 0;
+}
+
+void dropChannel(MultiViewTile* tile, const QString& server, const MediaItem& item)
+{
+    std::unique_ptr<QMimeData> data(channelmime::mimeData({server, item}));
+    const QPoint at = tile->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tile, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tile, &drop);
+}
+
+bool advancing(VlcPlayer* player)
+{
+    const qint64 before = player->timeMs();
+    return QTest::qWaitFor([&] { return player->timeMs() > before + 500; }, 15000);
+}
+} // namespace
+
+class TestMultiView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        useSilentAudioOutput();
+        // Five channels may run at once, and the login says so.
+        demo = std::make_unique<DemoServerProcess>(
+            QStringList{"--scale", "100", "--max-live", "5", "--live-idle-ms", "3000"});
+        QVERIFY2(demo->start(), qPrintable(demo->errorText()));
+    }
+    void cleanupTestCase() { demo.reset(); }
+
+    void fourChannelsSoundFocusReconnectAndClose()
+    {
+        TempProfile profile;
+        const SourceConfig source = saveDemoSource(*demo, true);
+        MainWindow window;
+        window.resize(1600, 1000);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MainWindowTestAccess access(window);
+        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(access.streamConnections()->limit(source.name), 5, 30000);
+        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+        QTRY_VERIFY(access.liveShown().size() >= 4);
+        const QList<MediaItem> channels = access.liveShown().mid(0, 4);
+
+        // The normal player plays the first channel; multi-view takes it over as it is.
+        VlcPlayer* mainPlayer = access.player();
+        access.playMediaItem(channels[0]);
+        QTRY_VERIFY_WITH_TIMEOUT(mainPlayer->timeMs() > 1000, 30000);
+        QSignalSpy restarted(mainPlayer, &VlcPlayer::playing);
+        QSignalSpy stopped(mainPlayer, &VlcPlayer::stopped);
+        QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
+        MultiViewController* multiView = access.multiView();
+        QVERIFY(multiView->isOpen());
+        MultiViewArea* area = multiView->area();
+        QCOMPARE(area->tileCount(), 4);
+        QCOMPARE(area->tile(0)->surface(), access.videoWidget());
+        QVERIFY(advancing(mainPlayer));
+        QCOMPARE(restarted.count(), 0);
+        QCOMPARE(stopped.count(), 0);
+        QCOMPARE(access.streamConnections()->openCount(source.name), 1);
+
+        // An empty tile says how to fill it.
+        QVERIFY(area->tile(1)->messageText().contains(QStringLiteral("Drag a channel")));
+
+        // Tile 2 by dropping, tile 3 by Return in the table with the tile focused, tile 4 by
+        // dropping again.
+        dropChannel(area->tile(1), source.name, channels[1]);
+        QTest::keyClick(area, Qt::Key_3);
+        QCOMPARE(multiView->focusedTile(), 2);
+        QTableWidget* table = access.liveTable();
+        table->setCurrentCell(2, 0);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        dropChannel(area->tile(3), source.name, channels[3]);
+        for (int i = 1; i < 4; ++i) {
+            QVERIFY(multiView->viewing(i)->channel());
+            QCOMPARE(multiView->viewing(i)->channel()->item.id, channels[i].id);
+            QTRY_VERIFY_WITH_TIMEOUT(multiView->viewing(i)->state() == TileViewing::State::Playing,
+                                     30000);
+        }
+        QCOMPARE(access.streamConnections()->openCount(source.name), 4);
+        QVERIFY(area->tile(1)->captionText().contains(channels[1].name));
+
+        // Four different pictures.
+        QTest::qWait(1500);
+        const QImage whole = grab(area);
+        QDir().mkpath(QStringLiteral(VELMORA_TEST_ARTIFACTS));
+        whole.save(QStringLiteral(VELMORA_TEST_ARTIFACTS "/multiview-4-tiles.png"));
+        QList<QImage> pictures;
+        for (int i = 0; i < 4; ++i) {
+            pictures.append(grab(area->tile(i)->surface()));
+            QVERIFY2(showsPicture(pictures[i]), qPrintable(QStringLiteral("tile %1").arg(i + 1)));
+        }
+        for (int i = 0; i < 4; ++i) {
+            for (int j = i + 1; j < 4; ++j)
+                QVERIFY2(differingShare(pictures[i], pictures[j]) > 0.01,
+                         qPrintable(QStringLiteral("tiles %1 and %2").arg(i + 1).arg(j + 1)));
+        }
+
+        // Sound follows focus: keys 1-4 and a click.
+        for (int focus : {0, 3, 1, 2}) {
+            QTest::keyClick(area, Qt::Key(Qt::Key_1 + focus));
+            QCOMPARE(multiView->focusedTile(), focus);
+            QTRY_COMPARE(mainPlayer->isMuted(), focus != 0);
+            for (int i = 1; i < 4; ++i)
+                QTRY_COMPARE(multiView->viewing(i)->player()->isMuted(), i != focus);
+        }
+        QTest::mouseClick(area->tile(3), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(multiView->focusedTile(), 3);
+        QTRY_VERIFY(!multiView->viewing(3)->player()->isMuted());
+
+        // F fills the area with the focused tile, and back.
+        QTest::keyClick(area, Qt::Key_F);
+        QCOMPARE(area->zoomedTile(), 3);
+        QVERIFY(!area->tile(0)->isVisible());
+        QCOMPARE(area->tile(3)->size(), area->size());
+        QTest::keyClick(area, Qt::Key_F);
+        QCOMPARE(area->zoomedTile(), -1);
+        QVERIFY(area->tile(0)->isVisible());
+
+        // Tile 2's stream drops: it reconnects in its tile, the others keep playing.
+        QVERIFY(control(*demo, QStringLiteral("drop?channel=") + channels[1].id));
+        TileViewing* dropped = multiView->viewing(1);
+        QTRY_VERIFY_WITH_TIMEOUT(dropped->state() == TileViewing::State::Reconnecting, 30000);
+        QVERIFY(area->tile(1)->statusText().contains(QStringLiteral("Reconnecting")));
+        QVERIFY(advancing(mainPlayer));
+        QVERIFY(advancing(multiView->viewing(2)->player()));
+        QVERIFY(advancing(multiView->viewing(3)->player()));
+        QVERIFY(control(*demo, QStringLiteral("restore?channel=") + channels[1].id));
+        QTRY_VERIFY_WITH_TIMEOUT(dropped->state() == TileViewing::State::Playing, 60000);
+        QVERIFY(dropped->reconnectAttempts() == 0);
+        QVERIFY(area->tile(1)->statusText().isEmpty());
+
+        // Closing with tile 3 in focus: its channel goes on in the normal player.
+        QTest::keyClick(area, Qt::Key_3);
+        QTest::keyClick(area, Qt::Key_Escape);
+        QVERIFY(!multiView->isOpen());
+        QVERIFY(!area->isVisible());
+        QCOMPARE(access.currentTitle(), channels[2].name);
+        QVERIFY(access.playerPanelLayout()->indexOf(access.videoWidget()) >= 0);
+        QVERIFY(!mainPlayer->isMuted());
+        QTRY_VERIFY_WITH_TIMEOUT(mainPlayer->timeMs() > 1000, 30000);
+        QCOMPARE(access.streamConnections()->openCount(source.name), 1);
+
+        // Ctrl+M brings back the layout and the other tiles' channels.
+        QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(multiView->isOpen());
+        QCOMPARE(area->tileCount(), 4);
+        QCOMPARE(multiView->viewing(1)->channel()->item.id, channels[1].id);
+        QCOMPARE(multiView->viewing(3)->channel()->item.id, channels[3].id);
+        QTest::keyClick(area, Qt::Key_Escape);
+        QVERIFY(!multiView->isOpen());
+    }
+
+    void connectionLimitRefusesInTheTile()
+    {
+        TempProfile profile;
+        const SourceConfig source = saveDemoSource(*demo, true);
+        MainWindow window;
+        window.resize(1600, 1000);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MainWindowTestAccess access(window);
+        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        StreamConnections* connections = access.streamConnections();
+        QTRY_COMPARE_WITH_TIMEOUT(connections->limit(source.name), 5, 30000);
+        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+        QTRY_VERIFY(access.liveShown().size() >= 5);
+        const QList<MediaItem> channels = access.liveShown().mid(4, 4);
+
+        // Four streams allowed; a recording holds one, the player, tiles 2 and 3 the others.
+        connections->setLimit(source.name, 4);
+        StreamConnections::Lease recording =
+            connections->acquire(source.name, QStringLiteral("Recording: Evening News"));
+        QVERIFY(recording.isValid());
+        access.playMediaItem(channels[0]);
+        QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
+        MultiViewController* multiView = access.multiView();
+        QVERIFY(multiView->isOpen());
+        MultiViewArea* area = multiView->area();
+        QCOMPARE(area->tileCount(), 4);
+        for (int i = 1; i < 3; ++i)
+            dropChannel(area->tile(i), source.name, channels[i]);
+        QTRY_VERIFY_WITH_TIMEOUT(multiView->viewing(2)->state() == TileViewing::State::Playing,
+                                 30000);
+
+        // The fifth stream is refused in its tile; nothing else stops.
+        dropChannel(area->tile(3), source.name, channels[3]);
+        QCOMPARE(multiView->viewing(3)->state(), TileViewing::State::Refused);
+        const QString message = area->tile(3)->messageText();
+        QVERIFY2(message.contains(QStringLiteral("4 stream")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Recording: Evening News")), qPrintable(message));
+        QCOMPARE(connections->openCount(source.name), 4);
+        QVERIFY(advancing(multiView->viewing(2)->player()));
+        QVERIFY(advancing(access.player()));
+
+        // Once the recording ends, the same tile starts.
+        recording.release();
+        dropChannel(area->tile(3), source.name, channels[3]);
+        QTRY_VERIFY_WITH_TIMEOUT(multiView->viewing(3)->state() == TileViewing::State::Playing,
+                                 30000);
+    }
+
+private:
+    std::unique_ptr<DemoServerProcess> demo;
+};
+
+VELMORA_TEST_MAIN(TestMultiView)
+#include "tst_multiview.moc"
