@@ -5,38 +5,38 @@
     <name>AboutText</name>
     <message>
         <source>About Velmora Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmora Player</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (on now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfehlerausgabe, mit VELMORA_NET_DEBUG=1 (jetzt an); bei Start aus dem Desktop-Menü das Protokoll der Sitzung (journalctl --user)</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (off now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfehlerausgabe, mit VELMORA_NET_DEBUG=1 (jetzt aus); bei Start aus dem Desktop-Menü das Protokoll der Sitzung (journalctl --user)</translation>
     </message>
     <message>
         <source>%1 The terms: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die Bedingungen: %2.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Watch live channels, movies and series from your IPTV servers.&lt;/p&gt;&lt;table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Live-Sender, Filme und Serien von Ihren IPTV-Servern ansehen.&lt;/p&gt;&lt;table&gt;</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Catalog cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog-Cache</translation>
     </message>
     <message>
         <source>Logs</source>
+        <translation>Protokolle</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -44,84 +44,84 @@
     <name>CatalogLoader</name>
     <message>
         <source>Failed to download playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste konnte nicht heruntergeladen werden: %1</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogSession</name>
     <message>
         <source>Load Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste laden</translation>
     </message>
 </context>
 <context>
     <name>CatalogTabs</name>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Search all movies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Filme durchsuchen...</translation>
     </message>
     <message>
         <source>Search all shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Serien durchsuchen...</translation>
     </message>
     <message>
         <source>Search all channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sender durchsuchen...</translation>
     </message>
     <message>
         <source>Select a category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie auswählen:</translation>
     </message>
     <message>
         <source>&lt; Back to Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Zurück zu den Kategorien</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen...</translation>
     </message>
     <message>
         <source>Name (A-Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name (A-Z)</translation>
     </message>
     <message>
         <source>Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt hinzugefügt</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>Search: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche: „%1“</translation>
     </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
     <message>
         <source>&quot;%1&quot; cannot be played from the archive of %2: the server gives no address for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht aus dem Archiv von %2 abgespielt werden: Der Server liefert keine Adresse dafür.</translation>
     </message>
 </context>
 <context>
@@ -129,298 +129,299 @@
     <message>
         <source>E%1 - %2</source>
         <extracomment>An episode row: its number in the season and its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Folge %1 - %2</translation>
     </message>
     <message>
         <source>The episodes could not be loaded. Go back and open the series again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Folgen konnten nicht geladen werden. Gehen Sie zurück und öffnen Sie die Serie erneut, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <source>&lt; Back to Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Zurück zu den Serien</translation>
     </message>
     <message>
         <source>Season %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel %1</translation>
     </message>
 </context>
 <context>
     <name>EverythingSearch</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien</translation>
     </message>
     <message>
         <source>Programmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendungen</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Velmora Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Sprache wird ab dem nächsten Start von Velmora Player verwendet.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
     <name>GuideChannelDialog</name>
     <message>
         <source>Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Sender</translation>
     </message>
     <message>
         <source>The guide holds no channels yet. Update the guide, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Programmführer enthält noch keine Sender. Aktualisieren Sie den Programmführer und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Choose the guide channel for &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Sender für „%1“ auswählen:</translation>
     </message>
     <message>
         <source>Search by id or name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach ID oder Name suchen...</translation>
     </message>
     <message>
         <source>Guide channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Sender</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>Time shift of this channel&apos;s guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitverschiebung des Programmführers für diesen Sender:</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min.</translation>
     </message>
     <message>
         <source>Automatic Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Zuordnung</translation>
     </message>
 </context>
 <context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>All channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sender</translation>
     </message>
     <message>
         <source>%1 - %2 (catch-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (Nachschauen)</translation>
     </message>
     <message>
         <source>Catch-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachschauen</translation>
     </message>
     <message>
         <source>Previous Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Sendung</translation>
     </message>
     <message>
         <source>Next Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Sendung</translation>
     </message>
 </context>
 <context>
     <name>GuideGrid</name>
     <message>
         <source>No channels to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sender anzuzeigen</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Programminformationen</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <comment>start and end of a programme in the guide grid</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>
     <name>GuideGridTab</name>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>TV Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Programm</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern</translation>
     </message>
     <message>
         <source>Select a programme to see its details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Sendung aus, um ihre Details zu sehen.</translation>
     </message>
     <message>
         <source>%1, %2-%3</source>
         <comment>day, start and end of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-%3</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>No programme information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Programminformationen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; cannot be played from the archive of %2: the channel gives no archive address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; kann nicht aus dem Archiv von %2 abgespielt werden: Der Sender liefert keine Archivadresse.</translation>
     </message>
 </context>
 <context>
     <name>GuideImporter</name>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat aufgehört zu senden</translation>
     </message>
     <message>
         <source>the download did not end in time</source>
-        <translation type="unfinished"></translation>
+        <translation>der Download wurde nicht rechtzeitig beendet</translation>
     </message>
     <message>
         <source>no guide address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Programmführer-Adresse</translation>
     </message>
 </context>
 <context>
     <name>GuidePanel</name>
     <message>
         <source>Show or hide the programme guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Watch from start</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Anfang an ansehen</translation>
     </message>
     <message>
         <source>Play the running programme from its beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Sendung von Beginn an abspielen</translation>
     </message>
     <message>
         <source>Programme guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer: %1</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Programminformationen</translation>
     </message>
     <message>
         <source>In the archive: double-click or press Return to watch it</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Archiv: Doppelklicken oder Eingabetaste drücken, um die Sendung anzusehen</translation>
     </message>
     <message>
         <source>%1  %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>GuideService</name>
     <message>
         <source>Updating guide... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer wird aktualisiert... %1%</translation>
     </message>
     <message>
         <source>Guide not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer nicht aktualisiert: %1</translation>
     </message>
     <message>
         <source>Guide partly updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer teilweise aktualisiert: %1</translation>
     </message>
     <message>
         <source>now, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt, bis %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>day and times of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 — %2, %3</source>
         <comment>programme, channel, when</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2, %3</translation>
     </message>
 </context>
 <context>
     <name>GuideStoreWriter</name>
     <message>
         <source>could not write the guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmführer konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>could not create the guide file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Programmführer-Datei konnte nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -428,111 +429,88 @@
     <message>
         <source>ddd d MMM</source>
         <extracomment>Day in the guide&apos;s day list and corner: weekday, day and month, in the locale&apos;s words (QDate format: ddd weekday, d day, MMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d. MMM</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern</translation>
     </message>
     <message>
         <source>dddd d MMMM</source>
         <extracomment>A day heading of the programme list (QDate format: dddd weekday, d day, MMMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dddd, d. MMMM</translation>
     </message>
     <message>
         <source>Now: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt: %1  %2</translation>
     </message>
     <message>
         <source>Next: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Danach: %1  %2</translation>
     </message>
 </context>
 <context>
     <name>HlsPlaylist</name>
     <message>
         <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender überträgt fragmentiertes MP4, das noch nicht aufgenommen werden kann.</translation>
     </message>
     <message>
         <source>The channel is encrypted and cannot be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender ist verschlüsselt und kann nicht aufgenommen werden.</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
-        <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The library could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 and %2.</source>
-        <extracomment>%1 is &quot;%n favorites&quot;, %2 is &quot;%n watch positions&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n favorites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n watch positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Die Bibliothek konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesehen</translation>
     </message>
     <message>
         <source>Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterschauen</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Server nicht mehr angeboten</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>Your library (favorites and watch progress) could not be read and was started afresh. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bibliothek (Favoriten und Wiedergabefortschritt) konnte nicht gelesen werden und wurde neu angelegt. Die beschädigte Datei wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) was saved by a newer version of Velmora Player and cannot be read by this one. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bibliothek (Favoriten und Wiedergabefortschritt) wurde von einer neueren Version von Velmora Player gespeichert und kann von dieser Version nicht gelesen werden. Sie bleibt unverändert; Änderungen in dieser Sitzung werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) could not be opened at %1. Changes you make in this session will not be kept.</source>
+        <translation>Ihre Bibliothek (Favoriten und Wiedergabefortschritt) konnte unter %1 nicht geöffnet werden. Änderungen in dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -540,66 +518,125 @@
     <name>LibraryFlow</name>
     <message>
         <source>Start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Von vorn beginnen</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Sender</translation>
     </message>
     <message>
         <source>Back to the channel watched before (Backspace)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum zuvor gesehenen Sender (Rücktaste)</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>Export Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten und Fortschritt exportieren...</translation>
     </message>
     <message>
         <source>Import Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten und Fortschritt importieren...</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Favoriten entfernen</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
         <source>Remove from Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „Weiterschauen“ entfernen</translation>
     </message>
     <message>
         <source>The change could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The favorite could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Favorit konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Export Favorites and Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten und Fortschritt exportieren</translation>
     </message>
     <message>
         <source>Library files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheksdateien (*.json)</translation>
     </message>
     <message>
         <source>The library could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek konnte nicht in %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Your favorites and watch progress were saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Favoriten und Ihr Wiedergabefortschritt wurden in %1 gespeichert.</translation>
     </message>
     <message>
         <source>Import Favorites and Progress</source>
+        <translation>Favoriten und Fortschritt importieren</translation>
+    </message>
+    <message>
+        <source>Resumed at %1</source>
+        <translation>Fortgesetzt bei %1</translation>
+    </message>
+    <message>
+        <source>Your watch progress could not be saved: %1</source>
+        <translation>Ihr Wiedergabefortschritt konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1  (%2% watched)</source>
+        <translation>%1  (%2% gesehen)</translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation>✓ %1</translation>
+    </message>
+    <message>
+        <source>Left at %1</source>
+        <translation>Unterbrochen bei %1</translation>
+    </message>
+    <message>
+        <source>Watched</source>
+        <translation>Gesehen</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>&quot;%1&quot; must be text that is not empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s &quot;%1&quot; is not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot; is not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -607,27 +644,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resumed at %1</source>
+        <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your watch progress could not be saved: %1</source>
+        <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  (%2% watched)</source>
+        <source>The file is not a Velmora Player library export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>✓ %1</source>
+        <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Left at %1</source>
+        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Watched</source>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported: %1 favorites, %2 watch positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already up to date: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,43 +680,43 @@
     <name>LineupFlow</name>
     <message>
         <source>Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Line-up</translation>
     </message>
     <message>
         <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Line-up (ausgeblendete, umbenannte und gesperrte Sender) kann nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist gesperrt. Geben Sie die PIN ein, um die Wiedergabe zu starten.</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kindersicherung</translation>
     </message>
     <message>
         <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie zuerst eine PIN fest: Einstellungen, Seite „Kindersicherung“. Sperren werden wirksam, sobald eine PIN festgelegt ist.</translation>
     </message>
     <message>
         <source>The change to your lineup could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung an Ihrem Line-up konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name für „%1“ (leer: Name des Anbieters):</translation>
     </message>
     <message>
         <source>Enter the PIN to unlock &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die PIN ein, um „%1“ zu entsperren.</translation>
     </message>
     <message>
         <source>Rename Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie umbenennen</translation>
     </message>
     <message numerus="yes">
         <source>%n categories of this server look like adult content:
@@ -679,283 +724,293 @@
 %1
 
 Lock them? They will ask for the PIN before showing their channels.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kategorie dieses Servers sieht nach Inhalten für Erwachsene aus:
+
+%1
+
+Sperren? Vor dem Anzeigen ihrer Sender wird dann die PIN abgefragt.</numerusform>
+            <numerusform>%n Kategorien dieses Servers sehen nach Inhalten für Erwachsene aus:
+
+%1
+
+Sperren? Vor dem Anzeigen ihrer Sender wird dann die PIN abgefragt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter the PIN to manage the lineup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die PIN ein, um das Line-up zu verwalten.</translation>
     </message>
     <message>
         <source>The guide addresses could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmführer-Adressen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Lock with PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit PIN sperren</translation>
     </message>
     <message>
         <source>Manage Lineup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Line-up verwalten...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist gesperrt. Geben Sie die PIN ein, um den Inhalt anzuzeigen.</translation>
     </message>
     <message>
         <source>Guide Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Sender...</translation>
     </message>
     <message>
         <source>Provider&apos;s name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Anbieters: %1</translation>
     </message>
     <message>
         <source>Lock Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder sperren</translation>
     </message>
 </context>
 <context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>LocalPairingBackend</name>
     <message>
         <source>This computer is not connected to a home network, so a phone cannot reach it. Connect it to your Wi-Fi or network cable, then get a new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer ist mit keinem Heimnetz verbunden, daher kann ihn kein Telefon erreichen. Verbinden Sie ihn mit Ihrem WLAN oder einem Netzwerkkabel und fordern Sie dann einen neuen Code an.</translation>
     </message>
     <message>
         <source>Could not start pairing on this computer (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopplung konnte auf diesem Computer nicht gestartet werden (%1): %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
         <source>Your servers and settings could not be saved to %1.
 
 Changes made now will be lost when the player closes. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Server und Einstellungen konnten nicht in %1 gespeichert werden.
+
+Jetzt vorgenommene Änderungen gehen verloren, wenn der Player geschlossen wird. Prüfen Sie, ob diese Datei und ihr Ordner beschreibbar sind.</translation>
     </message>
     <message>
         <source>Quorbin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin</translation>
     </message>
     <message>
         <source>Live TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-TV</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>The archive stream ended before the programme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Archiv-Stream endete vor der Sendung.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wiedergabe</translation>
     </message>
     <message>
         <source>Playback stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe gestoppt: %1</translation>
     </message>
     <message>
         <source>Reconnecting to %1... (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneute Verbindung mit %1... (Versuch %2)</translation>
     </message>
     <message>
         <source>Playback Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabefehler</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
 </context>
 <context>
     <name>ManageLineupDialog</name>
     <message>
         <source>Manage Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Line-up verwalten</translation>
     </message>
     <message>
         <source>Section:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich:</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeblendet</translation>
     </message>
     <message>
         <source>Channels without Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender ohne Programmführer</translation>
     </message>
     <message>
         <source>Guide Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Quellen</translation>
     </message>
     <message>
         <source>Filter categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien filtern...</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anzeigen</translation>
     </message>
     <message>
         <source>Hide All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ausblenden</translation>
     </message>
     <message>
         <source>Checked categories are shown; drag to reorder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Kategorien werden angezeigt; zum Umsortieren ziehen.</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Server nicht mehr angeboten</translation>
     </message>
     <message>
         <source>Hidden channels, movies and shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeblendete Sender, Filme und Serien:</translation>
     </message>
     <message>
         <source>Show Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder anzeigen</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergessen</translation>
     </message>
     <message>
         <source>Drops every choice made for the selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwirft alle Festlegungen für die ausgewählten Einträge</translation>
     </message>
     <message>
         <source>Channels the guide has nothing for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender, für die der Programmführer nichts enthält:</translation>
     </message>
     <message>
         <source>Guide channels with a similar name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Sender mit ähnlichem Namen:</translation>
     </message>
     <message>
         <source>Use This Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Programmführer-Sender verwenden</translation>
     </message>
     <message>
         <source>%1 (%2) - %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3%</translation>
     </message>
     <message>
         <source>%1 (%2) - %3% - now: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3% - jetzt: %4</translation>
     </message>
     <message>
         <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Programmführer wird aus diesen Quellen in dieser Reihenfolge gelesen; für jeden Sender gilt die erste, die ihn enthält.</translation>
     </message>
     <message>
         <source>Add Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse hinzufügen...</translation>
     </message>
     <message>
         <source>Add File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei hinzufügen...</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Guide Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Adresse</translation>
     </message>
     <message>
         <source>XMLTV address (http or https):</source>
-        <translation type="unfinished"></translation>
+        <translation>XMLTV-Adresse (http oder https):</translation>
     </message>
     <message>
         <source>Guide File</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-Datei</translation>
     </message>
     <message>
         <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
-        <translation type="unfinished"></translation>
+        <translation>XMLTV-Dateien (*.xml *.xml.gz *.gz)</translation>
     </message>
     <message>
         <source>The server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Programmführer des Servers</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1</translation>
     </message>
     <message>
         <source>Video codec: %1
@@ -963,7 +1018,11 @@ Resolution: %2x%3
 Frame rate: %4 fps
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Videocodec: %1
+Auflösung: %2x%3
+Bildrate: %4 fps
+
+</translation>
     </message>
     <message>
         <source>Audio codec: %1
@@ -971,17 +1030,23 @@ Sample rate: %2 Hz
 Channels: %3
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Audiocodec: %1
+Abtastrate: %2 Hz
+Kanäle: %3
+
+</translation>
     </message>
     <message>
         <source>Audio tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspuren:
+</translation>
     </message>
     <message>
         <source>Subtitle tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitelspuren:
+</translation>
     </message>
     <message>
         <source>Input bitrate: %1 kbps
@@ -990,10 +1055,61 @@ Decoded video blocks: %3
 Decoded audio blocks: %4
 Displayed frames: %5   Lost frames: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsbitrate: %1 kbit/s
+Demux-Bitrate: %2 kbit/s
+Dekodierte Videoblöcke: %3
+Dekodierte Audioblöcke: %4
+Angezeigte Bilder: %5   Verlorene Bilder: %6
+</translation>
     </message>
     <message>
         <source>No track information available yet.</source>
+        <translation>Noch keine Spurinformationen verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewController</name>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch two to four channels at once (Ctrl+M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 tiles, side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 tiles, one large and two small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 tiles, 2 × 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewTile</name>
+    <message>
+        <source>%1 · Now: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,438 +1117,452 @@ Displayed frames: %5   Lost frames: %6
     <name>PairDialog</name>
     <message>
         <source>Waiting for your phone... (expires in %1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Ihr Telefon... (läuft in %1:%2 ab)</translation>
     </message>
     <message>
         <source>On your phone, scan the QR code or open &lt;b&gt;%1&lt;/b&gt;, then enter this code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen Sie auf Ihrem Telefon den QR-Code oder öffnen Sie &lt;b&gt;%1&lt;/b&gt; und geben Sie dann diesen Code ein:</translation>
     </message>
     <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Telefon zeigt diesen Computer als %1%2%3 an</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1
 Fix it on your phone and send it again with the new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das hat nicht funktioniert: %1
+Korrigieren Sie es auf Ihrem Telefon und senden Sie es mit dem neuen Code erneut.</translation>
     </message>
     <message>
         <source>This code has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Code ist abgelaufen.</translation>
     </message>
     <message>
         <source>Get a new code</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Code anfordern</translation>
     </message>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin-Abonnement</translation>
     </message>
     <message>
         <source>Getting a code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Code wird angefordert...</translation>
     </message>
     <message>
         <source>Received. Checking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen. Server wird geprüft...</translation>
     </message>
     <message>
         <source>Couldn&apos;t reach that server: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Server nicht erreichbar: Der Link muss mit http:// oder https:// beginnen</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste konnte nicht heruntergeladen werden: Der Link muss mit http:// oder https:// beginnen</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste konnte nicht heruntergeladen werden: %1</translation>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über diesen Wiedergabelisten-Link wurden keine Sender geladen. Prüfen Sie, ob er korrekt und noch aktiv ist.</translation>
     </message>
     <message>
         <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Telefon muss sich im selben Netzwerk wie dieser Computer befinden.&lt;br&gt;Wenn dieser Computer eine Firewall hat, geben Sie dafür TCP-Port %1 frei.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Address for the phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse für das Telefon:</translation>
     </message>
     <message>
         <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopplungsdienst hat diesen Code verloren, vielleicht wegen eines Neustarts. Geben Sie den neuen Code unten auf Ihrem Telefon ein.</translation>
     </message>
 </context>
 <context>
     <name>PairingClient</name>
     <message>
         <source>Could not reach the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Server nicht erreichbar: %1</translation>
     </message>
     <message>
         <source>Invalid response from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Antwort vom Server</translation>
     </message>
 </context>
 <context>
     <name>PairingPages</name>
     <message>
         <source>That was too much to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten sind zu umfangreich zum Senden.</translation>
     </message>
     <message>
         <source>That code isn&apos;t valid. Check the code shown on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Code ist ungültig. Prüfen Sie den auf Ihrem Computer angezeigten Code.</translation>
     </message>
     <message>
         <source>That code has expired. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Code ist abgelaufen. Fordern Sie auf Ihrem Computer einen neuen Code an.</translation>
     </message>
     <message>
         <source>Details were already sent with that code. Get a new code on your computer to send them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Code wurden bereits Daten gesendet. Fordern Sie auf Ihrem Computer einen neuen Code an, um sie erneut zu senden.</translation>
     </message>
     <message>
         <source>The pairing service is unavailable right now. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopplungsdienst ist derzeit nicht verfügbar. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>Choose the kind of server: Xtream Codes or M3U playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Art des Servers: Xtream Codes oder M3U-Wiedergabeliste.</translation>
     </message>
     <message>
         <source>Enter a name for the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen für den Server ein.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist zu lang.</translation>
     </message>
     <message>
         <source>The name, address and user name cannot contain line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Adresse und Benutzername dürfen keine Zeilenumbrüche enthalten.</translation>
     </message>
     <message>
         <source>Enter the user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Benutzernamen ein.</translation>
     </message>
     <message>
         <source>Enter the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort ein.</translation>
     </message>
     <message>
         <source>The user name or password is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername oder Passwort ist zu lang.</translation>
     </message>
     <message>
         <source>Choose the live format: TS or HLS (m3u8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Live-Format: TS oder HLS (m3u8).</translation>
     </message>
 </context>
 <context>
     <name>PairingServer</name>
     <message>
         <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopplungsdienst wurde neu gestartet und hat diesen Code verloren. Fordern Sie auf Ihrem Computer einen neuen Code an.</translation>
     </message>
 </context>
 <context>
     <name>ParentalLockPage</name>
     <message>
         <source>A PIN is set. Give it to change or remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN ist festgelegt. Geben Sie sie ein, um sie zu ändern oder zu entfernen.</translation>
     </message>
     <message>
         <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie eine PIN mit 4 bis 8 Ziffern fest, um Kategorien und Sender zu sperren.</translation>
     </message>
     <message>
         <source>Current PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle PIN:</translation>
     </message>
     <message>
         <source>New PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue PIN:</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen:</translation>
     </message>
     <message>
         <source>Remove the PIN (locks stop working)</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN entfernen (Sperren sind dann wirkungslos)</translation>
     </message>
     <message>
         <source>Offer to lock categories
 whose names contain
 (one per line):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre anbieten für
+Kategorien, deren Name dies
+enthält (eins pro Zeile):</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kindersicherung</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zu viele falsche PINs. Versuchen Sie es in %n Sekunde erneut.</numerusform>
+            <numerusform>Zu viele falsche PINs. Versuchen Sie es in %n Sekunden erneut.</numerusform>
         </translation>
     </message>
     <message>
         <source>The current PIN is not right; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle PIN ist falsch; die PIN wurde nicht geändert.</translation>
     </message>
     <message>
         <source>The new PIN and its repetition differ; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue PIN und ihre Wiederholung stimmen nicht überein; die PIN wurde nicht geändert.</translation>
     </message>
     <message>
         <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN hat 4 bis 8 Ziffern; die PIN wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
     <name>PinDialog</name>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kindersicherung</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Unlock for an hour only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur für eine Stunde entsperren</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zu viele falsche PINs. Versuchen Sie es in %n Sekunde erneut.</numerusform>
+            <numerusform>Zu viele falsche PINs. Versuchen Sie es in %n Sekunden erneut.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche PIN.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
+        <translation>Wiedergabe: %1</translation>
+    </message>
+    <message>
+        <source>Too Many Streams</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wiedergabe</translation>
     </message>
     <message>
         <source>&lt;&lt; 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 10 s</translation>
     </message>
     <message>
         <source>10s &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s &gt;&gt;</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Next Episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Folge</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>Vol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautst.:</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
     <message>
         <source>the playlist is larger than 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wiedergabeliste ist größer als 1 GB</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>Your preferences could not be saved to %1. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden. Prüfen Sie, ob diese Datei und ihr Ordner beschreibbar sind.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
 </context>
 <context>
     <name>RecordingFlow</name>
     <message>
         <source>Recordings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen nicht gespeichert</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Record this channel (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Sender aufnehmen (R)</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme beenden</translation>
     </message>
     <message>
         <source>Cancel Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme abbrechen</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner anzeigen</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Details...</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; and its file?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ und die zugehörige Datei löschen?</translation>
     </message>
     <message>
         <source>Recording Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme nicht gelöscht</translation>
     </message>
     <message>
         <source>Not Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aufnahme</translation>
     </message>
     <message>
         <source>Record Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie aufnehmen</translation>
     </message>
     <message>
         <source>Recording Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme gestoppt</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordingManager</name>
     <message>
         <source>%1 is already being recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird bereits aufgenommen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits geplant.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is over; only the archive can still have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorbei; höchstens das Archiv enthält die Sendung noch.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird bereits heruntergeladen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is still being recorded; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird noch aufgenommen; beenden Sie zuerst die Aufnahme.</translation>
     </message>
     <message>
         <source>%1 could not be deleted. Check that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelöscht werden. Prüfen Sie, ob der Ordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>The program was closed during the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde während der Aufnahme geschlossen.</translation>
     </message>
     <message>
         <source>The program was not running at the time of the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm lief zum Zeitpunkt der Aufnahme nicht.</translation>
     </message>
     <message>
         <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server „%1“ ist nicht mehr eingerichtet, daher konnte „%2“ nicht aufgenommen werden.</translation>
     </message>
     <message>
         <source>Recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht starten: Der Server erlaubt %2 Streams gleichzeitig, und diese sind geöffnet: %3.</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlan</name>
     <message numerus="yes">
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ kann nicht aufgenommen werden: Zusammen mit %n weiteren Aufnahme zu dieser Zeit und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
+            <numerusform>„%1“ kann nicht aufgenommen werden: Zusammen mit %n weiteren Aufnahmen zu dieser Zeit und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1440,146 +1570,156 @@ whose names contain
     <name>RecordingPreferencesPage</name>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Folder for recordings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für Aufnahmen:</translation>
     </message>
     <message>
         <source>Folder for Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für Aufnahmen</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min.</translation>
     </message>
     <message>
         <source>Start programmes from the guide earlier by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendungen aus dem Programmführer früher starten um:</translation>
     </message>
     <message>
         <source>End them later by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Später beenden um:</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme</translation>
     </message>
 </context>
 <context>
     <name>RecordingStore</name>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahmeliste in %1 konnte nicht aktualisiert werden (%2: %3). Prüfen Sie, ob die Datei und ihr Ordner beschreibbar sind.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingText</name>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RecordingTray</name>
     <message numerus="yes">
         <source>%n recording(s) are running.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Aufnahme läuft.</numerusform>
+            <numerusform>%n Aufnahmen laufen.</numerusform>
         </translation>
     </message>
     <message>
         <source>A recording is planned within the next day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb des nächsten Tages ist eine Aufnahme geplant.</translation>
     </message>
     <message>
         <source>Recordings Need the Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen benötigen den Player</translation>
     </message>
     <message>
         <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Für Aufnahmen muss das Programm geöffnet bleiben, und diese Arbeitsumgebung hat keinen Infobereich, in dem es weiterlaufen kann. Trotzdem schließen?</translation>
     </message>
     <message>
         <source>Keep Recording?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme fortsetzen?</translation>
     </message>
     <message>
         <source>%1 Keep the program running in the system tray until they are done?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Soll das Programm im Infobereich weiterlaufen, bis sie abgeschlossen sind?</translation>
     </message>
     <message>
         <source>Keep Running in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Infobereich weiterlaufen</translation>
     </message>
     <message>
         <source>Quit and Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden und Aufnahme stoppen</translation>
     </message>
     <message>
         <source>Show Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player anzeigen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Velmora Player is recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player nimmt auf</translation>
     </message>
 </context>
 <context>
     <name>SearchEverythingDialog</name>
     <message>
         <source>Search Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durchsuchen</translation>
     </message>
     <message>
         <source>Search channels, movies, shows and programmes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender, Filme, Serien und Sendungen durchsuchen...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ServerSelector</name>
     <message>
         <source>Signing in with a Quorbin subscription key is no longer supported. Add your server again with its Xtream login or M3U playlist link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung mit einem Quorbin-Abonnementschlüssel wird nicht mehr unterstützt. Fügen Sie Ihren Server erneut mit seinen Xtream-Zugangsdaten oder dem Link zur M3U-Wiedergabeliste hinzu.</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Add Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Server hinzufügen...</translation>
     </message>
     <message>
         <source>Edit Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Server bearbeiten...</translation>
     </message>
     <message>
         <source>Refresh Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste aktualisieren</translation>
     </message>
     <message>
         <source>%1 (no longer supported)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht mehr unterstützt)</translation>
     </message>
     <message>
         <source>Add your server again</source>
-        <translation type="unfinished"></translation>
+        <translation>Server erneut hinzufügen</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server hinzufügen</translation>
     </message>
     <message>
         <source>Please provide a valid URL/path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige URL bzw. einen gültigen Pfad an.</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server bearbeiten</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was added with a Quorbin subscription key.
@@ -1587,133 +1727,145 @@ whose names contain
 %2
 
 Delete &quot;%1&quot; now?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde mit einem Quorbin-Abonnementschlüssel hinzugefügt.
+
+%2
+
+„%1“ jetzt löschen?</translation>
     </message>
     <message>
         <source>Server no longer supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Server nicht mehr unterstützt</translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin-Abonnement</translation>
     </message>
     <message>
         <source>Type the server&apos;s details on your phone instead, using a code shown here</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen die Serverdaten auf dem Telefon eingeben, mit einem hier angezeigten Code</translation>
     </message>
     <message>
         <source>Or enter the server&apos;s details here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder die Serverdaten hier eingeben:</translation>
     </message>
     <message>
         <source>M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>M3U-Wiedergabeliste</translation>
     </message>
     <message>
         <source>Xtream Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Xtream Codes</translation>
     </message>
     <message>
         <source>Server Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servertyp:</translation>
     </message>
     <message>
         <source>http://example.com/playlist.m3u or local file path</source>
-        <translation type="unfinished"></translation>
+        <translation>http://example.com/playlist.m3u oder lokaler Dateipfad</translation>
     </message>
     <message>
         <source>Upload File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden...</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Playlist URL/File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabelisten-URL/Datei:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung testen</translation>
     </message>
     <message>
         <source>Server URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server-URL:</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Live Stream Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Stream-Format:</translation>
     </message>
     <message>
         <source>Empty: the server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer: eigener Programmführer des Servers</translation>
     </message>
     <message>
         <source> h</source>
-        <translation type="unfinished"></translation>
+        <translation> Std.</translation>
     </message>
     <message>
         <source>Guide URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmführer-URL:</translation>
     </message>
     <message>
         <source>Guide time offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitverschiebung des Programmführers:</translation>
     </message>
     <message>
         <source>Delete Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server löschen</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server bearbeiten</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server hinzufügen</translation>
     </message>
     <message>
         <source>Upload M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>M3U-Wiedergabeliste laden</translation>
     </message>
     <message>
         <source>Playlists (*.m3u *.m3u8);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabelisten (*.m3u *.m3u8);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird getestet...</translation>
     </message>
     <message>
         <source>Connection OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung OK</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Delete server &quot;%1&quot;? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server „%1“ löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Xtream Account</source>
+        <translation>Xtream-Konto</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections allowed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1721,29 +1873,51 @@ Delete &quot;%1&quot; now?</source>
     <name>StallTracker</name>
     <message>
         <source>The stream stopped advancing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stream kommt seit %1 Sekunden nicht mehr voran.</translation>
     </message>
 </context>
 <context>
     <name>StreamRecorder</name>
     <message>
         <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat statt des Sender-Streams eine Webseite gesendet; es konnte nichts aufgenommen werden. Das Konto oder der Sender ist möglicherweise nicht mehr aktiv.</translation>
     </message>
     <message>
         <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll: Die Aufnahme wurde nach %1 beendet. Das bisher Aufgenommene ist in %2 gespeichert.</translation>
     </message>
     <message>
         <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme konnte nicht in %1 geschrieben werden und wurde nach %2 beendet. Das bisher Aufgenommene bleibt erhalten.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ordner %1 kann nicht geschrieben werden, daher wurde nichts aufgenommen. Wählen Sie in den Einstellungen einen anderen Ordner für Aufnahmen.</translation>
     </message>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation>Der Server hat die Verbindung für die Aufnahme abgelehnt (HTTP-Status %1). Möglicherweise erlaubt er für dieses Konto keine weiteren gleichzeitigen Streams oder bietet den Sender nicht mehr an.</translation>
+    </message>
+</context>
+<context>
+    <name>TileViewing</name>
+    <message numerus="yes">
+        <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting to %1… (attempt %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,206 +1925,222 @@ Delete &quot;%1&quot; now?</source>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei laden...</translation>
     </message>
     <message>
         <source>No audio tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonspuren</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei laden</translation>
     </message>
     <message>
         <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel (*.srt *.ass *.ssa *.sub *.vtt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Stream Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Stream-Informationen</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
     <name>VlcPlayer</name>
     <message>
         <source>Could not create media for URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium für URL konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>Playback failed to start for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe konnte nicht gestartet werden für: %1</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1</translation>
     </message>
     <message>
         <source>No player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Player.</translation>
     </message>
     <message>
         <source>No media loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Medium geladen.</translation>
     </message>
     <message>
         <source>Reached the end of the stream (this can also happen if a seek landed somewhere the stream couldn&apos;t resume from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Streams erreicht (das kann auch passieren, wenn ein Sprung an einer Stelle gelandet ist, an der der Stream nicht fortgesetzt werden konnte).</translation>
     </message>
     <message>
         <source>libVLC encountered an error while streaming.</source>
-        <translation type="unfinished"></translation>
+        <translation>libVLC hat beim Streaming einen Fehler festgestellt.</translation>
     </message>
     <message>
         <source>The live stream stopped sending data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Live-Stream sendet keine Daten mehr.</translation>
     </message>
 </context>
 <context>
     <name>XmltvReader</name>
     <message>
         <source>the guide is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmführer ist größer als %1 MB</translation>
     </message>
     <message>
         <source>the guide is not valid XMLTV (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmführer ist kein gültiges XMLTV (Zeile %1: %2)</translation>
     </message>
     <message>
         <source>the compressed guide is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der komprimierte Programmführer ist beschädigt (%1)</translation>
     </message>
     <message>
         <source>could not start inflating the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>das Entpacken des Programmführers konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>the server sent no XMLTV guide (the document is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat keinen XMLTV-Programmführer gesendet (das Dokument ist &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>the compressed guide is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>der komprimierte Programmführer ist unvollständig</translation>
     </message>
     <message>
         <source>the guide is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmführer ist leer</translation>
     </message>
     <message>
         <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeichensatz „%1“ des Programmführers kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it is not compatible with ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist nicht ASCII-kompatibel</translation>
     </message>
 </context>
 <context>
     <name>XtreamClient</name>
     <message>
         <source>Could not reach server or invalid response</source>
-        <translation type="unfinished"></translation>
+        <translation>Server nicht erreichbar oder ungültige Antwort</translation>
     </message>
     <message>
         <source>This account is not active on that server (status: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto ist auf diesem Server nicht aktiv (Status: %1)</translation>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung fehlgeschlagen - prüfen Sie Server-URL, Benutzername und Passwort</translation>
     </message>
 </context>
 <context>
     <name>lineupexchange</name>
     <message>
         <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Line-up in der Datei kann nicht importiert werden: %1 Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>it is not a list of servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Liste von Servern.</translation>
     </message>
     <message>
         <source>a server has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Server hat keinen Namen.</translation>
     </message>
     <message>
         <source>the server &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server „%1“ ist doppelt aufgeführt.</translation>
     </message>
     <message>
         <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Programmführer-Adressen von „%1“ sind keine Liste mit höchstens %2 Einträgen.</translation>
     </message>
     <message>
         <source>a guide address of &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Programmführer-Adresse von „%1“ ist ungültig.</translation>
     </message>
     <message>
         <source>the entries of &quot;%1&quot; are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einträge von „%1“ sind keine Liste.</translation>
     </message>
     <message>
         <source>it holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält mehr als %1 Einträge.</translation>
     </message>
     <message>
         <source>entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 von „%2“: %3</translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Objekt.</translation>
     </message>
     <message>
         <source>unknown type &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Typ „%1“.</translation>
     </message>
     <message>
         <source>unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Art.</translation>
     </message>
     <message>
         <source>no id.</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ID.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder true noch false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Text.</translation>
     </message>
     <message>
         <source>the position is not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Position ist keine Zahl von 0 bis %1.</translation>
     </message>
     <message>
         <source>the time shift is not whole quarters of an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeitverschiebung ist kein Vielfaches einer Viertelstunde.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist doppelt aufgeführt.</translation>
     </message>
     <message>
         <source>the server has no %1 with the id &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server kennt keine ID „%2“ (Typ: %1).</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>item</source>
+        <translation>Eintrag</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Open another window even when the player already runs with this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
+A second start shows the running player&apos;s window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player already runs; its window was brought to the front.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1958,32 +2148,29 @@ Delete &quot;%1&quot; now?</source>
     <name>recordingtext</name>
     <message>
         <source>● %1</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1</translation>
     </message>
     <message>
         <source>● %1 (recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1 (Aufnahme läuft)</translation>
     </message>
     <message>
         <source>%1 (planned)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geplant)</translation>
     </message>
     <message>
         <source>%1 (missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verpasst)</translation>
     </message>
     <message>
         <source>%1 (failed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fehlgeschlagen)</translation>
     </message>
     <message>
         <source>%1
 %2 · %3 · %4 · %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 · %3 · %4 · %5</translation>
     </message>
 </context>
 </TS>

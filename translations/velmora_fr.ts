@@ -5,38 +5,38 @@
     <name>AboutText</name>
     <message>
         <source>About Velmora Player</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velmora Player</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (on now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie d&apos;erreur standard, avec VELMORA_NET_DEBUG=1 (activé) ; depuis le menu du bureau, le journal de la session (journalctl --user)</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (off now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie d&apos;erreur standard, avec VELMORA_NET_DEBUG=1 (désactivé) ; depuis le menu du bureau, le journal de la session (journalctl --user)</translation>
     </message>
     <message>
         <source>%1 The terms: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les conditions : %2.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Watch live channels, movies and series from your IPTV servers.&lt;/p&gt;&lt;table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Regardez des chaînes en direct, des films et des séries depuis vos serveurs IPTV.&lt;/p&gt;&lt;table&gt;</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Catalog cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache du catalogue</translation>
     </message>
     <message>
         <source>Logs</source>
+        <translation>Journaux</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -44,84 +44,84 @@
     <name>CatalogLoader</name>
     <message>
         <source>Failed to download playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement de la liste de lecture : %1</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogSession</name>
     <message>
         <source>Load Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une liste de lecture</translation>
     </message>
 </context>
 <context>
     <name>CatalogTabs</name>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>Search all movies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans tous les films...</translation>
     </message>
     <message>
         <source>Search all shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans toutes les séries...</translation>
     </message>
     <message>
         <source>Search all channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans toutes les chaînes...</translation>
     </message>
     <message>
         <source>Select a category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une catégorie :</translation>
     </message>
     <message>
         <source>&lt; Back to Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Retour aux catégories</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher...</translation>
     </message>
     <message>
         <source>Name (A-Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom (A-Z)</translation>
     </message>
     <message>
         <source>Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouts récents</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Search: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche : « %1 »</translation>
     </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
     <message>
         <source>&quot;%1&quot; cannot be played from the archive of %2: the server gives no address for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être lu depuis l&apos;archive de %2 : le serveur ne fournit aucune adresse.</translation>
     </message>
 </context>
 <context>
@@ -129,298 +129,299 @@
     <message>
         <source>E%1 - %2</source>
         <extracomment>An episode row: its number in the season and its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ép. %1 - %2</translation>
     </message>
     <message>
         <source>The episodes could not be loaded. Go back and open the series again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les épisodes. Revenez en arrière et rouvrez la série pour réessayer.</translation>
     </message>
     <message>
         <source>&lt; Back to Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Retour aux séries</translation>
     </message>
     <message>
         <source>Season %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison %1</translation>
     </message>
 </context>
 <context>
     <name>EverythingSearch</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Films</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries TV</translation>
     </message>
     <message>
         <source>Programmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Velmora Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera utilisée au prochain démarrage de Velmora Player.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue :</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
 </context>
 <context>
     <name>GuideChannelDialog</name>
     <message>
         <source>Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne du guide</translation>
     </message>
     <message>
         <source>The guide holds no channels yet. Update the guide, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide ne contient encore aucune chaîne. Mettez le guide à jour, puis réessayez.</translation>
     </message>
     <message>
         <source>Choose the guide channel for &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la chaîne du guide pour « %1 » :</translation>
     </message>
     <message>
         <source>Search by id or name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par identifiant ou nom...</translation>
     </message>
     <message>
         <source>Guide channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne du guide</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>Time shift of this channel&apos;s guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage horaire du guide de cette chaîne :</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Automatic Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Association automatique</translation>
     </message>
 </context>
 <context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>All channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les chaînes</translation>
     </message>
     <message>
         <source>%1 - %2 (catch-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (replay)</translation>
     </message>
     <message>
         <source>Catch-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Replay</translation>
     </message>
     <message>
         <source>Previous Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme précédent</translation>
     </message>
     <message>
         <source>Next Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme suivant</translation>
     </message>
 </context>
 <context>
     <name>GuideGrid</name>
     <message>
         <source>No channels to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune chaîne à afficher</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information sur les programmes</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <comment>start and end of a programme in the guide grid</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>
     <name>GuideGridTab</name>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>TV Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide TV</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>Select a programme to see its details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un programme pour en voir les détails.</translation>
     </message>
     <message>
         <source>%1, %2-%3</source>
         <comment>day, start and end of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-%3</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>No programme information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information sur les programmes.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; cannot be played from the archive of %2: the channel gives no archive address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; ne peut pas être lu depuis l&apos;archive de %2 : la chaîne ne fournit aucune adresse d&apos;archive.</translation>
     </message>
 </context>
 <context>
     <name>GuideImporter</name>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a répondu HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a cessé d&apos;envoyer des données</translation>
     </message>
     <message>
         <source>the download did not end in time</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléchargement ne s&apos;est pas terminé à temps</translation>
     </message>
     <message>
         <source>no guide address</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune adresse de guide</translation>
     </message>
 </context>
 <context>
     <name>GuidePanel</name>
     <message>
         <source>Show or hide the programme guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le guide des programmes</translation>
     </message>
     <message>
         <source>Watch from start</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarder depuis le début</translation>
     </message>
     <message>
         <source>Play the running programme from its beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le programme en cours depuis son début</translation>
     </message>
     <message>
         <source>Programme guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide des programmes : %1</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information sur les programmes</translation>
     </message>
     <message>
         <source>In the archive: double-click or press Return to watch it</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans l&apos;archive : double-cliquez ou appuyez sur Entrée pour le regarder</translation>
     </message>
     <message>
         <source>%1  %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>GuideService</name>
     <message>
         <source>Updating guide... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du guide... %1 %</translation>
     </message>
     <message>
         <source>Guide not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide non mis à jour : %1</translation>
     </message>
     <message>
         <source>Guide partly updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide partiellement mis à jour : %1</translation>
     </message>
     <message>
         <source>now, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours, jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>day and times of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 — %2, %3</source>
         <comment>programme, channel, when</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2, %3</translation>
     </message>
 </context>
 <context>
     <name>GuideStoreWriter</name>
     <message>
         <source>could not write the guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire le guide : %1</translation>
     </message>
     <message>
         <source>could not create the guide file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier du guide : %1</translation>
     </message>
 </context>
 <context>
@@ -428,111 +429,88 @@
     <message>
         <source>ddd d MMM</source>
         <extracomment>Day in the guide&apos;s day list and corner: weekday, day and month, in the locale&apos;s words (QDate format: ddd weekday, d day, MMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>dddd d MMMM</source>
         <extracomment>A day heading of the programme list (QDate format: dddd weekday, d day, MMMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dddd d MMMM</translation>
     </message>
     <message>
         <source>Now: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant : %1  %2</translation>
     </message>
     <message>
         <source>Next: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensuite : %1  %2</translation>
     </message>
 </context>
 <context>
     <name>HlsPlaylist</name>
     <message>
         <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne envoie du MP4 fragmenté, qui ne peut pas encore être enregistré.</translation>
     </message>
     <message>
         <source>The channel is encrypted and cannot be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne est chiffrée et ne peut pas être enregistrée.</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
-        <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The library could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 and %2.</source>
-        <extracomment>%1 is &quot;%n favorites&quot;, %2 is &quot;%n watch positions&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n favorites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n watch positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Impossible d&apos;enregistrer la bibliothèque : %1</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Récents</translation>
     </message>
     <message>
         <source>Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la lecture</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;est plus proposé par ce serveur</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>Your library (favorites and watch progress) could not be read and was started afresh. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire votre bibliothèque (favoris et progression de lecture) ; elle a été réinitialisée. Le fichier endommagé a été conservé sous %1.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) was saved by a newer version of Velmora Player and cannot be read by this one. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bibliothèque (favoris et progression de lecture) a été enregistrée par une version plus récente de Velmora Player et ne peut pas être lue par celle-ci. Elle est laissée telle quelle ; les modifications de cette session ne seront pas conservées.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) could not be opened at %1. Changes you make in this session will not be kept.</source>
+        <translation>Impossible d&apos;ouvrir votre bibliothèque (favoris et progression de lecture) dans %1. Les modifications de cette session ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -540,66 +518,125 @@
     <name>LibraryFlow</name>
     <message>
         <source>Start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre au début</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne précédente</translation>
     </message>
     <message>
         <source>Back to the channel watched before (Backspace)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la chaîne regardée précédemment (Retour arrière)</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque</translation>
     </message>
     <message>
         <source>Export Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les favoris et la progression...</translation>
     </message>
     <message>
         <source>Import Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les favoris et la progression...</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer des favoris</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux favoris</translation>
     </message>
     <message>
         <source>Remove from Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de Reprendre la lecture</translation>
     </message>
     <message>
         <source>The change could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la modification : %1</translation>
     </message>
     <message>
         <source>The favorite could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le favori : %1</translation>
     </message>
     <message>
         <source>Export Favorites and Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les favoris et la progression</translation>
     </message>
     <message>
         <source>Library files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de bibliothèque (*.json)</translation>
     </message>
     <message>
         <source>The library could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la bibliothèque dans %1 : %2</translation>
     </message>
     <message>
         <source>Your favorites and watch progress were saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos favoris et votre progression de lecture ont été enregistrés dans %1.</translation>
     </message>
     <message>
         <source>Import Favorites and Progress</source>
+        <translation>Importer les favoris et la progression</translation>
+    </message>
+    <message>
+        <source>Resumed at %1</source>
+        <translation>Reprise à %1</translation>
+    </message>
+    <message>
+        <source>Your watch progress could not be saved: %1</source>
+        <translation>Impossible d&apos;enregistrer votre progression de lecture : %1</translation>
+    </message>
+    <message>
+        <source>%1  (%2% watched)</source>
+        <translation>%1  (%2 % regardé)</translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation>✓ %1</translation>
+    </message>
+    <message>
+        <source>Left at %1</source>
+        <translation>Arrêté à %1</translation>
+    </message>
+    <message>
+        <source>Watched</source>
+        <translation>Regardé</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>&quot;%1&quot; must be text that is not empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s &quot;%1&quot; is not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot; is not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -607,27 +644,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resumed at %1</source>
+        <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your watch progress could not be saved: %1</source>
+        <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  (%2% watched)</source>
+        <source>The file is not a Velmora Player library export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>✓ %1</source>
+        <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Left at %1</source>
+        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Watched</source>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported: %1 favorites, %2 watch positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already up to date: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,43 +680,43 @@
     <name>LineupFlow</name>
     <message>
         <source>Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisation</translation>
     </message>
     <message>
         <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre organisation (chaînes masquées, renommées et verrouillées) ne peut pas être enregistrée : %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est verrouillé. Saisissez le code PIN pour le lire.</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle parental</translation>
     </message>
     <message>
         <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définissez d&apos;abord un code PIN : Préférences, page « Contrôle parental ». Les verrous prennent effet une fois le code PIN défini.</translation>
     </message>
     <message>
         <source>The change to your lineup could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la modification de votre organisation : %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom pour « %1 » (vide : le nom du fournisseur) :</translation>
     </message>
     <message>
         <source>Enter the PIN to unlock &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code PIN pour déverrouiller « %1 ».</translation>
     </message>
     <message>
         <source>Rename Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la catégorie</translation>
     </message>
     <message numerus="yes">
         <source>%n categories of this server look like adult content:
@@ -679,283 +724,293 @@
 %1
 
 Lock them? They will ask for the PIN before showing their channels.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n catégorie de ce serveur semble destinée aux adultes :
+
+%1
+
+La verrouiller ? Elle demandera le code PIN avant d&apos;afficher ses chaînes.</numerusform>
+            <numerusform>%n catégories de ce serveur semblent destinées aux adultes :
+
+%1
+
+Les verrouiller ? Elles demanderont le code PIN avant d&apos;afficher leurs chaînes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter the PIN to manage the lineup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code PIN pour gérer l&apos;organisation.</translation>
     </message>
     <message>
         <source>The guide addresses could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les adresses du guide : %1</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>Lock with PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller par code PIN</translation>
     </message>
     <message>
         <source>Manage Lineup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer l&apos;organisation...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est verrouillé. Saisissez le code PIN pour l&apos;afficher.</translation>
     </message>
     <message>
         <source>Guide Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne du guide...</translation>
     </message>
     <message>
         <source>Provider&apos;s name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fournisseur : %1</translation>
     </message>
     <message>
         <source>Lock Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller à nouveau</translation>
     </message>
 </context>
 <context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
     <name>LocalPairingBackend</name>
     <message>
         <source>This computer is not connected to a home network, so a phone cannot reach it. Connect it to your Wi-Fi or network cable, then get a new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur n&apos;est pas connecté à un réseau domestique, un téléphone ne peut donc pas le joindre. Connectez-le à votre Wi-Fi ou à un câble réseau, puis obtenez un nouveau code.</translation>
     </message>
     <message>
         <source>Could not start pairing on this computer (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer l&apos;association sur cet ordinateur (%1) : %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non enregistrés</translation>
     </message>
     <message>
         <source>Your servers and settings could not be saved to %1.
 
 Changes made now will be lost when the player closes. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer vos serveurs et paramètres dans %1.
+
+Les modifications faites maintenant seront perdues à la fermeture du lecteur. Vérifiez que ce fichier et son dossier sont accessibles en écriture.</translation>
     </message>
     <message>
         <source>Quorbin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin</translation>
     </message>
     <message>
         <source>Live TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV en direct</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Films</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries TV</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes</translation>
     </message>
     <message>
         <source>The archive stream ended before the programme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux d&apos;archive s&apos;est terminé avant le programme.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lecture en cours</translation>
     </message>
     <message>
         <source>Playback stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture arrêtée : %1</translation>
     </message>
     <message>
         <source>Reconnecting to %1... (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion à %1... (tentative %2)</translation>
     </message>
     <message>
         <source>Playback Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
     <name>ManageLineupDialog</name>
     <message>
         <source>Manage Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer l&apos;organisation</translation>
     </message>
     <message>
         <source>Section:</source>
-        <translation type="unfinished"></translation>
+        <translation>Section :</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Films</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries TV</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Masqués</translation>
     </message>
     <message>
         <source>Channels without Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes sans guide</translation>
     </message>
     <message>
         <source>Guide Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources du guide</translation>
     </message>
     <message>
         <source>Filter categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les catégories...</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout afficher</translation>
     </message>
     <message>
         <source>Hide All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout masquer</translation>
     </message>
     <message>
         <source>Checked categories are shown; drag to reorder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les catégories cochées sont affichées ; faites-les glisser pour les réordonner.</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;est plus proposé par ce serveur</translation>
     </message>
     <message>
         <source>Hidden channels, movies and shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes, films et séries masqués :</translation>
     </message>
     <message>
         <source>Show Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher à nouveau</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier</translation>
     </message>
     <message>
         <source>Drops every choice made for the selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Annule tous les choix faits pour les éléments sélectionnés</translation>
     </message>
     <message>
         <source>Channels the guide has nothing for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes pour lesquelles le guide n&apos;a rien :</translation>
     </message>
     <message>
         <source>Guide channels with a similar name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes du guide au nom similaire :</translation>
     </message>
     <message>
         <source>Use This Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser cette chaîne du guide</translation>
     </message>
     <message>
         <source>%1 (%2) - %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3 %</translation>
     </message>
     <message>
         <source>%1 (%2) - %3% - now: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3 % - maintenant : %4</translation>
     </message>
     <message>
         <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide est lu depuis ces sources, dans cet ordre ; pour chaque chaîne, la première qui la contient l&apos;emporte.</translation>
     </message>
     <message>
         <source>Add Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une adresse...</translation>
     </message>
     <message>
         <source>Add File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fichier...</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Guide Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du guide</translation>
     </message>
     <message>
         <source>XMLTV address (http or https):</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse XMLTV (http ou https) :</translation>
     </message>
     <message>
         <source>Guide File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du guide</translation>
     </message>
     <message>
         <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers XMLTV (*.xml *.xml.gz *.gz)</translation>
     </message>
     <message>
         <source>The server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide propre au serveur</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>Video codec: %1
@@ -963,7 +1018,11 @@ Resolution: %2x%3
 Frame rate: %4 fps
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec vidéo : %1
+Résolution : %2x%3
+Fréquence d&apos;images : %4 i/s
+
+</translation>
     </message>
     <message>
         <source>Audio codec: %1
@@ -971,17 +1030,23 @@ Sample rate: %2 Hz
 Channels: %3
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec audio : %1
+Fréquence d&apos;échantillonnage : %2 Hz
+Canaux : %3
+
+</translation>
     </message>
     <message>
         <source>Audio tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes audio :
+</translation>
     </message>
     <message>
         <source>Subtitle tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes de sous-titres :
+</translation>
     </message>
     <message>
         <source>Input bitrate: %1 kbps
@@ -990,10 +1055,61 @@ Decoded video blocks: %3
 Decoded audio blocks: %4
 Displayed frames: %5   Lost frames: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Débit d&apos;entrée : %1 kb/s
+Débit de démultiplexage : %2 kb/s
+Blocs vidéo décodés : %3
+Blocs audio décodés : %4
+Images affichées : %5   Images perdues : %6
+</translation>
     </message>
     <message>
         <source>No track information available yet.</source>
+        <translation>Aucune information sur les pistes pour le moment.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewController</name>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch two to four channels at once (Ctrl+M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 tiles, side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 tiles, one large and two small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 tiles, 2 × 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewTile</name>
+    <message>
+        <source>%1 · Now: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,438 +1117,452 @@ Displayed frames: %5   Lost frames: %6
     <name>PairDialog</name>
     <message>
         <source>Waiting for your phone... (expires in %1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de votre téléphone... (expire dans %1:%2)</translation>
     </message>
     <message>
         <source>On your phone, scan the QR code or open &lt;b&gt;%1&lt;/b&gt;, then enter this code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur votre téléphone, scannez le code QR ou ouvrez &lt;b&gt;%1&lt;/b&gt;, puis saisissez ce code :</translation>
     </message>
     <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre téléphone affichera cet ordinateur sous le nom %1%2%3</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1
 Fix it on your phone and send it again with the new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela n&apos;a pas fonctionné : %1
+Corrigez-le sur votre téléphone et renvoyez-le avec le nouveau code.</translation>
     </message>
     <message>
         <source>This code has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code a expiré.</translation>
     </message>
     <message>
         <source>Get a new code</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir un nouveau code</translation>
     </message>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement Quorbin</translation>
     </message>
     <message>
         <source>Getting a code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtention d&apos;un code...</translation>
     </message>
     <message>
         <source>Received. Checking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu. Vérification du serveur...</translation>
     </message>
     <message>
         <source>Couldn&apos;t reach that server: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre ce serveur : le lien doit commencer par http:// ou https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger cette liste de lecture : le lien doit commencer par http:// ou https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger cette liste de lecture : %1</translation>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien de liste de lecture n&apos;a chargé aucune chaîne. Vérifiez qu&apos;il est correct et toujours actif.</translation>
     </message>
     <message>
         <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre téléphone doit être sur le même réseau que cet ordinateur.&lt;br&gt;Si cet ordinateur a un pare-feu, autorisez-y le port TCP %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Address for the phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse pour le téléphone :</translation>
     </message>
     <message>
         <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;association a perdu ce code, peut-être parce qu&apos;il a redémarré. Saisissez le nouveau code ci-dessous sur votre téléphone.</translation>
     </message>
 </context>
 <context>
     <name>PairingClient</name>
     <message>
         <source>Could not reach the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre le serveur : %1</translation>
     </message>
     <message>
         <source>Invalid response from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse du serveur non valide</translation>
     </message>
 </context>
 <context>
     <name>PairingPages</name>
     <message>
         <source>That was too much to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de données à envoyer.</translation>
     </message>
     <message>
         <source>That code isn&apos;t valid. Check the code shown on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code n&apos;est pas valide. Vérifiez le code affiché sur votre ordinateur.</translation>
     </message>
     <message>
         <source>That code has expired. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code a expiré. Obtenez un nouveau code sur votre ordinateur.</translation>
     </message>
     <message>
         <source>Details were already sent with that code. Get a new code on your computer to send them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des informations ont déjà été envoyées avec ce code. Obtenez un nouveau code sur votre ordinateur pour les renvoyer.</translation>
     </message>
     <message>
         <source>The pairing service is unavailable right now. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;association est indisponible pour le moment. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Choose the kind of server: Xtream Codes or M3U playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le type de serveur : Xtream Codes ou liste de lecture M3U.</translation>
     </message>
     <message>
         <source>Enter a name for the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom pour le serveur.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse est trop longue.</translation>
     </message>
     <message>
         <source>The name, address and user name cannot contain line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom, l&apos;adresse et le nom d&apos;utilisateur ne peuvent pas contenir de saut de ligne.</translation>
     </message>
     <message>
         <source>Enter the user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom d&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Enter the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe.</translation>
     </message>
     <message>
         <source>The user name or password is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe est trop long.</translation>
     </message>
     <message>
         <source>Choose the live format: TS or HLS (m3u8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le format du direct : TS ou HLS (m3u8).</translation>
     </message>
 </context>
 <context>
     <name>PairingServer</name>
     <message>
         <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;association a redémarré et a perdu ce code. Obtenez un nouveau code sur votre ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>ParentalLockPage</name>
     <message>
         <source>A PIN is set. Give it to change or remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN est défini. Saisissez-le pour le modifier ou le supprimer.</translation>
     </message>
     <message>
         <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définissez un code PIN de 4 à 8 chiffres pour verrouiller des catégories et des chaînes.</translation>
     </message>
     <message>
         <source>Current PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN actuel :</translation>
     </message>
     <message>
         <source>New PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code PIN :</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer :</translation>
     </message>
     <message>
         <source>Remove the PIN (locks stop working)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le code PIN (les verrous ne fonctionnent plus)</translation>
     </message>
     <message>
         <source>Offer to lock categories
 whose names contain
 (one per line):</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer de verrouiller les catégories
+dont le nom contient
+(un par ligne) :</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle parental</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trop de codes PIN erronés. Réessayez dans %n seconde.</numerusform>
+            <numerusform>Trop de codes PIN erronés. Réessayez dans %n secondes.</numerusform>
         </translation>
     </message>
     <message>
         <source>The current PIN is not right; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code PIN actuel est incorrect ; le code PIN n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The new PIN and its repetition differ; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau code PIN et sa confirmation diffèrent ; le code PIN n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN comporte 4 à 8 chiffres ; le code PIN n&apos;a pas été modifié.</translation>
     </message>
 </context>
 <context>
     <name>PinDialog</name>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle parental</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN</translation>
     </message>
     <message>
         <source>Unlock for an hour only</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller pour une heure seulement</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trop de codes PIN erronés. Réessayez dans %n seconde.</numerusform>
+            <numerusform>Trop de codes PIN erronés. Réessayez dans %n secondes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN erroné.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
+        <translation>Lecture : %1</translation>
+    </message>
+    <message>
+        <source>Too Many Streams</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lecture en cours</translation>
     </message>
     <message>
         <source>&lt;&lt; 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 10 s</translation>
     </message>
     <message>
         <source>10s &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s &gt;&gt;</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Next Episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Épisode suivant</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>Vol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. :</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
     <message>
         <source>the playlist is larger than 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de lecture dépasse 1 Go</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>Your preferences could not be saved to %1. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer vos préférences dans %1. Vérifiez que ce fichier et son dossier sont accessibles en écriture.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences non enregistrées</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences...</translation>
     </message>
 </context>
 <context>
     <name>RecordingFlow</name>
     <message>
         <source>Recordings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements non sauvegardés</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Record this channel (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer cette chaîne (R)</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Cancel Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails...</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; and its file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » et son fichier ?</translation>
     </message>
     <message>
         <source>Recording Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement non supprimé</translation>
     </message>
     <message>
         <source>Not Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun enregistrement</translation>
     </message>
     <message>
         <source>Record Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la série</translation>
     </message>
     <message>
         <source>Recording Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement arrêté</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : %2</translation>
     </message>
 </context>
 <context>
     <name>RecordingManager</name>
     <message>
         <source>%1 is already being recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà en cours d&apos;enregistrement.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est déjà planifié.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is over; only the archive can still have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est terminé ; seule l&apos;archive peut encore le proposer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est déjà en cours de téléchargement.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is still being recorded; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est encore en cours d&apos;enregistrement ; arrêtez-le d&apos;abord.</translation>
     </message>
     <message>
         <source>%1 could not be deleted. Check that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1. Vérifiez que son dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>The program was closed during the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application a été fermée pendant l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The program was not running at the time of the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application n&apos;était pas ouverte au moment de l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur « %1 » n&apos;est plus configuré, « %2 » n&apos;a donc pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement : %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas pu démarrer : le serveur autorise %2 flux simultanés et ceux-ci sont ouverts : %3.</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlan</name>
     <message numerus="yes">
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>« %1 » ne peut pas être enregistré : avec %n autre enregistrement à ce moment-là et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
+            <numerusform>« %1 » ne peut pas être enregistré : avec %n autres enregistrements à ce moment-là et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1440,146 +1570,156 @@ whose names contain
     <name>RecordingPreferencesPage</name>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir...</translation>
     </message>
     <message>
         <source>Folder for recordings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des enregistrements :</translation>
     </message>
     <message>
         <source>Folder for Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des enregistrements</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Start programmes from the guide earlier by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer les programmes du guide en avance de :</translation>
     </message>
     <message>
         <source>End them later by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les terminer en retard de :</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
 </context>
 <context>
     <name>RecordingStore</name>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à jour la liste des enregistrements dans %1 (%2 : %3). Vérifiez que le fichier et son dossier sont accessibles en écriture.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingText</name>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RecordingTray</name>
     <message numerus="yes">
         <source>%n recording(s) are running.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement est en cours.</numerusform>
+            <numerusform>%n enregistrements sont en cours.</numerusform>
         </translation>
     </message>
     <message>
         <source>A recording is planned within the next day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enregistrement est planifié dans les prochaines 24 heures.</translation>
     </message>
     <message>
         <source>Recordings Need the Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements nécessitent le lecteur</translation>
     </message>
     <message>
         <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les enregistrements nécessitent que l&apos;application reste ouverte, et ce bureau n&apos;a pas de zone de notification pour l&apos;y garder. Fermer quand même ?</translation>
     </message>
     <message>
         <source>Keep Recording?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer l&apos;enregistrement ?</translation>
     </message>
     <message>
         <source>%1 Keep the program running in the system tray until they are done?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Garder l&apos;application active dans la zone de notification jusqu&apos;à la fin ?</translation>
     </message>
     <message>
         <source>Keep Running in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder dans la zone de notification</translation>
     </message>
     <message>
         <source>Quit and Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter et arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Show Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le lecteur</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Velmora Player is recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player enregistre</translation>
     </message>
 </context>
 <context>
     <name>SearchEverythingDialog</name>
     <message>
         <source>Search Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher partout</translation>
     </message>
     <message>
         <source>Search channels, movies, shows and programmes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des chaînes, films, séries et programmes...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ServerSelector</name>
     <message>
         <source>Signing in with a Quorbin subscription key is no longer supported. Add your server again with its Xtream login or M3U playlist link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec une clé d&apos;abonnement Quorbin n&apos;est plus prise en charge. Ajoutez de nouveau votre serveur avec son identifiant Xtream ou le lien de sa liste de lecture M3U.</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur :</translation>
     </message>
     <message>
         <source>Add Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un serveur...</translation>
     </message>
     <message>
         <source>Edit Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le serveur...</translation>
     </message>
     <message>
         <source>Refresh Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser la liste de lecture</translation>
     </message>
     <message>
         <source>%1 (no longer supported)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (n&apos;est plus pris en charge)</translation>
     </message>
     <message>
         <source>Add your server again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez de nouveau votre serveur</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un serveur</translation>
     </message>
     <message>
         <source>Please provide a valid URL/path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer une URL ou un chemin valide.</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le serveur</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was added with a Quorbin subscription key.
@@ -1587,133 +1727,145 @@ whose names contain
 %2
 
 Delete &quot;%1&quot; now?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été ajouté avec une clé d&apos;abonnement Quorbin.
+
+%2
+
+Supprimer « %1 » maintenant ?</translation>
     </message>
     <message>
         <source>Server no longer supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur plus pris en charge</translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement Quorbin</translation>
     </message>
     <message>
         <source>Type the server&apos;s details on your phone instead, using a code shown here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez plutôt les informations du serveur sur votre téléphone, à l&apos;aide d&apos;un code affiché ici</translation>
     </message>
     <message>
         <source>Or enter the server&apos;s details here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou saisissez les informations du serveur ici :</translation>
     </message>
     <message>
         <source>M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de lecture M3U</translation>
     </message>
     <message>
         <source>Xtream Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Xtream Codes</translation>
     </message>
     <message>
         <source>Server Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de serveur :</translation>
     </message>
     <message>
         <source>http://example.com/playlist.m3u or local file path</source>
-        <translation type="unfinished"></translation>
+        <translation>http://example.com/playlist.m3u ou chemin d&apos;un fichier local</translation>
     </message>
     <message>
         <source>Upload File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un fichier...</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Playlist URL/File:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL/fichier de la liste de lecture :</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion</translation>
     </message>
     <message>
         <source>Server URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du serveur :</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Live Stream Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du flux en direct :</translation>
     </message>
     <message>
         <source>Empty: the server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide : le guide propre au serveur</translation>
     </message>
     <message>
         <source> h</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Guide URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du guide :</translation>
     </message>
     <message>
         <source>Guide time offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage horaire du guide :</translation>
     </message>
     <message>
         <source>Delete Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le serveur</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le serveur</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un serveur</translation>
     </message>
     <message>
         <source>Upload M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de lecture M3U</translation>
     </message>
     <message>
         <source>Playlists (*.m3u *.m3u8);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de lecture (*.m3u *.m3u8);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test en cours...</translation>
     </message>
     <message>
         <source>Connection OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec : %1</translation>
     </message>
     <message>
         <source>Delete server &quot;%1&quot;? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le serveur « %1 » ? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Xtream Account</source>
+        <translation>Compte Xtream</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections allowed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1721,29 +1873,51 @@ Delete &quot;%1&quot; now?</source>
     <name>StallTracker</name>
     <message>
         <source>The stream stopped advancing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n&apos;avance plus depuis %1 secondes.</translation>
     </message>
 </context>
 <context>
     <name>StreamRecorder</name>
     <message>
         <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a envoyé une page web au lieu du flux de la chaîne ; rien n&apos;a pu être enregistré. Le compte ou la chaîne n&apos;est peut-être plus actif.</translation>
     </message>
     <message>
         <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein : l&apos;enregistrement s&apos;est arrêté après %1. Ce qui a été enregistré est conservé dans %2.</translation>
     </message>
     <message>
         <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être écrit dans %1 et s&apos;est arrêté après %2. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;est pas accessible en écriture, rien n&apos;a donc été enregistré. Choisissez un autre dossier pour les enregistrements dans les préférences.</translation>
     </message>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation>Le serveur a refusé la connexion pour l&apos;enregistrement (statut HTTP %1). Il n&apos;autorise peut-être plus de flux simultanés pour ce compte, ou ne propose plus la chaîne.</translation>
+    </message>
+</context>
+<context>
+    <name>TileViewing</name>
+    <message numerus="yes">
+        <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting to %1… (attempt %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,206 +1925,222 @@ Delete &quot;%1&quot; now?</source>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de sous-titres...</translation>
     </message>
     <message>
         <source>No audio tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune piste audio</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de sous-titres</translation>
     </message>
     <message>
         <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres (*.srt *.ass *.ssa *.sub *.vtt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Stream Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le flux</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
     <name>VlcPlayer</name>
     <message>
         <source>Could not create media for URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le média pour l&apos;URL : %1</translation>
     </message>
     <message>
         <source>Playback failed to start for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du démarrage de la lecture pour : %1</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>No player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lecteur.</translation>
     </message>
     <message>
         <source>No media loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun média chargé.</translation>
     </message>
     <message>
         <source>Reached the end of the stream (this can also happen if a seek landed somewhere the stream couldn&apos;t resume from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du flux atteinte (cela peut aussi arriver si un déplacement a abouti à un endroit d&apos;où le flux ne peut pas reprendre).</translation>
     </message>
     <message>
         <source>libVLC encountered an error while streaming.</source>
-        <translation type="unfinished"></translation>
+        <translation>libVLC a rencontré une erreur pendant la diffusion.</translation>
     </message>
     <message>
         <source>The live stream stopped sending data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux en direct a cessé d&apos;envoyer des données.</translation>
     </message>
 </context>
 <context>
     <name>XmltvReader</name>
     <message>
         <source>the guide is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>le guide dépasse %1 Mo</translation>
     </message>
     <message>
         <source>the guide is not valid XMLTV (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le guide n&apos;est pas un XMLTV valide (ligne %1 : %2)</translation>
     </message>
     <message>
         <source>the compressed guide is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le guide compressé est endommagé (%1)</translation>
     </message>
     <message>
         <source>could not start inflating the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de commencer la décompression du guide</translation>
     </message>
     <message>
         <source>the server sent no XMLTV guide (the document is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a envoyé aucun guide XMLTV (le document est &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>the compressed guide is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le guide compressé est tronqué</translation>
     </message>
     <message>
         <source>the guide is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le guide est vide</translation>
     </message>
     <message>
         <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu de caractères « %1 » du guide ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>it is not compatible with ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;est pas compatible avec ASCII</translation>
     </message>
 </context>
 <context>
     <name>XtreamClient</name>
     <message>
         <source>Could not reach server or invalid response</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre le serveur ou réponse non valide</translation>
     </message>
     <message>
         <source>This account is not active on that server (status: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;est pas actif sur ce serveur (statut : %1)</translation>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;authentification - vérifiez l&apos;URL du serveur, le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
 </context>
 <context>
     <name>lineupexchange</name>
     <message>
         <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;organisation contenue dans le fichier ne peut pas être importée : %1 Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>it is not a list of servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de serveurs.</translation>
     </message>
     <message>
         <source>a server has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>un serveur n&apos;a pas de nom.</translation>
     </message>
     <message>
         <source>the server &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur « %1 » figure deux fois.</translation>
     </message>
     <message>
         <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>les adresses du guide de « %1 » ne sont pas une liste d&apos;au plus %2 éléments.</translation>
     </message>
     <message>
         <source>a guide address of &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse du guide de « %1 » n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>the entries of &quot;%1&quot; are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>les entrées de « %1 » ne sont pas une liste.</translation>
     </message>
     <message>
         <source>it holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient plus de %1 entrées.</translation>
     </message>
     <message>
         <source>entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1 de « %2 » : %3</translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un objet.</translation>
     </message>
     <message>
         <source>unknown type &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>type inconnu « %1 ».</translation>
     </message>
     <message>
         <source>unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>genre inconnu.</translation>
     </message>
     <message>
         <source>no id.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun identifiant.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est ni vrai ni faux.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un texte.</translation>
     </message>
     <message>
         <source>the position is not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la position n&apos;est pas un nombre de 0 à %1.</translation>
     </message>
     <message>
         <source>the time shift is not whole quarters of an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>le décalage horaire n&apos;est pas un nombre entier de quarts d&apos;heure.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » figure deux fois.</translation>
     </message>
     <message>
         <source>the server has no %1 with the id &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a aucun(e) %1 avec l&apos;identifiant « %2 ».</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>catégorie</translation>
     </message>
     <message>
         <source>item</source>
+        <translation>élément</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Open another window even when the player already runs with this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
+A second start shows the running player&apos;s window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player already runs; its window was brought to the front.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1958,32 +2148,29 @@ Delete &quot;%1&quot; now?</source>
     <name>recordingtext</name>
     <message>
         <source>● %1</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1</translation>
     </message>
     <message>
         <source>● %1 (recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1 (enregistrement)</translation>
     </message>
     <message>
         <source>%1 (planned)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (planifié)</translation>
     </message>
     <message>
         <source>%1 (missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (manqué)</translation>
     </message>
     <message>
         <source>%1 (failed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (échec)</translation>
     </message>
     <message>
         <source>%1
 %2 · %3 · %4 · %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 · %3 · %4 · %5</translation>
     </message>
 </context>
 </TS>

@@ -5,38 +5,38 @@
     <name>AboutText</name>
     <message>
         <source>About Velmora Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Velmora Player</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (on now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
+        <translation>standard error, con VELMORA_NET_DEBUG=1 (ora attivo); se avviato dal menu del desktop, il log della sessione (journalctl --user)</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (off now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>standard error, con VELMORA_NET_DEBUG=1 (ora disattivato); se avviato dal menu del desktop, il log della sessione (journalctl --user)</translation>
     </message>
     <message>
         <source>%1 The terms: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 I termini: %2.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Watch live channels, movies and series from your IPTV servers.&lt;/p&gt;&lt;table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Guarda canali in diretta, film e serie dai tuoi server IPTV.&lt;/p&gt;&lt;table&gt;</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Catalog cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache del catalogo</translation>
     </message>
     <message>
         <source>Logs</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -44,84 +44,84 @@
     <name>CatalogLoader</name>
     <message>
         <source>Failed to download playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare la playlist: %1</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file: %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogSession</name>
     <message>
         <source>Load Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica playlist</translation>
     </message>
 </context>
 <context>
     <name>CatalogTabs</name>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le categorie</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Search all movies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca in tutti i film...</translation>
     </message>
     <message>
         <source>Search all shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca in tutte le serie...</translation>
     </message>
     <message>
         <source>Search all channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca in tutti i canali...</translation>
     </message>
     <message>
         <source>Select a category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una categoria:</translation>
     </message>
     <message>
         <source>&lt; Back to Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Torna alle categorie</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca...</translation>
     </message>
     <message>
         <source>Name (A-Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome (A-Z)</translation>
     </message>
     <message>
         <source>Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunti di recente</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione</translation>
     </message>
     <message>
         <source>Search: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca: «%1»</translation>
     </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
     <message>
         <source>&quot;%1&quot; cannot be played from the archive of %2: the server gives no address for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non può essere riprodotto dall&apos;archivio di %2: il server non fornisce alcun indirizzo.</translation>
     </message>
 </context>
 <context>
@@ -129,298 +129,299 @@
     <message>
         <source>E%1 - %2</source>
         <extracomment>An episode row: its number in the season and its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E%1 - %2</translation>
     </message>
     <message>
         <source>The episodes could not be loaded. Go back and open the series again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare gli episodi. Torna indietro e apri di nuovo la serie per riprovare.</translation>
     </message>
     <message>
         <source>&lt; Back to Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Torna alle serie</translation>
     </message>
     <message>
         <source>Season %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stagione %1</translation>
     </message>
 </context>
 <context>
     <name>EverythingSearch</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie TV</translation>
     </message>
     <message>
         <source>Programmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmi</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita di sistema</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Velmora Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nuova lingua verrà usata dal prossimo avvio di Velmora Player.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
 </context>
 <context>
     <name>GuideChannelDialog</name>
     <message>
         <source>Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale della guida</translation>
     </message>
     <message>
         <source>The guide holds no channels yet. Update the guide, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La guida non contiene ancora canali. Aggiorna la guida, poi riprova.</translation>
     </message>
     <message>
         <source>Choose the guide channel for &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il canale della guida per «%1»:</translation>
     </message>
     <message>
         <source>Search by id or name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per ID o nome...</translation>
     </message>
     <message>
         <source>Guide channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale della guida</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>In onda</translation>
     </message>
     <message>
         <source>Time shift of this channel&apos;s guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento orario della guida per questo canale:</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Automatic Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbinamento automatico</translation>
     </message>
 </context>
 <context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>In onda</translation>
     </message>
     <message>
         <source>All channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i canali</translation>
     </message>
     <message>
         <source>%1 - %2 (catch-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (replay)</translation>
     </message>
     <message>
         <source>Catch-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Replay</translation>
     </message>
     <message>
         <source>Previous Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma precedente</translation>
     </message>
     <message>
         <source>Next Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma successivo</translation>
     </message>
 </context>
 <context>
     <name>GuideGrid</name>
     <message>
         <source>No channels to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun canale da mostrare</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna informazione sui programmi</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <comment>start and end of a programme in the guide grid</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>
     <name>GuideGridTab</name>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>In onda</translation>
     </message>
     <message>
         <source>TV Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida TV</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggi</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Domani</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ieri</translation>
     </message>
     <message>
         <source>Select a programme to see its details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un programma per vederne i dettagli.</translation>
     </message>
     <message>
         <source>%1, %2-%3</source>
         <comment>day, start and end of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-%3</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>No programme information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna informazione sui programmi.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; cannot be played from the archive of %2: the channel gives no archive address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; non può essere riprodotto dall&apos;archivio di %2: il canale non fornisce alcun indirizzo di archivio.</translation>
     </message>
 </context>
 <context>
     <name>GuideImporter</name>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere %1</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha risposto HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha smesso di inviare dati</translation>
     </message>
     <message>
         <source>the download did not end in time</source>
-        <translation type="unfinished"></translation>
+        <translation>il download non è terminato in tempo</translation>
     </message>
     <message>
         <source>no guide address</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun indirizzo della guida</translation>
     </message>
 </context>
 <context>
     <name>GuidePanel</name>
     <message>
         <source>Show or hide the programme guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nascondi la guida</translation>
     </message>
     <message>
         <source>Watch from start</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda dall&apos;inizio</translation>
     </message>
     <message>
         <source>Play the running programme from its beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci dall&apos;inizio il programma in corso</translation>
     </message>
     <message>
         <source>Programme guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida: %1</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna informazione sui programmi</translation>
     </message>
     <message>
         <source>In the archive: double-click or press Return to watch it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nell&apos;archivio: fai doppio clic o premi Invio per guardarlo</translation>
     </message>
     <message>
         <source>%1  %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>GuideService</name>
     <message>
         <source>Updating guide... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento della guida... %1%</translation>
     </message>
     <message>
         <source>Guide not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida non aggiornata: %1</translation>
     </message>
     <message>
         <source>Guide partly updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida aggiornata in parte: %1</translation>
     </message>
     <message>
         <source>now, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ora, fino alle %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>day and times of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 — %2, %3</source>
         <comment>programme, channel, when</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2, %3</translation>
     </message>
 </context>
 <context>
     <name>GuideStoreWriter</name>
     <message>
         <source>could not write the guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere la guida: %1</translation>
     </message>
     <message>
         <source>could not create the guide file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare il file della guida: %1</translation>
     </message>
 </context>
 <context>
@@ -428,111 +429,88 @@
     <message>
         <source>ddd d MMM</source>
         <extracomment>Day in the guide&apos;s day list and corner: weekday, day and month, in the locale&apos;s words (QDate format: ddd weekday, d day, MMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggi</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Domani</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ieri</translation>
     </message>
     <message>
         <source>dddd d MMMM</source>
         <extracomment>A day heading of the programme list (QDate format: dddd weekday, d day, MMMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dddd d MMMM</translation>
     </message>
     <message>
         <source>Now: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In onda: %1  %2</translation>
     </message>
     <message>
         <source>Next: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A seguire: %1  %2</translation>
     </message>
 </context>
 <context>
     <name>HlsPlaylist</name>
     <message>
         <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale trasmette MP4 frammentato, che non può ancora essere registrato.</translation>
     </message>
     <message>
         <source>The channel is encrypted and cannot be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale è criptato e non può essere registrato.</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
-        <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The library could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 and %2.</source>
-        <extracomment>%1 is &quot;%n favorites&quot;, %2 is &quot;%n watch positions&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n favorites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n watch positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Impossibile salvare la libreria: %1</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Recenti</translation>
     </message>
     <message>
         <source>Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua a guardare</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Non più offerto da questo server</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>Your library (favorites and watch progress) could not be read and was started afresh. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la libreria (preferiti e avanzamento di visione), che è stata ricreata da zero. Il file danneggiato è stato conservato come %1.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) was saved by a newer version of Velmora Player and cannot be read by this one. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreria (preferiti e avanzamento di visione) è stata salvata da una versione più recente di Velmora Player e non può essere letta da questa. Viene lasciata com&apos;è; le modifiche fatte in questa sessione non verranno conservate.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) could not be opened at %1. Changes you make in this session will not be kept.</source>
+        <translation>Impossibile aprire la libreria (preferiti e avanzamento di visione) in %1. Le modifiche fatte in questa sessione non verranno conservate.</translation>
+    </message>
+    <message>
+        <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -540,66 +518,125 @@
     <name>LibraryFlow</name>
     <message>
         <source>Start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricomincia</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale precedente</translation>
     </message>
     <message>
         <source>Back to the channel watched before (Backspace)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al canale guardato prima (Backspace)</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreria</translation>
     </message>
     <message>
         <source>Export Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta preferiti e avanzamento...</translation>
     </message>
     <message>
         <source>Import Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa preferiti e avanzamento...</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi dai preferiti</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi ai preferiti</translation>
     </message>
     <message>
         <source>Remove from Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi da Continua a guardare</translation>
     </message>
     <message>
         <source>The change could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la modifica: %1</translation>
     </message>
     <message>
         <source>The favorite could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il preferito: %1</translation>
     </message>
     <message>
         <source>Export Favorites and Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta preferiti e avanzamento</translation>
     </message>
     <message>
         <source>Library files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di libreria (*.json)</translation>
     </message>
     <message>
         <source>The library could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la libreria in %1: %2</translation>
     </message>
     <message>
         <source>Your favorites and watch progress were saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>I preferiti e l&apos;avanzamento di visione sono stati salvati in %1.</translation>
     </message>
     <message>
         <source>Import Favorites and Progress</source>
+        <translation>Importa preferiti e avanzamento</translation>
+    </message>
+    <message>
+        <source>Resumed at %1</source>
+        <translation>Ripreso da %1</translation>
+    </message>
+    <message>
+        <source>Your watch progress could not be saved: %1</source>
+        <translation>Impossibile salvare l&apos;avanzamento di visione: %1</translation>
+    </message>
+    <message>
+        <source>%1  (%2% watched)</source>
+        <translation>%1  (%2% visto)</translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation>✓ %1</translation>
+    </message>
+    <message>
+        <source>Left at %1</source>
+        <translation>Interrotto a %1</translation>
+    </message>
+    <message>
+        <source>Watched</source>
+        <translation>Visto</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>&quot;%1&quot; must be text that is not empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s &quot;%1&quot; is not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot; is not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -607,27 +644,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resumed at %1</source>
+        <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your watch progress could not be saved: %1</source>
+        <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  (%2% watched)</source>
+        <source>The file is not a Velmora Player library export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>✓ %1</source>
+        <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Left at %1</source>
+        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Watched</source>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported: %1 favorites, %2 watch positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already up to date: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,43 +680,43 @@
     <name>LineupFlow</name>
     <message>
         <source>Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco contenuti</translation>
     </message>
     <message>
         <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare l&apos;elenco contenuti (canali nascosti, rinominati e bloccati): %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è bloccato. Inserisci il PIN per riprodurlo.</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco parentale</translation>
     </message>
     <message>
         <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta prima un PIN: Impostazioni, pagina «Blocco parentale». I blocchi hanno effetto dopo aver impostato un PIN.</translation>
     </message>
     <message>
         <source>The change to your lineup could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la modifica all&apos;elenco contenuti: %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome per «%1» (vuoto: nome del provider):</translation>
     </message>
     <message>
         <source>Enter the PIN to unlock &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il PIN per sbloccare «%1».</translation>
     </message>
     <message>
         <source>Rename Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina categoria</translation>
     </message>
     <message numerus="yes">
         <source>%n categories of this server look like adult content:
@@ -679,283 +724,293 @@
 %1
 
 Lock them? They will ask for the PIN before showing their channels.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n categoria di questo server sembra avere contenuti per adulti:
+
+%1
+
+Bloccarla? Chiederà il PIN prima di mostrare i suoi canali.</numerusform>
+            <numerusform>%n categorie di questo server sembrano avere contenuti per adulti:
+
+%1
+
+Bloccarle? Chiederanno il PIN prima di mostrare i loro canali.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter the PIN to manage the lineup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il PIN per gestire l&apos;elenco contenuti.</translation>
     </message>
     <message>
         <source>The guide addresses could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare gli indirizzi della guida: %1</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca</translation>
     </message>
     <message>
         <source>Lock with PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca con PIN</translation>
     </message>
     <message>
         <source>Manage Lineup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestisci elenco contenuti...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è bloccato. Inserisci il PIN per mostrarlo.</translation>
     </message>
     <message>
         <source>Guide Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale della guida...</translation>
     </message>
     <message>
         <source>Provider&apos;s name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del provider: %1</translation>
     </message>
     <message>
         <source>Lock Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca di nuovo</translation>
     </message>
 </context>
 <context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
 </context>
 <context>
     <name>LocalPairingBackend</name>
     <message>
         <source>This computer is not connected to a home network, so a phone cannot reach it. Connect it to your Wi-Fi or network cable, then get a new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non è connesso a una rete domestica, quindi il telefono non può raggiungerlo. Collegalo al Wi-Fi o a un cavo di rete, poi richiedi un nuovo codice.</translation>
     </message>
     <message>
         <source>Could not start pairing on this computer (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare l&apos;associazione su questo computer (%1): %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni non salvate</translation>
     </message>
     <message>
         <source>Your servers and settings could not be saved to %1.
 
 Changes made now will be lost when the player closes. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i server e le impostazioni in %1.
+
+Le modifiche fatte ora andranno perse alla chiusura del player. Verifica che questo file e la sua cartella siano scrivibili.</translation>
     </message>
     <message>
         <source>Quorbin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin</translation>
     </message>
     <message>
         <source>Live TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV in diretta</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie TV</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>The archive stream ended before the programme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stream dell&apos;archivio è terminato prima del programma.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna riproduzione</translation>
     </message>
     <message>
         <source>Playback stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione interrotta: %1</translation>
     </message>
     <message>
         <source>Reconnecting to %1... (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnessione a %1... (tentativo %2)</translation>
     </message>
     <message>
         <source>Playback Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di riproduzione</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova</translation>
     </message>
 </context>
 <context>
     <name>ManageLineupDialog</name>
     <message>
         <source>Manage Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestisci elenco contenuti</translation>
     </message>
     <message>
         <source>Section:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sezione:</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie TV</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascosti</translation>
     </message>
     <message>
         <source>Channels without Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali senza guida</translation>
     </message>
     <message>
         <source>Guide Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonti della guida</translation>
     </message>
     <message>
         <source>Filter categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra categorie...</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra tutte</translation>
     </message>
     <message>
         <source>Hide All</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi tutte</translation>
     </message>
     <message>
         <source>Checked categories are shown; drag to reorder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le categorie selezionate vengono mostrate; trascina per riordinarle.</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Non più offerto da questo server</translation>
     </message>
     <message>
         <source>Hidden channels, movies and shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali, film e serie nascosti:</translation>
     </message>
     <message>
         <source>Show Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra di nuovo</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica</translation>
     </message>
     <message>
         <source>Drops every choice made for the selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla tutte le scelte fatte per le voci selezionate</translation>
     </message>
     <message>
         <source>Channels the guide has nothing for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali per cui la guida non ha nulla:</translation>
     </message>
     <message>
         <source>Guide channels with a similar name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali della guida con un nome simile:</translation>
     </message>
     <message>
         <source>Use This Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa questo canale della guida</translation>
     </message>
     <message>
         <source>%1 (%2) - %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3%</translation>
     </message>
     <message>
         <source>%1 (%2) - %3% - now: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3% - in onda: %4</translation>
     </message>
     <message>
         <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>La guida viene letta da queste fonti, in quest&apos;ordine; per ogni canale vale la prima che lo contiene.</translation>
     </message>
     <message>
         <source>Add Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi indirizzo...</translation>
     </message>
     <message>
         <source>Add File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file...</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Guide Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo della guida</translation>
     </message>
     <message>
         <source>XMLTV address (http or https):</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo XMLTV (http o https):</translation>
     </message>
     <message>
         <source>Guide File</source>
-        <translation type="unfinished"></translation>
+        <translation>File della guida</translation>
     </message>
     <message>
         <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
-        <translation type="unfinished"></translation>
+        <translation>File XMLTV (*.xml *.xml.gz *.gz)</translation>
     </message>
     <message>
         <source>The server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida propria del server</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia %1</translation>
     </message>
     <message>
         <source>Video codec: %1
@@ -963,7 +1018,11 @@ Resolution: %2x%3
 Frame rate: %4 fps
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec video: %1
+Risoluzione: %2x%3
+Frequenza fotogrammi: %4 fps
+
+</translation>
     </message>
     <message>
         <source>Audio codec: %1
@@ -971,17 +1030,23 @@ Sample rate: %2 Hz
 Channels: %3
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec audio: %1
+Frequenza di campionamento: %2 Hz
+Canali: %3
+
+</translation>
     </message>
     <message>
         <source>Audio tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce audio:
+</translation>
     </message>
     <message>
         <source>Subtitle tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce dei sottotitoli:
+</translation>
     </message>
     <message>
         <source>Input bitrate: %1 kbps
@@ -990,10 +1055,61 @@ Decoded video blocks: %3
 Decoded audio blocks: %4
 Displayed frames: %5   Lost frames: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate in ingresso: %1 kbps
+Bitrate demux: %2 kbps
+Blocchi video decodificati: %3
+Blocchi audio decodificati: %4
+Fotogrammi visualizzati: %5   Fotogrammi persi: %6
+</translation>
     </message>
     <message>
         <source>No track information available yet.</source>
+        <translation>Nessuna informazione sulle tracce ancora disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewController</name>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch two to four channels at once (Ctrl+M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 tiles, side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 tiles, one large and two small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 tiles, 2 × 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewTile</name>
+    <message>
+        <source>%1 · Now: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,438 +1117,452 @@ Displayed frames: %5   Lost frames: %6
     <name>PairDialog</name>
     <message>
         <source>Waiting for your phone... (expires in %1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del telefono... (scade tra %1:%2)</translation>
     </message>
     <message>
         <source>On your phone, scan the QR code or open &lt;b&gt;%1&lt;/b&gt;, then enter this code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sul telefono, scansiona il codice QR o apri &lt;b&gt;%1&lt;/b&gt;, poi inserisci questo codice:</translation>
     </message>
     <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il telefono mostrerà questo computer come %1%2%3</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1
 Fix it on your phone and send it again with the new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ha funzionato: %1
+Correggi sul telefono e invia di nuovo con il nuovo codice.</translation>
     </message>
     <message>
         <source>This code has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice è scaduto.</translation>
     </message>
     <message>
         <source>Get a new code</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiedi un nuovo codice</translation>
     </message>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbonamento Quorbin</translation>
     </message>
     <message>
         <source>Getting a code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta del codice...</translation>
     </message>
     <message>
         <source>Received. Checking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevuto. Verifica del server...</translation>
     </message>
     <message>
         <source>Couldn&apos;t reach that server: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile raggiungere il server: il link deve iniziare con http:// o https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare la playlist: il link deve iniziare con http:// o https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare la playlist: %1</translation>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link della playlist non ha caricato alcun canale. Verifica che sia corretto e ancora attivo.</translation>
     </message>
     <message>
         <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il telefono deve essere sulla stessa rete di questo computer.&lt;br&gt;Se questo computer ha un firewall, consenti la porta TCP %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Address for the phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo per il telefono:</translation>
     </message>
     <message>
         <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di associazione ha perso questo codice, forse perché è stato riavviato. Inserisci sul telefono il nuovo codice qui sotto.</translation>
     </message>
 </context>
 <context>
     <name>PairingClient</name>
     <message>
         <source>Could not reach the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile raggiungere il server: %1</translation>
     </message>
     <message>
         <source>Invalid response from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta non valida dal server</translation>
     </message>
 </context>
 <context>
     <name>PairingPages</name>
     <message>
         <source>That was too much to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati da inviare sono troppi.</translation>
     </message>
     <message>
         <source>That code isn&apos;t valid. Check the code shown on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice non è valido. Controlla il codice mostrato sul computer.</translation>
     </message>
     <message>
         <source>That code has expired. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice è scaduto. Richiedi un nuovo codice sul computer.</translation>
     </message>
     <message>
         <source>Details were already sent with that code. Get a new code on your computer to send them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con questo codice sono già stati inviati dei dati. Richiedi un nuovo codice sul computer per inviarli di nuovo.</translation>
     </message>
     <message>
         <source>The pairing service is unavailable right now. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di associazione non è disponibile al momento. Riprova tra poco.</translation>
     </message>
     <message>
         <source>Choose the kind of server: Xtream Codes or M3U playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il tipo di server: Xtream Codes o playlist M3U.</translation>
     </message>
     <message>
         <source>Enter a name for the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un nome per il server.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo è troppo lungo.</translation>
     </message>
     <message>
         <source>The name, address and user name cannot contain line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome, l&apos;indirizzo e il nome utente non possono contenere interruzioni di riga.</translation>
     </message>
     <message>
         <source>Enter the user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome utente.</translation>
     </message>
     <message>
         <source>Enter the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la password.</translation>
     </message>
     <message>
         <source>The user name or password is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome utente o la password sono troppo lunghi.</translation>
     </message>
     <message>
         <source>Choose the live format: TS or HLS (m3u8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il formato della diretta: TS o HLS (m3u8).</translation>
     </message>
 </context>
 <context>
     <name>PairingServer</name>
     <message>
         <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di associazione è stato riavviato e ha perso questo codice. Richiedi un nuovo codice sul computer.</translation>
     </message>
 </context>
 <context>
     <name>ParentalLockPage</name>
     <message>
         <source>A PIN is set. Give it to change or remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>È impostato un PIN. Inseriscilo per cambiarlo o rimuoverlo.</translation>
     </message>
     <message>
         <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta un PIN da 4 a 8 cifre per bloccare categorie e canali.</translation>
     </message>
     <message>
         <source>Current PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN attuale:</translation>
     </message>
     <message>
         <source>New PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo PIN:</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti:</translation>
     </message>
     <message>
         <source>Remove the PIN (locks stop working)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi il PIN (i blocchi smettono di funzionare)</translation>
     </message>
     <message>
         <source>Offer to lock categories
 whose names contain
 (one per line):</source>
-        <translation type="unfinished"></translation>
+        <translation>Proponi di bloccare le categorie
+il cui nome contiene
+(uno per riga):</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco parentale</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Troppi PIN errati. Riprova tra %n secondo.</numerusform>
+            <numerusform>Troppi PIN errati. Riprova tra %n secondi.</numerusform>
         </translation>
     </message>
     <message>
         <source>The current PIN is not right; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il PIN attuale non è corretto; il PIN non è stato cambiato.</translation>
     </message>
     <message>
         <source>The new PIN and its repetition differ; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuovo PIN e la sua ripetizione non coincidono; il PIN non è stato cambiato.</translation>
     </message>
     <message>
         <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un PIN ha da 4 a 8 cifre; il PIN non è stato cambiato.</translation>
     </message>
 </context>
 <context>
     <name>PinDialog</name>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco parentale</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Unlock for an hour only</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca solo per un&apos;ora</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Troppi PIN errati. Riprova tra %n secondo.</numerusform>
+            <numerusform>Troppi PIN errati. Riprova tra %n secondi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN errato.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
+        <translation>In riproduzione: %1</translation>
+    </message>
+    <message>
+        <source>Too Many Streams</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna riproduzione</translation>
     </message>
     <message>
         <source>&lt;&lt; 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 10 s</translation>
     </message>
     <message>
         <source>10s &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s &gt;&gt;</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Next Episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Episodio successivo</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo intero</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli</translation>
     </message>
     <message>
         <source>Vol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol:</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
     <message>
         <source>the playlist is larger than 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>la playlist supera 1 GB</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>Your preferences could not be saved to %1. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1. Verifica che questo file e la sua cartella siano scrivibili.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni non salvate</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni...</translation>
     </message>
 </context>
 <context>
     <name>RecordingFlow</name>
     <message>
         <source>Recordings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni non salvate</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Record this channel (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra questo canale (R)</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi registrazione</translation>
     </message>
     <message>
         <source>Cancel Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla registrazione</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra nella cartella</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli...</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Delete Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina registrazione</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; and its file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare «%1» e il relativo file?</translation>
     </message>
     <message>
         <source>Recording Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione non eliminata</translation>
     </message>
     <message>
         <source>Not Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna registrazione</translation>
     </message>
     <message>
         <source>Record Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra serie</translation>
     </message>
     <message>
         <source>Recording Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione interrotta</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordingManager</name>
     <message>
         <source>%1 is already being recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già in registrazione.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è già pianificato.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is over; only the archive can still have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è già terminato; solo l&apos;archivio può ancora contenerlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è già in download.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is still being recorded; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è ancora in registrazione; interrompi prima la registrazione.</translation>
     </message>
     <message>
         <source>%1 could not be deleted. Check that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %1. Verifica che la sua cartella sia scrivibile.</translation>
     </message>
     <message>
         <source>The program was closed during the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;applicazione è stata chiusa durante la registrazione.</translation>
     </message>
     <message>
         <source>The program was not running at the time of the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;applicazione non era in esecuzione al momento della registrazione.</translation>
     </message>
     <message>
         <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server «%1» non è più configurato, quindi non è stato possibile registrare «%2».</translation>
     </message>
     <message>
         <source>Recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare «%1»: il server consente %2 stream contemporanei e questi sono aperti: %3.</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlan</name>
     <message numerus="yes">
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile registrare «%1»: insieme a %n altra registrazione in quel momento e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
+            <numerusform>Impossibile registrare «%1»: insieme ad altre %n registrazioni in quel momento e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1440,146 +1570,156 @@ whose names contain
     <name>RecordingPreferencesPage</name>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>Folder for recordings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella per le registrazioni:</translation>
     </message>
     <message>
         <source>Folder for Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella per le registrazioni</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Start programmes from the guide earlier by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia in anticipo i programmi della guida di:</translation>
     </message>
     <message>
         <source>End them later by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminali in ritardo di:</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
 </context>
 <context>
     <name>RecordingStore</name>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiornare l&apos;elenco delle registrazioni in %1 (%2: %3). Verifica che il file e la sua cartella siano scrivibili.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingText</name>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RecordingTray</name>
     <message numerus="yes">
         <source>%n recording(s) are running.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registrazione in corso.</numerusform>
+            <numerusform>%n registrazioni in corso.</numerusform>
         </translation>
     </message>
     <message>
         <source>A recording is planned within the next day.</source>
-        <translation type="unfinished"></translation>
+        <translation>È pianificata una registrazione entro le prossime 24 ore.</translation>
     </message>
     <message>
         <source>Recordings Need the Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registrazioni richiedono il player</translation>
     </message>
     <message>
         <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le registrazioni richiedono che l&apos;applicazione resti aperta, e questo desktop non ha un&apos;area di notifica in cui tenerla. Chiudere comunque?</translation>
     </message>
     <message>
         <source>Keep Recording?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuare a registrare?</translation>
     </message>
     <message>
         <source>%1 Keep the program running in the system tray until they are done?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mantenere l&apos;applicazione in esecuzione nell&apos;area di notifica finché non sono terminate?</translation>
     </message>
     <message>
         <source>Keep Running in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>Quit and Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci e interrompi la registrazione</translation>
     </message>
     <message>
         <source>Show Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra player</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Velmora Player is recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player sta registrando</translation>
     </message>
 </context>
 <context>
     <name>SearchEverythingDialog</name>
     <message>
         <source>Search Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca ovunque</translation>
     </message>
     <message>
         <source>Search channels, movies, shows and programmes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca canali, film, serie e programmi...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ServerSelector</name>
     <message>
         <source>Signing in with a Quorbin subscription key is no longer supported. Add your server again with its Xtream login or M3U playlist link.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso con una chiave di abbonamento Quorbin non è più supportato. Aggiungi di nuovo il server con le credenziali Xtream o il link della playlist M3U.</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Add Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi server...</translation>
     </message>
     <message>
         <source>Edit Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica server...</translation>
     </message>
     <message>
         <source>Refresh Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna playlist</translation>
     </message>
     <message>
         <source>%1 (no longer supported)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non più supportato)</translation>
     </message>
     <message>
         <source>Add your server again</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi di nuovo il server</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi server</translation>
     </message>
     <message>
         <source>Please provide a valid URL/path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornisci un URL o un percorso valido.</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica server</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was added with a Quorbin subscription key.
@@ -1587,133 +1727,145 @@ whose names contain
 %2
 
 Delete &quot;%1&quot; now?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è stato aggiunto con una chiave di abbonamento Quorbin.
+
+%2
+
+Eliminare «%1» ora?</translation>
     </message>
     <message>
         <source>Server no longer supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Server non più supportato</translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbonamento Quorbin</translation>
     </message>
     <message>
         <source>Type the server&apos;s details on your phone instead, using a code shown here</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci invece i dati del server sul telefono, usando un codice mostrato qui</translation>
     </message>
     <message>
         <source>Or enter the server&apos;s details here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure inserisci qui i dati del server:</translation>
     </message>
     <message>
         <source>M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist M3U</translation>
     </message>
     <message>
         <source>Xtream Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Xtream Codes</translation>
     </message>
     <message>
         <source>Server Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di server:</translation>
     </message>
     <message>
         <source>http://example.com/playlist.m3u or local file path</source>
-        <translation type="unfinished"></translation>
+        <translation>http://example.com/playlist.m3u o percorso di un file locale</translation>
     </message>
     <message>
         <source>Upload File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file...</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Playlist URL/File:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL/file della playlist:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica connessione</translation>
     </message>
     <message>
         <source>Server URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del server:</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>Live Stream Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato dello stream in diretta:</translation>
     </message>
     <message>
         <source>Empty: the server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoto: guida propria del server</translation>
     </message>
     <message>
         <source> h</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Guide URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL della guida:</translation>
     </message>
     <message>
         <source>Guide time offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento orario della guida:</translation>
     </message>
     <message>
         <source>Delete Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina server</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica server</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi server</translation>
     </message>
     <message>
         <source>Upload M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica playlist M3U</translation>
     </message>
     <message>
         <source>Playlists (*.m3u *.m3u8);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist (*.m3u *.m3u8);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica in corso...</translation>
     </message>
     <message>
         <source>Connection OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione riuscita</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riuscito: %1</translation>
     </message>
     <message>
         <source>Delete server &quot;%1&quot;? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il server «%1»? L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <source>Xtream Account</source>
+        <translation>Account Xtream</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections allowed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1721,29 +1873,51 @@ Delete &quot;%1&quot; now?</source>
     <name>StallTracker</name>
     <message>
         <source>The stream stopped advancing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stream è fermo da %1 secondi.</translation>
     </message>
 </context>
 <context>
     <name>StreamRecorder</name>
     <message>
         <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha inviato una pagina web invece dello stream del canale; non è stato possibile registrare nulla. L&apos;account o il canale potrebbero non essere più attivi.</translation>
     </message>
     <message>
         <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco è pieno: la registrazione si è interrotta dopo %1. Quanto registrato è conservato in %2.</translation>
     </message>
     <message>
         <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la registrazione in %1; si è interrotta dopo %2. Quanto registrato è conservato.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non è scrivibile, quindi non è stato registrato nulla. Scegli un&apos;altra cartella per le registrazioni nelle impostazioni.</translation>
     </message>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation>Il server ha rifiutato la connessione per la registrazione (stato HTTP %1). Potrebbe non consentire altri stream contemporanei per questo account o non offrire più il canale.</translation>
+    </message>
+</context>
+<context>
+    <name>TileViewing</name>
+    <message numerus="yes">
+        <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting to %1… (attempt %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,206 +1925,222 @@ Delete &quot;%1&quot; now?</source>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file di sottotitoli...</translation>
     </message>
     <message>
         <source>No audio tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna traccia audio</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file di sottotitoli</translation>
     </message>
     <message>
         <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli (*.srt *.ass *.ssa *.sub *.vtt);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Stream Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni sullo stream</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
 </context>
 <context>
     <name>VlcPlayer</name>
     <message>
         <source>Could not create media for URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il media per l&apos;URL: %1</translation>
     </message>
     <message>
         <source>Playback failed to start for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la riproduzione di: %1</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia %1</translation>
     </message>
     <message>
         <source>No player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun player.</translation>
     </message>
     <message>
         <source>No media loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun media caricato.</translation>
     </message>
     <message>
         <source>Reached the end of the stream (this can also happen if a seek landed somewhere the stream couldn&apos;t resume from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunta la fine dello stream (può succedere anche se uno spostamento è finito in un punto da cui lo stream non poteva riprendere).</translation>
     </message>
     <message>
         <source>libVLC encountered an error while streaming.</source>
-        <translation type="unfinished"></translation>
+        <translation>libVLC ha riscontrato un errore durante lo streaming.</translation>
     </message>
     <message>
         <source>The live stream stopped sending data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stream in diretta ha smesso di inviare dati.</translation>
     </message>
 </context>
 <context>
     <name>XmltvReader</name>
     <message>
         <source>the guide is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida supera %1 MB</translation>
     </message>
     <message>
         <source>the guide is not valid XMLTV (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida non è un XMLTV valido (riga %1: %2)</translation>
     </message>
     <message>
         <source>the compressed guide is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida compressa è danneggiata (%1)</translation>
     </message>
     <message>
         <source>could not start inflating the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare la decompressione della guida</translation>
     </message>
     <message>
         <source>the server sent no XMLTV guide (the document is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>il server non ha inviato una guida XMLTV (il documento è &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>the compressed guide is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida compressa è troncata</translation>
     </message>
     <message>
         <source>the guide is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la guida è vuota</translation>
     </message>
     <message>
         <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere il set di caratteri «%1» della guida: %2</translation>
     </message>
     <message>
         <source>it is not compatible with ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>non è compatibile con ASCII</translation>
     </message>
 </context>
 <context>
     <name>XtreamClient</name>
     <message>
         <source>Could not reach server or invalid response</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile raggiungere il server o risposta non valida</translation>
     </message>
     <message>
         <source>This account is not active on that server (status: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo account non è attivo su quel server (stato: %1)</translation>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticazione non riuscita - verifica URL del server, nome utente e password</translation>
     </message>
 </context>
 <context>
     <name>lineupexchange</name>
     <message>
         <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare l&apos;elenco contenuti dal file: %1 Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>it is not a list of servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco di server.</translation>
     </message>
     <message>
         <source>a server has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>un server non ha nome.</translation>
     </message>
     <message>
         <source>the server &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>il server «%1» compare due volte.</translation>
     </message>
     <message>
         <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>gli indirizzi della guida di «%1» non sono un elenco di al massimo %2 voci.</translation>
     </message>
     <message>
         <source>a guide address of &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>un indirizzo della guida di «%1» non è valido.</translation>
     </message>
     <message>
         <source>the entries of &quot;%1&quot; are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>le voci di «%1» non sono un elenco.</translation>
     </message>
     <message>
         <source>it holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di %1 voci.</translation>
     </message>
     <message>
         <source>entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>voce %1 di «%2»: %3</translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto.</translation>
     </message>
     <message>
         <source>unknown type &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo sconosciuto «%1».</translation>
     </message>
     <message>
         <source>unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>tipologia sconosciuta.</translation>
     </message>
     <message>
         <source>no id.</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun ID.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è né true né false.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un testo.</translation>
     </message>
     <message>
         <source>the position is not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la posizione non è un numero da 0 a %1.</translation>
     </message>
     <message>
         <source>the time shift is not whole quarters of an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>lo spostamento orario non è un multiplo di un quarto d&apos;ora.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» compare due volte.</translation>
     </message>
     <message>
         <source>the server has no %1 with the id &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>il server non ha alcun ID «%2» (tipo: %1).</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>categoria</translation>
     </message>
     <message>
         <source>item</source>
+        <translation>elemento</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Open another window even when the player already runs with this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
+A second start shows the running player&apos;s window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player already runs; its window was brought to the front.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1958,32 +2148,29 @@ Delete &quot;%1&quot; now?</source>
     <name>recordingtext</name>
     <message>
         <source>● %1</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1</translation>
     </message>
     <message>
         <source>● %1 (recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1 (in registrazione)</translation>
     </message>
     <message>
         <source>%1 (planned)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pianificata)</translation>
     </message>
     <message>
         <source>%1 (missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (persa)</translation>
     </message>
     <message>
         <source>%1 (failed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non riuscita)</translation>
     </message>
     <message>
         <source>%1
 %2 · %3 · %4 · %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 · %3 · %4 · %5</translation>
     </message>
 </context>
 </TS>

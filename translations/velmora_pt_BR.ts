@@ -5,38 +5,38 @@
     <name>AboutText</name>
     <message>
         <source>About Velmora Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Velmora Player</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (on now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
+        <translation>saída de erro padrão, com VELMORA_NET_DEBUG=1 (ativado agora); pelo menu da área de trabalho, o log da sessão (journalctl --user)</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (off now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>saída de erro padrão, com VELMORA_NET_DEBUG=1 (desativado agora); pelo menu da área de trabalho, o log da sessão (journalctl --user)</translation>
     </message>
     <message>
         <source>%1 The terms: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Os termos: %2.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Watch live channels, movies and series from your IPTV servers.&lt;/p&gt;&lt;table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Assista a canais ao vivo, filmes e séries dos seus servidores IPTV.&lt;/p&gt;&lt;table&gt;</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <source>Catalog cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache do catálogo</translation>
     </message>
     <message>
         <source>Logs</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -44,84 +44,84 @@
     <name>CatalogLoader</name>
     <message>
         <source>Failed to download playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao baixar a playlist: %1</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir o arquivo: %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogSession</name>
     <message>
         <source>Load Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar playlist</translation>
     </message>
 </context>
 <context>
     <name>CatalogTabs</name>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as categorias</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Search all movies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar todos os filmes...</translation>
     </message>
     <message>
         <source>Search all shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar todas as séries...</translation>
     </message>
     <message>
         <source>Search all channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar todos os canais...</translation>
     </message>
     <message>
         <source>Select a category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma categoria:</translation>
     </message>
     <message>
         <source>&lt; Back to Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Voltar às categorias</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar...</translation>
     </message>
     <message>
         <source>Name (A-Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome (A-Z)</translation>
     </message>
     <message>
         <source>Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionados recentemente</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaliação</translation>
     </message>
     <message>
         <source>Search: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisa: &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
     <message>
         <source>&quot;%1&quot; cannot be played from the archive of %2: the server gives no address for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não pode ser reproduzido do acervo de %2: o servidor não fornece um endereço para ele.</translation>
     </message>
 </context>
 <context>
@@ -129,298 +129,299 @@
     <message>
         <source>E%1 - %2</source>
         <extracomment>An episode row: its number in the season and its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E%1 - %2</translation>
     </message>
     <message>
         <source>The episodes could not be loaded. Go back and open the series again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar os episódios. Volte e abra a série novamente para tentar de novo.</translation>
     </message>
     <message>
         <source>&lt; Back to Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Voltar às séries</translation>
     </message>
     <message>
         <source>Season %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporada %1</translation>
     </message>
 </context>
 <context>
     <name>EverythingSearch</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmes</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries</translation>
     </message>
     <message>
         <source>Programmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão do sistema</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Velmora Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um novo idioma é usado a partir da próxima inicialização do Velmora Player.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
 </context>
 <context>
     <name>GuideChannelDialog</name>
     <message>
         <source>Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal do guia</translation>
     </message>
     <message>
         <source>The guide holds no channels yet. Update the guide, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O guia ainda não tem canais. Atualize o guia e tente novamente.</translation>
     </message>
     <message>
         <source>Choose the guide channel for &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o canal do guia para &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>Search by id or name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar por ID ou nome...</translation>
     </message>
     <message>
         <source>Guide channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal do guia</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora</translation>
     </message>
     <message>
         <source>Time shift of this channel&apos;s guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de horário do guia deste canal:</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Automatic Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondência automática</translation>
     </message>
 </context>
 <context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora</translation>
     </message>
     <message>
         <source>All channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os canais</translation>
     </message>
     <message>
         <source>%1 - %2 (catch-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (reprise)</translation>
     </message>
     <message>
         <source>Catch-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprise</translation>
     </message>
     <message>
         <source>Previous Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa anterior</translation>
     </message>
     <message>
         <source>Next Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo programa</translation>
     </message>
 </context>
 <context>
     <name>GuideGrid</name>
     <message>
         <source>No channels to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum canal para mostrar</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem informações de programação</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <comment>start and end of a programme in the guide grid</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>
     <name>GuideGridTab</name>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora</translation>
     </message>
     <message>
         <source>TV Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia de TV</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanhã</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontem</translation>
     </message>
     <message>
         <source>Select a programme to see its details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um programa para ver os detalhes.</translation>
     </message>
     <message>
         <source>%1, %2-%3</source>
         <comment>day, start and end of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-%3</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>No programme information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem informações de programação.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; cannot be played from the archive of %2: the channel gives no archive address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; não pode ser reproduzido do acervo de %2: o canal não fornece um endereço de acervo.</translation>
     </message>
 </context>
 <context>
     <name>GuideImporter</name>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível abrir %1</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler %1</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor respondeu HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor parou de enviar</translation>
     </message>
     <message>
         <source>the download did not end in time</source>
-        <translation type="unfinished"></translation>
+        <translation>o download não terminou a tempo</translation>
     </message>
     <message>
         <source>no guide address</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum endereço de guia</translation>
     </message>
 </context>
 <context>
     <name>GuidePanel</name>
     <message>
         <source>Show or hide the programme guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ou ocultar o guia de programação</translation>
     </message>
     <message>
         <source>Watch from start</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistir do início</translation>
     </message>
     <message>
         <source>Play the running programme from its beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir o programa em exibição desde o começo</translation>
     </message>
     <message>
         <source>Programme guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia de programação: %1</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem informações de programação</translation>
     </message>
     <message>
         <source>In the archive: double-click or press Return to watch it</source>
-        <translation type="unfinished"></translation>
+        <translation>No acervo: clique duas vezes ou pressione Enter para assistir</translation>
     </message>
     <message>
         <source>%1  %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>GuideService</name>
     <message>
         <source>Updating guide... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizando o guia... %1%</translation>
     </message>
     <message>
         <source>Guide not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia não atualizado: %1</translation>
     </message>
     <message>
         <source>Guide partly updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia atualizado parcialmente: %1</translation>
     </message>
     <message>
         <source>now, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>agora, até %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>day and times of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 — %2, %3</source>
         <comment>programme, channel, when</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2, %3</translation>
     </message>
 </context>
 <context>
     <name>GuideStoreWriter</name>
     <message>
         <source>could not write the guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o guia: %1</translation>
     </message>
     <message>
         <source>could not create the guide file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar o arquivo do guia: %1</translation>
     </message>
 </context>
 <context>
@@ -428,111 +429,88 @@
     <message>
         <source>ddd d MMM</source>
         <extracomment>Day in the guide&apos;s day list and corner: weekday, day and month, in the locale&apos;s words (QDate format: ddd weekday, d day, MMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ddd, d &apos;de&apos; MMM</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanhã</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontem</translation>
     </message>
     <message>
         <source>dddd d MMMM</source>
         <extracomment>A day heading of the programme list (QDate format: dddd weekday, d day, MMMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dddd, d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>Now: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora: %1  %2</translation>
     </message>
     <message>
         <source>Next: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A seguir: %1  %2</translation>
     </message>
 </context>
 <context>
     <name>HlsPlaylist</name>
     <message>
         <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>O canal envia MP4 fragmentado, que ainda não pode ser gravado.</translation>
     </message>
     <message>
         <source>The channel is encrypted and cannot be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O canal é criptografado e não pode ser gravado.</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
-        <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The library could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 and %2.</source>
-        <extracomment>%1 is &quot;%n favorites&quot;, %2 is &quot;%n watch positions&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n favorites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n watch positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Não foi possível salvar a biblioteca: %1</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Recentes</translation>
     </message>
     <message>
         <source>Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar assistindo</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está mais disponível neste servidor</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>Your library (favorites and watch progress) could not be read and was started afresh. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler sua biblioteca (favoritos e progresso) e ela foi recomeçada do zero. O arquivo danificado foi mantido como %1.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) was saved by a newer version of Velmora Player and cannot be read by this one. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua biblioteca (favoritos e progresso) foi salva por uma versão mais recente do Velmora Player e não pode ser lida por esta. Ela foi mantida como está; as alterações feitas nesta sessão não serão mantidas.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) could not be opened at %1. Changes you make in this session will not be kept.</source>
+        <translation>Não foi possível abrir sua biblioteca (favoritos e progresso) em %1. As alterações feitas nesta sessão não serão mantidas.</translation>
+    </message>
+    <message>
+        <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -540,66 +518,125 @@
     <name>LibraryFlow</name>
     <message>
         <source>Start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar do início</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal anterior</translation>
     </message>
     <message>
         <source>Back to the channel watched before (Backspace)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar ao canal assistido antes (Backspace)</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca</translation>
     </message>
     <message>
         <source>Export Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar favoritos e progresso...</translation>
     </message>
     <message>
         <source>Import Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar favoritos e progresso...</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover dos favoritos</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar aos favoritos</translation>
     </message>
     <message>
         <source>Remove from Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover de Continuar assistindo</translation>
     </message>
     <message>
         <source>The change could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a alteração: %1</translation>
     </message>
     <message>
         <source>The favorite could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o favorito: %1</translation>
     </message>
     <message>
         <source>Export Favorites and Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar favoritos e progresso</translation>
     </message>
     <message>
         <source>Library files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de biblioteca (*.json)</translation>
     </message>
     <message>
         <source>The library could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a biblioteca em %1: %2</translation>
     </message>
     <message>
         <source>Your favorites and watch progress were saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus favoritos e progresso foram salvos em %1.</translation>
     </message>
     <message>
         <source>Import Favorites and Progress</source>
+        <translation>Importar favoritos e progresso</translation>
+    </message>
+    <message>
+        <source>Resumed at %1</source>
+        <translation>Retomado em %1</translation>
+    </message>
+    <message>
+        <source>Your watch progress could not be saved: %1</source>
+        <translation>Não foi possível salvar seu progresso: %1</translation>
+    </message>
+    <message>
+        <source>%1  (%2% watched)</source>
+        <translation>%1  (%2% assistido)</translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation>✓ %1</translation>
+    </message>
+    <message>
+        <source>Left at %1</source>
+        <translation>Parou em %1</translation>
+    </message>
+    <message>
+        <source>Watched</source>
+        <translation>Assistido</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>&quot;%1&quot; must be text that is not empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s &quot;%1&quot; is not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot; is not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -607,27 +644,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resumed at %1</source>
+        <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your watch progress could not be saved: %1</source>
+        <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  (%2% watched)</source>
+        <source>The file is not a Velmora Player library export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>✓ %1</source>
+        <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Left at %1</source>
+        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Watched</source>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported: %1 favorites, %2 watch positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already up to date: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,43 +680,43 @@
     <name>LineupFlow</name>
     <message>
         <source>Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade</translation>
     </message>
     <message>
         <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível armazenar sua grade (canais ocultos, renomeados e bloqueados): %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está bloqueado. Digite o PIN para reproduzir.</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueio parental</translation>
     </message>
     <message>
         <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Defina um PIN primeiro: Preferências, página &quot;Bloqueio parental&quot;. Os bloqueios passam a valer depois que um PIN é definido.</translation>
     </message>
     <message>
         <source>The change to your lineup could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a alteração na sua grade: %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear</translation>
     </message>
     <message>
         <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome para &quot;%1&quot; (vazio: o nome do provedor):</translation>
     </message>
     <message>
         <source>Enter the PIN to unlock &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o PIN para desbloquear &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Rename Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear categoria</translation>
     </message>
     <message numerus="yes">
         <source>%n categories of this server look like adult content:
@@ -679,283 +724,293 @@
 %1
 
 Lock them? They will ask for the PIN before showing their channels.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n categoria deste servidor parece ter conteúdo adulto:
+
+%1
+
+Bloqueá-la? Ela pedirá o PIN antes de mostrar seus canais.</numerusform>
+            <numerusform>%n categorias deste servidor parecem ter conteúdo adulto:
+
+%1
+
+Bloqueá-las? Elas pedirão o PIN antes de mostrar seus canais.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter the PIN to manage the lineup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o PIN para gerenciar a grade.</translation>
     </message>
     <message>
         <source>The guide addresses could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar os endereços do guia: %1</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear</translation>
     </message>
     <message>
         <source>Lock with PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear com PIN</translation>
     </message>
     <message>
         <source>Manage Lineup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciar grade...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está bloqueado. Digite o PIN para mostrá-lo.</translation>
     </message>
     <message>
         <source>Guide Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal do guia...</translation>
     </message>
     <message>
         <source>Provider&apos;s name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do provedor: %1</translation>
     </message>
     <message>
         <source>Lock Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear novamente</translation>
     </message>
 </context>
 <context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando...</translation>
     </message>
 </context>
 <context>
     <name>LocalPairingBackend</name>
     <message>
         <source>This computer is not connected to a home network, so a phone cannot reach it. Connect it to your Wi-Fi or network cable, then get a new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este computador não está conectado a uma rede doméstica, então o celular não consegue alcançá-lo. Conecte-o ao seu Wi-Fi ou cabo de rede e obtenha um novo código.</translation>
     </message>
     <message>
         <source>Could not start pairing on this computer (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o pareamento neste computador (%1): %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências não salvas</translation>
     </message>
     <message>
         <source>Your servers and settings could not be saved to %1.
 
 Changes made now will be lost when the player closes. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar seus servidores e preferências em %1.
+
+As alterações feitas agora serão perdidas quando o player for fechado. Verifique se é possível gravar neste arquivo e na pasta dele.</translation>
     </message>
     <message>
         <source>Quorbin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin</translation>
     </message>
     <message>
         <source>Live TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV ao vivo</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmes</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>The archive stream ended before the programme.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transmissão do acervo terminou antes do programa.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada em reprodução</translation>
     </message>
     <message>
         <source>Playback stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodução interrompida: %1</translation>
     </message>
     <message>
         <source>Reconnecting to %1... (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando a %1... (tentativa %2)</translation>
     </message>
     <message>
         <source>Playback Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de reprodução</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentar novamente</translation>
     </message>
 </context>
 <context>
     <name>ManageLineupDialog</name>
     <message>
         <source>Manage Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciar grade</translation>
     </message>
     <message>
         <source>Section:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seção:</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmes</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorias</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultos</translation>
     </message>
     <message>
         <source>Channels without Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais sem guia</translation>
     </message>
     <message>
         <source>Guide Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes do guia</translation>
     </message>
     <message>
         <source>Filter categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar categorias...</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas</translation>
     </message>
     <message>
         <source>Hide All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar todas</translation>
     </message>
     <message>
         <source>Checked categories are shown; drag to reorder.</source>
-        <translation type="unfinished"></translation>
+        <translation>As categorias marcadas são mostradas; arraste para reordenar.</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está mais disponível neste servidor</translation>
     </message>
     <message>
         <source>Hidden channels, movies and shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais, filmes e séries ocultos:</translation>
     </message>
     <message>
         <source>Show Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar novamente</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquecer</translation>
     </message>
     <message>
         <source>Drops every choice made for the selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarta todas as escolhas feitas para os itens selecionados</translation>
     </message>
     <message>
         <source>Channels the guide has nothing for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais sem nada no guia:</translation>
     </message>
     <message>
         <source>Guide channels with a similar name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais do guia com nome parecido:</translation>
     </message>
     <message>
         <source>Use This Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar este canal do guia</translation>
     </message>
     <message>
         <source>%1 (%2) - %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3%</translation>
     </message>
     <message>
         <source>%1 (%2) - %3% - now: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3% - agora: %4</translation>
     </message>
     <message>
         <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>O guia é lido destas fontes, nesta ordem; para cada canal, vale a primeira que o tiver.</translation>
     </message>
     <message>
         <source>Add Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar endereço...</translation>
     </message>
     <message>
         <source>Add File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivo...</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descer</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Guide Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do guia</translation>
     </message>
     <message>
         <source>XMLTV address (http or https):</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço XMLTV (http ou https):</translation>
     </message>
     <message>
         <source>Guide File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo do guia</translation>
     </message>
     <message>
         <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos XMLTV (*.xml *.xml.gz *.gz)</translation>
     </message>
     <message>
         <source>The server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>O guia do próprio servidor</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa %1</translation>
     </message>
     <message>
         <source>Video codec: %1
@@ -963,7 +1018,11 @@ Resolution: %2x%3
 Frame rate: %4 fps
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec de vídeo: %1
+Resolução: %2x%3
+Taxa de quadros: %4 fps
+
+</translation>
     </message>
     <message>
         <source>Audio codec: %1
@@ -971,17 +1030,23 @@ Sample rate: %2 Hz
 Channels: %3
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codec de áudio: %1
+Taxa de amostragem: %2 Hz
+Canais: %3
+
+</translation>
     </message>
     <message>
         <source>Audio tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Faixas de áudio:
+</translation>
     </message>
     <message>
         <source>Subtitle tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Faixas de legenda:
+</translation>
     </message>
     <message>
         <source>Input bitrate: %1 kbps
@@ -990,10 +1055,61 @@ Decoded video blocks: %3
 Decoded audio blocks: %4
 Displayed frames: %5   Lost frames: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits de entrada: %1 kbps
+Taxa de bits do demux: %2 kbps
+Blocos de vídeo decodificados: %3
+Blocos de áudio decodificados: %4
+Quadros exibidos: %5   Quadros perdidos: %6
+</translation>
     </message>
     <message>
         <source>No track information available yet.</source>
+        <translation>Ainda não há informações das faixas.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewController</name>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch two to four channels at once (Ctrl+M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 tiles, side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 tiles, one large and two small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 tiles, 2 × 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewTile</name>
+    <message>
+        <source>%1 · Now: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,438 +1117,452 @@ Displayed frames: %5   Lost frames: %6
     <name>PairDialog</name>
     <message>
         <source>Waiting for your phone... (expires in %1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando seu celular... (expira em %1:%2)</translation>
     </message>
     <message>
         <source>On your phone, scan the QR code or open &lt;b&gt;%1&lt;/b&gt;, then enter this code:</source>
-        <translation type="unfinished"></translation>
+        <translation>No celular, leia o código QR ou abra &lt;b&gt;%1&lt;/b&gt; e digite este código:</translation>
     </message>
     <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu celular mostrará este computador como %1%2%3</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1
 Fix it on your phone and send it again with the new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não funcionou: %1
+Corrija no celular e envie novamente com o novo código.</translation>
     </message>
     <message>
         <source>This code has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código expirou.</translation>
     </message>
     <message>
         <source>Get a new code</source>
-        <translation type="unfinished"></translation>
+        <translation>Obter novo código</translation>
     </message>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinatura Quorbin</translation>
     </message>
     <message>
         <source>Getting a code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo um código...</translation>
     </message>
     <message>
         <source>Received. Checking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido. Verificando o servidor...</translation>
     </message>
     <message>
         <source>Couldn&apos;t reach that server: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o servidor: o link deve começar com http:// ou https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível baixar a playlist: o link deve começar com http:// ou https://</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível baixar a playlist: %1</translation>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>O link da playlist não carregou nenhum canal. Verifique se ele está correto e ainda ativo.</translation>
     </message>
     <message>
         <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu celular deve estar na mesma rede que este computador.&lt;br&gt;Se este computador tiver firewall, libere a porta TCP %1 para ele.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Address for the phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço para o celular:</translation>
     </message>
     <message>
         <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de pareamento perdeu este código, talvez porque foi reiniciado. Digite o novo código abaixo no celular.</translation>
     </message>
 </context>
 <context>
     <name>PairingClient</name>
     <message>
         <source>Could not reach the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o servidor: %1</translation>
     </message>
     <message>
         <source>Invalid response from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta inválida do servidor</translation>
     </message>
 </context>
 <context>
     <name>PairingPages</name>
     <message>
         <source>That was too much to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados demais para enviar.</translation>
     </message>
     <message>
         <source>That code isn&apos;t valid. Check the code shown on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código não é válido. Verifique o código mostrado no computador.</translation>
     </message>
     <message>
         <source>That code has expired. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código expirou. Obtenha um novo código no computador.</translation>
     </message>
     <message>
         <source>Details were already sent with that code. Get a new code on your computer to send them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados já foram enviados com este código. Obtenha um novo código no computador para enviá-los novamente.</translation>
     </message>
     <message>
         <source>The pairing service is unavailable right now. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de pareamento está indisponível no momento. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>Choose the kind of server: Xtream Codes or M3U playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o tipo de servidor: Xtream Codes ou playlist M3U.</translation>
     </message>
     <message>
         <source>Enter a name for the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome para o servidor.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço é longo demais.</translation>
     </message>
     <message>
         <source>The name, address and user name cannot contain line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome, o endereço e o nome de usuário não podem conter quebras de linha.</translation>
     </message>
     <message>
         <source>Enter the user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome de usuário.</translation>
     </message>
     <message>
         <source>Enter the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha.</translation>
     </message>
     <message>
         <source>The user name or password is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de usuário ou a senha é longo demais.</translation>
     </message>
     <message>
         <source>Choose the live format: TS or HLS (m3u8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o formato ao vivo: TS ou HLS (m3u8).</translation>
     </message>
 </context>
 <context>
     <name>PairingServer</name>
     <message>
         <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de pareamento foi reiniciado e perdeu este código. Obtenha um novo código no computador.</translation>
     </message>
 </context>
 <context>
     <name>ParentalLockPage</name>
     <message>
         <source>A PIN is set. Give it to change or remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um PIN está definido. Digite-o para alterá-lo ou removê-lo.</translation>
     </message>
     <message>
         <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Defina um PIN de 4 a 8 dígitos para bloquear categorias e canais.</translation>
     </message>
     <message>
         <source>Current PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN atual:</translation>
     </message>
     <message>
         <source>New PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo PIN:</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir:</translation>
     </message>
     <message>
         <source>Remove the PIN (locks stop working)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o PIN (os bloqueios deixam de funcionar)</translation>
     </message>
     <message>
         <source>Offer to lock categories
 whose names contain
 (one per line):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir o bloqueio de categorias
+cujo nome contenha
+(um por linha):</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueio parental</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Muitos PINs incorretos. Tente novamente em %n segundo.</numerusform>
+            <numerusform>Muitos PINs incorretos. Tente novamente em %n segundos.</numerusform>
         </translation>
     </message>
     <message>
         <source>The current PIN is not right; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O PIN atual está incorreto; o PIN não foi alterado.</translation>
     </message>
     <message>
         <source>The new PIN and its repetition differ; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O novo PIN e a repetição são diferentes; o PIN não foi alterado.</translation>
     </message>
     <message>
         <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um PIN tem de 4 a 8 dígitos; o PIN não foi alterado.</translation>
     </message>
 </context>
 <context>
     <name>PinDialog</name>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueio parental</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Unlock for an hour only</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear só por uma hora</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Muitos PINs incorretos. Tente novamente em %n segundo.</numerusform>
+            <numerusform>Muitos PINs incorretos. Tente novamente em %n segundos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN incorreto.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
+        <translation>Reproduzindo: %1</translation>
+    </message>
+    <message>
+        <source>Too Many Streams</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada em reprodução</translation>
     </message>
     <message>
         <source>&lt;&lt; 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 10s</translation>
     </message>
     <message>
         <source>10s &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>10s &gt;&gt;</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Next Episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo episódio</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Legendas</translation>
     </message>
     <message>
         <source>Vol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol:</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
     <message>
         <source>the playlist is larger than 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>a playlist é maior que 1 GB</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>Your preferences could not be saved to %1. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar suas preferências em %1. Verifique se é possível gravar neste arquivo e na pasta dele.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências não salvas</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências...</translation>
     </message>
 </context>
 <context>
     <name>RecordingFlow</name>
     <message>
         <source>Recordings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravações não salvas</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravações</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Record this channel (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar este canal (R)</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar gravação</translation>
     </message>
     <message>
         <source>Cancel Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar gravação</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar na pasta</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes...</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir gravação</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; and its file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir &quot;%1&quot; e o arquivo correspondente?</translation>
     </message>
     <message>
         <source>Recording Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação não excluída</translation>
     </message>
     <message>
         <source>Not Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Não gravado</translation>
     </message>
     <message>
         <source>Record Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar série</translation>
     </message>
     <message>
         <source>Recording Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação interrompida</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordingManager</name>
     <message>
         <source>%1 is already being recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já está sendo gravado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; já está agendado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is over; only the archive can still have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; já terminou; só o acervo ainda pode tê-lo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; já está sendo baixado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is still being recorded; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ainda está sendo gravado; pare a gravação primeiro.</translation>
     </message>
     <message>
         <source>%1 could not be deleted. Check that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir %1. Verifique se é possível gravar na pasta dele.</translation>
     </message>
     <message>
         <source>The program was closed during the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa foi fechado durante a gravação.</translation>
     </message>
     <message>
         <source>The program was not running at the time of the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa não estava em execução no horário da gravação.</translation>
     </message>
     <message>
         <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor &quot;%1&quot; não está mais configurado, então &quot;%2&quot; não pôde ser gravado.</translation>
     </message>
     <message>
         <source>Recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não pôde começar: o servidor permite %2 transmissões simultâneas e estas estão abertas: %3.</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlan</name>
     <message numerus="yes">
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; não pode ser gravado: junto com %n outra gravação nesse horário e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
+            <numerusform>&quot;%1&quot; não pode ser gravado: junto com %n outras gravações nesse horário e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1440,146 +1570,156 @@ whose names contain
     <name>RecordingPreferencesPage</name>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher...</translation>
     </message>
     <message>
         <source>Folder for recordings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta das gravações:</translation>
     </message>
     <message>
         <source>Folder for Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta das gravações</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Start programmes from the guide earlier by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar programas do guia mais cedo em:</translation>
     </message>
     <message>
         <source>End them later by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminá-los mais tarde em:</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação</translation>
     </message>
 </context>
 <context>
     <name>RecordingStore</name>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível atualizar a lista de gravações em %1 (%2: %3). Verifique se é possível gravar no arquivo e na pasta dele.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingText</name>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RecordingTray</name>
     <message numerus="yes">
         <source>%n recording(s) are running.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gravação em andamento.</numerusform>
+            <numerusform>%n gravações em andamento.</numerusform>
         </translation>
     </message>
     <message>
         <source>A recording is planned within the next day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há uma gravação agendada para as próximas 24 horas.</translation>
     </message>
     <message>
         <source>Recordings Need the Player</source>
-        <translation type="unfinished"></translation>
+        <translation>As gravações precisam do player</translation>
     </message>
     <message>
         <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 As gravações precisam do programa aberto, e esta área de trabalho não tem bandeja do sistema para mantê-lo. Fechar mesmo assim?</translation>
     </message>
     <message>
         <source>Keep Recording?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar gravando?</translation>
     </message>
     <message>
         <source>%1 Keep the program running in the system tray until they are done?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Manter o programa em execução na bandeja do sistema até que terminem?</translation>
     </message>
     <message>
         <source>Keep Running in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter na bandeja</translation>
     </message>
     <message>
         <source>Quit and Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair e parar gravação</translation>
     </message>
     <message>
         <source>Show Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar player</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Velmora Player is recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player está gravando</translation>
     </message>
 </context>
 <context>
     <name>SearchEverythingDialog</name>
     <message>
         <source>Search Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar em tudo</translation>
     </message>
     <message>
         <source>Search channels, movies, shows and programmes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar canais, filmes, séries e programas...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ServerSelector</name>
     <message>
         <source>Signing in with a Quorbin subscription key is no longer supported. Add your server again with its Xtream login or M3U playlist link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é mais possível entrar com uma chave de assinatura Quorbin. Adicione seu servidor novamente com o login Xtream ou o link da playlist M3U.</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor:</translation>
     </message>
     <message>
         <source>Add Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar servidor...</translation>
     </message>
     <message>
         <source>Edit Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar servidor...</translation>
     </message>
     <message>
         <source>Refresh Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar playlist</translation>
     </message>
     <message>
         <source>%1 (no longer supported)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sem suporte)</translation>
     </message>
     <message>
         <source>Add your server again</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione seu servidor novamente</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar servidor</translation>
     </message>
     <message>
         <source>Please provide a valid URL/path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um URL/caminho válido.</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar servidor</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was added with a Quorbin subscription key.
@@ -1587,133 +1727,145 @@ whose names contain
 %2
 
 Delete &quot;%1&quot; now?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; foi adicionado com uma chave de assinatura Quorbin.
+
+%2
+
+Excluir &quot;%1&quot; agora?</translation>
     </message>
     <message>
         <source>Server no longer supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor sem suporte</translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinatura Quorbin</translation>
     </message>
     <message>
         <source>Type the server&apos;s details on your phone instead, using a code shown here</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite os dados do servidor no celular, usando um código mostrado aqui</translation>
     </message>
     <message>
         <source>Or enter the server&apos;s details here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou digite os dados do servidor aqui:</translation>
     </message>
     <message>
         <source>M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist M3U</translation>
     </message>
     <message>
         <source>Xtream Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Xtream Codes</translation>
     </message>
     <message>
         <source>Server Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de servidor:</translation>
     </message>
     <message>
         <source>http://example.com/playlist.m3u or local file path</source>
-        <translation type="unfinished"></translation>
+        <translation>http://example.com/playlist.m3u ou caminho de arquivo local</translation>
     </message>
     <message>
         <source>Upload File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar arquivo...</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Playlist URL/File:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL/arquivo da playlist:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Testar conexão</translation>
     </message>
     <message>
         <source>Server URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL do servidor:</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de usuário:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <source>Live Stream Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato da transmissão ao vivo:</translation>
     </message>
     <message>
         <source>Empty: the server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vazio: o guia do próprio servidor</translation>
     </message>
     <message>
         <source> h</source>
-        <translation type="unfinished"></translation>
+        <translation> h</translation>
     </message>
     <message>
         <source>Guide URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL do guia:</translation>
     </message>
     <message>
         <source>Guide time offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de horário do guia:</translation>
     </message>
     <message>
         <source>Delete Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir servidor</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar servidor</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar servidor</translation>
     </message>
     <message>
         <source>Upload M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar playlist M3U</translation>
     </message>
     <message>
         <source>Playlists (*.m3u *.m3u8);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlists (*.m3u *.m3u8);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Testando...</translation>
     </message>
     <message>
         <source>Connection OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão OK</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha: %1</translation>
     </message>
     <message>
         <source>Delete server &quot;%1&quot;? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o servidor &quot;%1&quot;? Esta ação não pode ser desfeita.</translation>
     </message>
     <message>
         <source>Xtream Account</source>
+        <translation>Conta Xtream</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections allowed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1721,29 +1873,51 @@ Delete &quot;%1&quot; now?</source>
     <name>StallTracker</name>
     <message>
         <source>The stream stopped advancing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transmissão parou de avançar por %1 segundos.</translation>
     </message>
 </context>
 <context>
     <name>StreamRecorder</name>
     <message>
         <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor enviou uma página da web em vez da transmissão do canal; nada pôde ser gravado. A conta ou o canal talvez não estejam mais ativos.</translation>
     </message>
     <message>
         <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco está cheio: a gravação parou após %1. O que foi gravado está em %2.</translation>
     </message>
     <message>
         <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar em %1 e a gravação parou após %2. O que foi gravado foi mantido.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar na pasta %1, então nada foi gravado. Escolha outra pasta para as gravações nas preferências.</translation>
     </message>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation>O servidor recusou a conexão para a gravação (status HTTP %1). Talvez ele não permita mais transmissões simultâneas nesta conta ou não ofereça mais o canal.</translation>
+    </message>
+</context>
+<context>
+    <name>TileViewing</name>
+    <message numerus="yes">
+        <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting to %1… (attempt %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,206 +1925,222 @@ Delete &quot;%1&quot; now?</source>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar arquivo de legendas...</translation>
     </message>
     <message>
         <source>No audio tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma faixa de áudio</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar arquivo de legendas</translation>
     </message>
     <message>
         <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legendas (*.srt *.ass *.ssa *.sub *.vtt);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Stream Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações da transmissão</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
 </context>
 <context>
     <name>VlcPlayer</name>
     <message>
         <source>Could not create media for URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a mídia para o URL: %1</translation>
     </message>
     <message>
         <source>Playback failed to start for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao iniciar a reprodução de: %1</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa %1</translation>
     </message>
     <message>
         <source>No player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum player.</translation>
     </message>
     <message>
         <source>No media loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma mídia carregada.</translation>
     </message>
     <message>
         <source>Reached the end of the stream (this can also happen if a seek landed somewhere the stream couldn&apos;t resume from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim da transmissão alcançado (isso também pode acontecer se um avanço ou retrocesso parou num ponto de onde a transmissão não conseguiu continuar).</translation>
     </message>
     <message>
         <source>libVLC encountered an error while streaming.</source>
-        <translation type="unfinished"></translation>
+        <translation>O libVLC encontrou um erro durante a transmissão.</translation>
     </message>
     <message>
         <source>The live stream stopped sending data.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transmissão ao vivo parou de enviar dados.</translation>
     </message>
 </context>
 <context>
     <name>XmltvReader</name>
     <message>
         <source>the guide is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>o guia é maior que %1 MB</translation>
     </message>
     <message>
         <source>the guide is not valid XMLTV (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>o guia não é XMLTV válido (linha %1: %2)</translation>
     </message>
     <message>
         <source>the compressed guide is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o guia compactado está danificado (%1)</translation>
     </message>
     <message>
         <source>could not start inflating the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível começar a descompactar o guia</translation>
     </message>
     <message>
         <source>the server sent no XMLTV guide (the document is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor não enviou um guia XMLTV (o documento é &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>the compressed guide is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>o guia compactado está incompleto</translation>
     </message>
     <message>
         <source>the guide is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o guia está vazio</translation>
     </message>
     <message>
         <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o conjunto de caracteres &quot;%1&quot; do guia não pode ser lido: %2</translation>
     </message>
     <message>
         <source>it is not compatible with ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>não é compatível com ASCII</translation>
     </message>
 </context>
 <context>
     <name>XtreamClient</name>
     <message>
         <source>Could not reach server or invalid response</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o servidor ou a resposta é inválida</translation>
     </message>
     <message>
         <source>This account is not active on that server (status: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta conta não está ativa nesse servidor (status: %1)</translation>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na autenticação - verifique o URL do servidor, o nome de usuário e a senha</translation>
     </message>
 </context>
 <context>
     <name>lineupexchange</name>
     <message>
         <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A grade do arquivo não pode ser importada: %1 Nada foi alterado.</translation>
     </message>
     <message>
         <source>it is not a list of servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista de servidores.</translation>
     </message>
     <message>
         <source>a server has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>um servidor não tem nome.</translation>
     </message>
     <message>
         <source>the server &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor &quot;%1&quot; aparece duas vezes.</translation>
     </message>
     <message>
         <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>os endereços do guia de &quot;%1&quot; não são uma lista de no máximo %2.</translation>
     </message>
     <message>
         <source>a guide address of &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>um endereço do guia de &quot;%1&quot; não é válido.</translation>
     </message>
     <message>
         <source>the entries of &quot;%1&quot; are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>os itens de &quot;%1&quot; não são uma lista.</translation>
     </message>
     <message>
         <source>it holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 itens.</translation>
     </message>
     <message>
         <source>entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 de &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto.</translation>
     </message>
     <message>
         <source>unknown type &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo desconhecido &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de item desconhecido.</translation>
     </message>
     <message>
         <source>no id.</source>
-        <translation type="unfinished"></translation>
+        <translation>sem ID.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é verdadeiro nem falso.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um texto.</translation>
     </message>
     <message>
         <source>the position is not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>a posição não é um número de 0 a %1.</translation>
     </message>
     <message>
         <source>the time shift is not whole quarters of an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>o ajuste de horário não é um múltiplo de 15 minutos.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; aparece duas vezes.</translation>
     </message>
     <message>
         <source>the server has no %1 with the id &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor não tem %1 com o ID &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>categoria</translation>
     </message>
     <message>
         <source>item</source>
+        <translation>item</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Open another window even when the player already runs with this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
+A second start shows the running player&apos;s window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player already runs; its window was brought to the front.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1958,32 +2148,29 @@ Delete &quot;%1&quot; now?</source>
     <name>recordingtext</name>
     <message>
         <source>● %1</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1</translation>
     </message>
     <message>
         <source>● %1 (recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1 (gravando)</translation>
     </message>
     <message>
         <source>%1 (planned)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (agendado)</translation>
     </message>
     <message>
         <source>%1 (missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (perdido)</translation>
     </message>
     <message>
         <source>%1 (failed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (com falha)</translation>
     </message>
     <message>
         <source>%1
 %2 · %3 · %4 · %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 · %3 · %4 · %5</translation>
     </message>
 </context>
 </TS>

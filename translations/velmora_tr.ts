@@ -5,38 +5,38 @@
     <name>AboutText</name>
     <message>
         <source>About Velmora Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player Hakkında</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (on now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
+        <translation>standart hata çıktısı, VELMORA_NET_DEBUG=1 ile (şu an açık); masaüstü menüsünden başlatıldığında oturum günlüğü (journalctl --user)</translation>
     </message>
     <message>
         <source>standard error, with VELMORA_NET_DEBUG=1 (off now); from the desktop menu, the session&apos;s log (journalctl --user)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>standart hata çıktısı, VELMORA_NET_DEBUG=1 ile (şu an kapalı); masaüstü menüsünden başlatıldığında oturum günlüğü (journalctl --user)</translation>
     </message>
     <message>
         <source>%1 The terms: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Koşullar: %2.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;Watch live channels, movies and series from your IPTV servers.&lt;/p&gt;&lt;table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Player %1&lt;/h3&gt;&lt;p&gt;IPTV sunucularınızdaki canlı kanalları, filmleri ve dizileri izleyin.&lt;/p&gt;&lt;table&gt;</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Catalog cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog önbelleği</translation>
     </message>
     <message>
         <source>Logs</source>
+        <translation>Günlükler</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -44,84 +44,84 @@
     <name>CatalogLoader</name>
     <message>
         <source>Failed to download playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma listesi indirilemedi: %1</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya açılamadı: %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogSession</name>
     <message>
         <source>Load Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma Listesini Yükle</translation>
     </message>
 </context>
 <context>
     <name>CatalogTabs</name>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm Kategoriler</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Search all movies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm filmlerde ara...</translation>
     </message>
     <message>
         <source>Search all shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm dizilerde ara...</translation>
     </message>
     <message>
         <source>Search all channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm kanallarda ara...</translation>
     </message>
     <message>
         <source>Select a category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir kategori seçin:</translation>
     </message>
     <message>
         <source>&lt; Back to Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Kategorilere Dön</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara...</translation>
     </message>
     <message>
         <source>Name (A-Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad (A-Z)</translation>
     </message>
     <message>
         <source>Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Eklenenler</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Puan</translation>
     </message>
     <message>
         <source>Search: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Arama: &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
     <message>
         <source>&quot;%1&quot; cannot be played from the archive of %2: the server gives no address for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;, %2 arşivinden oynatılamıyor: sunucu bunun için bir adres vermiyor.</translation>
     </message>
 </context>
 <context>
@@ -129,298 +129,299 @@
     <message>
         <source>E%1 - %2</source>
         <extracomment>An episode row: its number in the season and its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B%1 - %2</translation>
     </message>
     <message>
         <source>The episodes could not be loaded. Go back and open the series again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bölümler yüklenemedi. Yeniden denemek için geri dönüp diziyi tekrar açın.</translation>
     </message>
     <message>
         <source>&lt; Back to Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Dizilere Dön</translation>
     </message>
     <message>
         <source>Season %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sezon %1</translation>
     </message>
 </context>
 <context>
     <name>EverythingSearch</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmler</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Diziler</translation>
     </message>
     <message>
         <source>Programmes</source>
-        <translation type="unfinished"></translation>
+        <translation>Programlar</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem varsayılanı</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Velmora Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni dil, Velmora Player bir sonraki başlatılışında kullanılır.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Genel</translation>
     </message>
 </context>
 <context>
     <name>GuideChannelDialog</name>
     <message>
         <source>Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber Kanalı</translation>
     </message>
     <message>
         <source>The guide holds no channels yet. Update the guide, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehberde henüz kanal yok. Rehberi güncelleyip yeniden deneyin.</translation>
     </message>
     <message>
         <source>Choose the guide channel for &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; için rehber kanalını seçin:</translation>
     </message>
     <message>
         <source>Search by id or name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik veya ada göre ara...</translation>
     </message>
     <message>
         <source>Guide channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber kanalı</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi</translation>
     </message>
     <message>
         <source>Time shift of this channel&apos;s guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kanalın rehberindeki zaman kayması:</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> dk</translation>
     </message>
     <message>
         <source>Automatic Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Otomatik Eşleme</translation>
     </message>
 </context>
 <context>
     <name>GuideFlow</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi</translation>
     </message>
     <message>
         <source>All channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm kanallar</translation>
     </message>
     <message>
         <source>%1 - %2 (catch-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (geri izleme)</translation>
     </message>
     <message>
         <source>Catch-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri İzleme</translation>
     </message>
     <message>
         <source>Previous Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki Program</translation>
     </message>
     <message>
         <source>Next Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki Program</translation>
     </message>
 </context>
 <context>
     <name>GuideGrid</name>
     <message>
         <source>No channels to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Gösterilecek kanal yok</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Program bilgisi yok</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <comment>start and end of a programme in the guide grid</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>
     <name>GuideGridTab</name>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi</translation>
     </message>
     <message>
         <source>TV Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>TV Rehberi</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Bugün</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Yarın</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dün</translation>
     </message>
     <message>
         <source>Select a programme to see its details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayrıntılarını görmek için bir program seçin.</translation>
     </message>
     <message>
         <source>%1, %2-%3</source>
         <comment>day, start and end of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-%3</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; &amp;middot; %2&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>No programme information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program bilgisi yok.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; cannot be played from the archive of %2: the channel gives no archive address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;, %2 arşivinden oynatılamıyor: kanal bir arşiv adresi vermiyor.</translation>
     </message>
 </context>
 <context>
     <name>GuideImporter</name>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 açılamıyor</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 okunamıyor</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucu HTTP %1 yanıtı verdi</translation>
     </message>
     <message>
         <source>the server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucu göndermeyi durdurdu</translation>
     </message>
     <message>
         <source>the download did not end in time</source>
-        <translation type="unfinished"></translation>
+        <translation>indirme zamanında bitmedi</translation>
     </message>
     <message>
         <source>no guide address</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber adresi yok</translation>
     </message>
 </context>
 <context>
     <name>GuidePanel</name>
     <message>
         <source>Show or hide the programme guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Program rehberini göster veya gizle</translation>
     </message>
     <message>
         <source>Watch from start</source>
-        <translation type="unfinished"></translation>
+        <translation>Baştan izle</translation>
     </message>
     <message>
         <source>Play the running programme from its beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Yayındaki programı başından oynat</translation>
     </message>
     <message>
         <source>Programme guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Program rehberi: %1</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber</translation>
     </message>
     <message>
         <source>No programme information</source>
-        <translation type="unfinished"></translation>
+        <translation>Program bilgisi yok</translation>
     </message>
     <message>
         <source>In the archive: double-click or press Return to watch it</source>
-        <translation type="unfinished"></translation>
+        <translation>Arşivde: izlemek için çift tıklayın veya Enter tuşuna basın</translation>
     </message>
     <message>
         <source>%1  %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>GuideService</name>
     <message>
         <source>Updating guide... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber güncelleniyor... %1%</translation>
     </message>
     <message>
         <source>Guide not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber güncellenmedi: %1</translation>
     </message>
     <message>
         <source>Guide partly updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber kısmen güncellendi: %1</translation>
     </message>
     <message>
         <source>now, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>şimdi, bitiş: %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>day and times of a programme</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 — %2, %3</source>
         <comment>programme, channel, when</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2, %3</translation>
     </message>
 </context>
 <context>
     <name>GuideStoreWriter</name>
     <message>
         <source>could not write the guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber yazılamadı: %1</translation>
     </message>
     <message>
         <source>could not create the guide file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber dosyası oluşturulamadı: %1</translation>
     </message>
 </context>
 <context>
@@ -428,109 +429,88 @@
     <message>
         <source>ddd d MMM</source>
         <extracomment>Day in the guide&apos;s day list and corner: weekday, day and month, in the locale&apos;s words (QDate format: ddd weekday, d day, MMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM ddd</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Bugün</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Yarın</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dün</translation>
     </message>
     <message>
         <source>dddd d MMMM</source>
         <extracomment>A day heading of the programme list (QDate format: dddd weekday, d day, MMMM month).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM dddd</translation>
     </message>
     <message>
         <source>Now: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi: %1  %2</translation>
     </message>
     <message>
         <source>Next: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki: %1  %2</translation>
     </message>
 </context>
 <context>
     <name>HlsPlaylist</name>
     <message>
         <source>The channel sends fragmented MP4, which cannot be recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal parçalı MP4 gönderiyor; bu henüz kaydedilemiyor.</translation>
     </message>
     <message>
         <source>The channel is encrypted and cannot be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal şifreli ve kaydedilemiyor.</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
-        <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The library could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 and %2.</source>
-        <extracomment>%1 is &quot;%n favorites&quot;, %2 is &quot;%n watch positions&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n favorites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n watch positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation>Kitaplık kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriler</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Son İzlenenler</translation>
     </message>
     <message>
         <source>Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>İzlemeye Devam Et</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sunucu artık bunu sunmuyor</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>Your library (favorites and watch progress) could not be read and was started afresh. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitaplığınız (favoriler ve izleme ilerlemesi) okunamadı ve sıfırdan başlatıldı. Hasarlı dosya %1 olarak saklandı.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) was saved by a newer version of Velmora Player and cannot be read by this one. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitaplığınız (favoriler ve izleme ilerlemesi) Velmora Player&apos;ın daha yeni bir sürümüyle kaydedilmiş ve bu sürüm tarafından okunamıyor. Olduğu gibi bırakıldı; bu oturumda yaptığınız değişiklikler saklanmayacak.</translation>
     </message>
     <message>
         <source>Your library (favorites and watch progress) could not be opened at %1. Changes you make in this session will not be kept.</source>
+        <translation>Kitaplığınız (favoriler ve izleme ilerlemesi) %1 konumunda açılamadı. Bu oturumda yaptığınız değişiklikler saklanmayacak.</translation>
+    </message>
+    <message>
+        <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -538,66 +518,125 @@
     <name>LibraryFlow</name>
     <message>
         <source>Start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Baştan Başla</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki kanal</translation>
     </message>
     <message>
         <source>Back to the channel watched before (Backspace)</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha önce izlenen kanala dön (Backspace)</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitaplık</translation>
     </message>
     <message>
         <source>Export Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorileri ve İlerlemeyi Dışa Aktar...</translation>
     </message>
     <message>
         <source>Import Favorites and Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorileri ve İlerlemeyi İçe Aktar...</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorilerden Kaldır</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorilere Ekle</translation>
     </message>
     <message>
         <source>Remove from Continue Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>İzlemeye Devam Et&apos;ten Kaldır</translation>
     </message>
     <message>
         <source>The change could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Değişiklik kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>The favorite could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favori kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>Export Favorites and Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorileri ve İlerlemeyi Dışa Aktar</translation>
     </message>
     <message>
         <source>Library files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitaplık dosyaları (*.json)</translation>
     </message>
     <message>
         <source>The library could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitaplık %1 konumuna yazılamadı: %2</translation>
     </message>
     <message>
         <source>Your favorites and watch progress were saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorileriniz ve izleme ilerlemeniz %1 konumuna kaydedildi.</translation>
     </message>
     <message>
         <source>Import Favorites and Progress</source>
+        <translation>Favorileri ve İlerlemeyi İçe Aktar</translation>
+    </message>
+    <message>
+        <source>Resumed at %1</source>
+        <translation>Kaldığı yerden devam edildi: %1</translation>
+    </message>
+    <message>
+        <source>Your watch progress could not be saved: %1</source>
+        <translation>İzleme ilerlemeniz kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>%1  (%2% watched)</source>
+        <translation>%1  (%2% izlendi)</translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation>✓ %1</translation>
+    </message>
+    <message>
+        <source>Left at %1</source>
+        <translation>Kalınan yer: %1</translation>
+    </message>
+    <message>
+        <source>Watched</source>
+        <translation>İzlendi</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>&quot;%1&quot; must be text that is not empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s &quot;%1&quot; is not a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot; is not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -605,27 +644,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resumed at %1</source>
+        <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your watch progress could not be saved: %1</source>
+        <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  (%2% watched)</source>
+        <source>The file is not a Velmora Player library export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>✓ %1</source>
+        <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Left at %1</source>
+        <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Watched</source>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported: %1 favorites, %2 watch positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already up to date: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -633,43 +680,43 @@
     <name>LineupFlow</name>
     <message>
         <source>Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Düzeni</translation>
     </message>
     <message>
         <source>Your lineup (hidden, renamed and locked channels) cannot be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal düzeniniz (gizlenen, yeniden adlandırılan ve kilitlenen kanallar) saklanamıyor: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kilitli. Oynatmak için PIN&apos;i girin.</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebeveyn Kilidi</translation>
     </message>
     <message>
         <source>Set a PIN first: Preferences, page &quot;Parental Lock&quot;. Locks take effect once a PIN is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önce bir PIN belirleyin: Tercihler, &quot;Ebeveyn Kilidi&quot; sayfası. Kilitler, bir PIN belirlendikten sonra etkili olur.</translation>
     </message>
     <message>
         <source>The change to your lineup could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal düzeninizdeki değişiklik kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden Adlandır</translation>
     </message>
     <message>
         <source>New name for &quot;%1&quot; (empty: the provider&apos;s name):</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; için yeni ad (boş: sağlayıcının adı):</translation>
     </message>
     <message>
         <source>Enter the PIN to unlock &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kilidini açmak için PIN&apos;i girin.</translation>
     </message>
     <message>
         <source>Rename Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriyi Yeniden Adlandır</translation>
     </message>
     <message numerus="yes">
         <source>%n categories of this server look like adult content:
@@ -677,282 +724,288 @@
 %1
 
 Lock them? They will ask for the PIN before showing their channels.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bu sunucunun %n kategorisi yetişkin içeriğe benziyor:
+
+%1
+
+Kilitlensin mi? Kanallarını göstermeden önce PIN isteyecekler.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter the PIN to manage the lineup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal düzenini yönetmek için PIN&apos;i girin.</translation>
     </message>
     <message>
         <source>The guide addresses could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber adresleri kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Gizle</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden Adlandır...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilidi Aç</translation>
     </message>
     <message>
         <source>Lock with PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN ile Kilitle</translation>
     </message>
     <message>
         <source>Manage Lineup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Düzenini Yönet...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is locked. Enter the PIN to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kilitli. Göstermek için PIN&apos;i girin.</translation>
     </message>
     <message>
         <source>Guide Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber Kanalı...</translation>
     </message>
     <message>
         <source>Provider&apos;s name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sağlayıcının adı: %1</translation>
     </message>
     <message>
         <source>Lock Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden Kilitle</translation>
     </message>
 </context>
 <context>
     <name>LoadingOverlay</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükleniyor...</translation>
     </message>
 </context>
 <context>
     <name>LocalPairingBackend</name>
     <message>
         <source>This computer is not connected to a home network, so a phone cannot reach it. Connect it to your Wi-Fi or network cable, then get a new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayar bir ev ağına bağlı değil, bu yüzden telefon ona ulaşamıyor. Bilgisayarı Wi-Fi&apos;ye veya ağ kablosuna bağlayın, ardından yeni bir kod alın.</translation>
     </message>
     <message>
         <source>Could not start pairing on this computer (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda eşleştirme başlatılamadı (%1): %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar Kaydedilmedi</translation>
     </message>
     <message>
         <source>Your servers and settings could not be saved to %1.
 
 Changes made now will be lost when the player closes. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucularınız ve ayarlarınız %1 konumuna kaydedilemedi.
+
+Şimdi yapılan değişiklikler oynatıcı kapandığında kaybolacak. Bu dosyanın ve klasörünün yazılabilir olduğunu denetleyin.</translation>
     </message>
     <message>
         <source>Quorbin</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin</translation>
     </message>
     <message>
         <source>Live TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Canlı TV</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmler</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Diziler</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>The archive stream ended before the programme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arşiv yayını program bitmeden sona erdi.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynat</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklat</translation>
     </message>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatılan bir şey yok</translation>
     </message>
     <message>
         <source>Playback stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma durdu: %1</translation>
     </message>
     <message>
         <source>Reconnecting to %1... (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden bağlanılıyor: %1... (deneme %2)</translation>
     </message>
     <message>
         <source>Playback Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma Hatası</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden Dene</translation>
     </message>
 </context>
 <context>
     <name>ManageLineupDialog</name>
     <message>
         <source>Manage Lineup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Düzenini Yönet</translation>
     </message>
     <message>
         <source>Section:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kısım:</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmler</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Diziler</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriler</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Gizlenenler</translation>
     </message>
     <message>
         <source>Channels without Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehberi Olmayan Kanallar</translation>
     </message>
     <message>
         <source>Guide Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber Kaynakları</translation>
     </message>
     <message>
         <source>Filter categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorileri süz...</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümünü Göster</translation>
     </message>
     <message>
         <source>Hide All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümünü Gizle</translation>
     </message>
     <message>
         <source>Checked categories are shown; drag to reorder.</source>
-        <translation type="unfinished"></translation>
+        <translation>İşaretli kategoriler gösterilir; sıralamak için sürükleyin.</translation>
     </message>
     <message>
         <source>No longer offered by this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sunucu artık bunu sunmuyor</translation>
     </message>
     <message>
         <source>Hidden channels, movies and shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gizlenen kanallar, filmler ve diziler:</translation>
     </message>
     <message>
         <source>Show Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden Göster</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Unut</translation>
     </message>
     <message>
         <source>Drops every choice made for the selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçili girdiler için yapılan tüm seçimleri kaldırır</translation>
     </message>
     <message>
         <source>Channels the guide has nothing for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehberde hiçbir bilgisi olmayan kanallar:</translation>
     </message>
     <message>
         <source>Guide channels with a similar name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzer ada sahip rehber kanalları:</translation>
     </message>
     <message>
         <source>Use This Guide Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Rehber Kanalını Kullan</translation>
     </message>
     <message>
         <source>%1 (%2) - %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3%</translation>
     </message>
     <message>
         <source>%1 (%2) - %3% - now: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - %3% - şimdi: %4</translation>
     </message>
     <message>
         <source>The guide is read from these, in this order; for each channel the first that has it wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber bunlardan bu sırayla okunur; her kanal için onu içeren ilk kaynak geçerli olur.</translation>
     </message>
     <message>
         <source>Add Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres Ekle...</translation>
     </message>
     <message>
         <source>Add File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya Ekle...</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukarı</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aşağı</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaldır</translation>
     </message>
     <message>
         <source>Guide Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber Adresi</translation>
     </message>
     <message>
         <source>XMLTV address (http or https):</source>
-        <translation type="unfinished"></translation>
+        <translation>XMLTV adresi (http veya https):</translation>
     </message>
     <message>
         <source>Guide File</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber Dosyası</translation>
     </message>
     <message>
         <source>XMLTV files (*.xml *.xml.gz *.gz)</source>
-        <translation type="unfinished"></translation>
+        <translation>XMLTV dosyaları (*.xml *.xml.gz *.gz)</translation>
     </message>
     <message>
         <source>The server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun kendi rehberi</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça %1</translation>
     </message>
     <message>
         <source>Video codec: %1
@@ -960,7 +1013,11 @@ Resolution: %2x%3
 Frame rate: %4 fps
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Video kodeki: %1
+Çözünürlük: %2x%3
+Kare hızı: %4 fps
+
+</translation>
     </message>
     <message>
         <source>Audio codec: %1
@@ -968,17 +1025,23 @@ Sample rate: %2 Hz
 Channels: %3
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ses kodeki: %1
+Örnekleme hızı: %2 Hz
+Kanal sayısı: %3
+
+</translation>
     </message>
     <message>
         <source>Audio tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ses parçaları:
+</translation>
     </message>
     <message>
         <source>Subtitle tracks:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Altyazı parçaları:
+</translation>
     </message>
     <message>
         <source>Input bitrate: %1 kbps
@@ -987,10 +1050,61 @@ Decoded video blocks: %3
 Decoded audio blocks: %4
 Displayed frames: %5   Lost frames: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Giriş bit hızı: %1 kbps
+Demux bit hızı: %2 kbps
+Çözülen video blokları: %3
+Çözülen ses blokları: %4
+Gösterilen kareler: %5   Kaybolan kareler: %6
+</translation>
     </message>
     <message>
         <source>No track information available yet.</source>
+        <translation>Henüz parça bilgisi yok.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewController</name>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch two to four channels at once (Ctrl+M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 tiles, side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 tiles, one large and two small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 tiles, 2 × 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiViewTile</name>
+    <message>
+        <source>%1 · Now: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -998,435 +1112,448 @@ Displayed frames: %5   Lost frames: %6
     <name>PairDialog</name>
     <message>
         <source>Waiting for your phone... (expires in %1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonunuz bekleniyor... (%1:%2 içinde sona erecek)</translation>
     </message>
     <message>
         <source>On your phone, scan the QR code or open &lt;b&gt;%1&lt;/b&gt;, then enter this code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonunuzda QR kodunu tarayın veya &lt;b&gt;%1&lt;/b&gt; adresini açın, ardından bu kodu girin:</translation>
     </message>
     <message>
         <source>Your phone will show this computer as %1%2%3</source>
         <extracomment>%1 and %3 are quotation marks around the computer&apos;s name %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telefonunuz bu bilgisayarı %1%2%3 olarak gösterecek</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1
 Fix it on your phone and send it again with the new code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu işe yaramadı: %1
+Telefonunuzda düzeltin ve yeni kodla yeniden gönderin.</translation>
     </message>
     <message>
         <source>This code has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kodun süresi doldu.</translation>
     </message>
     <message>
         <source>Get a new code</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni kod al</translation>
     </message>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin Aboneliği</translation>
     </message>
     <message>
         <source>Getting a code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod alınıyor...</translation>
     </message>
     <message>
         <source>Received. Checking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alındı. Sunucu denetleniyor...</translation>
     </message>
     <message>
         <source>Couldn&apos;t reach that server: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuya ulaşılamadı: bağlantı http:// veya https:// ile başlamalıdır</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: the link must start with http:// or https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma listesi indirilemedi: bağlantı http:// veya https:// ile başlamalıdır</translation>
     </message>
     <message>
         <source>Couldn&apos;t download that playlist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma listesi indirilemedi: %1</translation>
     </message>
     <message>
         <source>That playlist link didn&apos;t load any channels. Check that it&apos;s correct and still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu oynatma listesi bağlantısı hiç kanal yüklemedi. Doğru ve hâlâ etkin olduğunu denetleyin.</translation>
     </message>
     <message>
         <source>Your phone must be on the same network as this computer.&lt;br&gt;If this computer has a firewall, let in TCP port %1 for it.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonunuz bu bilgisayarla aynı ağda olmalıdır.&lt;br&gt;Bu bilgisayarda güvenlik duvarı varsa, %1 numaralı TCP bağlantı noktasına izin verin.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Address for the phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon için adres:</translation>
     </message>
     <message>
         <source>The pairing service lost this code, perhaps because it restarted. Enter the new code below on your phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşleştirme hizmeti bu kodu kaybetti, belki de yeniden başlatıldığı için. Aşağıdaki yeni kodu telefonunuza girin.</translation>
     </message>
 </context>
 <context>
     <name>PairingClient</name>
     <message>
         <source>Could not reach the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuya ulaşılamadı: %1</translation>
     </message>
     <message>
         <source>Invalid response from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudan geçersiz yanıt</translation>
     </message>
 </context>
 <context>
     <name>PairingPages</name>
     <message>
         <source>That was too much to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönderilecek veri çok fazlaydı.</translation>
     </message>
     <message>
         <source>That code isn&apos;t valid. Check the code shown on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kod geçerli değil. Bilgisayarınızda gösterilen kodu denetleyin.</translation>
     </message>
     <message>
         <source>That code has expired. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kodun süresi doldu. Bilgisayarınızdan yeni bir kod alın.</translation>
     </message>
     <message>
         <source>Details were already sent with that code. Get a new code on your computer to send them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kodla bilgiler zaten gönderildi. Yeniden göndermek için bilgisayarınızdan yeni bir kod alın.</translation>
     </message>
     <message>
         <source>The pairing service is unavailable right now. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşleştirme hizmeti şu anda kullanılamıyor. Biraz sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>Choose the kind of server: Xtream Codes or M3U playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu türünü seçin: Xtream Codes veya M3U oynatma listesi.</translation>
     </message>
     <message>
         <source>Enter a name for the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu için bir ad girin.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres çok uzun.</translation>
     </message>
     <message>
         <source>The name, address and user name cannot contain line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad, adres ve kullanıcı adı satır sonu içeremez.</translation>
     </message>
     <message>
         <source>Enter the user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adını girin.</translation>
     </message>
     <message>
         <source>Enter the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parolayı girin.</translation>
     </message>
     <message>
         <source>The user name or password is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı veya parola çok uzun.</translation>
     </message>
     <message>
         <source>Choose the live format: TS or HLS (m3u8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Canlı yayın biçimini seçin: TS veya HLS (m3u8).</translation>
     </message>
 </context>
 <context>
     <name>PairingServer</name>
     <message>
         <source>The pairing service was restarted and lost this code. Get a new code on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşleştirme hizmeti yeniden başlatıldı ve bu kodu kaybetti. Bilgisayarınızdan yeni bir kod alın.</translation>
     </message>
 </context>
 <context>
     <name>ParentalLockPage</name>
     <message>
         <source>A PIN is set. Give it to change or remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir PIN belirlenmiş. Değiştirmek veya kaldırmak için PIN&apos;i girin.</translation>
     </message>
     <message>
         <source>Set a PIN of 4 to 8 digits to lock categories and channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorileri ve kanalları kilitlemek için 4 ila 8 haneli bir PIN belirleyin.</translation>
     </message>
     <message>
         <source>Current PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli PIN:</translation>
     </message>
     <message>
         <source>New PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni PIN:</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekrar:</translation>
     </message>
     <message>
         <source>Remove the PIN (locks stop working)</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN&apos;i kaldır (kilitler çalışmaz)</translation>
     </message>
     <message>
         <source>Offer to lock categories
 whose names contain
 (one per line):</source>
-        <translation type="unfinished"></translation>
+        <translation>Adında şunlar geçen
+kategorileri kilitlemeyi öner
+(her satıra bir tane):</translation>
     </message>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebeveyn Kilidi</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Çok fazla yanlış PIN. %n saniye sonra yeniden deneyin.</numerusform>
         </translation>
     </message>
     <message>
         <source>The current PIN is not right; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli PIN doğru değil; PIN değiştirilmedi.</translation>
     </message>
     <message>
         <source>The new PIN and its repetition differ; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni PIN ve tekrarı farklı; PIN değiştirilmedi.</translation>
     </message>
     <message>
         <source>A PIN has 4 to 8 digits; the PIN was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN 4 ila 8 haneden oluşur; PIN değiştirilmedi.</translation>
     </message>
 </context>
 <context>
     <name>PinDialog</name>
     <message>
         <source>Parental Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebeveyn Kilidi</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Unlock for an hour only</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca bir saatliğine kilidi aç</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilidi Aç</translation>
     </message>
     <message numerus="yes">
         <source>Too many wrong PINs. Try again in %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Çok fazla yanlış PIN. %n saniye sonra yeniden deneyin.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yanlış PIN.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Playing: %1</source>
+        <translation>Oynatılıyor: %1</translation>
+    </message>
+    <message>
+        <source>Too Many Streams</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Nothing playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatılan bir şey yok</translation>
     </message>
     <message>
         <source>&lt;&lt; 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 10 sn</translation>
     </message>
     <message>
         <source>10s &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>10 sn &gt;&gt;</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklat</translation>
     </message>
     <message>
         <source>Next Episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki Bölüm</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tam Ekran</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgi</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Altyazılar</translation>
     </message>
     <message>
         <source>Vol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses:</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses Düzeyi</translation>
     </message>
 </context>
 <context>
     <name>PlaylistDownload</name>
     <message>
         <source>the playlist is larger than 1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>oynatma listesi 1 GB&apos;tan büyük</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>Your preferences could not be saved to %1. Check that this file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercihleriniz %1 konumuna kaydedilemedi. Bu dosyanın ve klasörünün yazılabilir olduğunu denetleyin.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercihler</translation>
     </message>
     <message>
         <source>Preferences Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercihler Kaydedilmedi</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercihler...</translation>
     </message>
 </context>
 <context>
     <name>RecordingFlow</name>
     <message>
         <source>Recordings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtlar Saklanamadı</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtlar</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydet</translation>
     </message>
     <message>
         <source>Record this channel (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kanalı kaydet (R)</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydı Durdur</translation>
     </message>
     <message>
         <source>Cancel Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydı İptal Et</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörde Göster</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayrıntılar...</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sil</translation>
     </message>
     <message>
         <source>Delete Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydı Sil</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; and its file?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ve dosyası silinsin mi?</translation>
     </message>
     <message>
         <source>Recording Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt Silinmedi</translation>
     </message>
     <message>
         <source>Not Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt Yapılmıyor</translation>
     </message>
     <message>
         <source>Record Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Diziyi Kaydet</translation>
     </message>
     <message>
         <source>Recording Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt Durduruldu</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordingManager</name>
     <message>
         <source>%1 is already being recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zaten kaydediliyor.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; zaten planlandı.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is over; only the archive can still have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sona erdi; artık yalnızca arşivde bulunabilir.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; zaten indiriliyor.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is still being recorded; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; hâlâ kaydediliyor; önce durdurun.</translation>
     </message>
     <message>
         <source>%1 could not be deleted. Check that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 silinemedi. Klasörünün yazılabilir olduğunu denetleyin.</translation>
     </message>
     <message>
         <source>The program was closed during the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama kayıt sırasında kapatıldı.</translation>
     </message>
     <message>
         <source>The program was not running at the time of the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt zamanında uygulama çalışmıyordu.</translation>
     </message>
     <message>
         <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusu artık ayarlı değil, bu yüzden &quot;%2&quot; kaydedilemedi.</translation>
     </message>
     <message>
         <source>Recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydediliyor: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; başlatılamadı: sunucu aynı anda %2 yayına izin veriyor ve şunlar açık: %3.</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlan</name>
     <message numerus="yes">
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; kaydedilemiyor: o saatteki diğer %n kayıt ve izlediğiniz yayınla birlikte aynı anda %2 yayın gerekiyor; sunucu ise %3 yayına izin veriyor.</numerusform>
         </translation>
     </message>
 </context>
@@ -1434,145 +1561,154 @@ whose names contain
     <name>RecordingPreferencesPage</name>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seç...</translation>
     </message>
     <message>
         <source>Folder for recordings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt klasörü:</translation>
     </message>
     <message>
         <source>Folder for Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt Klasörü</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> dk</translation>
     </message>
     <message>
         <source>Start programmes from the guide earlier by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehberdeki programları şu kadar erken başlat:</translation>
     </message>
     <message>
         <source>End them later by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitişlerini şu kadar geciktir:</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt</translation>
     </message>
 </context>
 <context>
     <name>RecordingStore</name>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içindeki kayıt listesi güncellenemedi (%2: %3). Dosyanın ve klasörünün yazılabilir olduğunu denetleyin.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingText</name>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RecordingTray</name>
     <message numerus="yes">
         <source>%n recording(s) are running.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt sürüyor.</numerusform>
         </translation>
     </message>
     <message>
         <source>A recording is planned within the next day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önümüzdeki gün içinde planlanmış bir kayıt var.</translation>
     </message>
     <message>
         <source>Recordings Need the Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıtlar İçin Oynatıcı Gerekli</translation>
     </message>
     <message>
         <source>%1 Recordings need the program open, and this desktop has no system tray to keep it in. Close anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kayıtlar için uygulamanın açık olması gerekir ve bu masaüstünde onu tutacak bir sistem tepsisi yok. Yine de kapatılsın mı?</translation>
     </message>
     <message>
         <source>Keep Recording?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayda Devam Edilsin mi?</translation>
     </message>
     <message>
         <source>%1 Keep the program running in the system tray until they are done?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kayıtlar bitene kadar uygulama sistem tepsisinde çalışmaya devam etsin mi?</translation>
     </message>
     <message>
         <source>Keep Running in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepside Çalışmaya Devam Et</translation>
     </message>
     <message>
         <source>Quit and Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Çık ve Kaydı Durdur</translation>
     </message>
     <message>
         <source>Show Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatıcıyı Göster</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çık</translation>
     </message>
     <message>
         <source>Velmora Player is recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player kayıt yapıyor</translation>
     </message>
 </context>
 <context>
     <name>SearchEverythingDialog</name>
     <message>
         <source>Search Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Her Yerde Ara</translation>
     </message>
     <message>
         <source>Search channels, movies, shows and programmes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallarda, filmlerde, dizilerde ve programlarda ara...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>ServerSelector</name>
     <message>
         <source>Signing in with a Quorbin subscription key is no longer supported. Add your server again with its Xtream login or M3U playlist link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin abonelik anahtarıyla oturum açma artık desteklenmiyor. Sunucunuzu Xtream oturum bilgileri veya M3U oynatma listesi bağlantısıyla yeniden ekleyin.</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu:</translation>
     </message>
     <message>
         <source>Add Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu Ekle...</translation>
     </message>
     <message>
         <source>Edit Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyu Düzenle...</translation>
     </message>
     <message>
         <source>Refresh Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma Listesini Yenile</translation>
     </message>
     <message>
         <source>%1 (no longer supported)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (artık desteklenmiyor)</translation>
     </message>
     <message>
         <source>Add your server again</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunuzu yeniden ekleyin</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu Ekle</translation>
     </message>
     <message>
         <source>Please provide a valid URL/path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen geçerli bir URL/yol girin.</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyu Düzenle</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was added with a Quorbin subscription key.
@@ -1580,133 +1716,145 @@ whose names contain
 %2
 
 Delete &quot;%1&quot; now?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bir Quorbin abonelik anahtarıyla eklenmişti.
+
+%2
+
+&quot;%1&quot; şimdi silinsin mi?</translation>
     </message>
     <message>
         <source>Server no longer supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu artık desteklenmiyor</translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Quorbin Subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbin Aboneliği</translation>
     </message>
     <message>
         <source>Type the server&apos;s details on your phone instead, using a code shown here</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunun yerine, burada gösterilen bir kodla sunucu bilgilerini telefonunuzdan yazın</translation>
     </message>
     <message>
         <source>Or enter the server&apos;s details here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya da sunucu bilgilerini buraya girin:</translation>
     </message>
     <message>
         <source>M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>M3U Oynatma Listesi</translation>
     </message>
     <message>
         <source>Xtream Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Xtream Codes</translation>
     </message>
     <message>
         <source>Server Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu Türü:</translation>
     </message>
     <message>
         <source>http://example.com/playlist.m3u or local file path</source>
-        <translation type="unfinished"></translation>
+        <translation>http://example.com/playlist.m3u veya yerel dosya yolu</translation>
     </message>
     <message>
         <source>Upload File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya Yükle...</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad:</translation>
     </message>
     <message>
         <source>Playlist URL/File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma Listesi URL&apos;si/Dosyası:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Göster</translation>
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı Sına</translation>
     </message>
     <message>
         <source>Server URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu URL&apos;si:</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola:</translation>
     </message>
     <message>
         <source>Live Stream Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canlı Yayın Biçimi:</translation>
     </message>
     <message>
         <source>Empty: the server&apos;s own guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Boş: sunucunun kendi rehberi</translation>
     </message>
     <message>
         <source> h</source>
-        <translation type="unfinished"></translation>
+        <translation> sa</translation>
     </message>
     <message>
         <source>Guide URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber URL&apos;si:</translation>
     </message>
     <message>
         <source>Guide time offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehber zaman farkı:</translation>
     </message>
     <message>
         <source>Delete Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyu Sil</translation>
     </message>
     <message>
         <source>Edit Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyu Düzenle</translation>
     </message>
     <message>
         <source>Add Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu Ekle</translation>
     </message>
     <message>
         <source>Upload M3U Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>M3U Oynatma Listesi Yükle</translation>
     </message>
     <message>
         <source>Playlists (*.m3u *.m3u8);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma listeleri (*.m3u *.m3u8);;Tüm Dosyalar (*)</translation>
     </message>
     <message>
         <source>Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınanıyor...</translation>
     </message>
     <message>
         <source>Connection OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı başarılı</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Başarısız: %1</translation>
     </message>
     <message>
         <source>Delete server &quot;%1&quot;? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusu silinsin mi? Bu işlem geri alınamaz.</translation>
     </message>
     <message>
         <source>Xtream Account</source>
+        <translation>Xtream Hesabı</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections allowed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1714,29 +1862,50 @@ Delete &quot;%1&quot; now?</source>
     <name>StallTracker</name>
     <message>
         <source>The stream stopped advancing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yayın %1 saniye boyunca ilerlemedi.</translation>
     </message>
 </context>
 <context>
     <name>StreamRecorder</name>
     <message>
         <source>The server sent a web page instead of the channel&apos;s stream; nothing could be recorded. The account or the channel may no longer be active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu, kanalın yayını yerine bir web sayfası gönderdi; hiçbir şey kaydedilemedi. Hesap veya kanal artık etkin olmayabilir.</translation>
     </message>
     <message>
         <source>The disk is full: the recording stopped after %1. What was recorded is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk dolu: kayıt %1 sonra durdu. Kaydedilen kısım %2 içinde saklandı.</translation>
     </message>
     <message>
         <source>The recording could not be written to %1 and stopped after %2. What was recorded is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt %1 konumuna yazılamadı ve %2 sonra durdu. Kaydedilen kısım saklandı.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written, so nothing was recorded. Choose another folder for recordings in the preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasörüne yazılamıyor, bu yüzden hiçbir şey kaydedilmedi. Tercihlerden kayıtlar için başka bir klasör seçin.</translation>
     </message>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
+        <translation>Sunucu kayıt için bağlantıyı reddetti (HTTP durumu %1). Bu hesap için aynı anda daha fazla yayına izin vermiyor veya kanalı artık sunmuyor olabilir.</translation>
+    </message>
+</context>
+<context>
+    <name>TileViewing</name>
+    <message numerus="yes">
+        <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting to %1… (attempt %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-view: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1744,206 +1913,222 @@ Delete &quot;%1&quot; now?</source>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Devre Dışı</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altyazı Dosyası Yükle...</translation>
     </message>
     <message>
         <source>No audio tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses parçası yok</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Altyazı Dosyası Yükle</translation>
     </message>
     <message>
         <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altyazılar (*.srt *.ass *.ssa *.sub *.vtt);;Tüm Dosyalar (*)</translation>
     </message>
     <message>
         <source>Stream Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Yayın Bilgisi</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Yenile</translation>
     </message>
 </context>
 <context>
     <name>VlcPlayer</name>
     <message>
         <source>Could not create media for URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>URL için medya oluşturulamadı: %1</translation>
     </message>
     <message>
         <source>Playback failed to start for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatma başlatılamadı: %1</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parça %1</translation>
     </message>
     <message>
         <source>No player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatıcı yok.</translation>
     </message>
     <message>
         <source>No media loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medya yüklenmedi.</translation>
     </message>
     <message>
         <source>Reached the end of the stream (this can also happen if a seek landed somewhere the stream couldn&apos;t resume from).</source>
-        <translation type="unfinished"></translation>
+        <translation>Yayının sonuna ulaşıldı (bu, bir atlama yayının devam edemeyeceği bir yere denk geldiğinde de olabilir).</translation>
     </message>
     <message>
         <source>libVLC encountered an error while streaming.</source>
-        <translation type="unfinished"></translation>
+        <translation>libVLC yayın sırasında bir hatayla karşılaştı.</translation>
     </message>
     <message>
         <source>The live stream stopped sending data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canlı yayın veri göndermeyi durdurdu.</translation>
     </message>
 </context>
 <context>
     <name>XmltvReader</name>
     <message>
         <source>the guide is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber %1 MB&apos;tan büyük</translation>
     </message>
     <message>
         <source>the guide is not valid XMLTV (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber geçerli bir XMLTV değil (satır %1: %2)</translation>
     </message>
     <message>
         <source>the compressed guide is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sıkıştırılmış rehber hasarlı (%1)</translation>
     </message>
     <message>
         <source>could not start inflating the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>rehberin sıkıştırması açılmaya başlanamadı</translation>
     </message>
     <message>
         <source>the server sent no XMLTV guide (the document is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucu XMLTV rehberi göndermedi (belge: &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>the compressed guide is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>sıkıştırılmış rehber yarım kalmış</translation>
     </message>
     <message>
         <source>the guide is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>rehber boş</translation>
     </message>
     <message>
         <source>the guide&apos;s character set &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rehberin &quot;%1&quot; karakter kümesi okunamıyor: %2</translation>
     </message>
     <message>
         <source>it is not compatible with ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII ile uyumlu değil</translation>
     </message>
 </context>
 <context>
     <name>XtreamClient</name>
     <message>
         <source>Could not reach server or invalid response</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuya ulaşılamadı veya yanıt geçersiz</translation>
     </message>
     <message>
         <source>This account is not active on that server (status: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu hesap o sunucuda etkin değil (durum: %1)</translation>
     </message>
     <message>
         <source>Authentication failed - check server URL, username, and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik doğrulama başarısız - sunucu URL&apos;sini, kullanıcı adını ve parolayı denetleyin</translation>
     </message>
 </context>
 <context>
     <name>lineupexchange</name>
     <message>
         <source>The lineup in the file cannot be imported: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyadaki kanal düzeni içe aktarılamıyor: %1 Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>it is not a list of servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>bir sunucu listesi değil.</translation>
     </message>
     <message>
         <source>a server has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>bir sunucunun adı yok.</translation>
     </message>
     <message>
         <source>the server &quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusu iki kez listelenmiş.</translation>
     </message>
     <message>
         <source>the guide addresses of &quot;%1&quot; are not a list of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusunun rehber adresleri en fazla %2 öğelik bir liste değil.</translation>
     </message>
     <message>
         <source>a guide address of &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusunun bir rehber adresi geçerli değil.</translation>
     </message>
     <message>
         <source>the entries of &quot;%1&quot; are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sunucusunun girdileri bir liste değil.</translation>
     </message>
     <message>
         <source>it holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 girdiden fazlasını içeriyor.</translation>
     </message>
     <message>
         <source>entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%2&quot; sunucusunun %1. girdisi: %3</translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>bir nesne değil.</translation>
     </message>
     <message>
         <source>unknown type &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>bilinmeyen tür &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>bilinmeyen çeşit.</translation>
     </message>
     <message>
         <source>no id.</source>
-        <translation type="unfinished"></translation>
+        <translation>kimlik yok.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; true veya false değil.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bir metin değil.</translation>
     </message>
     <message>
         <source>the position is not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>konum 0 ile %1 arasında bir sayı değil.</translation>
     </message>
     <message>
         <source>the time shift is not whole quarters of an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>zaman kayması tam çeyrek saatlerden oluşmuyor.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; iki kez listelenmiş.</translation>
     </message>
     <message>
         <source>the server has no %1 with the id &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucuda &quot;%2&quot; kimliğine sahip bir %1 yok.</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>kategori</translation>
     </message>
     <message>
         <source>item</source>
+        <translation>öğe</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Open another window even when the player already runs with this profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
+A second start shows the running player&apos;s window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Player already runs; its window was brought to the front.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1951,32 +2136,29 @@ Delete &quot;%1&quot; now?</source>
     <name>recordingtext</name>
     <message>
         <source>● %1</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1</translation>
     </message>
     <message>
         <source>● %1 (recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>● %1 (kaydediliyor)</translation>
     </message>
     <message>
         <source>%1 (planned)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (planlandı)</translation>
     </message>
     <message>
         <source>%1 (missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kaçırıldı)</translation>
     </message>
     <message>
         <source>%1 (failed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (başarısız)</translation>
     </message>
     <message>
         <source>%1
 %2 · %3 · %4 · %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 · %3 · %4 · %5</translation>
     </message>
 </context>
 </TS>
