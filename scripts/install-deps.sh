@@ -21,7 +21,7 @@ done
 
 packages=(
     # build
-    build-essential cmake ninja-build pkg-config git
+    build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
     # translations: lupdate and lrelease, their CMake functions, and Qt's own texts translated
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج حر مرخّص بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أحدث (GPL-3.0-or-later)، دون أي ضمان. يستخدم Qt (LGPL-3.0) وlibVLC (LGPL-2.1-or-later) وqrcodegen (MIT) وsimdjson (Apache-2.0)؛ ويستخدم velmora-pairing-server أيضًا hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتبتك (المفضلة وتقدّم المشاهدة) في %1 مشغولة ببرنامج آخر. تُركت كما هي؛ ولن تُحفظ التغييرات التي تُجريها في هذه الجلسة.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون «%1» نصًا غير فارغ.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون «%1» نصًا.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون «%1» عددًا صحيحًا من %2 إلى %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون «%1» رقمًا.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون «%1» true أو false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» في الملف ليس قائمة.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر %1 من «%2» ليس كائنًا.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر %1 من «%2»: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم %1 هو %2، وهو أكبر مما يمكن أن يكون عليه تصدير المكتبة (%3 كحد أقصى). لم يُستورد شيء.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 أكبر مما يمكن أن يكون عليه تصدير المكتبة (%2 كحد أقصى). لم يُستورد شيء.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الملف ليس تصديرًا لمكتبة Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة «version» في الملف ليست رقم إصدار: إنه ليس تصدير مكتبة يستطيع هذا التطبيق قراءته.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر هذا الملف بإصدار أحدث من Velmora Player ولا يمكن لهذا الإصدار قراءته.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 لم يُستورد شيء.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الاستيراد: المفضلة: %1، مواضع المشاهدة: %2.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>محدَّث بالفعل: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,46 +1091,46 @@ Displayed frames: %5   Lost frames: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة الاتصال…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض المتعدد</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>مشاهدة من قناتين إلى أربع قنوات في آن واحد (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>مربّعان، جنبًا إلى جنب</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 مربّعات، واحد كبير واثنان صغيران</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 مربّعات، 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قناة من الخادم «%2». أظهِر ذلك الخادم لمشاهدتها هنا.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>اسحب قناة إلى هنا من قائمة أو من دليل التلفزيون، أو حدّد هذا المربّع وشغّل قناة كالمعتاد (Enter أو النقر المزدوج).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحفظ العرض المتعدد</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · الآن: %2</translation>
     </message>
 </context>
 <context>
@@ -1380,17 +1380,17 @@ whose names contain
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>عمليات بث كثيرة جدًا</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n بثّين في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n عمليات بث في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n بثًّا في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
+            <numerusform>لم يبدأ تشغيل %1: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1638,20 +1638,6 @@ whose names contain
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>تعذّر تحديث قائمة التسجيلات في %1 (%2: %3). تحقّق من إمكانية الكتابة إلى الملف ومجلده.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1906,11 +1892,11 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا حد</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتصالات المسموح بها:</translation>
     </message>
 </context>
 <context>
@@ -1947,26 +1933,26 @@ Delete &quot;%1&quot; now?</source>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n بثّين في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n عمليات بث في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n بثًّا في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
+            <numerusform>لم يبدأ التشغيل: يسمح هذا الخادم بـ %n بث في آن واحد، وكلها قيد الاستخدام (%1). أغلق أحدها لمشاهدة هذه القناة هنا.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الاتصال بـ %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة الاتصال بـ %1… (المحاولة %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض المتعدد: %1</translation>
     </message>
 </context>
 <context>
@@ -2180,16 +2166,17 @@ Delete &quot;%1&quot; now?</source>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح نافذة أخرى حتى لو كان المشغّل يعمل بالفعل بهذا الملف الشخصي.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغّل سطح مكتب للتلفزيون عبر الإنترنت: حسابات Xtream Codes وقوائم تشغيل M3U.
+عند التشغيل مرة ثانية تظهر نافذة المشغّل العامل بدلًا من ذلك.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player يعمل بالفعل؛ وقد نُقلت نافذته إلى الواجهة.</translation>
     </message>
 </context>
 <context>
@@ -2219,6 +2206,17 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
+            <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
+            <numerusform>انقطع البث %n مرتين؛ %1 مفقودة.</numerusform>
+            <numerusform>انقطع البث %n مرات؛ %1 مفقودة.</numerusform>
+            <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
+            <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

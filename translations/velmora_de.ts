@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later), ohne jegliche Gewährleistung. Verwendet Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) und simdjson (Apache-2.0); velmora-pairing-server verwendet außerdem hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bibliothek (Favoriten und Wiedergabefortschritt) unter %1 wird von einem anderen Programm belegt. Sie bleibt unverändert; Änderungen in dieser Sitzung werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss ein nicht leerer Text sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss ein Text sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss eine ganze Zahl von %2 bis %3 sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss eine Zahl sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss true oder false sein.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in der Datei ist keine Liste.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 von „%2“ ist kein Objekt.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 von „%2“: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2 groß, mehr als ein Bibliotheksexport sein kann (höchstens %3). Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer, als ein Bibliotheksexport sein kann (höchstens %2). Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Export einer Velmora-Player-Bibliothek.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>„version“ in der Datei ist keine Versionsnummer: Es ist kein Bibliotheksexport, den dieses Programm lesen kann.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde von einer neueren Version von Velmora Player exportiert und kann von dieser Version nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiert: %1 Favoriten, %2 Wiedergabepositionen.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits aktuell: %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,46 +1071,46 @@ Angezeigte Bilder: %5   Verlorene Bilder: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneute Verbindung...</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfachansicht</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei bis vier Sender gleichzeitig ansehen (Strg+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Kacheln nebeneinander</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Kacheln, eine große und zwei kleine</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Kacheln, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Sender des Servers „%2“. Zeigen Sie diesen Server an, um den Sender hier anzusehen.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie einen Sender aus einer Liste oder dem TV-Programm hierher, oder wählen Sie diese Kachel aus und spielen Sie wie gewohnt einen Sender ab (Eingabetaste oder Doppelklick).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfachansicht nicht gespeichert</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Jetzt: %2</translation>
     </message>
 </context>
 <context>
@@ -1352,13 +1352,13 @@ enthält (eins pro Zeile):</translation>
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Streams</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 wurde nicht gestartet: Dieser Server erlaubt %n Stream gleichzeitig, und dieser ist belegt (%2).</numerusform>
+            <numerusform>%1 wurde nicht gestartet: Dieser Server erlaubt %n Streams gleichzeitig, und alle sind belegt (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1602,16 +1602,6 @@ enthält (eins pro Zeile):</translation>
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>Die Aufnahmeliste in %1 konnte nicht aktualisiert werden (%2: %3). Prüfen Sie, ob die Datei und ihr Ordner beschreibbar sind.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1862,11 +1852,11 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubte Verbindungen:</translation>
     </message>
 </context>
 <context>
@@ -1903,22 +1893,22 @@ Delete &quot;%1&quot; now?</source>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nicht gestartet: Dieser Server erlaubt %n Stream gleichzeitig, und dieser ist belegt (%1). Schließen Sie ihn, um diesen Sender hier anzusehen.</numerusform>
+            <numerusform>Nicht gestartet: Dieser Server erlaubt %n Streams gleichzeitig, und alle sind belegt (%1). Schließen Sie einen davon, um diesen Sender hier anzusehen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1...</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneute Verbindung mit %1... (Versuch %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfachansicht: %1</translation>
     </message>
 </context>
 <context>
@@ -2132,16 +2122,17 @@ Delete &quot;%1&quot; now?</source>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiteres Fenster öffnen, auch wenn der Player mit diesem Profil bereits läuft.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Player für Internetfernsehen: Konten von Xtream Codes und M3U-Wiedergabelisten.
+Ein zweiter Start zeigt stattdessen das Fenster des laufenden Players.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player läuft bereits; sein Fenster wurde in den Vordergrund geholt.</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2162,13 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>Der Stream ist %n-mal abgebrochen; es fehlt %1.</numerusform>
+            <numerusform>Der Stream ist %n-mal abgebrochen; es fehlen %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

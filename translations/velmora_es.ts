@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later), sin ninguna garantía. Utiliza Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) y simdjson (Apache-2.0); velmora-pairing-server también utiliza hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa mantiene ocupada tu biblioteca (favoritos y progreso de reproducción) en %1. Se deja tal como está; los cambios que hagas en esta sesión no se conservarán.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser un texto no vacío.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser un texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser un número entero entre %2 y %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser un número.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser true o false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; del archivo no es una lista.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 de &quot;%2&quot; no es un objeto.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada %1 de &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa %2, más de lo que puede ocupar una exportación de biblioteca (%3 como máximo). No se importó nada.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de lo que puede ocupar una exportación de biblioteca (%2 como máximo). No se importó nada.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es una exportación de biblioteca de Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La &quot;version&quot; del archivo no es un número de versión: no es una exportación de biblioteca que esta aplicación pueda leer.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo fue exportado por una versión más reciente de Velmora Player y esta no puede leerlo.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se importó nada.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importados: %1 favoritos, %2 posiciones de reproducción.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya estaba actualizado: %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,46 +1071,46 @@ Fotogramas mostrados: %5   Fotogramas perdidos: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivista</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver de dos a cuatro canales a la vez (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 paneles, uno al lado del otro</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 paneles, uno grande y dos pequeños</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 paneles, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un canal del servidor &quot;%2&quot;. Muestra ese servidor para verlo aquí.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra aquí un canal desde una lista o la Guía de TV, o selecciona este panel y reproduce un canal como siempre (Intro o doble clic).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivista no guardada</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Ahora: %2</translation>
     </message>
 </context>
 <context>
@@ -1352,13 +1352,13 @@ cuyo nombre contenga
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados flujos</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 no se inició: este servidor permite %n flujo a la vez y está en uso (%2).</numerusform>
+            <numerusform>%1 no se inició: este servidor permite %n flujos a la vez y todos están en uso (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1602,16 +1602,6 @@ cuyo nombre contenga
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>No se pudo actualizar la lista de grabaciones en %1 (%2: %3). Comprueba que se puede escribir en el archivo y en su carpeta.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1862,11 +1852,11 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin límite</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexiones permitidas:</translation>
     </message>
 </context>
 <context>
@@ -1903,22 +1893,22 @@ Delete &quot;%1&quot; now?</source>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No iniciado: este servidor permite %n flujo a la vez y está en uso (%1). Cierra uno para ver este canal aquí.</numerusform>
+            <numerusform>No iniciado: este servidor permite %n flujos a la vez y todos están en uso (%1). Cierra uno de ellos para ver este canal aquí.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando con %1… (intento %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivista: %1</translation>
     </message>
 </context>
 <context>
@@ -2132,16 +2122,17 @@ Delete &quot;%1&quot; now?</source>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir otra ventana aunque el reproductor ya esté abierto con este perfil.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor de escritorio para televisión por internet: cuentas de Xtream Codes y listas de reproducción M3U.
+Si se inicia una segunda vez, muestra la ventana del reproductor que ya está abierto.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player ya está abierto; su ventana se ha traído al frente.</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2162,13 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>El flujo se cortó %n vez; faltan %1.</numerusform>
+            <numerusform>El flujo se cortó %n veces; faltan %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

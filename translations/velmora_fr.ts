@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later), sans aucune garantie. Il utilise Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) et simdjson (Apache-2.0) ; velmora-pairing-server utilise aussi hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bibliothèque (favoris et progression de lecture) dans %1 est occupée par un autre programme. Elle est laissée telle quelle ; les modifications de cette session ne seront pas conservées.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un texte non vide.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un nombre entier de %2 à %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit valoir true ou false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » du fichier n&apos;est pas une liste.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée %1 de « %2 » n&apos;est pas un objet.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée %1 de « %2 » : %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2, plus que ce que peut faire un export de bibliothèque (%3 au maximum). Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse ce que peut faire un export de bibliothèque (%2 au maximum). Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas un export de bibliothèque de Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La « version » du fichier n&apos;est pas un numéro de version : ce n&apos;est pas un export de bibliothèque que l&apos;application peut lire.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier a été exporté par une version plus récente de Velmora Player et ne peut pas être lu par celle-ci.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importés : %1 favoris, %2 positions de lecture.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà à jour : %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,46 +1071,46 @@ Images affichées : %5   Images perdues : %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivue</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarder deux à quatre chaînes à la fois (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 vignettes côte à côte</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 vignettes, une grande et deux petites</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 vignettes, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une chaîne du serveur « %2 ». Affichez ce serveur pour la regarder ici.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser ici une chaîne depuis une liste ou le Guide TV, ou sélectionnez cette vignette et lancez une chaîne comme d&apos;habitude (Entrée ou double-clic).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivue non enregistrée</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Maintenant : %2</translation>
     </message>
 </context>
 <context>
@@ -1352,13 +1352,13 @@ dont le nom contient
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de flux</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 n&apos;a pas été démarré : ce serveur autorise %n flux à la fois, et il est utilisé (%2).</numerusform>
+            <numerusform>%1 n&apos;a pas été démarré : ce serveur autorise %n flux à la fois, et tous sont utilisés (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1602,16 +1602,6 @@ dont le nom contient
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>Impossible de mettre à jour la liste des enregistrements dans %1 (%2 : %3). Vérifiez que le fichier et son dossier sont accessibles en écriture.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1862,11 +1852,11 @@ Supprimer « %1 » maintenant ?</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans limite</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexions autorisées :</translation>
     </message>
 </context>
 <context>
@@ -1903,22 +1893,22 @@ Supprimer « %1 » maintenant ?</translation>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non démarré : ce serveur autorise %n flux à la fois, et il est utilisé (%1). Fermez-le pour regarder cette chaîne ici.</numerusform>
+            <numerusform>Non démarré : ce serveur autorise %n flux à la fois, et tous sont utilisés (%1). Fermez-en un pour regarder cette chaîne ici.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion à %1… (tentative %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivue : %1</translation>
     </message>
 </context>
 <context>
@@ -2132,16 +2122,17 @@ Supprimer « %1 » maintenant ?</translation>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une autre fenêtre même si le lecteur est déjà lancé avec ce profil.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur de bureau pour la télévision par Internet : comptes Xtream Codes et listes de lecture M3U.
+Un second lancement affiche la fenêtre du lecteur déjà ouvert.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player est déjà lancé ; sa fenêtre a été mise au premier plan.</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2162,13 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>Le flux s&apos;est interrompu %n fois ; il manque %1.</numerusform>
+            <numerusform>Le flux s&apos;est interrompu %n fois ; il manque %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libero distribuito secondo la GNU General Public License, versione 3 o successiva (GPL-3.0-or-later), senza alcuna garanzia. Utilizza Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) e simdjson (Apache-2.0); velmora-pairing-server utilizza anche hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreria (preferiti e avanzamento di visione) in %1 è occupata da un&apos;altra applicazione. Viene lasciata com&apos;è; le modifiche fatte in questa sessione non verranno conservate.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» deve essere un testo non vuoto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» deve essere un testo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» deve essere un numero intero da %2 a %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» deve essere un numero.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» deve essere true o false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» nel file non è un elenco.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>La voce %1 di «%2» non è un oggetto.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce %1 di «%2»: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha una dimensione di %2, superiore al massimo consentito per un&apos;esportazione della libreria (%3). Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera la dimensione massima di un&apos;esportazione della libreria (%2). Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è un&apos;esportazione della libreria di Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo «version» del file non è un numero di versione: non è un&apos;esportazione della libreria leggibile da questa applicazione.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è stato esportato da una versione più recente di Velmora Player e non può essere letto da questa.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importati: %1 preferiti, %2 posizioni di visione.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Già aggiornato: %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,46 +1071,46 @@ Fotogrammi visualizzati: %5   Fotogrammi persi: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnessione...</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista multipla</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda da due a quattro canali contemporaneamente (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 riquadri affiancati</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 riquadri, uno grande e due piccoli</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 riquadri, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un canale del server «%2». Mostra quel server per guardarlo qui.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina qui un canale da un elenco o dalla Guida TV, oppure seleziona questo riquadro e riproduci un canale come al solito (Invio o doppio clic).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista multipla non salvata</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · In onda: %2</translation>
     </message>
 </context>
 <context>
@@ -1352,13 +1352,13 @@ il cui nome contiene
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi stream</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 non è stato avviato: questo server consente %n stream alla volta, già in uso (%2).</numerusform>
+            <numerusform>%1 non è stato avviato: questo server consente %n stream contemporanei e sono tutti in uso (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1602,16 +1602,6 @@ il cui nome contiene
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>Impossibile aggiornare l&apos;elenco delle registrazioni in %1 (%2: %3). Verifica che il file e la sua cartella siano scrivibili.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1862,11 +1852,11 @@ Eliminare «%1» ora?</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun limite</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessioni consentite:</translation>
     </message>
 </context>
 <context>
@@ -1903,22 +1893,22 @@ Eliminare «%1» ora?</translation>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non avviato: questo server consente %n stream alla volta, già in uso (%1). Chiudilo per guardare questo canale qui.</numerusform>
+            <numerusform>Non avviato: questo server consente %n stream contemporanei e sono tutti in uso (%1). Chiudine uno per guardare questo canale qui.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a %1...</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnessione a %1... (tentativo %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista multipla: %1</translation>
     </message>
 </context>
 <context>
@@ -2132,16 +2122,17 @@ Eliminare «%1» ora?</translation>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un&apos;altra finestra anche se il player è già in esecuzione con questo profilo.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Player desktop per la televisione via Internet: account Xtream Codes e playlist M3U.
+Un secondo avvio mostra invece la finestra del player già in esecuzione.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player è già in esecuzione; la sua finestra è stata portata in primo piano.</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2162,13 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>Lo stream si è interrotto %n volta; mancano %1.</numerusform>
+            <numerusform>Lo stream si è interrotto %n volte; mancano %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior (GPL-3.0-or-later), sem garantia. Usa Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) e simdjson (Apache-2.0); o velmora-pairing-server também usa hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua biblioteca (favoritos e progresso) em %1 está ocupada por outro programa. Ela foi mantida como está; as alterações feitas nesta sessão não serão mantidas.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; deve ser um texto não vazio.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; deve ser um texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; deve ser um número inteiro de %2 a %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; deve ser um número.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; deve ser true ou false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; do arquivo não é uma lista.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>A entrada %1 de &quot;%2&quot; não é um objeto.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada %1 de &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2, mais do que uma exportação de biblioteca pode ter (no máximo %3). Nada foi importado.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é maior do que uma exportação de biblioteca pode ser (no máximo %2). Nada foi importado.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é uma exportação de biblioteca do Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>A &quot;version&quot; do arquivo não é um número de versão: não é uma exportação de biblioteca que este programa consiga ler.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo foi exportado por uma versão mais recente do Velmora Player e não pode ser lido por esta.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nada foi importado.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importados: %1 favoritos, %2 posições de reprodução.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já estava atualizado: %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,46 +1071,46 @@ Quadros exibidos: %5   Quadros perdidos: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivisão</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistir de dois a quatro canais ao mesmo tempo (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 quadros, lado a lado</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 quadros, um grande e dois pequenos</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 quadros, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um canal do servidor &quot;%2&quot;. Mostre esse servidor para assistir a ele aqui.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste um canal de uma lista ou do Guia de TV para cá, ou selecione este quadro e reproduza um canal como de costume (Enter ou clique duplo).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivisão não salva</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Agora: %2</translation>
     </message>
 </context>
 <context>
@@ -1352,13 +1352,13 @@ cujo nome contenha
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmissões demais</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 não foi iniciado: este servidor permite %n transmissão por vez, e ela está em uso (%2).</numerusform>
+            <numerusform>%1 não foi iniciado: este servidor permite %n transmissões por vez, e todas estão em uso (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1602,16 +1602,6 @@ cujo nome contenha
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>Não foi possível atualizar a lista de gravações em %1 (%2: %3). Verifique se é possível gravar no arquivo e na pasta dele.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1862,11 +1852,11 @@ Excluir &quot;%1&quot; agora?</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem limite</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexões permitidas:</translation>
     </message>
 </context>
 <context>
@@ -1903,22 +1893,22 @@ Excluir &quot;%1&quot; agora?</translation>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não iniciado: este servidor permite %n transmissão por vez, e ela está em uso (%1). Feche-a para assistir a este canal aqui.</numerusform>
+            <numerusform>Não iniciado: este servidor permite %n transmissões por vez, e todas estão em uso (%1). Feche uma delas para assistir a este canal aqui.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando a %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando a %1… (tentativa %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Multivisão: %1</translation>
     </message>
 </context>
 <context>
@@ -2132,16 +2122,17 @@ Excluir &quot;%1&quot; agora?</translation>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir outra janela mesmo quando o player já estiver em execução com este perfil.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Player de desktop para televisão pela internet: contas Xtream Codes e playlists M3U.
+Uma segunda inicialização mostra a janela do player em execução.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Velmora Player já está em execução; a janela dele foi trazida para a frente.</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2162,13 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>A transmissão foi interrompida %n vez; faltam %1.</numerusform>
+            <numerusform>A transmissão foi interrompida %n vezes; faltam %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободное программное обеспечение под лицензией GNU General Public License версии 3 или более поздней (GPL-3.0-or-later), без каких-либо гарантий. Использует Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) и simdjson (Apache-2.0); velmora-pairing-server также использует hiredis (BSD-3-Clause).</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша библиотека (избранное и прогресс просмотра) в %1 занята другой программой. Она оставлена без изменений; изменения, сделанные в этом сеансе, не сохранятся.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» должно быть непустым текстом.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» должно быть текстом.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» должно быть целым числом от %2 до %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» должно быть числом.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» должно быть true или false.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» в файле не является списком.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент %1 в «%2» не является объектом.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент %1 в «%2»: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер %1 — %2, это больше, чем может быть у экспорта библиотеки (не более %3). Ничего не импортировано.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 больше, чем может быть экспорт библиотеки (не более %2). Ничего не импортировано.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является экспортом библиотеки Velmora Player.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>«version» в файле не является номером версии: это не экспорт библиотеки, который может прочитать эта программа.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл экспортирован более новой версией Velmora Player и не может быть прочитан этой версией.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ничего не импортировано.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировано: избранное — %1, позиции просмотра — %2.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже актуально: %1.</translation>
     </message>
 </context>
 <context>
@@ -1076,46 +1076,46 @@ Displayed frames: %5   Lost frames: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторное подключение…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Мультипросмотр</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Смотреть от двух до четырёх каналов одновременно (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 плитки, рядом</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 плитки: одна большая и две маленькие</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 плитки, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — канал сервера «%2». Покажите этот сервер, чтобы смотреть канал здесь.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите сюда канал из списка или Телегида либо выберите эту плитку и включите канал как обычно (Enter или двойной щелчок).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Мультипросмотр не сохранён</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Сейчас: %2</translation>
     </message>
 </context>
 <context>
@@ -1359,14 +1359,14 @@ whose names contain
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много потоков</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: воспроизведение не начато — сервер разрешает одновременно %n поток, и все заняты (%2).</numerusform>
+            <numerusform>%1: воспроизведение не начато — сервер разрешает одновременно %n потока, и все заняты (%2).</numerusform>
+            <numerusform>%1: воспроизведение не начато — сервер разрешает одновременно %n потоков, и все заняты (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1611,17 +1611,6 @@ whose names contain
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>Не удалось обновить список записей в %1 (%2: %3). Проверьте, что файл и его папка доступны для записи.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1862,11 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Без ограничений</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешено подключений:</translation>
     </message>
 </context>
 <context>
@@ -1914,23 +1903,23 @@ Delete &quot;%1&quot; now?</source>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не запущено: сервер разрешает одновременно %n поток, и все заняты (%1). Закройте один из них, чтобы смотреть этот канал здесь.</numerusform>
+            <numerusform>Не запущено: сервер разрешает одновременно %n потока, и все заняты (%1). Закройте один из них, чтобы смотреть этот канал здесь.</numerusform>
+            <numerusform>Не запущено: сервер разрешает одновременно %n потоков, и все заняты (%1). Закройте один из них, чтобы смотреть этот канал здесь.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторное подключение к %1… (попытка %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Мультипросмотр: %1</translation>
     </message>
 </context>
 <context>
@@ -2144,16 +2133,17 @@ Delete &quot;%1&quot; now?</source>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть ещё одно окно, даже если плеер уже запущен с этим профилем.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настольный плеер для интернет-телевидения: учётные записи Xtream Codes и плейлисты M3U.
+Повторный запуск показывает окно уже запущенного плеера.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player уже запущен; его окно перемещено на передний план.</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2173,14 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>Поток обрывался %n раз; пропущено: %1.</numerusform>
+            <numerusform>Поток обрывался %n раза; пропущено: %1.</numerusform>
+            <numerusform>Поток обрывался %n раз; пропущено: %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

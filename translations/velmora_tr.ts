@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty. It uses Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) and simdjson (Apache-2.0); velmora-pairing-server also uses hiredis (BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU Genel Kamu Lisansı sürüm 3 veya üstü (GPL-3.0-or-later) altında, hiçbir garanti olmadan sunulan özgür yazılımdır. Qt (LGPL-3.0), libVLC (LGPL-2.1-or-later), qrcodegen (MIT) ve simdjson (Apache-2.0) kullanır; velmora-pairing-server ayrıca hiredis (BSD-3-Clause) kullanır.</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Your library (favorites and watch progress) at %1 is kept busy by another program. It is left as it is; changes you make in this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konumundaki kitaplığınız (favoriler ve izleme ilerlemesi) başka bir uygulama tarafından kullanılıyor. Olduğu gibi bırakıldı; bu oturumda yaptığınız değişiklikler saklanmayacak.</translation>
     </message>
 </context>
 <context>
@@ -609,71 +609,71 @@
     <name>LibraryImport</name>
     <message>
         <source>&quot;%1&quot; must be text that is not empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; boş olmayan bir metin olmalıdır.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be text.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; metin olmalıdır.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;, %2 ile %3 arasında bir tam sayı olmalıdır.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bir sayı olmalıdır.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; true veya false olmalıdır.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;%1&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyadaki &quot;%1&quot; bir liste değil.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot; is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%2&quot; içindeki %1 numaralı girdi bir nesne değil.</translation>
     </message>
     <message>
         <source>Entry %1 of &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%2&quot; içindeki %1 numaralı girdi: %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 okunamadı: %2</translation>
     </message>
     <message>
         <source>%1 is %2, more than a library export can be (%3 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 boyutunda; bu, bir kitaplık dışa aktarımı için fazla büyük (en fazla %3). Hiçbir şey içe aktarılmadı.</translation>
     </message>
     <message>
         <source>%1 is more than a library export can be (%2 at most). Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, bir kitaplık dışa aktarımı için fazla büyük (en fazla %2). Hiçbir şey içe aktarılmadı.</translation>
     </message>
     <message>
         <source>The file is not a Velmora Player library export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya bir Velmora Player kitaplık dışa aktarımı değil.</translation>
     </message>
     <message>
         <source>The file&apos;s &quot;version&quot; is not a version number: it is not a library export this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyadaki &quot;version&quot; bir sürüm numarası değil: bu, uygulamanın okuyabileceği bir kitaplık dışa aktarımı değil.</translation>
     </message>
     <message>
         <source>The file was exported by a newer version of Velmora Player and cannot be read by this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya, Velmora Player&apos;ın daha yeni bir sürümüyle dışa aktarılmış ve bu sürüm tarafından okunamıyor.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hiçbir şey içe aktarılmadı.</translation>
     </message>
     <message>
         <source>Imported: %1 favorites, %2 watch positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktarıldı: %1 favori, %2 izleme konumu.</translation>
     </message>
     <message>
         <source>Already up to date: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten güncel: %1.</translation>
     </message>
 </context>
 <context>
@@ -1066,46 +1066,46 @@ Gösterilen kareler: %5   Kaybolan kareler: %6
     <name>MultiViewController</name>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden bağlanılıyor…</translation>
     </message>
     <message>
         <source>Multi-view</source>
-        <translation type="unfinished"></translation>
+        <translation>Çoklu Görünüm</translation>
     </message>
     <message>
         <source>Watch two to four channels at once (Ctrl+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı anda iki ila dört kanal izleyin (Ctrl+M)</translation>
     </message>
     <message>
         <source>2 tiles, side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>2 kutucuk, yan yana</translation>
     </message>
     <message>
         <source>3 tiles, one large and two small</source>
-        <translation type="unfinished"></translation>
+        <translation>3 kutucuk, bir büyük ve iki küçük</translation>
     </message>
     <message>
         <source>4 tiles, 2 × 2</source>
-        <translation type="unfinished"></translation>
+        <translation>4 kutucuk, 2 × 2</translation>
     </message>
     <message>
         <source>%1 is a channel of the server &quot;%2&quot;. Show that server to watch it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, &quot;%2&quot; sunucusunun bir kanalı. Burada izlemek için o sunucuyu gösterin.</translation>
     </message>
     <message>
         <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir listeden veya TV Rehberi&apos;nden buraya bir kanal sürükleyin ya da bu kutucuğu seçip her zamanki gibi bir kanal oynatın (Enter veya çift tıklama).</translation>
     </message>
     <message>
         <source>Multi-view Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Çoklu Görünüm Kaydedilmedi</translation>
     </message>
 </context>
 <context>
     <name>MultiViewTile</name>
     <message>
         <source>%1 · Now: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Şimdi: %2</translation>
     </message>
 </context>
 <context>
@@ -1345,12 +1345,12 @@ kategorileri kilitlemeyi öner
     </message>
     <message>
         <source>Too Many Streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Çok Fazla Yayın</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not started: this server allows %n stream(s) at once, and all are in use (%2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 başlatılmadı: bu sunucu aynı anda %n yayına izin veriyor ve hepsi kullanımda (%2).</numerusform>
         </translation>
     </message>
 </context>
@@ -1593,15 +1593,6 @@ kategorileri kilitlemeyi öner
     <message>
         <source>The list of recordings in %1 could not be updated (%2: %3). Check that the file and its folder can be written.</source>
         <translation>%1 içindeki kayıt listesi güncellenemedi (%2: %3). Dosyanın ve klasörünün yazılabilir olduğunu denetleyin.</translation>
-    </message>
-</context>
-<context>
-    <name>RecordingText</name>
-    <message numerus="yes">
-        <source>The stream broke off %n time(s); %1 are missing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1851,11 +1842,11 @@ Delete &quot;%1&quot; now?</source>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınır yok</translation>
     </message>
     <message>
         <source>Connections allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>İzin verilen bağlantılar:</translation>
     </message>
 </context>
 <context>
@@ -1892,21 +1883,21 @@ Delete &quot;%1&quot; now?</source>
     <name>TileViewing</name>
     <message numerus="yes">
         <source>Not started: this server allows %n stream(s) at once, and all are in use (%1). Close one of them to watch this channel here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Başlatılmadı: bu sunucu aynı anda %n yayına izin veriyor ve hepsi kullanımda (%1). Bu kanalı burada izlemek için bunlardan birini kapatın.</numerusform>
         </translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanılıyor: %1…</translation>
     </message>
     <message>
         <source>Reconnecting to %1… (attempt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden bağlanılıyor: %1… (deneme %2)</translation>
     </message>
     <message>
         <source>Multi-view: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Çoklu Görünüm: %1</translation>
     </message>
 </context>
 <context>
@@ -2120,16 +2111,17 @@ Delete &quot;%1&quot; now?</source>
     <name>main</name>
     <message>
         <source>Open another window even when the player already runs with this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynatıcı bu profille zaten çalışıyor olsa bile başka bir pencere aç.</translation>
     </message>
     <message>
         <source>Desktop player for internet television: Xtream Codes accounts and M3U playlists.
 A second start shows the running player&apos;s window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet televizyonu için masaüstü oynatıcı: Xtream Codes hesapları ve M3U oynatma listeleri.
+İkinci kez başlatıldığında çalışan oynatıcının penceresi gösterilir.</translation>
     </message>
     <message>
         <source>Velmora Player already runs; its window was brought to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Player zaten çalışıyor; penceresi öne getirildi.</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2151,12 @@ A second start shows the running player&apos;s window instead.</source>
 %2 · %3 · %4 · %5</source>
         <translation>%1
 %2 · %3 · %4 · %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The stream broke off %n time(s); %1 are missing.</source>
+        <translation>
+            <numerusform>Yayın %n kez kesildi; %1 eksik.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

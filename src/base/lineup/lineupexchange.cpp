@@ -18,9 +18,10 @@ namespace {
 const QString kCategory = QStringLiteral("category");
 const QString kItem = QStringLiteral("item");
 
+// The context is the one the translation tools give texts of this namespace.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("LineupExchange", text);
+    return QCoreApplication::translate("lineupexchange", text);
 }
 
 QJsonObject entryObject(const LineupEntry& e)

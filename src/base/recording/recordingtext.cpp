@@ -8,9 +8,10 @@
 #include <QLocale>
 
 namespace {
+// The context is the one the translation tools give texts of this namespace.
 QString tr(const char* text, int n = -1)
 {
-    return QCoreApplication::translate("RecordingText", text, nullptr, n);
+    return QCoreApplication::translate("recordingtext", text, nullptr, n);
 }
 } // namespace
 
@@ -59,7 +60,7 @@ QString details(const Recording& r)
         qint64 missing = 0;
         for (const auto& gap : gaps)
             missing += gap.second;
-        lines.append(QCoreApplication::translate("RecordingText",
+        lines.append(QCoreApplication::translate("recordingtext",
                                                  "The stream broke off %n time(s); %1 are missing.",
                                                  nullptr, int(gaps.size()))
                          .arg(formatMs(missing)));
