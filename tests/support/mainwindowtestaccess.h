@@ -200,7 +200,6 @@ public:
     VELMORA_MEMBER(lineupFlow)
     // recording
     VELMORA_MEMBER(recordingFlow)
-    VELMORA_MEMBER(streamConnections)
     LibraryState* lib()
     {
         return &w.libraryFlow->state();
