@@ -195,6 +195,10 @@ int fuzzPairingBackend(const uint8_t* data, size_t size)
     case PairingStore::SubmitResult::AlreadyUsed:
     case PairingStore::SubmitResult::Unavailable:
         fuzzFailure("a first submission is neither limited nor a repeat", show(form));
+        break;
+    case PairingStore::SubmitResult::Lost:
+        // Only shared storage that restarted loses a pairing; this store never does.
+        fuzzFailure("a pairing kept in memory was lost", show(form));
     }
 
     // The computer polls with whatever Authorization it sent.
