@@ -96,6 +96,12 @@ int rowOf(QListWidget* list, const QString& name)
 }
 } // namespace
 
+// What the library and the guide keep server "A" under.
+static QString serverKey()
+{
+    return SourceManager().sources().value(0).storageKey();
+}
+
 class TestLineupWindow : public QObject
 {
     Q_OBJECT
@@ -239,8 +245,8 @@ private slots:
         {
             // Watched before the lock: "Recent" must not show it while locked.
             Library library;
-            QVERIFY(library.noteChannelWatched("A", live("301", "Night Show", "3")));
-            QVERIFY(library.noteChannelWatched("A", live("102", "Sky News", "1")));
+            QVERIFY(library.noteChannelWatched(serverKey(), live("301", "Night Show", "3")));
+            QVERIFY(library.noteChannelWatched(serverKey(), live("102", "Sky News", "1")));
         }
         MessageBox::queueAnswer(QMessageBox::Yes); // lock "XXX Night" as offered
         auto window = openWindow();
@@ -429,7 +435,7 @@ private slots:
         MessageBox::queueAnswer(QMessageBox::No);
         const qint64 now = Clock::epochSecs();
         {
-            GuideStoreWriter writer(GuideService::storePath("A"));
+            GuideStoreWriter writer(GuideService::storePath(serverKey()));
             QVERIFY(writer.begin());
             writer.addChannel(1, "bbc1.uk", {"BBC One", "BBC 1"});
             writer.addChannel(2, "skynews.uk", {"Sky News UK"});

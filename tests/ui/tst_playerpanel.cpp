@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(widgetTexts(w.controlsRow()->layout()),
                  QStringList({"Pause", "Record", "", "Previous channel", "Next Episode",
                               "Previous Programme", "Next Programme", "Fullscreen", "Info", "Audio",
-                              "Subtitles", "Vol:", "QSlider"}));
+                              "Subtitles", "QToolButton", "Vol:", "QSlider"}));
         QCOMPARE(w.playPauseButton()->objectName(), QStringLiteral("accentButton"));
         QVERIFY(w.nextEpisodeButton()->isHidden());
         QSlider* volume = w.volumeSlider();

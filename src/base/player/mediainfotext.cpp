@@ -34,7 +34,9 @@ void appendTracks(QString& text, const QString& heading, const QList<MediaInfo::
 QString mediaInfoText(const MediaInfo& info)
 {
     using Kind = MediaInfo::Stream::Kind;
-    const QLocale locale;
+    // Local digits, but "1920x1080" and "48000 Hz" read as figures, not as amounts.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text;
     for (const MediaInfo::Stream& s : info.streams) {
         if (s.kind == Kind::Video) {

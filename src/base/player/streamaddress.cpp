@@ -2,6 +2,8 @@
 
 #include "providers/xtreamclient.h"
 
+#include <QUrl>
+
 QString streamAddress(const MediaItem& item, const SourceConfig& source, const XtreamClient* xtream)
 {
     switch (item.type) {
@@ -14,7 +16,8 @@ QString streamAddress(const MediaItem& item, const SourceConfig& source, const X
         return item.streamUrl;
     case MediaItem::Movie:
     case MediaItem::SeriesEpisode: {
-        if (!item.streamUrl.isEmpty()) // a file of our own, such as a recording
+        // A file of our own, such as a recording; a server's items go by their id.
+        if (QUrl(item.streamUrl).isLocalFile() || item.streamUrl.startsWith(QLatin1Char('/')))
             return item.streamUrl;
         if (!xtream)
             return QString();

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 
 #include <utility>
@@ -89,6 +90,9 @@ void MultiViewController::buildButton()
     toggleButton = new QToolButton(p.controlsRow);
     toggleButton->setObjectName(QStringLiteral("multiViewButton"));
     toggleButton->setText(tr("Multi-view"));
+    // An icon only: the controls row keeps its room for the volume slider at 1024 px.
+    toggleButton->setIcon(toggleButton->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    toggleButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toggleButton->setToolTip(tr("Watch two to four channels at once (Ctrl+M)"));
     toggleButton->setCheckable(true);
     toggleButton->setPopupMode(QToolButton::MenuButtonPopup);
