@@ -66,9 +66,12 @@ void checkPoll(int httpStatus, bool failed, const QByteArray& body)
         FUZZ_CHECK(httpStatus != 410 && !failed && ready && !poll.config.url.isEmpty(), config);
         break;
     case PairingClient::Failed:
-        FUZZ_CHECK(httpStatus != 410 &&
+        FUZZ_CHECK(httpStatus != 410 && httpStatus != 401 &&
                        (failed ? config == none : ready && poll.config.url.isEmpty()),
                    config);
+        break;
+    case PairingClient::Lost:
+        FUZZ_CHECK(httpStatus == 401 && config == none, config);
         break;
     default:
         fuzzFailure("status in range", QString::number(poll.status));

@@ -190,7 +190,8 @@ QByteArray XtreamFixture::loginJson(const QString& username, const QString& pass
                            {QStringLiteral("auth"), 1},
                            {QStringLiteral("status"), status},
                            {QStringLiteral("exp_date"), QStringLiteral("1900000000")},
-                           {QStringLiteral("max_connections"), QStringLiteral("1")}};
+                           // The player and one recording at once.
+                           {QStringLiteral("max_connections"), QStringLiteral("2")}};
     const QJsonObject server{{QStringLiteral("url"), QStringLiteral("127.0.0.1")},
                              {QStringLiteral("server_protocol"), QStringLiteral("http")}};
     return QJsonDocument(QJsonObject{{QStringLiteral("user_info"), info},

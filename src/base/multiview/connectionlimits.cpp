@@ -7,8 +7,6 @@
 
 #include <QPointer>
 
-#include <memory>
-
 namespace connectionlimits {
 
 void apply(StreamConnections* connections, const SourceConfig& config, XtreamClient* client,
@@ -18,25 +16,13 @@ void apply(StreamConnections* connections, const SourceConfig& config, XtreamCli
         connections->setLimit(config.name, config.maxConnections);
         return;
     }
-    // Unknown until the login answer, and asked only once a stream of this server is open, so
-    // loading a catalog costs no extra request. Nothing is refused meanwhile.
+    // Unknown until the login answer: nothing is refused meanwhile.
     connections->setLimit(config.name, 0);
-    auto asked = std::make_shared<QMetaObject::Connection>();
-    *asked = QObject::connect(
-        connections, &StreamConnections::changed, context,
-        [asked, connections, client = QPointer<XtreamClient>(client),
-         guard = QPointer<QObject>(context), name = config.name](const QString& server) {
-            if (server != name || connections->openCount(name) == 0)
-                return;
-            QObject::disconnect(*asked);
-            if (!client)
-                return;
-            client->fetchServerInfo([guard, connections, name](const XtreamServerInfo& info,
-                                                               bool ok) {
-                if (guard && ok)
-                    connections->setLimit(name, info.maxConnections);
-            });
-        });
+    client->fetchServerInfo([guard = QPointer<QObject>(context), connections,
+                             name = config.name](const XtreamServerInfo& info, bool ok) {
+        if (guard && ok)
+            connections->setLimit(name, info.maxConnections);
+    });
 }
 
 } // namespace connectionlimits

@@ -12,8 +12,7 @@ struct SourceConfig;
 // is the user's own number from the server dialog (0: no limit).
 namespace connectionlimits {
 
-// `client` is configured for `config` (Xtream only). It is asked once the first stream of the
-// server opens; the answer arrives later and is dropped
+// `client` is configured for `config` (Xtream only). The answer arrives later; it is dropped
 // when `context` is gone.
 void apply(StreamConnections* connections, const SourceConfig& config, XtreamClient* client,
            QObject* context);

@@ -91,6 +91,8 @@ public:
     bool setGuideSources(const QStringList& sources);
     GuideService* guide() const { return p.guide; }
     QString sourceName() const { return source.name; }
+    // What the server's guide file is kept under.
+    QString guideKey() const { return source.storageKey(); }
     void openManageLineup();
     // True when the PIN was given now or before (or no PIN is needed: nothing locked).
     bool askPin(const QString& reason);

@@ -25,7 +25,7 @@ void LineupFlow::openGuideChannel(const MediaItem& item)
         return;
     LineupEntry e = itemEntry(item);
     GuideChannelDialog dialog(
-        guidechannels::read(GuideService::storePath(source.name), Clock::epochSecs()), item.name,
+        guidechannels::read(GuideService::storePath(source.storageKey()), Clock::epochSecs()), item.name,
         e.guideId, e.shiftMinutes, p.window);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -45,7 +45,7 @@ ManageLineupDialog::ManageLineupDialog(LineupFlow& lineup, QWidget* parent)
         pending.insert(keyOf(e.what, e.kind, e.id), e);
     if (!flow.sourceName().isEmpty())
         guideChannels =
-            guidechannels::read(GuideService::storePath(flow.sourceName()), Clock::epochSecs());
+            guidechannels::read(GuideService::storePath(flow.guideKey()), Clock::epochSecs());
 
     auto* layout = new QVBoxLayout(this);
     auto* sectionRow = new QHBoxLayout;

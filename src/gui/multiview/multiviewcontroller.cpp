@@ -10,6 +10,7 @@
 #include "player/streamaddress.h"
 #include "player/vlcplayer.h"
 #include "ui/catalogsession.h"
+#include "ui/compactrow.h"
 #include "ui/fullscreenchrome.h"
 #include "ui/playbackcontroller.h"
 #include "ui/videosurface.h"
@@ -127,6 +128,9 @@ void MultiViewController::buildButton()
         }
         row->insertWidget(at, toggleButton);
     }
+    // Where even compact buttons leave no room, it gives way to the volume (Ctrl+M still opens).
+    if (auto* compact = qobject_cast<CompactRow*>(p.controlsRow))
+        compact->addOptional(toggleButton);
 }
 
 void MultiViewController::toggle()
