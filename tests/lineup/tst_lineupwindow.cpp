@@ -434,6 +434,11 @@ private slots:
     {
         MessageBox::queueAnswer(QMessageBox::No);
         const qint64 now = Clock::epochSecs();
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        // Written once the window's own guide update is over, so that one cannot replace it.
+        QTRY_VERIFY(!w.lineupFlow()->guide()->isImporting());
         {
             GuideStoreWriter writer(GuideService::storePath(serverKey()));
             QVERIFY(writer.begin());
@@ -443,9 +448,6 @@ private slots:
                 2, GuideProgramme{now - 600, now + 600, "Evening Headlines", {}, false});
             QVERIFY(writer.commit({{"importedAt", QString::number(now)}}));
         }
-        auto window = openWindow();
-        QVERIFY(window);
-        MainWindowTestAccess w(*window);
 
         // Channels without a guide id find none; for "Sky News" Manage Lineup suggests the
         // guide's "Sky News UK", with what runs on it now.
