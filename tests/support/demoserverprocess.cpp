@@ -2,6 +2,9 @@
 
 #include <QDeadlineTimer>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 DemoServerProcess::DemoServerProcess(const QStringList& arguments)
     : extra(arguments)
 {
@@ -33,6 +36,9 @@ bool DemoServerProcess::start(int timeoutMs)
         QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
                     QStringLiteral("--data-dir"), dir.path()} +
         extra;
+    // A test that aborts (a sanitizer report) must not leave the server holding ctest's output
+    // open, which would stall the whole run.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.start(program(), arguments);
     if (!process.waitForStarted(timeoutMs)) {
         error = process.errorString();
