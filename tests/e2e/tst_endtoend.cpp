@@ -148,9 +148,10 @@ private slots:
                  qPrintable(window.errorText() + u'\n' + tail(player.standardError())));
         QCOMPARE(window.geometry().size(), QSize(1200, 750));
 
-        // The six lists arrive from the demo server.
+        // The six lists arrive from the demo server (the login for the account's connection
+        // limit may answer too, before or after them).
         static const QRegularExpression received(QStringLiteral("^\\[Xtream\\] <- "));
-        QTRY_VERIFY2_WITH_TIMEOUT(player.countLines(received) == 6,
+        QTRY_VERIFY2_WITH_TIMEOUT(player.countLines(received) >= 6,
                                   qPrintable(tail(player.standardError())), 20000);
         QCOMPARE(player.countLines(QRegularExpression(QStringLiteral("^\\[Xtream\\] <- error"))),
                  0);
