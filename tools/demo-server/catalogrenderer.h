@@ -34,7 +34,6 @@ public:
     // The zone the login reports and its wall clock follows (default UTC).
     void setTimeZone(const QTimeZone& zone) { timeZone = zone; }
     // The streams the login says the account may open at once.
-    void setMaxConnections(int count) { maxConnections = count; }
     // The answer to wrong credentials.
     static QByteArray loginRefused();
     // "#EXTM3U" playlist of every channel with stream addresses ending in `extension`.
@@ -67,5 +66,4 @@ private:
     std::array<Rendered, 3> rendered;
     mutable QHash<QString, QByteArray> playlists;
     QTimeZone timeZone = QTimeZone::utc();
-    int maxConnections = 3;
 };

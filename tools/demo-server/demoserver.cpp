@@ -146,8 +146,6 @@ bool DemoServer::start(QString* error)
     renderer =
         std::make_unique<CatalogRenderer>(*catalog, base, options.username, options.password);
     renderer->setTimeZone(QTimeZone(options.timeZone.toUtf8()));
-    // As many as it can run live channels at once.
-    renderer->setMaxConnections(options.maxLive);
 
     LiveHub::Settings liveSettings;
     liveSettings.ffmpeg = options.ffmpeg;
