@@ -16,8 +16,12 @@
 #include "player/vlcengine.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
+#include "recording/recording.h"
 #include "recording/recordingflow.h"
+#include "recording/recordingmanager.h"
+#include "recording/recordingsettings.h"
 #include "recording/recordingstore.h"
+#include "recording/timeshiftflow.h"
 #include "sources/serverdata.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
@@ -312,7 +316,16 @@ void MainWindow::buildLibrary()
                       .volumeSlider = volumeSlider,
                       .connections = streamConnections,
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
-                      .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
+                      .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); },
+                      .beforeStart =
+                          [this]() {
+                              if (timeShift)
+                                  timeShift->drop();
+                          },
+                      .playGrowing =
+                          [this](const QString& url) {
+                              return timeShift && timeShift->playGrowingRecording(url);
+                          }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
 }
 
@@ -332,6 +345,30 @@ void MainWindow::buildRecording()
                                        .connections = streamConnections,
                                        .storePath = RecordingStore::defaultPath()},
                                       this);
+    timeShift = new TimeShiftFlow(
+        {.window = this,
+         .playerPanel = playerPanel,
+         .videoWidget = videoWidget,
+         .controlsRow = controlsRow,
+         .seekSlider = seekSlider,
+         .timeLabel = timeLabel,
+         .player = player,
+         .playback = playback,
+         .reconnect = reconnect,
+         .updatePlayerChrome = [this]() { updatePlayerChrome(); },
+         .runningRecording =
+             [this](const QString& path, qint64* startedAtMs) {
+                 for (const Recording& r : recordingFlow->manager()->recordings()) {
+                     if (r.state != Recording::Running || r.path != path)
+                         continue;
+                     if (startedAtMs)
+                         *startedAtMs = r.startedAt;
+                     return true;
+                 }
+                 return false;
+             },
+         .bufferLimitMs = []() { return qint64(recordingsettings::pauseBufferMinutes()) * 60000; }},
+        this);
 }
 
 MainWindow::~MainWindow()
@@ -388,6 +425,7 @@ void MainWindow::stopForNoServer()
 {
     catalogSession->activeSource = SourceConfig();
     cancelLiveReconnect();
+    timeShift->drop();
     playback->currentUrl.clear();
     playback->currentChannelKey.clear();
     liveBufferTuner->endViewing();
