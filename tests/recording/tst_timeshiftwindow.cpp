@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -98,7 +99,10 @@ private slots:
         const QString server = w().activeSource().name;
 
         // Space: the picture stays, the channel goes on arriving into the buffer.
+        QElapsedTimer windowThread; // what pausing and resuming cost the window: a figure only
+        windowThread.start();
         press(Qt::Key_Space);
+        const qint64 pauseCostMs = windowThread.elapsed();
         QVERIFY(timeShift()->isBehindLive());
         QVERIFY(liveButton()->isVisible());
         const QString buffer = timeShift()->bufferFolder();
@@ -114,7 +118,9 @@ private slots:
         QTRY_VERIFY(behindMs() >= 3000);
 
         // Space again: the buffer plays from where it paused, behind live.
+        windowThread.start();
         press(Qt::Key_Space);
+        qInfo("window thread: pause %lld ms, resume %lld ms", pauseCostMs, windowThread.elapsed());
         QTRY_VERIFY_WITH_TIMEOUT(w().player()->isPlaying() && w().player()->timeMs() >= 1500,
                                  20000);
         QVERIFY(timeShift()->isBehindLive());

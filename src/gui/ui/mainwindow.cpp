@@ -382,6 +382,9 @@ MainWindow::~MainWindow()
     reconnect->stopWaiting();
     delete multiView;
     multiView = nullptr;
+    // Running recordings hold leases of streamConnections, which goes before them as a child.
+    delete recordingFlow;
+    recordingFlow = nullptr;
     delete player;
     player = nullptr;
 }
