@@ -165,6 +165,31 @@ private slots:
         QVERIFY(MessageBox::takeShown().isEmpty());
     }
 
+    void unwritableCacheKeepsPlayingLive()
+    {
+        w().playMediaItem(harness.live(QStringLiteral("11")));
+        QTRY_VERIFY_WITH_TIMEOUT(liveProgresses(), 20000);
+        // A file where the buffers' folder belongs: nothing can be made there, not even by root.
+        const QString root = TimeShiftBuffer::rootFolder();
+        QDir().rmdir(root);
+        QFile blocker(root);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        MessageBox::reset();
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        press(Qt::Key_Space);
+        QVERIFY(!timeShift()->isActive());
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().text.contains(QDir::toNativeSeparators(root)),
+                 qPrintable(shown.first().text));
+        QVERIFY(w().hasMedia());
+        QTRY_VERIFY_WITH_TIMEOUT(liveProgresses(), 20000);
+        QVERIFY(QFile::remove(root));
+        QVERIFY(QDir().mkpath(root));
+    }
+
     void runningRecordingPlaysAsItGrows()
     {
         RecordingManager* manager = w().recordingFlow()->manager();
