@@ -91,8 +91,10 @@ bool TimeShiftFlow::togglePause()
     switch (mode) {
     case Mode::Off: {
         const PlaybackController* playing = p.playback;
+        // A channel still connecting or reconnecting has no picture to keep: Space is the
+        // player's then.
         if (!playing->hasMedia || playing->currentKind != MediaItem::Live || playing->fromArchive ||
-            playing->currentUrl.isEmpty())
+            playing->currentUrl.isEmpty() || !p.player->isPlaying())
             return false;
         pauseLive();
         return true;
