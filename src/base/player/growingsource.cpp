@@ -16,6 +16,18 @@ GrowingSource::Reader::Reader(std::shared_ptr<GrowingSource> from, qint64 offset
 
 qint64 GrowingSource::Reader::read(char* buffer, qint64 size, const std::atomic<bool>& cancelled)
 {
+    // A file can go between finding it and opening it; the oldest still held is tried then.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const qint64 done = readOnce(buffer, size, cancelled);
+        if (done != kGone)
+            return done;
+    }
+    return -1;
+}
+
+qint64 GrowingSource::Reader::readOnce(char* buffer, qint64 size,
+                                       const std::atomic<bool>& cancelled)
+{
     QString path;
     qint64 inFile = 0;
     qint64 available = 0;
@@ -49,7 +61,7 @@ qint64 GrowingSource::Reader::read(char* buffer, qint64 size, const std::atomic<
         file.close();
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return -1;
+            return kGone;
     }
     if (!file.seek(inFile))
         return -1;

@@ -32,6 +32,9 @@ public:
         void seek(qint64 offset) { position = offset; }
 
     private:
+        static constexpr qint64 kGone = -2;
+        qint64 readOnce(char* buffer, qint64 size, const std::atomic<bool>& cancelled);
+
         std::shared_ptr<GrowingSource> source;
         qint64 position = 0;
         QFile file;
