@@ -358,14 +358,10 @@ void MainWindow::buildRecording()
          .updatePlayerChrome = [this]() { updatePlayerChrome(); },
          .runningRecording =
              [this](const QString& path, qint64* startedAtMs) {
-                 for (const Recording& r : recordingFlow->manager()->recordings()) {
-                     if (r.state != Recording::Running || r.path != path)
-                         continue;
-                     if (startedAtMs)
-                         *startedAtMs = r.startedAt;
-                     return true;
-                 }
-                 return false;
+                 const Recording* running = recordingFlow->manager()->runningInto(path);
+                 if (running && startedAtMs)
+                     *startedAtMs = running->startedAt;
+                 return running != nullptr;
              },
          .bufferLimitMs = []() { return qint64(recordingsettings::pauseBufferMinutes()) * 60000; }},
         this);
