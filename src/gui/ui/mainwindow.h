@@ -199,7 +199,7 @@ private:
     RecordingFlow* recordingFlow = nullptr;
     TimeShiftFlow* timeShift = nullptr; // a paused live channel, a recording played as it grows
     // --- multi-view and open streams ---
-    std::shared_ptr<VlcEngine> vlcEngine; // one libVLC instance for every player
+    std::shared_ptr<VlcEngine> vlcEngine;           // one libVLC instance for every player
     StreamConnections* streamConnections = nullptr; // every open stream, per server
     MultiViewController* multiView = nullptr;
 };
