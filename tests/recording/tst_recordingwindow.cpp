@@ -9,6 +9,7 @@
 #include "recording/recordingflow.h"
 #include "recording/recordingmanager.h"
 #include "recording/recordingpreferencespage.h"
+#include "recording/recordingsettings.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
 
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,11 +142,16 @@ private slots:
         RecordingPreferencesPage page(manager());
         QTemporaryDir other;
         page.findChild<QLineEdit*>(QStringLiteral("recordingFolder"))->setText(other.path());
+        auto* pauseBuffer = page.findChild<QSpinBox*>(QStringLiteral("pauseBuffer"));
+        QCOMPARE(pauseBuffer->value(), 30); // minutes of a paused live channel kept
+        pauseBuffer->setValue(45);
         QCOMPARE(page.apply(), QString());
         QCOMPARE(manager()->folder(), other.path());
+        QCOMPARE(recordingsettings::pauseBufferMinutes(), 45);
         RecordingPreferencesPage again(manager());
         QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("recordingFolder"))->text(),
                  QDir::toNativeSeparators(other.path()));
+        QCOMPARE(again.findChild<QSpinBox*>(QStringLiteral("pauseBuffer"))->value(), 45);
         manager()->setFolder(folder.path());
     }
 };

@@ -200,6 +200,7 @@ public:
     VELMORA_MEMBER(lineupFlow)
     // recording
     VELMORA_MEMBER(recordingFlow)
+    VELMORA_MEMBER(timeShift)
     LibraryState* lib()
     {
         return &w.libraryFlow->state();

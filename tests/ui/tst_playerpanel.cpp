@@ -206,7 +206,7 @@ private slots:
 
         QCOMPARE(w.controlsRow()->layout()->contentsMargins(), QMargins(0, 0, 0, 0));
         QCOMPARE(widgetTexts(w.controlsRow()->layout()),
-                 QStringList({"Pause", "Record", "", "Previous channel", "Next Episode",
+                 QStringList({"Pause", "Live", "Record", "", "Previous channel", "Next Episode",
                               "Previous Programme", "Next Programme", "Fullscreen", "Info", "Audio",
                               "Subtitles", "QToolButton", "Vol:", "QSlider"}));
         QCOMPARE(w.playPauseButton()->objectName(), QStringLiteral("accentButton"));

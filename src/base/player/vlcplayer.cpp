@@ -3,6 +3,8 @@
 #include "app/clock.h"
 #include "app/logmasking.h"
 #include "app/netlogstream.h"
+#include "player/growingfilemedia.h"
+#include "player/growingsource.h"
 #include "player/mediainfotext.h"
 #include "player/vlcengine.h"
 
@@ -51,11 +53,20 @@ VlcPlayer::VlcPlayer(std::shared_ptr<VlcEngine> sharedEngine, VideoWindow videoW
 VlcPlayer::~VlcPlayer()
 {
     // Stopping joins libVLC's threads, so no callback runs once the handles are gone.
+    cancelGrowing();
     if (mediaPlayer) {
         libvlc_media_player_stop(mediaPlayer.get());
         mediaPlayer.reset();
     }
+    growing.reset();
     endEngineViewing();
+}
+
+void VlcPlayer::cancelGrowing()
+{
+    // A read waiting for bytes would hold up the stop that follows.
+    if (growing)
+        growing->cancel();
 }
 
 void VlcPlayer::endEngineViewing()
@@ -92,10 +103,6 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
     if (netDebugEnabled())
         NetLogStream() << "[VLC] play ->" << maskStreamUrl(url);
 
-    live.store(isLive);
-    liveCachingMs.store(cachingMs);
-    stallTracking.start(isLive);
-
     VlcMedia media(libvlc_media_new_location(engine->instance(), url.toUtf8().constData()));
     if (!media) {
         emit playbackError(tr("Could not create media for URL: %1").arg(url));
@@ -106,6 +113,35 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
         const QByteArray caching = ":network-caching=" + QByteArray::number(cachingMs);
         libvlc_media_add_option(media.get(), caching.constData());
     }
+    cancelGrowing();
+    startMedia(std::move(media), isLive, cachingMs, url);
+    growing.reset();
+}
+
+void VlcPlayer::playGrowing(std::shared_ptr<GrowingSource> source, qint64 fromOffset)
+{
+    if (!mediaPlayer || !source)
+        return;
+    auto next =
+        std::make_unique<GrowingFileMedia>(engine->instance(), std::move(source), fromOffset);
+    if (!next->get()) {
+        emit playbackError(tr("Could not create media for a file being written."));
+        return;
+    }
+    libvlc_media_retain(next->get()); // one reference for the player, one for `next`
+    VlcMedia media(next->get());
+    cancelGrowing();
+    startMedia(std::move(media), false, 0, QString());
+    // The previous growing media is no longer read once libVLC has the new one.
+    growing = std::move(next);
+}
+
+void VlcPlayer::startMedia(VlcMedia media, bool isLive, int cachingMs, const QString& label)
+{
+    live.store(isLive);
+    liveCachingMs.store(cachingMs);
+    stallTracking.start(isLive);
+
     for (const QByteArray& option : std::as_const(extraOptions))
         libvlc_media_add_option(media.get(), option.constData());
     // Setting the media ends the previous stream's input and waits for its callbacks, so every
@@ -126,7 +162,8 @@ void VlcPlayer::play(const QString& url, bool isLive, int cachingMs)
         emit playing();
         emit pausedChanged(false);
     } else {
-        emit playbackError(tr("Playback failed to start for: %1").arg(url));
+        emit playbackError(label.isEmpty() ? tr("Playback failed to start.")
+                                           : tr("Playback failed to start for: %1").arg(label));
     }
 }
 
@@ -135,6 +172,7 @@ void VlcPlayer::stop()
     if (!mediaPlayer)
         return;
     resetStallTracking();
+    cancelGrowing();
     libvlc_media_player_stop(mediaPlayer.get());
     ++viewing;
     endEngineViewing();

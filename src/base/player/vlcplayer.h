@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+class GrowingFileMedia;
+class GrowingSource;
 class QTimer;
 class VlcEngine;
 struct libvlc_event_t;
@@ -42,6 +44,9 @@ public:
     void reattach();
 
     void play(const QString& url, bool isLive, int cachingMs);
+    // Plays bytes still being written (a running recording, the pause buffer) from `fromOffset`;
+    // it plays on as they grow. Its time counts from that offset.
+    void playGrowing(std::shared_ptr<GrowingSource> source, qint64 fromOffset);
     void stop();
     void pause();
     void togglePause();
@@ -87,6 +92,9 @@ signals:
 
 private:
     void attachToWindow();
+    // Hands `media` to libVLC and starts it; `label` names it in messages.
+    void startMedia(VlcMedia media, bool isLive, int cachingMs, const QString& label);
+    void cancelGrowing();
     void checkPlaybackProgress();
     void checkMovieEnd();
     // From libVLC's threads: runs `report` on the GUI thread unless the viewing has changed.
@@ -100,6 +108,7 @@ private:
 
     std::shared_ptr<VlcEngine> engine;
     VlcMediaPlayer mediaPlayer;
+    std::unique_ptr<GrowingFileMedia> growing; // what libVLC reads while a growing media plays
     VideoWindow videoWindow;
     QTimer* progressTimer = nullptr;
     int lastSubtitleTrack = -1;

@@ -108,6 +108,14 @@ const Recording* RecordingManager::runningOn(const QString& server, const QStrin
     return nullptr;
 }
 
+const Recording* RecordingManager::runningInto(const QString& path) const
+{
+    for (const Recording& r : list)
+        if (r.state == Recording::Running && r.path == path)
+            return &r;
+    return nullptr;
+}
+
 const Recording* RecordingManager::plannedAt(const QString& server, const QString& channelId,
                                              qint64 startMs) const
 {

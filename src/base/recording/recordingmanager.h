@@ -53,6 +53,8 @@ public:
     const Recording* find(qint64 id) const;
     // The running recording of a channel, or null.
     const Recording* runningOn(const QString& server, const QString& channelId) const;
+    // The running recording writing `path`, or null.
+    const Recording* runningInto(const QString& path) const;
     const Recording* plannedAt(const QString& server, const QString& channelId,
                                qint64 startMs) const;
     bool hasSeriesRule(const QString& server, const QString& channelId, const QString& title) const;

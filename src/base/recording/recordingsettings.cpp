@@ -9,6 +9,7 @@ namespace {
 const QString kFolder = QStringLiteral("recording/folder");
 const QString kPadBefore = QStringLiteral("recording/padBeforeMinutes");
 const QString kPadAfter = QStringLiteral("recording/padAfterMinutes");
+const QString kPauseBuffer = QStringLiteral("recording/pauseBufferMinutes");
 
 int minutes(const QString& key, int fallback, int most)
 {
@@ -42,6 +43,16 @@ int padBeforeMinutes()
 int padAfterMinutes()
 {
     return minutes(kPadAfter, 5, 240);
+}
+
+int pauseBufferMinutes()
+{
+    return qMax(1, minutes(kPauseBuffer, 30, 600));
+}
+
+QString setPauseBufferMinutes(int value)
+{
+    return Preferences::setValue(kPauseBuffer, qBound(1, value, 600));
 }
 
 QString setFolder(const QString& path)

@@ -7,11 +7,13 @@ namespace recordingsettings {
 
 QString defaultFolder(); // the user's videos folder, "Velmora Recordings" inside
 QString folder();
-int padBeforeMinutes(); // default 2
-int padAfterMinutes();  // default 5
+int padBeforeMinutes();   // default 2
+int padAfterMinutes();    // default 5
+int pauseBufferMinutes(); // how much of a paused live channel is kept; default 30
 
 // Each returns an empty text when saved, otherwise the message for the user.
 QString setFolder(const QString& path);
 QString setPadding(int beforeMinutes, int afterMinutes);
+QString setPauseBufferMinutes(int minutes);
 
 } // namespace recordingsettings

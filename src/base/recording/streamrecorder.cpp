@@ -83,7 +83,7 @@ QString StreamRecorder::writeFailure(const QString& path, int error, qint64 writ
         .arg(QDir::toNativeSeparators(path), size);
 }
 
-void StreamRecorder::start(const QUrl& url, const QString& filePath, Source kind)
+void StreamRecorder::begin(const QUrl& url, Source kind)
 {
     sourceUrl = url;
     source = kind;
@@ -98,6 +98,19 @@ void StreamRecorder::start(const QUrl& url, const QString& filePath, Source kind
         playlistTimer->setSingleShot(true);
         connect(playlistTimer, &QTimer::timeout, this, &StreamRecorder::fetchPlaylist);
     }
+}
+
+void StreamRecorder::start(const QUrl& url, Sink into, Source kind)
+{
+    begin(url, kind);
+    sink = std::move(into);
+    written = 0;
+    connectSource();
+}
+
+void StreamRecorder::start(const QUrl& url, const QString& filePath, Source kind)
+{
+    begin(url, kind);
     const QFileInfo info(filePath);
     file.setFileName(filePath);
     if (!QDir().mkpath(info.absolutePath()) ||
@@ -345,12 +358,22 @@ bool StreamRecorder::append(const QByteArray& data)
 {
     if (data.isEmpty() || !running)
         return running;
-    const qint64 done = file.write(data);
-    if (done > 0)
+    qint64 done = data.size();
+    if (sink) {
+        QString failure;
+        if (!sink(data, &failure)) {
+            finish(Outcome::Failed, failure);
+            return false;
+        }
         written += done;
-    if (done != data.size()) {
-        finish(Outcome::Failed, writeFailure(file.fileName(), file.error(), written));
-        return false;
+    } else {
+        done = file.write(data);
+        if (done > 0)
+            written += done;
+        if (done != data.size()) {
+            finish(Outcome::Failed, writeFailure(file.fileName(), file.error(), written));
+            return false;
+        }
     }
     const qint64 now = Clock::monotonicMs();
     if (gapOpen) {

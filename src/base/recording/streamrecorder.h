@@ -9,6 +9,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
@@ -46,8 +48,14 @@ public:
     explicit StreamRecorder(QObject* parent = nullptr);
     ~StreamRecorder() override;
 
+    // Takes each piece as it arrives, on the recorder's thread; false (with the message for the
+    // user) ends the copy as Failed.
+    using Sink = std::function<bool(const QByteArray& data, QString* failure)>;
+
     // Appends to `filePath` (made with its folder when missing). Reports through the signals.
     void start(const QUrl& url, const QString& filePath, Source source = Source::Live);
+    // Hands what arrives to `sink` instead of a file of its own.
+    void start(const QUrl& url, Sink sink, Source source = Source::Live);
     // Ends the recording; the file keeps what was written.
     void stop();
 
@@ -75,6 +83,7 @@ private:
         Hls
     };
 
+    void begin(const QUrl& url, Source kind);
     void connectSource();
     void openStream();
     void onStreamData(QNetworkReply* reply);
@@ -94,6 +103,7 @@ private:
     ReconnectSchedule* schedule = nullptr;
     QTimer* playlistTimer = nullptr;
     QFile file;
+    Sink sink;
     QUrl sourceUrl;
     QUrl playlistUrl;
     Source source = Source::Live;

@@ -42,6 +42,12 @@ RecordingPreferencesPage::RecordingPreferencesPage(RecordingManager* recordings,
     padAfter = minutes(recordingsettings::padAfterMinutes(), 240, QStringLiteral("padAfter"));
     form->addRow(tr("Start programmes from the guide earlier by:"), padBefore);
     form->addRow(tr("End them later by:"), padAfter);
+    pauseBuffer =
+        minutes(recordingsettings::pauseBufferMinutes(), 600, QStringLiteral("pauseBuffer"));
+    pauseBuffer->setMinimum(1);
+    pauseBuffer->setToolTip(tr("A paused live channel goes on arriving into a buffer on disk; "
+                               "only its newest part of this length is kept."));
+    form->addRow(tr("Pause buffer for live TV:"), pauseBuffer);
 }
 
 QString RecordingPreferencesPage::title() const
@@ -55,6 +61,8 @@ QString RecordingPreferencesPage::apply()
     QString problem = recordingsettings::setFolder(folder);
     if (problem.isEmpty())
         problem = recordingsettings::setPadding(padBefore->value(), padAfter->value());
+    if (problem.isEmpty())
+        problem = recordingsettings::setPauseBufferMinutes(pauseBuffer->value());
     if (manager) {
         manager->setFolder(recordingsettings::folder());
         manager->setPadding(qint64(padBefore->value()) * 60000, qint64(padAfter->value()) * 60000);

@@ -7,7 +7,7 @@ class QSpinBox;
 class RecordingManager;
 
 // The "Recording" page of the preferences: the folder for recordings and the padding around
-// programmes from the guide.
+// programmes from the guide, and how much of a paused live channel is kept.
 class RecordingPreferencesPage final : public PreferencesPage
 {
     Q_OBJECT
@@ -23,4 +23,5 @@ private:
     QLineEdit* folderEdit = nullptr;
     QSpinBox* padBefore = nullptr;
     QSpinBox* padAfter = nullptr;
+    QSpinBox* pauseBuffer = nullptr;
 };

@@ -16,8 +16,12 @@
 #include "player/vlcengine.h"
 #include "player/vlcplayer.h"
 #include "providers/catalogloader.h"
+#include "recording/recording.h"
 #include "recording/recordingflow.h"
+#include "recording/recordingmanager.h"
+#include "recording/recordingsettings.h"
 #include "recording/recordingstore.h"
+#include "recording/timeshiftflow.h"
 #include "sources/serverdata.h"
 #include "sources/sourcemanager.h"
 #include "ui/aboutdialog.h"
@@ -312,7 +316,16 @@ void MainWindow::buildLibrary()
                       .volumeSlider = volumeSlider,
                       .connections = streamConnections,
                       .updatePlayerChrome = [this]() { updatePlayerChrome(); },
-                      .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); }});
+                      .updateNextEpisodeButton = [this]() { updateNextEpisodeButton(); },
+                      .beforeStart =
+                          [this]() {
+                              if (timeShift)
+                                  timeShift->drop();
+                          },
+                      .playGrowing =
+                          [this](const QString& url) {
+                              return timeShift && timeShift->playGrowingRecording(url);
+                          }});
     connect(episodesPage, &EpisodesPage::listed, libraryFlow, &LibraryFlow::markEpisodeTree);
 }
 
@@ -332,6 +345,26 @@ void MainWindow::buildRecording()
                                        .connections = streamConnections,
                                        .storePath = RecordingStore::defaultPath()},
                                       this);
+    timeShift = new TimeShiftFlow(
+        {.window = this,
+         .playerPanel = playerPanel,
+         .videoWidget = videoWidget,
+         .controlsRow = controlsRow,
+         .seekSlider = seekSlider,
+         .timeLabel = timeLabel,
+         .player = player,
+         .playback = playback,
+         .reconnect = reconnect,
+         .updatePlayerChrome = [this]() { updatePlayerChrome(); },
+         .runningRecording =
+             [this](const QString& path, qint64* startedAtMs) {
+                 const Recording* running = recordingFlow->manager()->runningInto(path);
+                 if (running && startedAtMs)
+                     *startedAtMs = running->startedAt;
+                 return running != nullptr;
+             },
+         .bufferLimitMs = []() { return qint64(recordingsettings::pauseBufferMinutes()) * 60000; }},
+        this);
 }
 
 MainWindow::~MainWindow()
@@ -345,6 +378,9 @@ MainWindow::~MainWindow()
     reconnect->stopWaiting();
     delete multiView;
     multiView = nullptr;
+    // Running recordings hold leases of streamConnections, which goes before them as a child.
+    delete recordingFlow;
+    recordingFlow = nullptr;
     delete player;
     player = nullptr;
 }
@@ -388,6 +424,7 @@ void MainWindow::stopForNoServer()
 {
     catalogSession->activeSource = SourceConfig();
     cancelLiveReconnect();
+    timeShift->drop();
     playback->currentUrl.clear();
     playback->currentChannelKey.clear();
     liveBufferTuner->endViewing();

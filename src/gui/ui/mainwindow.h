@@ -38,6 +38,7 @@ class ServerSelector;
 class SourceManager;
 class SplitterModes;
 class StreamConnections;
+class TimeShiftFlow;
 class VlcEngine;
 class VlcPlayer;
 
@@ -196,8 +197,9 @@ private:
     LineupFlow* lineupFlow = nullptr; // hidden, renamed, ordered and locked parts of the catalog
     // --- recording ---
     RecordingFlow* recordingFlow = nullptr;
+    TimeShiftFlow* timeShift = nullptr; // a paused live channel, a recording played as it grows
     // --- multi-view and open streams ---
-    std::shared_ptr<VlcEngine> vlcEngine; // one libVLC instance for every player
+    std::shared_ptr<VlcEngine> vlcEngine;           // one libVLC instance for every player
     StreamConnections* streamConnections = nullptr; // every open stream, per server
     MultiViewController* multiView = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "app/messagebox.h"
 #include "app/netlogstream.h"
 #include "player/reconnectschedule.h"
+#include "recording/timeshiftflow.h"
 #include "ui/playbackcontroller.h"
 
 #include <QLocale>
@@ -17,6 +18,10 @@ void MainWindow::onPlaybackInterrupted(const QString& reason)
     // stream must not bring up the box a second time.
     if (!playback->hasMedia)
         return;
+    if (timeShift->isBehindLive()) {
+        timeShift->playbackFailed(); // back to live, where the reconnects take over
+        return;
+    }
 
     if (playback->currentKind != MediaItem::Live || playback->currentUrl.isEmpty()) {
         reconnect->cancel();

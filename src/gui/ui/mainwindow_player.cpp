@@ -6,6 +6,7 @@
 #include "lineup/lineupflow.h"
 #include "multiview/multiviewcontroller.h"
 #include "player/vlcplayer.h"
+#include "recording/timeshiftflow.h"
 #include "ui/clicktoseekslider.h"
 #include "ui/fullscreenchrome.h"
 #include "ui/guideflow.h"
@@ -74,11 +75,11 @@ void MainWindow::createPanelShortcuts()
         }
     });
     add(Qt::Key_Left, [this]() {
-        if (playback->isSeekable())
+        if (playback->isSeekable() || timeShift->isActive())
             seekBy(-10000);
     });
     add(Qt::Key_Right, [this]() {
-        if (playback->isSeekable())
+        if (playback->isSeekable() || timeShift->isActive())
             seekBy(10000);
     });
 }
@@ -99,7 +100,9 @@ void MainWindow::replayCurrentStream()
 
 void MainWindow::seekBy(qint64 deltaMs)
 {
-    if (guideFlow->catchup->isActive())
+    if (timeShift->isActive())
+        timeShift->seekBy(deltaMs);
+    else if (guideFlow->catchup->isActive())
         guideFlow->catchup->seekBy(deltaMs, player->timeMs());
     else
         player->seekRelative(deltaMs);
@@ -108,7 +111,8 @@ void MainWindow::seekBy(qint64 deltaMs)
 void MainWindow::updatePlayerChrome()
 {
     const bool show = playback->hasMedia && fullscreenChrome->controlsShown();
-    seekRow->setVisible(show && playback->isSeekable());
+    const bool behindLive = timeShift && timeShift->isBehindLive();
+    seekRow->setVisible(show && (playback->isSeekable() || behindLive));
     nowPlayingLabel->setVisible(show);
     controlsRow->setVisible(show);
     fullscreenChrome->placeOverlay(show);
@@ -116,6 +120,10 @@ void MainWindow::updatePlayerChrome()
 
 void MainWindow::togglePlayPause()
 {
+    // Multi-view's tiles share the server's connections: there a pause is a plain pause.
+    const bool tiles = multiView && multiView->isOpen();
+    if (!tiles && timeShift->togglePause())
+        return;
     player->togglePause();
 }
 
@@ -127,6 +135,8 @@ void MainWindow::onVolumeChanged(int value)
 void MainWindow::onPositionChanged(qint64 currentMs, qint64 totalMs)
 {
     libraryFlow->libraryTrackPosition(currentMs, totalMs);
+    if (timeShift->isActive())
+        return; // its own time line, see TimeShiftFlow::tick
     if (guideFlow->catchup->isActive()) {
         currentMs = guideFlow->catchup->positionAt(currentMs);
         totalMs = guideFlow->catchup->session().lengthMs();
@@ -149,7 +159,9 @@ void MainWindow::onSeekSliderPressed()
 void MainWindow::onSeekSliderReleased()
 {
     seekDragging = false;
-    if (guideFlow->catchup->isActive())
+    if (timeShift->isActive())
+        timeShift->seekTo(seekSlider->value());
+    else if (guideFlow->catchup->isActive())
         guideFlow->catchup->seekTo(seekSlider->value());
     else
         player->seek(seekSlider->value());

@@ -37,6 +37,8 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     const QString url = streamAddress(item, p.session->activeSource, p.session->xtreamClient);
     if (url.isEmpty() || !takeConnection(item.name))
         return;
+    if (p.beforeStart)
+        p.beforeStart();
 
     p.reconnect->cancel();
     p.catchup->end();
@@ -62,7 +64,8 @@ void PlaybackController::playMediaItem(const MediaItem& item)
     p.updateNextEpisodeButton();
     p.nowPlayingLabel->setText(tr("Playing: %1").arg(item.name));
 
-    p.player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
+    if (item.type == MediaItem::Live || !p.playGrowing || !p.playGrowing(url))
+        p.player->play(url, item.type == MediaItem::Live, currentLiveCachingMs());
     p.player->setVolume(p.volumeSlider->value());
     p.playerPanel->setFocus(Qt::OtherFocusReason);
     emit started();
@@ -75,11 +78,15 @@ void PlaybackController::replayCurrentStream()
     p.reconnect->stopWaiting();
     if (p.catchup->retry())
         return;
+    if (p.beforeStart)
+        p.beforeStart();
     p.libraryFlow->libraryReplay();
     hasMedia = true;
     p.updatePlayerChrome();
     p.nowPlayingLabel->setText(tr("Playing: %1").arg(currentTitle));
-    p.player->play(currentUrl, currentKind == MediaItem::Live, currentLiveCachingMs());
+    const bool live = currentKind == MediaItem::Live;
+    if (live || !p.playGrowing || !p.playGrowing(currentUrl))
+        p.player->play(currentUrl, live, currentLiveCachingMs());
     p.player->setVolume(p.volumeSlider->value());
 }
 
@@ -89,6 +96,8 @@ void PlaybackController::playCatchupStream(const QString& url, const QString& ti
     // and no live buffer; its place in the programme is the catch-up's, not the library's.
     if (!takeConnection(title))
         return;
+    if (p.beforeStart)
+        p.beforeStart();
     p.reconnect->cancel();
     p.libraryFlow->libraryEndViewing();
     if (title != currentTitle) { // another programme, not a seek within this one

@@ -43,6 +43,10 @@ public:
         StreamConnections* connections = nullptr; // the player's stream counts against the limit
         std::function<void()> updatePlayerChrome;
         std::function<void()> updateNextEpisodeButton;
+        // Whatever played before lets go: called once a new stream has its connection.
+        std::function<void()> beforeStart;
+        // Plays a file still being written on as it grows; false when `url` is no such file.
+        std::function<bool(const QString& url)> playGrowing;
     };
 
     explicit PlaybackController(QObject* parent);
@@ -65,7 +69,8 @@ public:
     QString currentUrl;
     QString currentTitle;
     QString currentChannelKey;
-    MediaItem currentItem; // the catalog's item chosen last (a catch-up programme keeps its channel)
+    MediaItem
+        currentItem; // the catalog's item chosen last (a catch-up programme keeps its channel)
 
 signals:
     // Another stream began: an item, or a programme from the archive.

@@ -1,0 +1,142 @@
+// The pause buffer against a real live channel on loopback, its time driven by the clock seam:
+// only the newest part is kept and a reader carries on from it, what a crash left behind goes
+// at the next start, and a full disk ends the buffer with a message.
+#include "app/clock.h"
+#include "livestreamserver.h"
+#include "mediagenerator.h"
+#include "player/growingsource.h"
+#include "recording/timeshiftbuffer.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+QStringList chunkFiles(const QString& folder)
+{
+    // Numbered in the order written.
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.ts")}, QDir::Files);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QFileInfo(a).baseName().toInt() < QFileInfo(b).baseName().toInt();
+    });
+    return names;
+}
+} // namespace
+
+class TestTimeShiftBuffer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir cache;
+    LiveStreamServer live;
+
+private slots:
+    void initTestCase()
+    {
+        if (!MediaGenerator::ffmpegAvailable())
+            QSKIP("ffmpeg is needed for the live channel");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        QVERIFY(live.start());
+    }
+
+    void cleanup() { Clock::clearFake(); }
+
+    void keepsTheNewestPart()
+    {
+        Clock::setFake(1'700'000'000'000);
+        TimeShiftBuffer buffer;
+        QString message;
+        constexpr qint64 kLimitMs = 60000;
+        QVERIFY2(buffer.start(live.url(), kLimitMs, &message), qPrintable(message));
+        const QString folder = buffer.folder();
+        const std::shared_ptr<GrowingSource> source = buffer.source();
+        QTRY_VERIFY(source->endOffset() > 0);
+        // Two minutes of buffer time while the channel streams for real.
+        for (int step = 0; step < 60; ++step) {
+            QTest::qWait(50);
+            Clock::advanceFake(2000);
+        }
+        QTRY_VERIFY(source->fileCount() >= 2);
+        const QStringList files = chunkFiles(folder);
+        QVERIFY2(files.size() <= 7, qPrintable(files.join(u' ')));
+        QCOMPARE(qsizetype(source->fileCount()), files.size());
+        QVERIFY(!files.contains(QStringLiteral("0.ts"))); // the oldest went
+        QVERIFY(buffer.oldestMs() >= buffer.liveMs() - kLimitMs - kLimitMs / 6 - 2000);
+        QVERIFY(source->firstOffset() > 0);
+
+        // A reader left at the start goes on from the oldest part still held.
+        QFile oldest(QDir(folder).filePath(files.first()));
+        QVERIFY(oldest.open(QIODevice::ReadOnly));
+        const QByteArray expected = oldest.read(4096);
+        GrowingSource::Reader reader(source, 0);
+        std::atomic<bool> cancelled{false};
+        QByteArray got(int(expected.size()), '\0');
+        QCOMPARE(reader.read(got.data(), got.size(), cancelled), qint64(expected.size()));
+        QCOMPARE(got, expected);
+        // Later times map to later offsets, on packet boundaries.
+        const qint64 at = source->offsetAt(buffer.liveMs() - 5000);
+        QVERIFY(at > source->firstOffset());
+        QCOMPARE(at % GrowingSource::kPacketBytes, 0);
+
+        buffer.stop();
+        QVERIFY(!QFileInfo::exists(folder));
+        // A reader waiting for more ends once the buffer has stopped.
+        GrowingSource::Reader atEnd(source, source->endOffset());
+        QCOMPARE(atEnd.read(got.data(), got.size(), cancelled), qint64(0));
+    }
+
+    void leftoversGoAtStart()
+    {
+        TimeShiftBuffer running;
+        QString message;
+        QVERIFY2(running.start(live.url(), 60000, &message), qPrintable(message));
+        const QString crashed = QDir(TimeShiftBuffer::rootFolder()).filePath(QStringLiteral("x"));
+        QVERIFY(QDir().mkpath(crashed));
+        QFile chunk(QDir(crashed).filePath(QStringLiteral("0.ts")));
+        QVERIFY(chunk.open(QIODevice::WriteOnly) && chunk.write("gone") == 4);
+        chunk.close();
+
+        TimeShiftBuffer::removeLeftovers();
+        QVERIFY(!QFileInfo::exists(crashed));
+        QVERIFY(QFileInfo::exists(running.folder())); // held by a running program: kept
+    }
+
+    void diskFullEndsWithAMessage()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making a small file system for the full disk needs root (mount -t tmpfs)");
+        QTemporaryDir small;
+        const QByteArray mountPoint = QFile::encodeName(small.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("this machine does not let the test mount a tmpfs");
+        struct Unmount
+        {
+            QByteArray at;
+            ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+        } unmount{mountPoint};
+        const QByteArray before = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", mountPoint);
+
+        TimeShiftBuffer buffer;
+        QSignalSpy failed(&buffer, &TimeShiftBuffer::failed);
+        QString message;
+        QVERIFY2(buffer.start(live.url(), 60000, &message), qPrintable(message));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        qputenv("XDG_CACHE_HOME", before);
+        const QString text = failed.first().first().toString();
+        QVERIFY2(text.contains(QStringLiteral("full")), qPrintable(text));
+        QVERIFY(!buffer.isRunning());
+    }
+};
+
+VELMORA_TEST_MAIN(TestTimeShiftBuffer)
+#include "tst_timeshiftbuffer.moc"
