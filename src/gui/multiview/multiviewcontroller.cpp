@@ -69,6 +69,8 @@ MultiViewController::MultiViewController(Parts parts, QObject* parent)
     });
     connect(p.fullscreenChrome, &FullscreenChrome::changed, this,
             &MultiViewController::keepTitleUnderArea);
+    connect(p.fullscreenChrome, &FullscreenChrome::changed, this,
+            &MultiViewController::followFullscreen);
     connect(p.volumeSlider, &QSlider::valueChanged, this, [this]() {
         if (open)
             applySound();
@@ -172,6 +174,11 @@ void MultiViewController::openView(MultiViewLayout layout)
     updateTiles();
     view->setFocus(Qt::OtherFocusReason);
     toggleButton->setChecked(true);
+    // A double click on the normal player's picture now zooms its tile.
+    p.fullscreenChrome->setVideoDoubleClickToggles(false);
+    wasFullscreen = p.fullscreenChrome->fullscreen;
+    followFullscreen();
+    emit openChanged(true);
 }
 
 void MultiViewController::closeView()
@@ -203,7 +210,10 @@ void MultiViewController::closeView()
     keepTitleUnderArea();
     p.mainPlayer->setMuted(false);
     toggleButton->setChecked(false);
+    p.fullscreenChrome->setVideoDoubleClickToggles(true);
+    view->unsetCursor();
     p.playerPanel->setFocus(Qt::OtherFocusReason);
+    emit openChanged(false);
 }
 
 void MultiViewController::setLayout(MultiViewLayout layout)
@@ -217,6 +227,7 @@ void MultiViewController::setLayout(MultiViewLayout layout)
     if (view->focusedTile() >= tileCount(layout))
         focusTile(0);
     updateTiles();
+    followFullscreen();
 }
 
 void MultiViewController::restoreChannels()
@@ -347,8 +358,9 @@ void MultiViewController::updateTile(int index)
     if (!view || index >= view->tileCount())
         return;
     MultiViewTile* tile = view->tile(index);
-    const QString hint = tr("Drag a channel here from a list or the TV Guide, or select this tile "
-                            "and play a channel as usual (Return or double-click).");
+    const QString hint =
+        tr("Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this "
+           "tile and play a channel as usual (Return or double-click).");
     if (index == 0) {
         if (!p.playback->hasMedia) {
             tile->setCaption(QString(), QString());
@@ -421,5 +433,26 @@ void MultiViewController::keepTitleUnderArea()
         p.playerPanelLayout->removeWidget(p.nowPlayingLabel);
         p.playerPanelLayout->insertWidget(p.playerPanelLayout->indexOf(video) + 1,
                                           p.nowPlayingLabel, 0);
+    }
+}
+
+void MultiViewController::followFullscreen()
+{
+    if (!open)
+        return;
+    const FullscreenChrome& chrome = *p.fullscreenChrome;
+    // Tiles shown for the first time get native windows stacked above the controls strip.
+    if (chrome.fullscreen && chrome.fullscreenOverlay->isVisible())
+        chrome.fullscreenOverlay->raise();
+    // Like the normal player's picture, the whole grid hides the pointer with the controls.
+    if (chrome.fullscreen && !chrome.fullscreenControlsVisible)
+        view->setCursor(Qt::BlankCursor);
+    else
+        view->unsetCursor();
+    // Entering or leaving, the keys 1-4, F and Escape go to the grid again (the Fullscreen
+    // button had the focus).
+    if (chrome.fullscreen != wasFullscreen) {
+        wasFullscreen = chrome.fullscreen;
+        view->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -77,6 +77,11 @@ public:
     int focusedTile() const;
     QToolButton* button() const { return toggleButton; }
 
+signals:
+    // Opened or closed: the player's rows show while it is open, even with nothing in the
+    // normal player.
+    void openChanged(bool open);
+
 private:
     void buildButton();
     void setLayout(MultiViewLayout layout);
@@ -91,6 +96,7 @@ private:
     void applySound();
     void saveState();
     void keepTitleUnderArea();
+    void followFullscreen();
 
     Parts p;
     MultiViewArea* view = nullptr;
@@ -98,5 +104,6 @@ private:
     QToolButton* toggleButton = nullptr;
     MultiViewLayout lastLayout = MultiViewLayout::Four;
     bool open = false;
+    bool wasFullscreen = false;
     QString mainStatus;
 };

@@ -107,7 +107,9 @@ void MainWindow::seekBy(qint64 deltaMs)
 
 void MainWindow::updatePlayerChrome()
 {
-    const bool show = playback->hasMedia && fullscreenChrome->controlsShown();
+    // Multi-view's tiles play without the normal player; its rows hold the way out.
+    const bool show = (playback->hasMedia || (multiView && multiView->isOpen())) &&
+                      fullscreenChrome->controlsShown();
     seekRow->setVisible(show && playback->isSeekable());
     nowPlayingLabel->setVisible(show);
     controlsRow->setVisible(show);
