@@ -285,6 +285,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
         QVERIFY(multiView->isOpen());
         QCOMPARE(area->tileCount(), 4);
+        QTRY_VERIFY(multiView->viewing(1)->channel() && multiView->viewing(3)->channel());
         QCOMPARE(multiView->viewing(1)->channel()->item.id, channels[1].id);
         QCOMPARE(multiView->viewing(3)->channel()->item.id, channels[3].id);
         QTest::keyClick(area, Qt::Key_Escape);

@@ -1,5 +1,6 @@
 #include "multiview/multiviewcontroller.h"
 
+#include "app/clock.h"
 #include "app/messagebox.h"
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
@@ -21,6 +22,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 #include <utility>
@@ -32,6 +34,12 @@ MultiViewController::MultiViewController(Parts parts, QObject* parent)
     viewings.fill(nullptr, MultiViewArea::kMaxTiles);
     lastLayout = MultiViewState::load().layout;
     buildButton();
+    saveTimer = new QTimer(this);
+    saveTimer->setSingleShot(true);
+    connect(saveTimer, &QTimer::timeout, this, [this]() {
+        if (open)
+            saveState();
+    });
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), p.window);
     shortcut->setContext(Qt::WindowShortcut);
@@ -186,6 +194,7 @@ void MultiViewController::closeView()
     if (!open)
         return;
     saveState();
+    ++restoreRound;
     const int focused = view->focusedTile();
     const std::optional<channelmime::Channel> keep =
         focused > 0 ? tileChannel(focused) : std::nullopt;
@@ -234,6 +243,7 @@ void MultiViewController::restoreChannels()
 {
     const MultiViewState state = MultiViewState::load();
     const QString server = p.session->activeSource.name;
+    QList<std::pair<int, channelmime::Channel>> tiles;
     for (int i = 0; i < qMin(state.tiles.size(), view->tileCount()); ++i) {
         const auto& saved = state.tiles.at(i);
         if (!saved || saved->server != server)
@@ -242,12 +252,27 @@ void MultiViewController::restoreChannels()
             // The channel playing stays; an idle player gets the saved one.
             if (!p.playback->hasMedia)
                 p.playMain(saved->item);
-        } else if ((!viewings[i] || !viewings[i]->channel()) &&
-                   !(p.playback->hasMedia && p.playback->currentItem.id == saved->item.id)) {
+        } else if (!(p.playback->hasMedia && p.playback->currentItem.id == saved->item.id)) {
             // The channel the normal player shows already has its tile.
-            fillTile(i, *saved);
+            tiles.append({i, *saved});
         }
     }
+    restoreTiles(++restoreRound, tiles);
+}
+
+void MultiViewController::restoreTiles(quint64 round,
+                                       QList<std::pair<int, channelmime::Channel>> tiles)
+{
+    // One tile per turn of the event loop: each start costs libVLC and the settings file a
+    // little, and together they would hold up the window.
+    if (!open || round != restoreRound || tiles.isEmpty())
+        return;
+    const auto [index, channel] = tiles.takeFirst();
+    if (!viewings[index] || !viewings[index]->channel())
+        fillTile(index, channel);
+    QTimer::singleShot(0, this, [this, round, rest = std::move(tiles)]() mutable {
+        restoreTiles(round, std::move(rest));
+    });
 }
 
 bool MultiViewController::playIntoFocused(const MediaItem& item)
@@ -291,7 +316,7 @@ void MultiViewController::fillTile(int index, const channelmime::Channel& channe
     applySound();
     if (index == view->focusedTile() && p.guidePanel)
         p.guidePanel->showChannel(channel.item);
-    saveState();
+    saveSoon();
 }
 
 void MultiViewController::dropOnTile(int index, const QByteArray& data)
@@ -411,8 +436,14 @@ void MultiViewController::applySound()
     }
 }
 
+void MultiViewController::saveSoon()
+{
+    saveTimer->start(Clock::waitMs(1000));
+}
+
 void MultiViewController::saveState()
 {
+    saveTimer->stop();
     MultiViewState state;
     state.layout = view->tileLayout();
     state.focused = view->focusedTile();
