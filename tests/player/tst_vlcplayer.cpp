@@ -98,9 +98,9 @@ private:
             const double cycle = std::fmod(streamSecs, 4.5);
             streamSecs = std::floor(streamSecs / 4.5) * 3.0 + std::min(cycle, 3.0);
         }
-        // The steady one keeps a second ahead of the player.
+        // The steady one keeps two seconds ahead of the player.
         const qint64 due = std::min<qint64>(
-            data.size(), qint64((streamSecs + (hiccups ? 0.1 : 1.0)) * bytesPerSecond));
+            data.size(), qint64((streamSecs + (hiccups ? 0.1 : 2.0)) * bytesPerSecond));
         for (QTcpSocket* socket : std::as_const(clients)) {
             const qint64 sent = socket->property("sent").toLongLong();
             if (due > sent && socket->state() == QAbstractSocket::ConnectedState) {
@@ -380,7 +380,7 @@ private slots:
         VlcPlayer steadyPlayer(engine, videoSurfaceOf(&otherWidget));
         QSignalSpy lateShort(&latePlayer, &VlcPlayer::liveDelayShortfall);
         QSignalSpy steadyShort(&steadyPlayer, &VlcPlayer::liveDelayShortfall);
-        steadyPlayer.play(steady.url(), true, 2000);
+        steadyPlayer.play(steady.url(), true, 3000);
         latePlayer.play(late.url(), true, 300);
         QCOMPARE(engine->liveViewings(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(!lateShort.isEmpty(), 25000);
