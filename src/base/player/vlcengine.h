@@ -43,12 +43,13 @@ public:
     void viewingEnded(quint64 viewing);
     int liveViewings() const { return liveCount.load(); }
     // Around libVLC's start call of `viewing` (after viewingStarted): the input object it
-    // creates is bound to the viewing. Whether one was seen (for tests).
+    // creates is bound to the viewing. False when none could be bound.
     void startCallBegins();
     bool startCallEnded(quint64 viewing);
 
 signals:
-    // Queued from libVLC's log thread: the sole live viewing needed `neededMs` of buffer.
+    // Queued from libVLC's log thread: a live viewing (the one whose input complained, or the
+    // sole one) needed `neededMs` of buffer.
     void liveDelayShortfall(quint64 viewing, int neededMs);
 
 private:

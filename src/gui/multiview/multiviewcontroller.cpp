@@ -263,8 +263,8 @@ void MultiViewController::restoreChannels()
 void MultiViewController::restoreTiles(quint64 round,
                                        QList<std::pair<int, channelmime::Channel>> tiles)
 {
-    // One tile per turn of the event loop: each start costs libVLC and the settings file a
-    // little, and together they would hold up the window.
+    // One tile per turn of the event loop: each start takes libVLC a little while, and together
+    // they would hold up the window.
     if (!open || round != restoreRound || tiles.isEmpty())
         return;
     const auto [index, channel] = tiles.takeFirst();
