@@ -15,17 +15,29 @@
 #include "silentaudio.h"
 #include "tempprofile.h"
 #include "testmain.h"
+#include "ui/searcheverythingdialog.h"
+#include "widgethelpers.h"
+#include "windowmanager.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -90,6 +102,44 @@ void dropChannel(MultiViewTile* tile, const QString& server, const MediaItem& it
     QCoreApplication::sendEvent(tile, &enter);
     QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tile, &drop);
+}
+
+// A drag as a user makes it: the X pointer pressed at `from`, moved in steps and let go at `to`.
+bool dragWithPointer(const QPoint& from, const QPoint& to)
+{
+    const auto at = [](const QPoint& p) {
+        return QStringList{QStringLiteral("mousemove"), QString::number(p.x()),
+                           QString::number(p.y()), QStringLiteral("sleep"), QStringLiteral("0.15")};
+    };
+    QStringList steps = at(from);
+    steps << QStringLiteral("mousedown") << QStringLiteral("1");
+    for (int i = 1; i <= 4; ++i)
+        steps << at(from + (to - from) * i / 4 + QPoint(i == 1 ? 12 : 0, 0));
+    steps << at(to + QPoint(3, 3)) << QStringLiteral("mouseup") << QStringLiteral("1");
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), steps);
+    // The drag runs its own event loop inside this wait.
+    return QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 20000) &&
+           xdotool.exitCode() == 0;
+}
+
+QTreeWidgetItem* resultFor(SearchEverythingDialog* search, const MediaItem& channel)
+{
+    QTreeWidget* results = search->resultsView();
+    for (QTreeWidgetItemIterator it(results); *it; ++it) {
+        const QRect row = results->visualItemRect(*it);
+        const std::optional<MediaItem> item = search->itemAt(row.center());
+        if (item && item->type == MediaItem::Live && item->id == channel.id)
+            return *it;
+    }
+    return nullptr;
+}
+
+QImage save(const QImage& image, const QString& name)
+{
+    QDir().mkpath(QStringLiteral(VELMORA_TEST_ARTIFACTS));
+    image.save(QStringLiteral(VELMORA_TEST_ARTIFACTS "/") + name);
+    return image;
 }
 
 bool advancing(VlcPlayer* player)
@@ -235,6 +285,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
         QVERIFY(multiView->isOpen());
         QCOMPARE(area->tileCount(), 4);
+        QTRY_VERIFY(multiView->viewing(1)->channel() && multiView->viewing(3)->channel());
         QCOMPARE(multiView->viewing(1)->channel()->item.id, channels[1].id);
         QCOMPARE(multiView->viewing(3)->channel()->item.id, channels[3].id);
         QTest::keyClick(area, Qt::Key_Escape);
@@ -289,6 +340,148 @@ private slots:
         dropChannel(area->tile(3), source.name, channels[3]);
         QTRY_VERIFY_WITH_TIMEOUT(multiView->viewing(3)->state() == TileViewing::State::Playing,
                                  30000);
+    }
+
+    // Search results fill tiles: one dragged with the real pointer from the search, which stays
+    // open over the window, one chosen with Return into the focused tile. Then fullscreen: the
+    // grid fills the screen with the controls strip over it, the keys work, Escape leaves
+    // fullscreen first and multi-view on the next press.
+    void searchResultsAndFullscreen()
+    {
+        WindowManager manager;
+        QVERIFY2(manager.start(), "openbox makes windows fullscreen on the test display");
+        TempProfile profile;
+        const SourceConfig source = saveDemoSource(*demo, true);
+        MainWindow window;
+        window.resize(1600, 1000);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MainWindowTestAccess access(window);
+        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+        QTRY_VERIFY(access.liveShown().size() >= 4);
+        const QList<MediaItem> channels = access.liveShown().mid(0, 4);
+        access.playMediaItem(channels[0]);
+        QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
+        MultiViewController* multiView = access.multiView();
+        MultiViewArea* area = multiView->area();
+        QVERIFY(multiView->isOpen());
+
+        // Dragged out of the search onto the second tile.
+        for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+            if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_F))
+                emit shortcut->activated();
+        }
+        auto* search = window.findChild<SearchEverythingDialog*>();
+        QVERIFY(search && search->isVisible());
+        // Over the tables, clear of the tiles.
+        search->move(window.geometry().topLeft() + QPoint(30, 90));
+        QTRY_VERIFY(!search->frameGeometry().intersects(
+            QRect(area->tile(1)->mapToGlobal(QPoint(0, 0)), area->tile(1)->size())));
+        auto* edit = search->findChild<QLineEdit*>();
+        edit->setText(channels[1].name);
+        QTreeWidgetItem* dragged = resultFor(search, channels[1]);
+        QVERIFY(dragged);
+        QTreeWidget* results = search->resultsView();
+        const QPoint from = results->viewport()->mapToGlobal(
+            results->visualItemRect(dragged).topLeft() + QPoint(30, 6));
+        QVERIFY(dragWithPointer(from, area->tile(1)->mapToGlobal(area->tile(1)->rect().center())));
+        QTRY_VERIFY(multiView->viewing(1) && multiView->viewing(1)->channel());
+        QCOMPARE(multiView->viewing(1)->channel()->item.id, channels[1].id);
+        QCOMPARE(multiView->focusedTile(), 1);
+        QVERIFY(search->isVisible());
+
+        // Return in the search plays into the focused tile and the search stays for the next.
+        QTest::keyClick(area, Qt::Key_3);
+        search->activateWindow();
+        edit->setText(channels[2].name);
+        QTreeWidgetItem* chosen = resultFor(search, channels[2]);
+        QVERIFY(chosen);
+        results->setCurrentItem(chosen);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(search->isVisible());
+        QVERIFY(multiView->viewing(2)->channel());
+        QCOMPARE(multiView->viewing(2)->channel()->item.id, channels[2].id);
+        QCOMPARE(access.currentTitle(), channels[0].name);
+        dropChannel(area->tile(3), source.name, channels[3]);
+        for (int i = 1; i < 4; ++i)
+            QTRY_VERIFY_WITH_TIMEOUT(multiView->viewing(i)->state() == TileViewing::State::Playing,
+                                     30000);
+        QTest::qWait(1000);
+        save(grab(&window), QStringLiteral("multiview-search-1600x1000.png"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!search->isVisible());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // The grid in a smaller window, and a double click on the first tile zooms it without
+        // going fullscreen.
+        window.resize(1024, 768);
+        QTRY_COMPARE(window.size(), QSize(1024, 768));
+        QTest::qWait(500);
+        save(grab(&window), QStringLiteral("multiview-1024x768.png"));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(area->tile(i)->isVisible() && area->tile(i)->width() > 150);
+        QTest::mouseDClick(access.videoWidget(), Qt::LeftButton);
+        QCOMPARE(area->zoomedTile(), 0);
+        QVERIFY(!access.fullscreen());
+        QTest::keyClick(area, Qt::Key_F);
+        QCOMPARE(area->zoomedTile(), -1);
+        const QSize windowed = area->size();
+
+        // Fullscreen from the controls: the four tiles fill the screen.
+        QPushButton* fullscreen =
+            buttonWithText(access.controlsRow(), QStringLiteral("Fullscreen"));
+        QVERIFY(fullscreen);
+        QTest::mouseClick(fullscreen, Qt::LeftButton);
+        const QSize screen = window.screen()->geometry().size();
+        QTRY_VERIFY_WITH_TIMEOUT(window.isFullScreen() && area->size() == screen, 10000);
+        QCOMPARE(QApplication::focusWidget(), area);
+        QTest::qWait(1000);
+        const QImage shot = save(grab(area), QStringLiteral("multiview-fullscreen.png"));
+        QCOMPARE(shot.size(), screen);
+        QList<QImage> pictures;
+        for (int i = 0; i < 4; ++i) {
+            pictures.append(grab(area->tile(i)->surface()));
+            QVERIFY2(showsPicture(pictures[i]), qPrintable(QStringLiteral("tile %1").arg(i + 1)));
+            QVERIFY(area->tile(i)->width() > screen.width() / 2 - 20);
+        }
+        QVERIFY(differingShare(pictures[0], pictures[3]) > 0.01);
+
+        // Moving the mouse brings the controls over the tiles (drawn above their video).
+        QTest::mouseMove(area->tile(3), area->tile(3)->rect().center());
+        QWidget* overlay = access.fullscreenOverlay();
+        QTRY_VERIFY(overlay->isVisible());
+        QVERIFY(multiView->button()->isVisible());
+        QTest::qWait(300);
+        const QImage strip = save(grab(overlay), QStringLiteral("multiview-fullscreen-strip.png"));
+        const QImage drawn = save(overlay->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                                  QStringLiteral("multiview-fullscreen-strip-drawn.png"));
+        QVERIFY(differingShare(strip, drawn) < 0.1);
+
+        // The keys: 2 moves focus and sound, F zooms and back.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QCOMPARE(multiView->focusedTile(), 1);
+        QTRY_VERIFY(!multiView->viewing(1)->player()->isMuted());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+        QCOMPARE(area->tile(1)->size(), screen);
+        QVERIFY(window.isFullScreen());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+        QCOMPARE(area->zoomedTile(), -1);
+
+        // Escape leaves fullscreen, with the grid back as it was; the next one leaves multi-view.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isFullScreen() && area->size() == windowed, 10000);
+        QVERIFY(multiView->isOpen());
+        QVERIFY(access.tabs()->isVisible());
+        QCOMPARE(access.playerPanelLayout()->indexOf(access.nowPlayingLabel()),
+                 access.playerPanelLayout()->indexOf(area) + 1);
+        QTest::qWait(500);
+        save(grab(&window), QStringLiteral("multiview-after-fullscreen.png"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!multiView->isOpen());
+        QCOMPARE(access.currentTitle(), channels[1].name);
     }
 
 private:

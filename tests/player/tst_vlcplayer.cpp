@@ -2,28 +2,35 @@
 // at test time, served over HTTP from 127.0.0.1.
 
 #include "fastertime.h"
+#include "player/vlcengine.h"
 #include "player/vlcplayer.h"
 #include "ui/videosurface.h"
 
 #include "livestreamserver.h"
 #include "loopbackhttpserver.h"
 #include "mediagenerator.h"
+#include "playbackmessages.h"
 #include "silentaudio.h"
 #include "stderrcapture.h"
-#include "playbackmessages.h"
 #include "testtime.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <memory>
 
 using Request = LoopbackHttpServer::Request;
@@ -39,6 +46,78 @@ QString joined(const QSignalSpy& spy)
         out.append(args.value(0).toString());
     return out.join(u'|');
 }
+
+// Serves an MPEG-TS file as a live channel, at the pace it plays. A hiccuping one holds its data
+// back for 1.5 s after every 3 s of stream and then sends what it held: that data comes late.
+class PacedTsServer final : public QObject
+{
+public:
+    PacedTsServer(const QString& path, bool hiccups)
+        : hiccups(hiccups)
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+        connect(&listener, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = listener.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    socket->readAll();
+                    if (socket->property("sent").isValid())
+                        return;
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp2t\r\n"
+                                  "Connection: close\r\n\r\n");
+                    socket->setProperty("sent", qint64(0));
+                    clients.append(socket);
+                    clock.start();
+                });
+            }
+        });
+        connect(&ticker, &QTimer::timeout, this, &PacedTsServer::tick);
+        ticker.start(20);
+    }
+
+    bool start(int seconds)
+    {
+        bytesPerSecond = double(data.size()) / seconds;
+        return !data.isEmpty() && listener.listen(QHostAddress::LocalHost);
+    }
+    QString url() const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/live.ts").arg(listener.serverPort());
+    }
+
+private:
+    void tick()
+    {
+        if (!clock.isValid())
+            return;
+        double streamSecs = clock.elapsed() / 1000.0;
+        if (hiccups) {
+            // 4.5 s of wall time carry 3 s of stream: 3 s sent as it plays, then 1.5 s held.
+            const double cycle = std::fmod(streamSecs, 4.5);
+            streamSecs = std::floor(streamSecs / 4.5) * 3.0 + std::min(cycle, 3.0);
+        }
+        // The steady one keeps two seconds ahead of the player.
+        const qint64 due = std::min<qint64>(
+            data.size(), qint64((streamSecs + (hiccups ? 0.1 : 2.0)) * bytesPerSecond));
+        for (QTcpSocket* socket : std::as_const(clients)) {
+            const qint64 sent = socket->property("sent").toLongLong();
+            if (due > sent && socket->state() == QAbstractSocket::ConnectedState) {
+                socket->write(data.mid(sent, due - sent));
+                socket->setProperty("sent", due);
+            }
+        }
+    }
+
+    const bool hiccups;
+    QByteArray data;
+    double bytesPerSecond = 0;
+    QTcpServer listener;
+    QTimer ticker;
+    QElapsedTimer clock;
+    QList<QTcpSocket*> clients;
+};
 
 // Share of sampled pixels that are clearly not black.
 double litShare(const QImage& image)
@@ -282,6 +361,32 @@ private slots:
         QVERIFY(interrupted.wait(15000));
         QCOMPARE(joined(interrupted), kStalled15);
         QVERIFY(guiTicks > 20);
+    }
+
+    // Two live channels on one libVLC instance, whose log both share: the one whose data comes
+    // late is told (and would learn a larger buffer), the other is not.
+    void lateDataIsToldToItsOwnPlayer()
+    {
+        PacedTsServer late(media.movieTs(30), true);
+        PacedTsServer steady(media.movieTs(30), false);
+        QVERIFY(late.start(30));
+        QVERIFY(steady.start(30));
+        QWidget otherWidget;
+        otherWidget.setGeometry(400, 40, 320, 240);
+        otherWidget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&otherWidget));
+        const std::shared_ptr<VlcEngine> engine = VlcEngine::create();
+        VlcPlayer latePlayer(engine, videoSurfaceOf(videoWidget.get()));
+        VlcPlayer steadyPlayer(engine, videoSurfaceOf(&otherWidget));
+        QSignalSpy lateShort(&latePlayer, &VlcPlayer::liveDelayShortfall);
+        QSignalSpy steadyShort(&steadyPlayer, &VlcPlayer::liveDelayShortfall);
+        steadyPlayer.play(steady.url(), true, 3000);
+        latePlayer.play(late.url(), true, 300);
+        QCOMPARE(engine->liveViewings(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!lateShort.isEmpty(), 25000);
+        QVERIFY(lateShort.first().value(0).toInt() > 0);
+        QCOMPARE(steadyShort.count(), 0);
+        QTRY_VERIFY(steadyPlayer.timeMs() > 0);
     }
 
     void audioAndSubtitleTracks()

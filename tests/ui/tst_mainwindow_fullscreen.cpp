@@ -10,9 +10,10 @@
 #include "playerwindowharness.h"
 #include "silentaudio.h"
 #include "testhelpers.h"
-#include "widgethelpers.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
+#include "widgethelpers.h"
+#include "windowmanager.h"
 
 #include <QDialog>
 #include <QDir>
@@ -81,7 +82,6 @@ double videoShare(const QImage& screen, const QRect& area)
     return total ? double(lit) / total : 0;
 }
 
-
 // Runs `action` on the next menu that pops up (menus run their own event loop in exec()).
 void onNextMenu(std::function<void(QMenu*)> action)
 {
@@ -131,58 +131,6 @@ void clickAction(QMenu* menu, const QString& text)
     if (menu->isVisible())
         menu->close();
 }
-
-// Runs a window manager on the virtual display, as every desktop has one: making a window
-// fullscreen is its job.
-class WindowManager final
-{
-public:
-    ~WindowManager() { stop(); }
-
-    bool start()
-    {
-        process.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        if (!process.waitForStarted(5000))
-            return false;
-        return QTest::qWaitFor(
-            [this] {
-                return process.state() == QProcess::Running &&
-                       xprop({QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                           .contains("window id");
-            },
-            5000);
-    }
-
-    void stop()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        process.waitForFinished(5000);
-        xprop({QStringLiteral("-root"), QStringLiteral("-remove"),
-               QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-    }
-
-    // Whether the manager has taken `window` under its care.
-    static bool manages(const QWidget& window)
-    {
-        const QByteArray list =
-            xprop({QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST")});
-        const QByteArray id = "0x" + QByteArray::number(quint64(window.winId()), 16);
-        return list.contains(id);
-    }
-
-private:
-    static QByteArray xprop(const QStringList& arguments)
-    {
-        QProcess p;
-        p.start(QStringLiteral("xprop"), arguments);
-        p.waitForFinished(5000);
-        return p.readAllStandardOutput();
-    }
-
-    QProcess process;
-};
 } // namespace
 
 // Notes when a real (spontaneous) mouse move to `target` reaches the application.

@@ -38,6 +38,14 @@ QString Preferences::setValue(const QString& key, const QVariant& value)
     return finish(settings);
 }
 
+QString Preferences::setValues(const QList<std::pair<QString, QVariant>>& values)
+{
+    QSettings settings = openStore();
+    for (const auto& [key, value] : values)
+        settings.setValue(fullKey(key), value);
+    return finish(settings);
+}
+
 QString Preferences::remove(const QString& key)
 {
     QSettings settings = openStore();

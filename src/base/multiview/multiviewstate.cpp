@@ -36,11 +36,9 @@ QString MultiViewState::save() const
     for (const auto& tile : tiles)
         tileArray.append(tile ? QJsonDocument::fromJson(channelmime::encode(*tile)).object()
                               : QJsonValue());
-    QString error = Preferences::setValue(kLayoutKey, tileCount(layout));
-    if (error.isEmpty())
-        error = Preferences::setValue(kTilesKey,
-                                      QJsonDocument(tileArray).toJson(QJsonDocument::Compact));
-    if (error.isEmpty())
-        error = Preferences::setValue(kFocusKey, focused);
-    return error;
+    // One write: each costs the settings file a sync to disk.
+    return Preferences::setValues(
+        {{kLayoutKey, tileCount(layout)},
+         {kTilesKey, QJsonDocument(tileArray).toJson(QJsonDocument::Compact)},
+         {kFocusKey, focused}});
 }

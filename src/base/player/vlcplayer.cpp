@@ -157,7 +157,11 @@ void VlcPlayer::startMedia(VlcMedia media, bool isLive, int cachingMs, const QSt
     // The stall rule counts ticks, so a shortened tick shortens the stall limit with it.
     if (progressTimer->interval() != Clock::waitMs(StallTracker::kTickMs))
         progressTimer->setInterval(Clock::waitMs(StallTracker::kTickMs));
-    if (libvlc_media_player_play(mediaPlayer.get()) == 0) {
+    // The input libVLC creates in this call is noted, so its log lines are this player's.
+    engine->startCallBegins();
+    const int started = libvlc_media_player_play(mediaPlayer.get());
+    engine->startCallEnded(engineViewing);
+    if (started == 0) {
         libvlc_audio_set_mute(mediaPlayer.get(), muted ? 1 : 0);
         emit playing();
         emit pausedChanged(false);

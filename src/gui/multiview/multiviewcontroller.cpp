@@ -1,5 +1,6 @@
 #include "multiview/multiviewcontroller.h"
 
+#include "app/clock.h"
 #include "app/messagebox.h"
 #include "guide/guidepanel.h"
 #include "guide/guideservice.h"
@@ -21,6 +22,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 #include <utility>
@@ -32,6 +34,12 @@ MultiViewController::MultiViewController(Parts parts, QObject* parent)
     viewings.fill(nullptr, MultiViewArea::kMaxTiles);
     lastLayout = MultiViewState::load().layout;
     buildButton();
+    saveTimer = new QTimer(this);
+    saveTimer->setSingleShot(true);
+    connect(saveTimer, &QTimer::timeout, this, [this]() {
+        if (open)
+            saveState();
+    });
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), p.window);
     shortcut->setContext(Qt::WindowShortcut);
@@ -69,6 +77,8 @@ MultiViewController::MultiViewController(Parts parts, QObject* parent)
     });
     connect(p.fullscreenChrome, &FullscreenChrome::changed, this,
             &MultiViewController::keepTitleUnderArea);
+    connect(p.fullscreenChrome, &FullscreenChrome::changed, this,
+            &MultiViewController::followFullscreen);
     connect(p.volumeSlider, &QSlider::valueChanged, this, [this]() {
         if (open)
             applySound();
@@ -172,6 +182,11 @@ void MultiViewController::openView(MultiViewLayout layout)
     updateTiles();
     view->setFocus(Qt::OtherFocusReason);
     toggleButton->setChecked(true);
+    // A double click on the normal player's picture now zooms its tile.
+    p.fullscreenChrome->setVideoDoubleClickToggles(false);
+    wasFullscreen = p.fullscreenChrome->fullscreen;
+    followFullscreen();
+    emit openChanged(true);
 }
 
 void MultiViewController::closeView()
@@ -179,6 +194,7 @@ void MultiViewController::closeView()
     if (!open)
         return;
     saveState();
+    ++restoreRound;
     const int focused = view->focusedTile();
     const std::optional<channelmime::Channel> keep =
         focused > 0 ? tileChannel(focused) : std::nullopt;
@@ -203,7 +219,10 @@ void MultiViewController::closeView()
     keepTitleUnderArea();
     p.mainPlayer->setMuted(false);
     toggleButton->setChecked(false);
+    p.fullscreenChrome->setVideoDoubleClickToggles(true);
+    view->unsetCursor();
     p.playerPanel->setFocus(Qt::OtherFocusReason);
+    emit openChanged(false);
 }
 
 void MultiViewController::setLayout(MultiViewLayout layout)
@@ -217,12 +236,14 @@ void MultiViewController::setLayout(MultiViewLayout layout)
     if (view->focusedTile() >= tileCount(layout))
         focusTile(0);
     updateTiles();
+    followFullscreen();
 }
 
 void MultiViewController::restoreChannels()
 {
     const MultiViewState state = MultiViewState::load();
     const QString server = p.session->activeSource.name;
+    QList<std::pair<int, channelmime::Channel>> tiles;
     for (int i = 0; i < qMin(state.tiles.size(), view->tileCount()); ++i) {
         const auto& saved = state.tiles.at(i);
         if (!saved || saved->server != server)
@@ -231,12 +252,27 @@ void MultiViewController::restoreChannels()
             // The channel playing stays; an idle player gets the saved one.
             if (!p.playback->hasMedia)
                 p.playMain(saved->item);
-        } else if ((!viewings[i] || !viewings[i]->channel()) &&
-                   !(p.playback->hasMedia && p.playback->currentItem.id == saved->item.id)) {
+        } else if (!(p.playback->hasMedia && p.playback->currentItem.id == saved->item.id)) {
             // The channel the normal player shows already has its tile.
-            fillTile(i, *saved);
+            tiles.append({i, *saved});
         }
     }
+    restoreTiles(++restoreRound, tiles);
+}
+
+void MultiViewController::restoreTiles(quint64 round,
+                                       QList<std::pair<int, channelmime::Channel>> tiles)
+{
+    // One tile per turn of the event loop: each start takes libVLC a little while, and together
+    // they would hold up the window.
+    if (!open || round != restoreRound || tiles.isEmpty())
+        return;
+    const auto [index, channel] = tiles.takeFirst();
+    if (!viewings[index] || !viewings[index]->channel())
+        fillTile(index, channel);
+    QTimer::singleShot(0, this, [this, round, rest = std::move(tiles)]() mutable {
+        restoreTiles(round, std::move(rest));
+    });
 }
 
 bool MultiViewController::playIntoFocused(const MediaItem& item)
@@ -280,7 +316,7 @@ void MultiViewController::fillTile(int index, const channelmime::Channel& channe
     applySound();
     if (index == view->focusedTile() && p.guidePanel)
         p.guidePanel->showChannel(channel.item);
-    saveState();
+    saveSoon();
 }
 
 void MultiViewController::dropOnTile(int index, const QByteArray& data)
@@ -347,8 +383,9 @@ void MultiViewController::updateTile(int index)
     if (!view || index >= view->tileCount())
         return;
     MultiViewTile* tile = view->tile(index);
-    const QString hint = tr("Drag a channel here from a list or the TV Guide, or select this tile "
-                            "and play a channel as usual (Return or double-click).");
+    const QString hint =
+        tr("Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this "
+           "tile and play a channel as usual (Return or double-click).");
     if (index == 0) {
         if (!p.playback->hasMedia) {
             tile->setCaption(QString(), QString());
@@ -399,8 +436,14 @@ void MultiViewController::applySound()
     }
 }
 
+void MultiViewController::saveSoon()
+{
+    saveTimer->start(Clock::waitMs(1000));
+}
+
 void MultiViewController::saveState()
 {
+    saveTimer->stop();
     MultiViewState state;
     state.layout = view->tileLayout();
     state.focused = view->focusedTile();
@@ -421,5 +464,26 @@ void MultiViewController::keepTitleUnderArea()
         p.playerPanelLayout->removeWidget(p.nowPlayingLabel);
         p.playerPanelLayout->insertWidget(p.playerPanelLayout->indexOf(video) + 1,
                                           p.nowPlayingLabel, 0);
+    }
+}
+
+void MultiViewController::followFullscreen()
+{
+    if (!open)
+        return;
+    const FullscreenChrome& chrome = *p.fullscreenChrome;
+    // Tiles shown for the first time get native windows stacked above the controls strip.
+    if (chrome.fullscreen && chrome.fullscreenOverlay->isVisible())
+        chrome.fullscreenOverlay->raise();
+    // Like the normal player's picture, the whole grid hides the pointer with the controls.
+    if (chrome.fullscreen && !chrome.fullscreenControlsVisible)
+        view->setCursor(Qt::BlankCursor);
+    else
+        view->unsetCursor();
+    // Entering or leaving, the keys 1-4, F and Escape go to the grid again (the Fullscreen
+    // button had the focus).
+    if (chrome.fullscreen != wasFullscreen) {
+        wasFullscreen = chrome.fullscreen;
+        view->setFocus(Qt::OtherFocusReason);
     }
 }

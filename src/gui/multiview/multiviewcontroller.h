@@ -19,6 +19,7 @@ class MultiViewArea;
 class PlaybackController;
 class QLabel;
 class QSlider;
+class QTimer;
 class QToolButton;
 class QVBoxLayout;
 class QWidget;
@@ -77,10 +78,16 @@ public:
     int focusedTile() const;
     QToolButton* button() const { return toggleButton; }
 
+signals:
+    // Opened or closed: the player's rows show while it is open, even with nothing in the
+    // normal player.
+    void openChanged(bool open);
+
 private:
     void buildButton();
     void setLayout(MultiViewLayout layout);
     void restoreChannels();
+    void restoreTiles(quint64 round, QList<std::pair<int, channelmime::Channel>> tiles);
     void dropOnTile(int index, const QByteArray& data);
     void zoomTile(int index);
     void escape();
@@ -90,13 +97,20 @@ private:
     void updateTiles();
     void applySound();
     void saveState();
+    // Tiles filled one after another are saved once, a second after the last (closing saves at
+    // once).
+    void saveSoon();
     void keepTitleUnderArea();
+    void followFullscreen();
 
     Parts p;
     MultiViewArea* view = nullptr;
     QList<TileViewing*> viewings; // index 0 stays null: the normal player
     QToolButton* toggleButton = nullptr;
+    QTimer* saveTimer = nullptr;
     MultiViewLayout lastLayout = MultiViewLayout::Four;
     bool open = false;
+    bool wasFullscreen = false;
+    quint64 restoreRound = 0; // a new opening or a closing ends the restoring of the last one
     QString mainStatus;
 };

@@ -20,6 +20,9 @@ FullscreenChrome::FullscreenChrome(const Parts& parts, QObject* parent)
     fullscreenOverlay->setAttribute(Qt::WA_DontCreateNativeAncestors);
     fullscreenOverlay->setAttribute(Qt::WA_NativeWindow);
     fullscreenOverlay->winId();
+    // Opaque: the title and "Vol:" have no background of their own and would be drawn over
+    // whatever the video left in the window.
+    fullscreenOverlay->setAutoFillBackground(true);
     fullscreenOverlayLayout = new QVBoxLayout(fullscreenOverlay);
     fullscreenOverlayLayout->setContentsMargins(0, 0, 0, 0);
     fullscreenOverlay->hide();
@@ -46,7 +49,7 @@ bool FullscreenChrome::eventFilter(QObject* watched, QEvent* event)
             showFullscreenControls();
         break;
     case QEvent::MouseButtonDblClick:
-        if (watched == parts.videoWidget)
+        if (watched == parts.videoWidget && videoDoubleClickToggles)
             toggleFullscreen();
         break;
     case QEvent::Resize:

@@ -37,6 +37,8 @@ public:
     bool controlsShown() const { return !fullscreen || fullscreenControlsVisible; }
     // Shows the overlay where the rows sit when fullscreen, or hides it.
     void placeOverlay(bool show);
+    // Off while the video sits in a multi-view tile, where a double click zooms the tile.
+    void setVideoDoubleClickToggles(bool toggles) { videoDoubleClickToggles = toggles; }
 
     QWidget* fullscreenOverlay = nullptr;
     QVBoxLayout* fullscreenOverlayLayout = nullptr;
@@ -58,4 +60,5 @@ private:
 
     const Parts parts;
     QList<QWidget*> hiddenBefore; // parts already hidden when fullscreen began
+    bool videoDoubleClickToggles = true;
 };

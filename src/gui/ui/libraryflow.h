@@ -24,6 +24,7 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
+class SearchEverythingDialog;
 class VlcPlayer;
 class EpisodeSequence;
 struct LibraryState;
@@ -113,6 +114,12 @@ public:
     void continueSeries(const MediaItem& series);
 
     void openSearchEverything();
+    // Other parts fit out the search dialog once it exists (dragging its channels, keeping it
+    // open).
+    void setSearchDialogSetup(std::function<void(SearchEverythingDialog&)> setup)
+    {
+        searchDialogSetup = std::move(setup);
+    }
     void exportLibrary();
     void importLibrary();
 
@@ -157,6 +164,7 @@ private:
     const std::function<void(const QString&, const QString&)> showEpisodesInline;
     const std::function<void(QTreeWidgetItem*)> playEpisodeTreeItem;
     const std::function<QHash<QString, QString>()> serverNames;
+    std::function<void(SearchEverythingDialog&)> searchDialogSetup;
 
     std::unique_ptr<LibraryState> lib;
     QList<MenuExtension> menuExtensions;

@@ -33,6 +33,8 @@ void LibraryFlow::openSearchEverything()
         });
         connect(guide, &GuideService::programmesSearchable, lib->searchDialog,
                 &SearchEverythingDialog::refresh);
+        if (searchDialogSetup)
+            searchDialogSetup(*lib->searchDialog);
     }
     // The lists are shared, not copied.
     EverythingSearch& search = lib->searchDialog->search();

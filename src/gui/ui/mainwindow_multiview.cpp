@@ -1,5 +1,5 @@
 // Multi-view: its controller, the servers' connection limits, and channels dragged from the
-// tables and the guide grids onto its tiles.
+// tables, the search results and the guide grids onto its tiles.
 #include "ui/mainwindow.h"
 
 #include "guide/guidegrid.h"
@@ -11,7 +11,9 @@
 #include "ui/catalogsession.h"
 #include "ui/catalogtab.h"
 #include "ui/guideflow.h"
+#include "ui/libraryflow.h"
 #include "ui/playbackcontroller.h"
+#include "ui/searcheverythingdialog.h"
 #include "ui/serverselector.h"
 
 #include <QTabWidget>
@@ -41,6 +43,8 @@ void MainWindow::buildMultiView()
                                              }},
                                         this);
 
+    connect(multiView, &MultiViewController::openChanged, this, &MainWindow::updatePlayerChrome);
+
     // After the session's own handler, so its Xtream client is set for this server.
     connect(
         serverSelector, &ServerSelector::loadRequested, this, [this](const SourceConfig& config) {
@@ -59,6 +63,17 @@ void MainWindow::buildMultiView()
                                                        : std::nullopt;
         });
     }
+    // The search results too: dragged onto a tile, or chosen with a tile focused, while the
+    // dialog stays open to fill the next tile.
+    libraryFlow->setSearchDialogSetup([this, channelOf](SearchEverythingDialog& dialog) {
+        channeldrag::enable(dialog.resultsView(), [&dialog, channelOf](const QPoint& at) {
+            const std::optional<MediaItem> item = dialog.itemAt(at);
+            return item ? channelOf(*item) : std::nullopt;
+        });
+        dialog.setStaysOpen([this](const MediaItem& item) {
+            return multiView->isOpen() && item.type == MediaItem::Live;
+        });
+    });
     for (GuideGrid* grid : tabs->findChildren<GuideGrid*>()) {
         // The press has selected the programme under the mouse by the time the drag starts.
         channeldrag::enable(grid, [grid, channelOf](const QPoint&) {

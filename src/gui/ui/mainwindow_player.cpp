@@ -110,7 +110,9 @@ void MainWindow::seekBy(qint64 deltaMs)
 
 void MainWindow::updatePlayerChrome()
 {
-    const bool show = playback->hasMedia && fullscreenChrome->controlsShown();
+    // Multi-view's tiles play without the normal player; its rows hold the way out.
+    const bool show = (playback->hasMedia || (multiView && multiView->isOpen())) &&
+                      fullscreenChrome->controlsShown();
     const bool behindLive = timeShift && timeShift->isBehindLive();
     seekRow->setVisible(show && (playback->isSeekable() || behindLive));
     nowPlayingLabel->setVisible(show);

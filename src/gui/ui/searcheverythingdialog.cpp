@@ -86,6 +86,17 @@ void SearchEverythingDialog::moveCurrent(int step)
         results->setCurrentItem(item);
 }
 
+std::optional<MediaItem> SearchEverythingDialog::itemAt(const QPoint& viewportPos) const
+{
+    const QTreeWidgetItem* item = results->itemAt(viewportPos);
+    if (!item || !item->data(0, Qt::UserRole).isValid())
+        return std::nullopt;
+    const int index = item->data(0, Qt::UserRole).toInt();
+    if (index < 0 || index >= shown.size())
+        return std::nullopt;
+    return shown.at(index);
+}
+
 void SearchEverythingDialog::choose(QTreeWidgetItem* item)
 {
     if (!item || !item->data(0, Qt::UserRole).isValid())
@@ -94,7 +105,8 @@ void SearchEverythingDialog::choose(QTreeWidgetItem* item)
     if (index < 0 || index >= shown.size())
         return;
     const MediaItem chosen = shown.at(index);
-    hide();
+    if (!staysOpen || !staysOpen(chosen))
+        hide();
     if (chooser)
         chooser(chosen);
 }
