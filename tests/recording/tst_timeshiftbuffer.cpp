@@ -1,8 +1,10 @@
 // The pause buffer against a real live channel on loopback, its time driven by the clock seam:
 // only the newest part is kept and a reader carries on from it, what a crash left behind goes
-// at the next start, and a full disk ends the buffer with a message.
+// at the next start, and a full disk, a refusing server or a web page end the buffer with a
+// message about the pause.
 #include "app/clock.h"
 #include "livestreamserver.h"
+#include "loopbackhttpserver.h"
 #include "mediagenerator.h"
 #include "player/growingsource.h"
 #include "recording/timeshiftbuffer.h"
@@ -110,30 +112,62 @@ private slots:
         QVERIFY(QFileInfo::exists(running.folder())); // held by a running program: kept
     }
 
-    void diskFullEndsWithAMessage()
+    void troubleEndsWithAMessage_data()
     {
-        if (::geteuid() != 0)
-            QSKIP("making a small file system for the full disk needs root (mount -t tmpfs)");
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("disk full") << QString() << QStringLiteral("full");
+        QTest::newRow("refused") << QStringLiteral("403") << QStringLiteral("403");
+        QTest::newRow("web page") << QStringLiteral("html") << QStringLiteral("web page");
+    }
+
+    void troubleEndsWithAMessage()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, told);
         QTemporaryDir small;
-        const QByteArray mountPoint = QFile::encodeName(small.path());
-        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
-            QSKIP("this machine does not let the test mount a tmpfs");
         struct Unmount
         {
             QByteArray at;
-            ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-        } unmount{mountPoint};
+            ~Unmount()
+            {
+                if (!at.isEmpty())
+                    ::umount2(at.constData(), MNT_DETACH);
+            }
+        } unmount;
+        LoopbackHttpServer server;
+        QVERIFY(server.start());
+        server.setFallback([trouble](const LoopbackHttpServer::Request&) {
+            if (trouble == QLatin1String("403"))
+                return LoopbackHttpServer::text("Forbidden", "text/plain", 403);
+            return LoopbackHttpServer::text(
+                "<!DOCTYPE html><html><body>Your subscription has expired.</body></html>",
+                "text/html");
+        });
+        QUrl url = server.url(QStringLiteral("/live/1.ts"));
         const QByteArray before = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CACHE_HOME", mountPoint);
+        if (trouble.isEmpty()) {
+            if (::geteuid() != 0)
+                QSKIP("making a small file system for the full disk needs root (mount -t tmpfs)");
+            const QByteArray mountPoint = QFile::encodeName(small.path());
+            if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+                QSKIP("this machine does not let the test mount a tmpfs");
+            unmount.at = mountPoint;
+            qputenv("XDG_CACHE_HOME", mountPoint);
+            url = live.url();
+        }
 
         TimeShiftBuffer buffer;
         QSignalSpy failed(&buffer, &TimeShiftBuffer::failed);
         QString message;
-        QVERIFY2(buffer.start(live.url(), 60000, &message), qPrintable(message));
+        QVERIFY2(buffer.start(url, 60000, &message), qPrintable(message));
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
         qputenv("XDG_CACHE_HOME", before);
+        // It names what went wrong and the pause, never a recording.
         const QString text = failed.first().first().toString();
-        QVERIFY2(text.contains(QStringLiteral("full")), qPrintable(text));
+        QVERIFY2(text.contains(told), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("paused")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("record"), Qt::CaseInsensitive), qPrintable(text));
         QVERIFY(!buffer.isRunning());
     }
 };
