@@ -1,8 +1,9 @@
 // The pause buffer against a real live channel on loopback, its time driven by the clock seam:
 // only the newest part is kept and a reader carries on from it, what a crash left behind goes
-// at the next start, and a full disk, a refusing server or a web page end the buffer with a
-// message about the pause.
+// at the next start, HLS segments follow one another, and a full disk, a refusing server or a
+// web page end the buffer with a message about the pause.
 #include "app/clock.h"
+#include "fastertime.h"
 #include "livestreamserver.h"
 #include "loopbackhttpserver.h"
 #include "mediagenerator.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -110,6 +112,59 @@ private slots:
         TimeShiftBuffer::removeLeftovers();
         QVERIFY(!QFileInfo::exists(crashed));
         QVERIFY(QFileInfo::exists(running.folder())); // held by a running program: kept
+    }
+
+    void hlsSegmentsFollowInOrder()
+    {
+        // A live HLS channel whose playlist gains a segment at every reading, three at a time;
+        // each segment's packets carry its number.
+        FasterTime faster(4);
+        LoopbackHttpServer server;
+        QVERIFY(server.start(true));
+        constexpr int kPackets = 40;
+        std::atomic<int> newest{1};
+        server.route(QStringLiteral("/live/1.m3u8"), [&newest](const LoopbackHttpServer::Request&) {
+            const int last = newest++;
+            const int first = qMax(0, last - 2);
+            QByteArray text = "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n"
+                              "#EXT-X-MEDIA-SEQUENCE:" +
+                              QByteArray::number(first) + '\n';
+            for (int n = first; n <= last; ++n)
+                text += "#EXTINF:1.0,\nseg" + QByteArray::number(n) + ".ts\n";
+            return LoopbackHttpServer::text(text, "application/vnd.apple.mpegurl");
+        });
+        server.setFallback([](const LoopbackHttpServer::Request& request) {
+            const int number = request.path.section(u'/', -1).mid(3).chopped(3).toInt();
+            QByteArray packet(GrowingSource::kPacketBytes, char(number));
+            packet[0] = 0x47;
+            return LoopbackHttpServer::text(packet.repeated(kPackets), "video/mp2t");
+        });
+
+        // Paused: nobody reads while the segments come in.
+        TimeShiftBuffer buffer;
+        QString message;
+        QVERIFY2(buffer.start(server.url(QStringLiteral("/live/1.m3u8")), 60000, &message),
+                 qPrintable(message));
+        const std::shared_ptr<GrowingSource> source = buffer.source();
+        constexpr qint64 kSegmentBytes = kPackets * GrowingSource::kPacketBytes;
+        QTRY_VERIFY_WITH_TIMEOUT(source->endOffset() >= 5 * kSegmentBytes, 20000);
+
+        // Read back, every segment whole and each the one after the last.
+        GrowingSource::Reader reader(source, source->firstOffset());
+        std::atomic<bool> cancelled{false};
+        QByteArray got(int(5 * kSegmentBytes), '\0');
+        for (qint64 done = 0; done < got.size();) {
+            const qint64 n = reader.read(got.data() + done, got.size() - done, cancelled);
+            QVERIFY(n > 0);
+            done += n;
+        }
+        buffer.stop();
+        const int first = got.at(1);
+        for (qint64 at = 0; at < got.size(); at += GrowingSource::kPacketBytes) {
+            const int expected = first + int(at / kSegmentBytes);
+            QVERIFY2(got.at(at) == 0x47 && got.at(at + 1) == char(expected),
+                     qPrintable(QStringLiteral("packet %1").arg(at / GrowingSource::kPacketBytes)));
+        }
     }
 
     void troubleEndsWithAMessage_data()
