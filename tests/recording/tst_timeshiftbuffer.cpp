@@ -1,7 +1,7 @@
 // The pause buffer against a real live channel on loopback, its time driven by the clock seam:
 // only the newest part is kept and a reader carries on from it, what a crash left behind goes
-// at the next start, HLS segments follow one another, and a full disk, a refusing server or a
-// web page end the buffer with a message about the pause.
+// at the next start, HLS segments follow one another, and a full disk, a refusing server, a
+// web page or an encrypted channel end the buffer with a message about the pause.
 #include "app/clock.h"
 #include "fastertime.h"
 #include "livestreamserver.h"
@@ -174,6 +174,7 @@ private slots:
         QTest::newRow("disk full") << QString() << QStringLiteral("full");
         QTest::newRow("refused") << QStringLiteral("403") << QStringLiteral("403");
         QTest::newRow("web page") << QStringLiteral("html") << QStringLiteral("web page");
+        QTest::newRow("encrypted") << QStringLiteral("key") << QStringLiteral("kept on disk");
     }
 
     void troubleEndsWithAMessage()
@@ -195,6 +196,11 @@ private slots:
         server.setFallback([trouble](const LoopbackHttpServer::Request&) {
             if (trouble == QLatin1String("403"))
                 return LoopbackHttpServer::text("Forbidden", "text/plain", 403);
+            if (trouble == QLatin1String("key"))
+                return LoopbackHttpServer::text(
+                    "#EXTM3U\n#EXT-X-TARGETDURATION:6\n#EXT-X-KEY:METHOD=AES-128,URI=\"k\"\n"
+                    "#EXTINF:6.0,\n0.ts\n",
+                    "application/vnd.apple.mpegurl");
             return LoopbackHttpServer::text(
                 "<!DOCTYPE html><html><body>Your subscription has expired.</body></html>",
                 "text/html");

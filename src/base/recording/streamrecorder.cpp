@@ -276,7 +276,7 @@ void StreamRecorder::onPlaylist()
         return;
     }
     if (!playlist.unsupported.isEmpty()) {
-        finish(Outcome::Failed, playlist.unsupported);
+        finish(Outcome::Failed, wording.unsupported ? wording.unsupported() : playlist.unsupported);
         return;
     }
     if (playlist.isMaster()) {

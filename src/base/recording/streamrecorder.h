@@ -61,6 +61,7 @@ public:
     {
         std::function<QString(int httpStatus)> refused;
         std::function<QString()> webPage;
+        std::function<QString()> unsupported; // encrypted or fragmented MP4
     };
     void setWording(Wording words) { wording = std::move(words); }
     // Ends the recording; the file keeps what was written.

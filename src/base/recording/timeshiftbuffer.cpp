@@ -53,6 +53,12 @@ StreamRecorder::Wording pauseWording()
                     return TimeShiftBuffer::tr(
                         "The server sent a web page instead of the channel's stream, so the "
                         "channel cannot be paused. The channel plays live again.");
+                },
+            .unsupported =
+                []() {
+                    return TimeShiftBuffer::tr(
+                        "The channel sends its stream in a form that cannot be kept on disk, so "
+                        "it cannot be paused. The channel plays live again.");
                 }};
 }
 
