@@ -460,15 +460,25 @@ private slots:
                                   QStringLiteral("multiview-fullscreen-strip-drawn.png"));
         QVERIFY(differingShare(strip, drawn) < 0.1);
 
-        // The keys: 2 moves focus and sound, F zooms and back.
+        // The keys: 2 moves focus, sound and the strip's title, F zooms and back.
+        QLabel* title = access.nowPlayingLabel();
+        const QString mainTitle = title->text();
+        QVERIFY(mainTitle.contains(channels[0].name));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
         QCOMPARE(multiView->focusedTile(), 1);
+        QVERIFY2(title->text().contains(channels[1].name), qPrintable(title->text()));
         QTRY_VERIFY(!multiView->viewing(1)->player()->isMuted());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
         QCOMPARE(area->tile(1)->size(), screen);
         QVERIFY(window.isFullScreen());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
         QCOMPARE(area->zoomedTile(), -1);
+        // A click focuses too; the first tile brings the normal player's title back.
+        QTest::mouseClick(area->tile(2), Qt::LeftButton);
+        QVERIFY2(title->text().contains(channels[2].name), qPrintable(title->text()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        QCOMPARE(title->text(), mainTitle);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
 
         // Escape leaves fullscreen, with the grid back as it was; the next one leaves multi-view.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -479,6 +489,11 @@ private slots:
                  access.playerPanelLayout()->indexOf(area) + 1);
         QTest::qWait(500);
         save(grab(&window), QStringLiteral("multiview-after-fullscreen.png"));
+        // F is the tiles' there: F11 is the key in and out.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isFullScreen() && area->size() == screen, 10000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isFullScreen() && area->size() == windowed, 10000);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!multiView->isOpen());
         QCOMPARE(access.currentTitle(), channels[1].name);

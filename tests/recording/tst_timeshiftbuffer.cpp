@@ -1,8 +1,11 @@
 // The pause buffer against a real live channel on loopback, its time driven by the clock seam:
 // only the newest part is kept and a reader carries on from it, what a crash left behind goes
-// at the next start, and a full disk ends the buffer with a message.
+// at the next start, HLS segments follow one another, and a full disk, a refusing server, a
+// web page or an encrypted channel end the buffer with a message about the pause.
 #include "app/clock.h"
+#include "fastertime.h"
 #include "livestreamserver.h"
+#include "loopbackhttpserver.h"
 #include "mediagenerator.h"
 #include "player/growingsource.h"
 #include "recording/timeshiftbuffer.h"
@@ -16,6 +19,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -110,30 +114,121 @@ private slots:
         QVERIFY(QFileInfo::exists(running.folder())); // held by a running program: kept
     }
 
-    void diskFullEndsWithAMessage()
+    void hlsSegmentsFollowInOrder()
     {
-        if (::geteuid() != 0)
-            QSKIP("making a small file system for the full disk needs root (mount -t tmpfs)");
+        // A live HLS channel whose playlist gains a segment at every reading, three at a time;
+        // each segment's packets carry its number.
+        FasterTime faster(4);
+        LoopbackHttpServer server;
+        QVERIFY(server.start(true));
+        constexpr int kPackets = 40;
+        std::atomic<int> newest{1};
+        server.route(QStringLiteral("/live/1.m3u8"), [&newest](const LoopbackHttpServer::Request&) {
+            const int last = newest++;
+            const int first = qMax(0, last - 2);
+            QByteArray text = "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n"
+                              "#EXT-X-MEDIA-SEQUENCE:" +
+                              QByteArray::number(first) + '\n';
+            for (int n = first; n <= last; ++n)
+                text += "#EXTINF:1.0,\nseg" + QByteArray::number(n) + ".ts\n";
+            return LoopbackHttpServer::text(text, "application/vnd.apple.mpegurl");
+        });
+        server.setFallback([](const LoopbackHttpServer::Request& request) {
+            const int number = request.path.section(u'/', -1).mid(3).chopped(3).toInt();
+            QByteArray packet(GrowingSource::kPacketBytes, char(number));
+            packet[0] = 0x47;
+            return LoopbackHttpServer::text(packet.repeated(kPackets), "video/mp2t");
+        });
+
+        // Paused: nobody reads while the segments come in.
+        TimeShiftBuffer buffer;
+        QString message;
+        QVERIFY2(buffer.start(server.url(QStringLiteral("/live/1.m3u8")), 60000, &message),
+                 qPrintable(message));
+        const std::shared_ptr<GrowingSource> source = buffer.source();
+        constexpr qint64 kSegmentBytes = kPackets * GrowingSource::kPacketBytes;
+        QTRY_VERIFY_WITH_TIMEOUT(source->endOffset() >= 5 * kSegmentBytes, 20000);
+
+        // Read back, every segment whole and each the one after the last.
+        GrowingSource::Reader reader(source, source->firstOffset());
+        std::atomic<bool> cancelled{false};
+        QByteArray got(int(5 * kSegmentBytes), '\0');
+        for (qint64 done = 0; done < got.size();) {
+            const qint64 n = reader.read(got.data() + done, got.size() - done, cancelled);
+            QVERIFY(n > 0);
+            done += n;
+        }
+        buffer.stop();
+        const int first = got.at(1);
+        for (qint64 at = 0; at < got.size(); at += GrowingSource::kPacketBytes) {
+            const int expected = first + int(at / kSegmentBytes);
+            QVERIFY2(got.at(at) == 0x47 && got.at(at + 1) == char(expected),
+                     qPrintable(QStringLiteral("packet %1").arg(at / GrowingSource::kPacketBytes)));
+        }
+    }
+
+    void troubleEndsWithAMessage_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("disk full") << QString() << QStringLiteral("full");
+        QTest::newRow("refused") << QStringLiteral("403") << QStringLiteral("403");
+        QTest::newRow("web page") << QStringLiteral("html") << QStringLiteral("web page");
+        QTest::newRow("encrypted") << QStringLiteral("key") << QStringLiteral("kept on disk");
+    }
+
+    void troubleEndsWithAMessage()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, told);
         QTemporaryDir small;
-        const QByteArray mountPoint = QFile::encodeName(small.path());
-        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
-            QSKIP("this machine does not let the test mount a tmpfs");
         struct Unmount
         {
             QByteArray at;
-            ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-        } unmount{mountPoint};
+            ~Unmount()
+            {
+                if (!at.isEmpty())
+                    ::umount2(at.constData(), MNT_DETACH);
+            }
+        } unmount;
+        LoopbackHttpServer server;
+        QVERIFY(server.start());
+        server.setFallback([trouble](const LoopbackHttpServer::Request&) {
+            if (trouble == QLatin1String("403"))
+                return LoopbackHttpServer::text("Forbidden", "text/plain", 403);
+            if (trouble == QLatin1String("key"))
+                return LoopbackHttpServer::text(
+                    "#EXTM3U\n#EXT-X-TARGETDURATION:6\n#EXT-X-KEY:METHOD=AES-128,URI=\"k\"\n"
+                    "#EXTINF:6.0,\n0.ts\n",
+                    "application/vnd.apple.mpegurl");
+            return LoopbackHttpServer::text(
+                "<!DOCTYPE html><html><body>Your subscription has expired.</body></html>",
+                "text/html");
+        });
+        QUrl url = server.url(QStringLiteral("/live/1.ts"));
         const QByteArray before = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CACHE_HOME", mountPoint);
+        if (trouble.isEmpty()) {
+            if (::geteuid() != 0)
+                QSKIP("making a small file system for the full disk needs root (mount -t tmpfs)");
+            const QByteArray mountPoint = QFile::encodeName(small.path());
+            if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+                QSKIP("this machine does not let the test mount a tmpfs");
+            unmount.at = mountPoint;
+            qputenv("XDG_CACHE_HOME", mountPoint);
+            url = live.url();
+        }
 
         TimeShiftBuffer buffer;
         QSignalSpy failed(&buffer, &TimeShiftBuffer::failed);
         QString message;
-        QVERIFY2(buffer.start(live.url(), 60000, &message), qPrintable(message));
+        QVERIFY2(buffer.start(url, 60000, &message), qPrintable(message));
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
         qputenv("XDG_CACHE_HOME", before);
+        // It names what went wrong and the pause, never a recording.
         const QString text = failed.first().first().toString();
-        QVERIFY2(text.contains(QStringLiteral("full")), qPrintable(text));
+        QVERIFY2(text.contains(told), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("paused")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("record"), Qt::CaseInsensitive), qPrintable(text));
         QVERIFY(!buffer.isRunning());
     }
 };

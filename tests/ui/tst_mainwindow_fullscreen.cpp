@@ -460,7 +460,7 @@ private slots:
                       "windowed-again");
     }
 
-    // The other ways in and out: F on the panel, a double click on the video; a movie's strip
+    // The other ways in and out: F on the panel, F11, a double click on the video; a movie's strip
     // holds its seek row.
     void keyAndDoubleClickToggle()
     {
@@ -490,6 +490,12 @@ private slots:
         doubleClickAt(w().playerPanel()->mapToGlobal(QPoint(1, 1)));
         QTest::qWait(300);
         QVERIFY(!w().fullscreen());
+        // F11 from anywhere in the window, as elsewhere on the desktop
+        w().tabs()->setFocus();
+        QTest::keyClick(w().tabs(), Qt::Key_F11);
+        QTRY_COMPARE(harness.window().geometry(), screen);
+        QTest::keyClick(&harness.window(), Qt::Key_F11);
+        QTRY_COMPARE(harness.window().geometry(), normal);
     }
 
     // The subtitle menu: "Disable", the tracks, "Load Subtitle File..."; it opens upward from

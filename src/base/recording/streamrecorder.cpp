@@ -37,7 +37,7 @@ bool looksLikeWebPage(const QByteArray& start, const QNetworkReply* reply)
            text.startsWith("<head") || text.startsWith("<body");
 }
 
-QString webPageMessage()
+QString recordingWebPageMessage()
 {
     return StreamRecorder::tr("The server sent a web page instead of the channel's stream; "
                               "nothing could be recorded. The account or the channel may no "
@@ -154,11 +154,20 @@ bool StreamRecorder::refused(QNetworkReply* reply, QString* message) const
     const int status = statusOf(reply);
     if (status < 400)
         return false;
+    if (wording.refused) {
+        *message = wording.refused(status);
+        return true;
+    }
     *message = tr("The server refused the connection for the recording (HTTP status %1). It may "
                   "allow no more streams at once for this account, or no longer offer the "
                   "channel.")
                    .arg(status);
     return true;
+}
+
+QString StreamRecorder::webPageMessage() const
+{
+    return wording.webPage ? wording.webPage() : recordingWebPageMessage();
 }
 
 void StreamRecorder::onStreamData(QNetworkReply* reply)
@@ -267,7 +276,7 @@ void StreamRecorder::onPlaylist()
         return;
     }
     if (!playlist.unsupported.isEmpty()) {
-        finish(Outcome::Failed, playlist.unsupported);
+        finish(Outcome::Failed, wording.unsupported ? wording.unsupported() : playlist.unsupported);
         return;
     }
     if (playlist.isMaster()) {

@@ -56,6 +56,14 @@ public:
     void start(const QUrl& url, const QString& filePath, Source source = Source::Live);
     // Hands what arrives to `sink` instead of a file of its own.
     void start(const QUrl& url, Sink sink, Source source = Source::Live);
+    // The user's words when the source gives nothing to copy; a recording's unless set.
+    struct Wording
+    {
+        std::function<QString(int httpStatus)> refused;
+        std::function<QString()> webPage;
+        std::function<QString()> unsupported; // encrypted or fragmented MP4
+    };
+    void setWording(Wording words) { wording = std::move(words); }
     // Ends the recording; the file keeps what was written.
     void stop();
 
@@ -98,12 +106,14 @@ private:
     void finish(Outcome outcome, const QString& message = {});
     void abortTransfers();
     bool refused(QNetworkReply* reply, QString* message) const;
+    QString webPageMessage() const;
 
     QNetworkAccessManager* network = nullptr;
     ReconnectSchedule* schedule = nullptr;
     QTimer* playlistTimer = nullptr;
     QFile file;
     Sink sink;
+    Wording wording;
     QUrl sourceUrl;
     QUrl playlistUrl;
     Source source = Source::Live;

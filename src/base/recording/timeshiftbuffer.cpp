@@ -36,6 +36,32 @@ QString writeFailure(const QString& folder, const QFile& file)
         .arg(QDir::toNativeSeparators(folder));
 }
 
+// A source that gives nothing ends the pause, not a recording: the messages say so.
+StreamRecorder::Wording pauseWording()
+{
+    return {.refused =
+                [](int status) {
+                    return TimeShiftBuffer::tr(
+                               "The server refused the connection for the pause buffer (HTTP "
+                               "status %1), so the channel cannot be paused. It may allow no "
+                               "more streams at once for this account. The channel plays live "
+                               "again.")
+                        .arg(status);
+                },
+            .webPage =
+                []() {
+                    return TimeShiftBuffer::tr(
+                        "The server sent a web page instead of the channel's stream, so the "
+                        "channel cannot be paused. The channel plays live again.");
+                },
+            .unsupported =
+                []() {
+                    return TimeShiftBuffer::tr(
+                        "The channel sends its stream in a form that cannot be kept on disk, so "
+                        "it cannot be paused. The channel plays live again.");
+                }};
+}
+
 // The copy's side of the buffer, on the worker thread: the file written now and when the next
 // one begins.
 struct Writer
@@ -154,6 +180,7 @@ bool TimeShiftBuffer::start(const QUrl& url, qint64 limitMs, QString* message)
                 emit failed(text);
             });
     QMetaObject::invokeMethod(recorder, [copy, url, writer]() {
+        copy->setWording(pauseWording());
         copy->start(
             url,
             [writer](const QByteArray& data, QString* failure) {

@@ -203,6 +203,7 @@ void MultiViewController::closeView()
             viewings[i]->stop();
     }
     open = false;
+    showFocusedTitle();
     // The focused channel goes on in the normal player; its tile stops once that has begun.
     if (keep)
         p.playMain(keep->item);
@@ -314,6 +315,7 @@ void MultiViewController::fillTile(int index, const channelmime::Channel& channe
         return;
     tile->start(channel, url);
     applySound();
+    showFocusedTitle();
     if (index == view->focusedTile() && p.guidePanel)
         p.guidePanel->showChannel(channel.item);
     saveSoon();
@@ -334,6 +336,7 @@ void MultiViewController::focusTile(int index)
         return;
     view->setFocusedTile(index);
     applySound();
+    showFocusedTitle();
     if (const auto channel = tileChannel(index); channel && p.guidePanel)
         p.guidePanel->showChannel(channel->item);
 }
@@ -382,6 +385,7 @@ void MultiViewController::updateTile(int index)
 {
     if (!view || index >= view->tileCount())
         return;
+    showFocusedTitle();
     MultiViewTile* tile = view->tile(index);
     const QString hint =
         tr("Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this "
@@ -465,6 +469,26 @@ void MultiViewController::keepTitleUnderArea()
         p.playerPanelLayout->insertWidget(p.playerPanelLayout->indexOf(video) + 1,
                                           p.nowPlayingLabel, 0);
     }
+}
+
+void MultiViewController::showFocusedTitle()
+{
+    QLabel* const label = p.nowPlayingLabel;
+    // Not standing in, or the normal player wrote its own since (reconnecting, replaying).
+    if (shownTitle.isEmpty() || label->text() != shownTitle)
+        mainTitle = label->text();
+    const int focused = open ? view->focusedTile() : 0;
+    const bool wasShown = !shownTitle.isEmpty();
+    shownTitle.clear();
+    if (focused > 0) {
+        const auto channel = tileChannel(focused);
+        shownTitle =
+            channel ? tr("Playing: %1").arg(channel->item.name) : tr("No channel in this tile");
+    }
+    if (!shownTitle.isEmpty())
+        label->setText(shownTitle);
+    else if (wasShown)
+        label->setText(mainTitle);
 }
 
 void MultiViewController::followFullscreen()

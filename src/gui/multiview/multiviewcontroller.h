@@ -101,6 +101,8 @@ private:
     // once).
     void saveSoon();
     void keepTitleUnderArea();
+    // The title under the grid, also on the fullscreen strip, names the focused tile's channel.
+    void showFocusedTitle();
     void followFullscreen();
 
     Parts p;
@@ -113,4 +115,6 @@ private:
     bool wasFullscreen = false;
     quint64 restoreRound = 0; // a new opening or a closing ends the restoring of the last one
     QString mainStatus;
+    QString mainTitle;  // the normal player's title, while a tile's stands in for it
+    QString shownTitle; // the focused tile's title on show; empty: the normal player's
 };

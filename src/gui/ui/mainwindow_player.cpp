@@ -62,6 +62,15 @@ void MainWindow::createPanelShortcuts()
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     };
+    // F11 as elsewhere on the desktop, from anywhere in the window; in multi-view, where F zooms
+    // a tile, it is the key into fullscreen.
+    auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    f11->setContext(Qt::WindowShortcut);
+    connect(f11, &QShortcut::activated, this, [this]() {
+        if (fullscreenChrome->fullscreen || playback->hasMedia ||
+            (multiView && multiView->isOpen()))
+            toggleFullscreen();
+    });
     add(Qt::Key_Space, [this]() { togglePlayPause(); });
     add(Qt::Key_F, [this]() { toggleFullscreen(); });
     add(Qt::Key_Up, [this]() { volumeSlider->setValue(std::min(volumeSlider->value() + 5, 100)); });
