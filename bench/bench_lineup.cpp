@@ -9,8 +9,10 @@
 #include "library/library.h"
 #include "lineup/lineup.h"
 #include "lineup/lineupflow.h"
+#include "lineup/lineupserverkey.h"
 #include "lineup/lineupstore.h"
 #include "mainwindowtestaccess.h"
+#include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "ui/catalogconstants.h"
 
@@ -66,6 +68,16 @@ QList<LineupEntry> choices()
         entries.append(e);
     }
     return entries;
+}
+
+// What the lineup of the stored server `name` is kept under (its id).
+QString keyOf(const QString& name)
+{
+    for (const SourceConfig& config : SourceManager().sources()) {
+        if (config.name == name)
+            return lineupServerKey(config);
+    }
+    return name;
 }
 
 double median(std::vector<double> values)
@@ -201,7 +213,7 @@ int main(int argc, char* argv[])
     {
         Library library;
         LineupStore store(library.database());
-        if (!store.saveAll(server, choices())) {
+        if (!store.saveAll(keyOf(server), choices())) {
             std::fprintf(stderr, "lineup not stored: %s\n", qPrintable(store.lastError()));
             return 1;
         }
@@ -216,7 +228,7 @@ int main(int argc, char* argv[])
         }
         Library library;
         LineupStore store(library.database());
-        store.saveAll(server, cleared);
+        store.saveAll(keyOf(server), cleared);
     }
     measure(QStringLiteral("no lineup again"), server);
     return 0;
