@@ -286,11 +286,17 @@ private slots:
             << QList<QByteArray>{tv(channelTag("lonely", "Lonely_Channel") + alone +
                                     channelTag("lonely", "Solitary"))}
             << 2 << QStringList{"Alone@0-1"} << kNoNow << "";
+        // The first address with programmes for a channel gives all of them.
         QTest::newRow("a channel declared by two addresses")
             << QList<QByteArray>{tv(channelTag("lonely", "Lonely_Channel") + alone),
                                  tv(channelTag("lonely", "Solitary") +
                                     programme("lonely", kT0 + h, kT0 + 2 * h, "Later"))}
-            << 2 << QStringList{"Alone@0-1", "Later@1-2"} << kNoNow << "";
+            << 2 << QStringList{"Alone@0-1"} << kNoNow << "";
+        QTest::newRow("a channel without programmes in the first address")
+            << QList<QByteArray>{tv(channelTag("lonely", "Lonely_Channel")),
+                                 tv(channelTag("lonely", "Solitary") +
+                                    programme("lonely", kT0 + h, kT0 + 2 * h, "Later"))}
+            << 2 << QStringList{"Later@1-2"} << kNoNow << "";
         const QList<std::tuple<const char*, QByteArray, QString>> sets{
             {"windows-1251", "\xCD\xEE\xE2\xEE\xF1\xF2\xE8", QStringLiteral("Новости")},
             {"windows-1252",

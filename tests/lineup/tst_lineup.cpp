@@ -2,19 +2,25 @@
 // renames and moves items, the library's export and import with checks that reject a bad file
 // whole, and the parental lock's PIN, waits and unlock times on the clock.
 #include "app/clock.h"
+#include "guide/guideservice.h"
 #include "library/library.h"
 #include "lineup/guidechannels.h"
+#include "lineup/guidesources.h"
 #include "lineup/lineup.h"
 #include "lineup/lineupstore.h"
 #include "lineup/parentallock.h"
+#include "loopbackhttpserver.h"
 #include "tempprofile.h"
 #include "testmain.h"
+#include "testtime.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 namespace {
 
@@ -67,6 +73,27 @@ QList<MediaItem> channels()
     return {channel("101", "BBC One", "1", "bbc1.uk"), channel("102", "Sky News", "1"),
             channel("201", "Sport1", "2"), channel("301", "Gulli", "3"),
             channel("401", "Night", "4")};
+}
+
+// An XMLTV document: channels as (id, display name), and programmes as
+// (channel, start, stop, title).
+QByteArray xmltv(const QList<std::pair<QString, QString>>& channels,
+                 const QList<std::tuple<QString, qint64, qint64, QString>>& programmes)
+{
+    const auto time = [](qint64 secs) -> QByteArray {
+        return QDateTime::fromSecsSinceEpoch(secs, QTimeZone::utc())
+                   .toString(QStringLiteral("yyyyMMddHHmmss"))
+                   .toUtf8() +
+               " +0000";
+    };
+    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tv>\n";
+    for (const auto& [id, name] : channels)
+        out += "<channel id=\"" + id.toUtf8() + "\"><display-name>" + name.toUtf8() +
+               "</display-name></channel>\n";
+    for (const auto& [id, start, stop, title] : programmes)
+        out += "<programme start=\"" + time(start) + "\" stop=\"" + time(stop) + "\" channel=\"" +
+               id.toUtf8() + "\"><title>" + title.toUtf8() + "</title></programme>\n";
+    return out + "</tv>\n";
 }
 
 QByteArray withLineup(const QByteArray& exported, const QJsonValue& lineup)
@@ -351,6 +378,73 @@ private slots:
         QCOMPARE(found.first().id, best);
         QVERIFY(found.first().score > 50);
         QCOMPARE(guidechannels::filter(guide, "bbc 1").size(), 1);
+    }
+
+    // Two guide addresses in the user's order that both carry "news.uk" with other programmes:
+    // the channel's whole schedule comes from the first; a channel only the second has comes
+    // from the second. The order of the addresses decides, in both directions.
+    void firstGuideSourceWins_data()
+    {
+        QTest::addColumn<bool>("secondFirst");
+        QTest::newRow("A before B") << false;
+        QTest::newRow("B before A") << true;
+    }
+    void firstGuideSourceWins()
+    {
+        QFETCH(bool, secondFirst);
+        Clock::setFake(1'700'000'000'000);
+        const qint64 now = Clock::epochSecs();
+        const qint64 h = 3600;
+        LoopbackHttpServer server;
+        QVERIFY(server.start(true));
+        const QByteArray a =
+            xmltv({{"news.uk", "News"}}, {{"news.uk", now - h, now + h, "A Morning"},
+                                          {"news.uk", now + h, now + 2 * h, "A Noon"}});
+        // B's schedule of news.uk is cut differently: mixed in, it would overlap A's.
+        const QByteArray b = xmltv({{"news.uk", "News"}, {"only.b", "Alone"}},
+                                   {{"news.uk", now - 30 * 60, now + 30 * 60, "B Brief"},
+                                    {"news.uk", now + 30 * 60, now + 3 * h, "B Long"},
+                                    {"only.b", now - h, now + h, "B Alone"}});
+        for (const auto& [path, body] :
+             {std::pair{QStringLiteral("/a.xml"), a}, std::pair{QStringLiteral("/b.xml"), b}}) {
+            server.route(path, [body](const LoopbackHttpServer::Request&) {
+                return LoopbackHttpServer::text(body, "application/xml");
+            });
+        }
+        QStringList order{server.url("/a.xml").toString(), guidesources::kServerGuide,
+                          server.url("/b.xml").toString()};
+        if (secondFirst)
+            std::swap(order[0], order[2]);
+
+        SourceConfig config;
+        config.type = SourceConfig::M3u; // no guide of its own: the server's entry adds nothing
+        config.name = QStringLiteral("Guides");
+        config.url = QStringLiteral("http://127.0.0.1:1/list.m3u");
+        config.guideUrl = guidesources::joined(config, order);
+        QCOMPARE(config.guideUrl.count(u','), 1);
+        const QList<MediaItem> channels{channel("1", "News", "1", "news.uk"),
+                                        channel("2", "Alone", "1", "only.b")};
+        GuideService guide;
+        guide.setSource(config);
+        guide.setChannels(channels);
+        guide.refresh(true);
+        QTRY_VERIFY_WITH_TIMEOUT(!guide.isImporting() && guide.hasGuide(channels[0]), 20000);
+        QVERIFY2(guide.statusText().isEmpty(), qPrintable(guide.statusText()));
+
+        const auto titles = [&](const MediaItem& item) {
+            std::optional<QStringList> got;
+            guide.programmes(item, &guide, [&](const QList<GuideProgramme>& list) {
+                QStringList out;
+                for (const GuideProgramme& p : list)
+                    out << p.title;
+                got = out;
+            });
+            (void)QTest::qWaitFor([&]() { return got.has_value(); }, testTimeout(5000));
+            return got.value_or(QStringList{"(no answer)"});
+        };
+        QCOMPARE(titles(channels[0]), secondFirst ? (QStringList{"B Brief", "B Long"})
+                                                  : (QStringList{"A Morning", "A Noon"}));
+        QCOMPARE(titles(channels[1]), QStringList{"B Alone"});
     }
 };
 

@@ -6,9 +6,11 @@
 #include "app/clock.h"
 #include "app/messagebox.h"
 #include "guide/guidegrid.h"
+#include "guide/guidegriddata.h"
 #include "guide/guidegridtab.h"
 #include "guide/guideservice.h"
 #include "guide/guidestorewriter.h"
+#include "guide/guidetext.h"
 #include "library/library.h"
 #include "lineup/guidechanneldialog.h"
 #include "lineup/lineupflow.h"
@@ -18,18 +20,23 @@
 #include "lineup/pindialog.h"
 #include "mainwindowtestaccess.h"
 #include "modaldriver.h"
+#include "multiview/channelmime.h"
 #include "player/vlcplayer.h"
 #include "sources/sourcemanager.h"
 #include "tempprofile.h"
 #include "testmain.h"
+#include "ui/catalogconstants.h"
 #include "ui/librarycategories.h"
 #include "xtreamfixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -355,9 +362,19 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), 1);
     }
 
-    // Ctrl+Up in "Favorites" moves a favorite up; the order is the library's, for good.
+    // In "Favorites" a favorite moves up with Ctrl+Up or by a drag of its row (the drag the
+    // table starts for multi-view tiles, dropped on a row or below the last); the order is the
+    // library's, for good.
+    void favoritesOrder_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Ctrl+Up") << "key";
+        QTest::newRow("drag onto the first row") << "onto first";
+        QTest::newRow("drag the first below the last") << "below last";
+    }
     void favoritesOrder()
     {
+        QFETCH(QString, how);
         MessageBox::queueAnswer(QMessageBox::No);
         auto window = openWindow();
         QVERIFY(window);
@@ -370,12 +387,48 @@ private slots:
         }
         openCategory(w, "Favorites");
         QCOMPARE(names(w.liveShown()), (QStringList{"Sky News", "BBC One"}));
-        w.liveTable()->setFocus();
-        w.liveTable()->setCurrentCell(1, 0);
-        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
-        QCOMPARE(w.liveTable()->currentRow(), 0);
-        QTest::keyClick(w.liveTable(), Qt::Key_Up, Qt::ControlModifier); // already first
+        QTableWidget* table = w.liveTable();
+        table->setFocus();
+        if (how == "key") {
+            table->setCurrentCell(1, 0);
+            QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
+            QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+            QCOMPARE(table->currentRow(), 0);
+            QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier); // already first
+        } else {
+            // What the table's drag carries, entering, moving over and dropped on the rows.
+            const bool first = how == "onto first";
+            const MediaItem dragged = w.liveShown().at(first ? 1 : 0);
+            const std::unique_ptr<QMimeData> data(channelmime::mimeData({"A", dragged}));
+            QWidget* viewport = table->viewport();
+            const QRect firstRow = table->visualRect(table->model()->index(0, 0));
+            const QRect lastRow = table->visualRect(table->model()->index(1, 0));
+            const QPoint start = (first ? lastRow : firstRow).center();
+            const QPoint end =
+                first ? firstRow.center() : QPoint(lastRow.center().x(), lastRow.bottom() + 20);
+            QVERIFY(end.y() < viewport->height());
+            QDragEnterEvent enter(start, Qt::CopyAction, data.get(), Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &enter);
+            QVERIFY(enter.isAccepted());
+            QDragMoveEvent move(end, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &move);
+            QVERIFY(move.isAccepted());
+            QDropEvent drop(QPointF(end), Qt::CopyAction, data.get(), Qt::LeftButton,
+                            Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &drop);
+            QVERIFY(drop.isAccepted());
+            QCOMPARE(drop.dropAction(), Qt::CopyAction); // the source keeps its rows
+            QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
+            // The moved favorite stays current; outside "Favorites" a drop is no move.
+            QCOMPARE(table->currentRow(), first ? 0 : 1);
+            openCategory(w, "UK News");
+            QDropEvent elsewhere(QPointF(end), Qt::CopyAction, data.get(), Qt::LeftButton,
+                                 Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &elsewhere);
+            QVERIFY(!elsewhere.isAccepted());
+            openCategory(w, "Favorites");
+        }
         QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
 
         window.reset();
@@ -384,6 +437,51 @@ private slots:
         MainWindowTestAccess again(*window);
         openCategory(again, "Favorites");
         QCOMPARE(names(again.liveShown()), (QStringList{"BBC One", "Sky News"}));
+    }
+
+    // "Provider Order" follows the categories as the user dragged them, the provider's order
+    // within each; "Name (A-Z)" sorts; a search keeps its relevance first in both.
+    void providerOrder_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("sort");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("provider order")
+            << "" << 0 << QStringList{"Sport1", "BBC One", "Sky News", "Night Show"};
+        QTest::newRow("by name") << "" << 1
+                                 << QStringList{"BBC One", "Night Show", "Sky News", "Sport1"};
+        QTest::newRow("search, provider order")
+            << "s" << 0 << QStringList{"Sport1", "Sky News", "Night Show"};
+        QTest::newRow("search, by name")
+            << "s" << 1 << QStringList{"Sky News", "Sport1", "Night Show"};
+    }
+    void providerOrder()
+    {
+        QFETCH(QString, query);
+        QFETCH(int, sort);
+        QFETCH(QStringList, expected);
+        MessageBox::queueAnswer(QMessageBox::No);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        QListWidget* categories = w.liveCategoryList();
+        QVERIFY(categories->model()->moveRow(QModelIndex(), rowOf(categories, "DE Sport"),
+                                             QModelIndex(), rowOf(categories, "UK News")));
+        QTRY_COMPARE(w.lineupFlow()
+                         ->lineup()
+                         .entry(LineupEntry::CategoryEntry, MediaItem::Live, "2")
+                         .position,
+                     0);
+        openCategory(w, "All Categories");
+        w.liveSortBox()->setCurrentIndex(sort);
+        w.liveSearchEdit()->setText(query);
+        QCOMPARE(names(w.liveShown()), expected);
+        // The table shows the rows in that order.
+        QCOMPARE(w.liveTable()->item(0, 0)->text(), expected.first());
+        // A category alone: the provider's order within it.
+        w.liveSearchEdit()->clear();
+        openCategory(w, "UK News");
+        QCOMPARE(names(w.liveShown()), (QStringList{"BBC One", "Sky News"}));
     }
 
     // The preferences page sets the PIN as a digest, changes it only with the old one (wrong
@@ -430,22 +528,158 @@ private slots:
         QVERIFY(ParentalLock::storedDigest().isEmpty());
     }
 
-    void guideChannelSearch()
+    // A channel's guide shifted in 15-minute steps: the programme list, "Now", the tooltip and
+    // the TV Guide grid show the shifted times (the store keeps the guide's own).
+    void guideShift_data()
     {
-#if defined(__SANITIZE_ADDRESS__)
-        // The suggestions come back empty in the sanitizer build only; not yet understood.
-        QSKIP("the guide's suggestions are empty under AddressSanitizer (open question)");
-#endif
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("running");
+        QTest::newRow("none") << 0 << "Evening Headlines";
+        QTest::newRow("half an hour later") << 30 << "Before";
+        QTest::newRow("an hour earlier") << -60 << "After";
+    }
+    void guideShift()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, running);
         MessageBox::queueAnswer(QMessageBox::No);
         const qint64 now = Clock::epochSecs();
         auto window = openWindow();
         QVERIFY(window);
         MainWindowTestAccess w(*window);
-        // Written once the catalog is in and the window's own guide update is over, so that one
-        // cannot replace it.
-        QTRY_COMPARE(w.pendingFetchSteps(), 0);
-        QTest::qWait(200);
+        // The window's own guide update has ended (the fixture has none) before ours is written.
+        QTRY_VERIFY(!w.lineupFlow()->guide()->statusText().isEmpty() &&
+                    !w.lineupFlow()->guide()->isImporting());
+        const QList<GuideProgramme> programmes{
+            {now - 70 * 60, now - 10 * 60, "Before", {}, false},
+            {now - 10 * 60, now + 10 * 60, "Evening Headlines", {}, false},
+            {now + 10 * 60, now + 70 * 60, "After", {}, false}};
+        {
+            GuideStoreWriter writer(GuideService::storePath(serverKey()));
+            QVERIFY(writer.begin());
+            writer.addChannel(1, "skynews.uk", {"Sky News UK"});
+            for (const GuideProgramme& p : programmes)
+                writer.addProgramme(1, p);
+            QVERIFY(writer.commit({{"importedAt", QString::number(now)}}));
+        }
+        // The load opens the written guide; the server has none to replace it with.
+        w.refreshActiveSource();
+        QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
         QTRY_VERIFY(!w.lineupFlow()->guide()->isImporting());
+
+        openCategory(w, "UK News");
+        LineupEntry bind = w.lineupFlow()->itemEntry(w.liveShown().at(1));
+        bind.guideId = "skynews.uk";
+        bind.shiftMinutes = minutes;
+        QVERIFY(w.lineupFlow()->change({bind}));
+        const MediaItem sky = w.liveShown().at(1);
+        QCOMPARE(sky.guideId, QStringLiteral("skynews.uk"));
+
+        GuideProgramme expected;
+        for (const GuideProgramme& p : programmes) {
+            if (p.title == running)
+                expected = p;
+        }
+        expected.start += minutes * 60;
+        expected.stop += minutes * 60;
+        GuideService* guide = w.lineupFlow()->guide();
+        QTRY_COMPARE(guide->nowNext(sky).now.title, running);
+        QCOMPARE(guide->nowNext(sky).now.start, expected.start);
+        QVERIFY(
+            GuideText::tooltip(guide->nowAndNext(sky)).contains(GuideText::clock(expected.stop)));
+
+        // The programme list of the chosen channel.
+        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("guideProgrammes"));
+        QVERIFY(list);
+        w.liveTable()->setCurrentCell(1, 0);
+        QTRY_VERIFY(list->currentItem() && list->currentItem()->text(1) == running);
+        QCOMPARE(list->currentItem()->text(0), GuideText::span(expected));
+
+        // The grid's row of the channel.
+        GuideGridTab* gridTab = nullptr;
+        for (GuideGridTab* tab : window->findChildren<GuideGridTab*>()) {
+            if (w.tabs()->isTabVisible(w.tabs()->indexOf(tab)))
+                gridTab = tab;
+        }
+        QVERIFY(gridTab);
+        w.tabs()->setCurrentWidget(gridTab);
+        gridTab->reload();
+        const int row = int(names(gridTab->grid()->channels()).indexOf("Sky News"));
+        QVERIFY(row >= 0);
+        gridTab->grid()->showTime(now - 3600);
+        QStringList gridShows;
+        QTRY_VERIFY([&]() {
+            gridShows.clear();
+            for (const GuideProgramme& p :
+                 gridTab->grid()->data()->programmes(row, now - 1800, now + 1800))
+                gridShows << QStringLiteral("%1@%2").arg(p.title).arg((p.start - now) / 60);
+            return gridShows.contains(
+                QStringLiteral("%1@%2").arg(running).arg((expected.start - now) / 60));
+        }());
+    }
+
+    // Lists from a size on are shaped on a worker: the window gets what shaping on its own
+    // thread gave, a change while one is on its way wins, and a result overtaken by a newer
+    // load never arrives.
+    void shapingOnWorker()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        LineupFlow* flow = w.lineupFlow();
+        LineupEntry rename = flow->itemEntry(w.liveItems().at(0));
+        rename.name = "My BBC";
+        QVERIFY(flow->change({rename}));
+        flow->hideCategory(MediaItem::Live, "2");
+        QVERIFY(flow->orderCategories(MediaItem::Live, {"3", "1"}));
+        const auto fields = [](const QList<MediaItem>& items) {
+            QStringList out;
+            for (const MediaItem& m : items)
+                out << QStringList{m.id, m.name, m.categoryId, m.guideId, m.guideName}.join('|');
+            return out;
+        };
+        const QStringList onWindowThread = fields(w.liveItems());
+        QCOMPARE(names(w.liveItems()), (QStringList{"Night Show", "My BBC", "Sky News"}));
+
+        flow->setShapeOnWorkerFrom(0);
+        w.refreshActiveSource();
+        QTRY_COMPARE_WITH_TIMEOUT(w.pendingFetchSteps(), 0, 10000);
+        QTRY_VERIFY(!flow->isShaping());
+        QCOMPARE(fields(w.liveItems()), onWindowThread);
+
+        // A change on the worker, another before it is back: the second one shows.
+        flow->hideCategory(MediaItem::Live, "3");
+        flow->hideItem(flow->providerItems(MediaItem::Live).at(1)); // Sky News
+        QTRY_VERIFY(!flow->isShaping());
+        QCOMPARE(names(w.liveItems()), (QStringList{"My BBC"}));
+        QCOMPARE(gridNames(*window), (QStringList{"My BBC"}));
+
+        // Two loads of the section: only the newer one's list arrives.
+        const QList<MediaItem> provided = flow->providerItems(MediaItem::Live);
+        int older = 0;
+        QList<MediaItem> newer;
+        flow->shapeItems(kLiveSection, provided, [&](const QList<MediaItem>&) { ++older; });
+        flow->shapeItems(kLiveSection, provided.mid(0, 2),
+                         [&](const QList<MediaItem>& items) { newer = items; });
+        QTRY_VERIFY(!flow->isShaping());
+        QCoreApplication::processEvents(); // anything a worker posted is in by now
+        QCOMPARE(older, 0);
+        QCOMPARE(names(newer), (QStringList{"My BBC"}));
+    }
+
+    void guideChannelSearch()
+    {
+        MessageBox::queueAnswer(QMessageBox::No);
+        const qint64 now = Clock::epochSecs();
+        auto window = openWindow();
+        QVERIFY(window);
+        MainWindowTestAccess w(*window);
+        // Written once the window's own guide update has run and ended (the fixture has no guide:
+        // its status stays), not merely before it began, so that one cannot replace it.
+        QTRY_COMPARE(w.pendingFetchSteps(), 0);
+        QTRY_VERIFY(!w.lineupFlow()->guide()->statusText().isEmpty() &&
+                    !w.lineupFlow()->guide()->isImporting());
         {
             GuideStoreWriter writer(GuideService::storePath(serverKey()));
             QVERIFY(writer.begin());

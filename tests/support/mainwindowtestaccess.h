@@ -76,6 +76,7 @@ public:
     VELMORA_TAB_PART(liveTab, liveTitleLabel, titleLabel)
     VELMORA_TAB_PART(liveTab, liveSearchEdit, searchEdit)
     VELMORA_TAB_PART(liveTab, liveTable, table)
+    VELMORA_TAB_PART(liveTab, liveSortBox, sortBox)
     VELMORA_TAB_PART(liveTab, liveCategoryId, categoryId)
     VELMORA_TAB_PART(liveTab, liveShown, shown)
     VELMORA_TAB_PART(movieTab, movieStack, stack)

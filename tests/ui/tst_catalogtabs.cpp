@@ -166,7 +166,7 @@ private:
                                    QStringLiteral("Movie"));
         else
             buildTabSkeleton(parent, &s.stack, &s.categoryList, &s.searchAllEdit, &s.titleLabel,
-                             &s.searchEdit, &s.table, QStringLiteral("Channel"));
+                             &s.searchEdit, &s.sortBox, &s.table, QStringLiteral("Channel"));
         return s;
     }
 
@@ -277,8 +277,19 @@ private slots:
         QCOMPARE(page1->itemAt(2)->widget(), s.results());
         QCOMPARE(page1->stretch(2), 1);
 
+        auto* searchRow = qobject_cast<QHBoxLayout*>(page1->itemAt(1)->layout());
+        QVERIFY(searchRow);
+        QCOMPARE(searchRow->itemAt(0)->widget(), s.searchEdit);
+        QCOMPARE(searchRow->stretch(0), 1);
+        QCOMPARE(searchRow->itemAt(1)->widget(), s.sortBox);
         if (!poster) {
-            QCOMPARE(page1->itemAt(1)->widget(), s.searchEdit);
+            // The provider's order first, as the table always showed; then by name.
+            QCOMPARE(s.sortBox->count(), 2);
+            QCOMPARE(s.sortBox->itemText(0), QStringLiteral("Provider Order"));
+            QCOMPARE(s.sortBox->itemData(0).toString(), QStringLiteral("provider"));
+            QCOMPARE(s.sortBox->itemText(1), QStringLiteral("Name (A-Z)"));
+            QCOMPARE(s.sortBox->itemData(1).toString(), QStringLiteral("name"));
+            QCOMPARE(s.sortBox->currentIndex(), 0);
             QCOMPARE(s.table->columnCount(), 1);
             QCOMPARE(s.table->horizontalHeaderItem(0)->text(), QStringLiteral("Channel"));
             QVERIFY(s.table->horizontalHeader()->stretchLastSection());
@@ -287,11 +298,6 @@ private slots:
             QVERIFY(s.table->verticalHeader()->isHidden());
             return;
         }
-        auto* searchRow = qobject_cast<QHBoxLayout*>(page1->itemAt(1)->layout());
-        QVERIFY(searchRow);
-        QCOMPARE(searchRow->itemAt(0)->widget(), s.searchEdit);
-        QCOMPARE(searchRow->stretch(0), 1);
-        QCOMPARE(searchRow->itemAt(1)->widget(), s.sortBox);
         QCOMPARE(s.sortBox->count(), 3);
         const QStringList texts = {QStringLiteral("Name (A-Z)"), QStringLiteral("Recently Added"),
                                    QStringLiteral("Rating")};

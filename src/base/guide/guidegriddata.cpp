@@ -65,11 +65,19 @@ void GuideGridData::setStore(const QString& path)
     wake.wakeAll();
 }
 
-void GuideGridData::setRows(const QList<int>& channels)
+void GuideGridData::setRows(const QList<int>& channels, const QList<qint64>& shifts)
 {
     QMutexLocker lock(&mutex);
     reset();
     rowChannels = channels;
+    rowShifts.clear();
+    earliestShift = latestShift = 0;
+    for (const qint64 shift : shifts) {
+        earliestShift = std::min(earliestShift, shift);
+        latestShift = std::max(latestShift, shift);
+    }
+    if (earliestShift != 0 || latestShift != 0)
+        rowShifts = shifts;
 }
 
 void GuideGridData::want(int firstRow, int lastRow, qint64 from, qint64 to)
@@ -79,8 +87,9 @@ void GuideGridData::want(int firstRow, int lastRow, qint64 from, qint64 to)
     const int lastBlock = int((rowChannels.size() - 1) / kWindowRows);
     const int rowFirst = std::max(0, firstRow) / kWindowRows;
     const int rowLast = std::clamp(lastRow, 0, int(rowChannels.size() - 1)) / kWindowRows;
-    const qint64 timeFirst = timeBlockOf(from);
-    const qint64 timeLast = timeBlockOf(to - 1);
+    // Shifted rows show programmes of other hours of the guide.
+    const qint64 timeFirst = timeBlockOf(from - latestShift);
+    const qint64 timeLast = timeBlockOf(to - 1 - earliestShift);
 
     // Visible windows first, then the ring around them.
     std::vector<std::pair<int, qint64>> order;
@@ -131,6 +140,19 @@ void GuideGridData::want(int firstRow, int lastRow, qint64 from, qint64 to)
 
 QList<GuideProgramme> GuideGridData::programmes(int row, qint64 from, qint64 to,
                                                 bool* complete) const
+{
+    const qint64 shift = row >= 0 && row < rowShifts.size() ? rowShifts.at(row) : 0;
+    QList<GuideProgramme> out = stored(row, from - shift, to - shift, complete);
+    if (shift != 0) {
+        for (GuideProgramme& p : out) {
+            p.start += shift;
+            p.stop += shift;
+        }
+    }
+    return out;
+}
+
+QList<GuideProgramme> GuideGridData::stored(int row, qint64 from, qint64 to, bool* complete) const
 {
     QList<GuideProgramme> out;
     bool all = true;

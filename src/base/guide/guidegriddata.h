@@ -33,16 +33,17 @@ public:
     // The store file to read (empty: no guide); reopened on every call, as an import replaces
     // the file. Forgets what was read.
     void setStore(const QString& path);
-    // The guide channel of every row, -1 for rows without one. Forgets what was read.
-    void setRows(const QList<int>& channels);
+    // The guide channel of every row, -1 for rows without one, and the seconds each row's times
+    // are shifted by (empty: none). Forgets what was read.
+    void setRows(const QList<int>& channels, const QList<qint64>& shifts = {});
     int rowCount() const { return int(rowChannels.size()); }
 
     // The viewport: rows [firstRow, lastRow] over [from, to). Missing windows there are read
     // first, then those around it.
     void want(int firstRow, int lastRow, qint64 from, qint64 to);
 
-    // Programmes of `row` overlapping [from, to), by start, from memory. `complete` tells
-    // whether every window needed was there.
+    // Programmes of `row` overlapping [from, to), by start, from memory, in the row's shifted
+    // times. `complete` tells whether every window needed was there.
     QList<GuideProgramme> programmes(int row, qint64 from, qint64 to,
                                      bool* complete = nullptr) const;
 
@@ -74,8 +75,12 @@ private:
     void run();
     void deliver(quint64 key, quint64 generation, QList<QList<GuideProgramme>> rows);
     void evict();
+    QList<GuideProgramme> stored(int row, qint64 from, qint64 to, bool* complete) const;
 
     QList<int> rowChannels;
+    QList<qint64> rowShifts;  // empty when no row is shifted
+    qint64 earliestShift = 0; // the most negative shift, or 0
+    qint64 latestShift = 0;   // the most positive shift, or 0
     QHash<quint64, Window> windows;
     quint64 useCounter = 0;
     QSet<quint64> wantedNow;

@@ -40,6 +40,9 @@ public:
         return h;
     }
 
+    // The address being read, by its place in the request.
+    void beginAddress(int index) { address = index; }
+
     qint64 dropped = 0;
 
 private:
@@ -67,14 +70,26 @@ private:
 
     int programmeChannel(QByteArrayView idBytes)
     {
+        int number = -1;
         auto it = decisions.constFind(idBytes.toByteArray());
-        if (it != decisions.cend())
-            return *it;
-        // No <channel> before its programmes: only the id can match.
-        const QString text = QString::fromUtf8(idBytes);
-        const int number = request.wanted.wantsChannel(text, {}) ? addChannel(text, {}) : -1;
-        decisions.insert(idBytes.toByteArray(), number);
-        return number;
+        if (it != decisions.cend()) {
+            number = *it;
+        } else {
+            // No <channel> before its programmes: only the id can match.
+            const QString text = QString::fromUtf8(idBytes);
+            number = request.wanted.wantsChannel(text, {}) ? addChannel(text, {}) : -1;
+            decisions.insert(idBytes.toByteArray(), number);
+        }
+        if (number < 0)
+            return -1;
+        // The first address with programmes for a channel gives all of them: two schedules of
+        // one channel would overlap and contradict each other.
+        if (owners.size() <= number)
+            owners.resize(number + 1, -1);
+        int& owner = owners[number];
+        if (owner < 0)
+            owner = address;
+        return owner == address ? number : -1;
     }
 
     void programme(int ch, GuideProgramme& p)
@@ -101,6 +116,8 @@ private:
     GuideStoreWriter& writer;
     QHash<QByteArray, int> decisions;       // channel id: its number, or -1 when not kept
     QHash<QByteArray, QStringList> namesOf; // channel id: every display name declared for it
+    QList<int> owners; // by channel number: the address its programmes come from, or -1
+    int address = 0;
     int nextNumber = 1;
 };
 
@@ -225,6 +242,7 @@ GuideImporter::Result runImport(const GuideImporter::Request& request, const Can
     int read = 0;
     int lastPercent = -1;
     for (int i = 0; i < request.urls.size() && !cancel.requested; ++i) {
+        sink.beginAddress(i);
         XmltvReader reader(sink.handlers(), request.maxBytes);
         const QString why = readAddress(request.urls[i], request, reader, cancel, [&](double f) {
             const int percent =

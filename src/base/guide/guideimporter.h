@@ -14,8 +14,10 @@ class QThread;
 
 // Fetches XMLTV guides and writes them into a new store file on a worker thread of its own,
 // streaming: each piece is inflated, parsed and inserted as it arrives, so memory stays flat
-// whatever the size. Several addresses are merged; the import succeeds when one of them was
-// read whole. Local paths and file: addresses are read from disk.
+// whatever the size. Several addresses are merged in their order: a channel takes its names
+// from all of them, but all its programmes from the first address that has programmes for it.
+// The import succeeds when one of them was read whole. Local paths and file: addresses are read
+// from disk.
 //
 // Callbacks run on the thread that called start(), never from inside a call; `done` exactly
 // once per start() unless the importer is destroyed first. Starting again or cancel() ends the

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 constexpr int kFallbackTimeoutMs = 30000;
@@ -38,6 +39,25 @@ GuideNowNext nowNextIn(const QList<GuideProgramme>& list, qint64 now)
         result.next = *after;
         result.hasNext = true;
     }
+    return result;
+}
+
+void shiftAll(QList<GuideProgramme>& list, qint64 secs)
+{
+    if (secs == 0)
+        return;
+    for (GuideProgramme& p : list) {
+        p.start += secs;
+        p.stop += secs;
+    }
+}
+
+GuideNowNext shifted(GuideNowNext result, qint64 secs)
+{
+    result.now.start += secs;
+    result.now.stop += secs;
+    result.next.start += secs;
+    result.next.stop += secs;
     return result;
 }
 } // namespace
@@ -141,6 +161,28 @@ void GuideService::openStore()
         store.open(storePath(config.storageKey()));
     index.build(store.channels());
     rematch();
+}
+
+void GuideService::setShifts(const QHash<QString, int>& minutesById)
+{
+    QHash<QString, qint64> secs;
+    qint64 reach = 0;
+    for (auto it = minutesById.cbegin(); it != minutesById.cend(); ++it) {
+        if (*it == 0)
+            continue;
+        secs.insert(it.key(), qint64(*it) * 60);
+        reach = std::max(reach, qint64(std::abs(*it)) * 60);
+    }
+    if (secs == shifts)
+        return;
+    shifts = secs;
+    shiftReach = reach;
+    emit guideChanged();
+}
+
+qint64 GuideService::shiftSecs(const MediaItem& item) const
+{
+    return shifts.isEmpty() ? 0 : shifts.value(item.id.isEmpty() ? item.streamUrl : item.id);
 }
 
 void GuideService::setChannels(const QList<MediaItem>& list)
@@ -276,15 +318,20 @@ bool GuideService::hasGuide(const MediaItem& item) const
 GuideNowNext GuideService::nowNext(const MediaItem& item) const
 {
     const qint64 now = Clock::epochSecs();
+    const qint64 shift = shiftSecs(item);
+    const qint64 guideNow = now - shift; // the moment in the guide's own times
     const int number = channelOf(item);
     if (number < 0) {
         const auto answered = fromServer.constFind(item.id);
-        return answered == fromServer.cend() ? GuideNowNext() : nowNextIn(*answered, now);
+        return answered == fromServer.cend() ? GuideNowNext()
+                                             : shifted(nowNextIn(*answered, guideNow), shift);
     }
     // Read again halfway through the window, so the next one is in before this one ends.
-    if (!nowTable || now >= nowTable->start() + kNowWindowSecs / 2 || !nowTable->covers(now))
+    if (!nowTable || now >= nowTable->start() + nowTableReach + kNowWindowSecs / 2 ||
+        !nowTable->covers(guideNow))
         readNowTable(now);
-    return nowTable && nowTable->covers(now) ? nowTable->at(number, now) : GuideNowNext();
+    return nowTable && nowTable->covers(guideNow) ? shifted(nowTable->at(number, guideNow), shift)
+                                                  : GuideNowNext();
 }
 
 void GuideService::readNowTable(qint64 now) const
@@ -294,16 +341,18 @@ void GuideService::readNowTable(qint64 now) const
     nowReading = true;
     const QString path = storePath(config.storageKey());
     const quint64 asked = storeGeneration;
+    const qint64 reach = shiftReach; // shifted channels look that far around now
     auto* self = const_cast<GuideService*>(this);
-    inBackground([self, path, now, asked]() -> std::function<void()> {
+    inBackground([self, path, now, asked, reach]() -> std::function<void()> {
         std::shared_ptr<const GuideNowTable> table =
-            GuideNowTable::read(path, now, now + kNowWindowSecs);
-        return [self, table, asked]() {
+            GuideNowTable::read(path, now - reach, now + kNowWindowSecs + reach);
+        return [self, table, asked, reach]() {
             // A file that cannot be read is not read again until the store is reopened.
             if (asked != self->storeGeneration || !table)
                 return;
             self->nowReading = false;
             self->nowTable = table;
+            self->nowTableReach = reach;
             emit self->nowMoved();
         };
     });
@@ -314,8 +363,11 @@ GuideNowNext GuideService::nowAndNext(const MediaItem& item) const
     GuideNowNext result = nowNext(item);
     const int number = channelOf(item);
     if (number >= 0 && !result.hasNext) {
+        const qint64 shift = shiftSecs(item);
         const qint64 after = result.hasNow ? result.now.start : Clock::epochSecs();
-        if (const std::optional<GuideProgramme> next = store.nextAfter(number, after)) {
+        if (std::optional<GuideProgramme> next = store.nextAfter(number, after - shift)) {
+            next->start += shift;
+            next->stop += shift;
             result.next = *next;
             result.hasNext = true;
         }
@@ -335,9 +387,10 @@ void GuideService::programmes(const MediaItem& item, QObject* context, Programme
     const int number = channelOf(item);
     const qint64 from = now - qint64(std::max(1, item.archiveDays)) * 86400;
     const qint64 to = now + 7 * 86400;
+    const qint64 shift = shiftSecs(item);
     QList<GuideProgramme> list;
     if (number >= 0)
-        list = store.programmes(number, from, to);
+        list = store.programmes(number, from - shift, to - shift);
     else if (const auto kept = fromServer.constFind(item.id);
              kept != fromServer.cend() && (kept->isEmpty() || kept->constLast().stop > now))
         list = *kept;
@@ -345,6 +398,7 @@ void GuideService::programmes(const MediaItem& item, QObject* context, Programme
         fetchFromServer(item, context, std::move(done));
         return;
     }
+    shiftAll(list, shift);
     QTimer::singleShot(0, context, [list, done = std::move(done)]() { done(list); });
 }
 
@@ -366,6 +420,7 @@ void GuideService::fetchFromServer(const MediaItem& item, QObject* context, Prog
             fromServer.insert(streamId, list);
             emit guideChanged();
         }
+        shiftAll(list, shifts.value(streamId));
         if (context)
             done(list);
     };

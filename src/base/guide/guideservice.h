@@ -49,6 +49,11 @@ public:
     const SourceConfig& source() const { return config; }
     // The catalog's channels: the import keeps only their guide.
     void setChannels(const QList<MediaItem>& channels);
+    // Channels whose guide runs early or late, by id: minutes added to their programmes' times
+    // wherever they are answered. The store keeps the guide's own times, so a new shift needs no
+    // import; catch-up takes the shifted times, when the programme really ran on the stream.
+    void setShifts(const QHash<QString, int>& minutesById);
+    qint64 shiftSecs(const MediaItem& item) const;
     // Imports when `force` or when the guide is missing or older than a day.
     void refresh(bool force);
     // The guide addresses the import reads: the typed one, else the server's.
@@ -124,8 +129,11 @@ private:
     int inactivityMs = 60000;
 
     mutable std::shared_ptr<const GuideNowTable> nowTable;
+    mutable qint64 nowTableReach = 0; // the table reaches this far around its hours, for shifts
     mutable bool nowReading = false;
-    quint64 storeGeneration = 0; // bumped when the store is reopened: older reads are dropped
+    QHash<QString, qint64> shifts; // channel id: seconds added to its guide's times
+    qint64 shiftReach = 0;         // the largest shift either way
+    quint64 storeGeneration = 0;   // bumped when the store is reopened: older reads are dropped
     mutable QList<QPointer<QThread>> readers;
     QHash<QString, QList<GuideProgramme>> fromServer; // stream id: the player API's answer
 

@@ -45,12 +45,12 @@ GuideService::FoundProgrammes GuideService::findProgrammes(const QString& query,
             continue;
         const MediaItem& channel = channels.at(*item);
         GuideProgramme p;
-        p.start = hit.start;
-        p.stop = hit.stop;
-        const QString when = hit.start <= now
-                                 ? tr("now, until %1").arg(GuideText::clock(hit.stop))
+        p.start = hit.start + shiftSecs(channel);
+        p.stop = hit.stop + shiftSecs(channel);
+        const QString when = p.start <= now
+                                 ? tr("now, until %1").arg(GuideText::clock(p.stop))
                                  : tr("%1 %2", "day and times of a programme")
-                                       .arg(GuideText::day(hit.start, now), GuideText::span(p));
+                                       .arg(GuideText::day(p.start, now), GuideText::span(p));
         found.channels.append(channel);
         found.labels.append(tr("%1 — %2, %3", "programme, channel, when")
                                 .arg(hit.title, Translations::isolated(channel.name), when));

@@ -70,11 +70,12 @@ GuideGridLayout::Lookup GuideGrid::lookup() const
     return [this](int row, qint64 from, qint64 to) { return gridData->programmes(row, from, to); };
 }
 
-void GuideGrid::setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels)
+void GuideGrid::setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels,
+                            const QList<qint64>& shifts)
 {
     rows = channels;
     layout.setRowCount(int(rows.size()));
-    gridData->setRows(guideChannels);
+    gridData->setRows(guideChannels, shifts);
     if (current.row >= rows.size())
         current = GuideGridSelection();
     else if (current.isValid())

@@ -35,8 +35,10 @@ public:
     ~GuideGrid() override;
 
     void setPosterLoader(PosterLoader* loader) { posters = loader; }
-    // Rows and their guide channels (-1: none), the same length. Keeps the scroll position.
-    void setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels);
+    // Rows and their guide channels (-1: none), the same length, and the seconds each row's
+    // guide is shifted by (empty: none). Keeps the scroll position.
+    void setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels,
+                     const QList<qint64>& shifts = {});
     void setRange(qint64 from, qint64 to);
     // Reads a new store file (empty: none).
     void setStore(const QString& path);

@@ -132,14 +132,21 @@ void GuideGridTab::reload()
     const QList<MediaItem> items = rowsOf();
     QList<int> numbers;
     numbers.reserve(items.size());
+    QList<qint64> shifts;
     int archiveDays = 1;
-    for (const MediaItem& item : items) {
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const MediaItem& item = items[i];
         numbers.append(guide->guideChannel(item));
+        // A list only when some channel is shifted.
+        if (const qint64 shift = guide->shiftSecs(item); shift != 0) {
+            shifts.resize(items.size(), 0);
+            shifts[i] = shift;
+        }
         archiveDays = std::max(archiveDays, std::min(item.archiveDays, kMaxArchiveDays));
     }
     const qint64 now = Clock::epochSecs();
     view->setRange(now - archiveDays * kDaySecs, now + kDaysAhead * kDaySecs);
-    view->setChannels(items, numbers);
+    view->setChannels(items, numbers, shifts);
     scope->setText(titleOf ? titleOf() : QString());
     fillDays();
     if (!shownOnce) {

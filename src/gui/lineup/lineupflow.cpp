@@ -18,6 +18,7 @@
 
 #include <QInputDialog>
 #include <QStackedWidget>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -53,7 +54,13 @@ LineupFlow::LineupFlow(const Parts& parts, QObject* parent)
     unlockCheck->start();
 }
 
-LineupFlow::~LineupFlow() = default;
+LineupFlow::~LineupFlow()
+{
+    for (const QPointer<QThread>& worker : std::as_const(workers)) {
+        if (worker)
+            worker->wait();
+    }
+}
 
 int LineupFlow::kindOfSection(const QString& section)
 {
@@ -92,6 +99,7 @@ void LineupFlow::serverLoading(const SourceConfig& config)
     guideSources = store->guideSources(serverKey);
     rawItems.clear();
     rawCategories.clear();
+    pending.clear(); // results of the previous server are dropped when they come
     noteChoices();
     appliedUnlocked = unlocked();
 }
@@ -114,10 +122,52 @@ QList<Category> LineupFlow::shapeCategories(const QString& section,
     return current.applyToCategories(kind, categories);
 }
 
-QList<MediaItem> LineupFlow::shapeItems(const QString& section, const QList<MediaItem>& items)
+void LineupFlow::shapeItems(const QString& section, const QList<MediaItem>& items, Shaped done)
 {
     rawItems.insert(section, items);
-    return current.apply(kindOfSection(section), items, unlocked());
+    shape(section, std::move(done));
+}
+
+void LineupFlow::shape(const QString& section, Shaped done)
+{
+    const quint64 job = ++jobs;
+    pending.insert(section, {job, std::move(done)});
+    const QList<MediaItem> items = rawItems.value(section);
+    const int kind = kindOfSection(section);
+    if (items.size() < workerFrom) {
+        shaped(section, job, current.apply(kind, items, unlocked()));
+        return;
+    }
+    workers.removeAll(QPointer<QThread>());
+    QThread* worker =
+        QThread::create([this, section, job, kind, items, lineup = current, open = unlocked()]() {
+            QList<MediaItem> result = lineup.apply(kind, items, open);
+            QMetaObject::invokeMethod(
+                this, [this, section, job, result]() { shaped(section, job, result); },
+                Qt::QueuedConnection);
+        });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    workers.append(worker);
+    worker->start();
+}
+
+bool LineupFlow::isShaping() const
+{
+    for (const QPointer<QThread>& worker : workers) {
+        if (worker && !worker->isFinished())
+            return true;
+    }
+    return !pending.isEmpty();
+}
+
+void LineupFlow::shaped(const QString& section, quint64 job, const QList<MediaItem>& items)
+{
+    const auto it = pending.find(section);
+    if (it == pending.end() || it->job != job)
+        return; // a newer load or change of the lineup is on its way
+    const Shaped done = std::move(it->done);
+    pending.erase(it);
+    done(items);
 }
 
 QList<MediaItem> LineupFlow::providerItems(int kind) const
@@ -394,6 +444,12 @@ void LineupFlow::noteChoices()
         rowMarks[section] = marks;
     }
     anyLocks = current.hasLocks();
+    QHash<QString, int> shifts;
+    for (const LineupEntry& e : current.of(LineupEntry::ItemEntry, MediaItem::Live)) {
+        if (e.shiftMinutes != 0)
+            shifts.insert(e.id, e.shiftMinutes);
+    }
+    p.guide->setShifts(shifts);
 }
 
 void LineupFlow::reapply()
@@ -412,19 +468,28 @@ void LineupFlow::reapply()
         tabOfSection(it.key())->setCategories(shaped);
     }
     for (auto it = rawItems.cbegin(); it != rawItems.cend(); ++it) {
-        const QList<MediaItem> shaped = current.apply(kindOfSection(it.key()), *it, unlocked());
-        if (it.key() == kLiveSection)
+        // A load still being shaped finishes as a load, with the new choices.
+        const auto load = pending.constFind(it.key());
+        shape(it.key(), load != pending.cend() ? load->done : showShaped(it.key()));
+    }
+    emit lineupChanged();
+}
+
+LineupFlow::Shaped LineupFlow::showShaped(const QString& section)
+{
+    return [this, section](const QList<MediaItem>& shaped) {
+        CatalogSession* s = p.session;
+        if (section == kLiveSection)
             s->liveItems = shaped;
-        else if (it.key() == kMovieSection)
+        else if (section == kMovieSection)
             s->movieItems = shaped;
-        else if (it.key() == kSeriesSection)
+        else if (section == kSeriesSection)
             s->seriesItems = shaped;
         else
             s->channelItems = shaped;
-        tabOfSection(it.key())->refilter();
-        if ((it.key() == kLiveSection && source.type == SourceConfig::Xtream) ||
-            (it.key() == kChannelSection && source.type != SourceConfig::Xtream))
+        tabOfSection(section)->refilter();
+        if ((section == kLiveSection && source.type == SourceConfig::Xtream) ||
+            (section == kChannelSection && source.type != SourceConfig::Xtream))
             p.guide->setChannels(shaped);
-    }
-    emit lineupChanged();
+    };
 }

@@ -9,8 +9,10 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CatalogSession;
@@ -21,6 +23,7 @@ class LineupStore;
 class QAbstractItemView;
 class QListWidget;
 class QMenu;
+class QThread;
 class QTimer;
 
 // The user's lineup in the window: shapes the catalog lists every view reads (hidden and locked
@@ -56,7 +59,15 @@ public:
     // The session's hooks: what it keeps of the lists the server sends.
     void serverLoading(const SourceConfig& config);
     QList<Category> shapeCategories(const QString& section, const QList<Category>& categories);
-    QList<MediaItem> shapeItems(const QString& section, const QList<MediaItem>& items);
+    using Shaped = std::function<void(const QList<MediaItem>& items)>;
+    // Calls `done` with what the section shows: at once for short lists, else from a worker
+    // (queued, on this thread). A newer load or lineup change of the section drops a result
+    // still on its way; `done` then runs with the newer one.
+    void shapeItems(const QString& section, const QList<MediaItem>& items, Shaped done);
+    // Lists from this many entries on are shaped on a worker (tests lower it).
+    void setShapeOnWorkerFrom(qsizetype entries) { workerFrom = entries; }
+    // A shaping is on its way, or a worker has still to end.
+    bool isShaping() const;
     // The guide reads the server's own guide or the user's list of guide addresses.
     SourceConfig guideConfig(const SourceConfig& config) const;
     // A tab's rows: library views lose locked items; a server category shows its locked
@@ -111,6 +122,10 @@ signals:
 private:
     void wireTab(CatalogTab* tab);
     void reapply();
+    void shape(const QString& section, Shaped done);
+    void shaped(const QString& section, quint64 job, const QList<MediaItem>& items);
+    // What a lineup change does with a section's new list.
+    Shaped showShaped(const QString& section);
     void offerAdultLocks(int kind, const QList<Category>& categories);
     void checkUnlockExpiry();
     CatalogTab* tabOfSection(const QString& section) const;
@@ -127,6 +142,16 @@ private:
     QStringList guideSources;
     QHash<QString, QList<MediaItem>> rawItems;     // by section
     QHash<QString, QList<Category>> rawCategories; // by section
+    // Shaping 100k entries takes tens of milliseconds; under this many it fits in a frame.
+    qsizetype workerFrom = 10000;
+    struct Pending
+    {
+        quint64 job = 0;
+        Shaped done;
+    };
+    QHash<QString, Pending> pending; // by section: the latest shaping, until it is delivered
+    quint64 jobs = 0;
+    QList<QPointer<QThread>> workers; // waited for on destruction: they post to this object
     QTimer* unlockCheck = nullptr;
     bool appliedUnlocked = false;
     // Read once per change, not per keystroke: whether any lock exists, and per section

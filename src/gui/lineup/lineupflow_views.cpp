@@ -1,8 +1,9 @@
-// The lineup in the tabs: menus and keys on category lists and rows, dragging categories into
-// the user's order, and the marks (locks, the provider's name) on what the tabs show.
+// The lineup in the tabs: menus and keys on category lists and rows, dragging categories and
+// favorites into the user's order, and the marks (locks, the provider's name) on the rows.
 #include "lineup/lineupflow.h"
 
 #include "library/library.h"
+#include "lineup/favoritedrop.h"
 #include "lineup/lineupicons.h"
 #include "ui/catalogtab.h"
 #include "ui/librarycategories.h"
@@ -136,6 +137,11 @@ void LineupFlow::wireTab(CatalogTab* tab)
             // The refill follows the moved row in a table; a grid starts afresh.
             if (p.library->moveFavorite(serverKey, *item, steps) && tab->grid)
                 tab->grid->setCurrentRow(row + steps);
+        });
+    }
+    if (tab->table) {
+        new FavoriteDrop(tab, [this](const MediaItem& item, int steps) {
+            return p.library->moveFavorite(serverKey, item, steps);
         });
     }
 }

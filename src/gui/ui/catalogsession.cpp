@@ -111,23 +111,9 @@ CatalogLoader::Handlers CatalogSession::catalogHandlers()
         }
     };
     handlers.items = [this](const QString& section, const QList<MediaItem>& provided) {
-        const QList<MediaItem> items = p.lineup->shapeItems(section, provided);
-        if (section == kLiveSection) {
-            liveItems = items;
-            p.liveTab->refilter();
-        } else if (section == kMovieSection) {
-            movieItems = items;
-            p.movieTab->refilter();
-        } else if (section == kSeriesSection) {
-            seriesItems = items;
-            p.seriesTab->refilter();
-        } else {
-            channelItems = items;
-            p.channelTab->refilter();
-        }
-        p.libraryFlow->catalogListed(items);
-        if (section == kLiveSection || section == kChannelSection)
-            guideCatalogLoaded(catalogFetched);
+        p.lineup->shapeItems(section, provided, [this, section](const QList<MediaItem>& items) {
+            itemsShaped(section, items);
+        });
     };
     handlers.guideUrls = [this](const QStringList& urls) {
         const QString offered = urls.join(u',');
@@ -148,6 +134,26 @@ CatalogLoader::Handlers CatalogSession::catalogHandlers()
         MessageBox::warning(p.window, tr("Load Playlist"), message);
     };
     return handlers;
+}
+
+void CatalogSession::itemsShaped(const QString& section, const QList<MediaItem>& items)
+{
+    if (section == kLiveSection) {
+        liveItems = items;
+        p.liveTab->refilter();
+    } else if (section == kMovieSection) {
+        movieItems = items;
+        p.movieTab->refilter();
+    } else if (section == kSeriesSection) {
+        seriesItems = items;
+        p.seriesTab->refilter();
+    } else {
+        channelItems = items;
+        p.channelTab->refilter();
+    }
+    p.libraryFlow->catalogListed(items);
+    if (section == kLiveSection || section == kChannelSection)
+        guideCatalogLoaded(catalogFetched);
 }
 
 void CatalogSession::checkAutoRefresh()

@@ -73,6 +73,8 @@ private:
     void loadXtreamSource(const SourceConfig& config, bool forceRefresh);
     void loadM3uSource(const SourceConfig& config, bool forceRefresh);
     CatalogLoader::Handlers catalogHandlers();
+    // A section's list as the lineup shapes it, from the load that brought it.
+    void itemsShaped(const QString& section, const QList<MediaItem>& items);
 
     SourceManager* sourceManager;
     CatalogLoader* catalogLoader;

@@ -72,7 +72,7 @@ CatalogTab::CatalogTab(Look look, const QString& typeWord, const QString& viewNa
 {
     if (look == Look::Table) {
         tabPage = buildTabSkeleton(parent, &stack, &categoryList, &searchAllEdit, &titleLabel,
-                                   &searchEdit, &table, typeWord);
+                                   &searchEdit, &sortBox, &table, typeWord);
         table->setObjectName(viewName);
         connect(table, &QTableWidget::cellClicked, this, [this](int row) { emit activated(row); });
         addActivateKeyShortcuts(table, this, [this]() { emit activated(table->currentRow()); });
@@ -80,11 +80,12 @@ CatalogTab::CatalogTab(Look look, const QString& typeWord, const QString& viewNa
         tabPage = buildPosterTabSkeleton(parent, &stack, &categoryList, &searchAllEdit, &titleLabel,
                                          &searchEdit, &sortBox, &grid, typeWord);
         grid->setObjectName(viewName);
-        connect(sortBox, &QComboBox::currentIndexChanged, this, &CatalogTab::refilter);
         connect(grid, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* item) { emit activated(grid->row(item)); });
         addActivateKeyShortcuts(grid, this, [this]() { emit activated(grid->currentRow()); });
     }
+    sortBox->setObjectName(viewName + QStringLiteral("Sort"));
+    connect(sortBox, &QComboBox::currentIndexChanged, this, &CatalogTab::refilter);
     connect(categoryList, &QListWidget::itemClicked, this, &CatalogTab::selectCategory);
     addActivateKeyShortcuts(categoryList, this,
                             [this]() { selectCategory(categoryList->currentItem()); });
@@ -150,9 +151,15 @@ void CatalogTab::selectCategory(QListWidgetItem* item)
 void CatalogTab::refilter()
 {
     const QString query = searchEdit->text();
+    // Library views keep their own order (favorites the user's, the rest newest first); the
+    // provider's order is the stored one, after relevance.
+    const QString sortKey = sortBox->currentData().toString();
+    const bool sorted = !isLibraryCategory(categoryId) && sortKey != QLatin1String(kProviderOrder);
     if (table) {
         const std::optional<MediaItem> current = currentEntry(table, shown);
         shown = source ? source(categoryId, query, table) : QList<MediaItem>();
+        if (sorted)
+            sortItems(shown, query, sortKey);
         populateTable(table, shown);
         if (marker)
             marker(table, shown);
@@ -160,9 +167,8 @@ void CatalogTab::refilter()
         return;
     }
     shown = source ? source(categoryId, query, grid) : QList<MediaItem>();
-    // Library views keep their own order (newest first).
-    if (!isLibraryCategory(categoryId))
-        sortItems(shown, query, sortBox->currentData().toString());
+    if (sorted)
+        sortItems(shown, query, sortKey);
     if (tiles) {
         tiles->fill(shown);
     } else {

@@ -24,7 +24,7 @@ class QWidget;
 
 // One catalog tab ("Live TV", "Movies", "TV Shows", "Channels"): page 0 lists the categories with
 // a search over all of them, page 1 shows one category's items as a table of channels or a grid
-// of posters, searched and (posters) sorted. The window says where the items come from and how
+// of posters, searched and sorted. The window says where the items come from and how
 // the library marks them; activating an entry by mouse or keyboard is announced by `activated`.
 class CatalogTab final : public QObject
 {
@@ -73,7 +73,7 @@ public:
     QLineEdit* searchAllEdit = nullptr;
     QLabel* titleLabel = nullptr;
     QLineEdit* searchEdit = nullptr;
-    QComboBox* sortBox = nullptr;
+    QComboBox* sortBox = nullptr; // "<viewName>Sort"
     QTableWidget* table = nullptr;
     QListWidget* grid = nullptr;
 

@@ -120,12 +120,20 @@ void wireResultsView(const Pages& p, QWidget* resultsView)
 
 QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget** categoryList,
                           QLineEdit** searchAllEdit, QLabel** titleLabel, QLineEdit** searchEdit,
-                          QTableWidget** table, const QString& typeWord)
+                          QComboBox** sortBox, QTableWidget** table, const QString& typeWord)
 {
     Pages p = buildPages(parent, typeWord);
+    auto* searchRow = new QHBoxLayout;
     auto* search = new QLineEdit(p.itemsPage);
     search->setPlaceholderText(QCoreApplication::translate("CatalogTabs", "Search..."));
-    p.itemsLayout->addWidget(search);
+    // The provider's order follows the user's order of the categories.
+    auto* sort = new QComboBox(p.itemsPage);
+    sort->addItem(QCoreApplication::translate("CatalogTabs", "Provider Order"),
+                  QString(kProviderOrder));
+    sort->addItem(QCoreApplication::translate("CatalogTabs", "Name (A-Z)"), QStringLiteral("name"));
+    searchRow->addWidget(search, 1);
+    searchRow->addWidget(sort);
+    p.itemsLayout->addLayout(searchRow);
 
     auto* results = new QTableWidget(p.itemsPage);
     results->setColumnCount(1);
@@ -143,6 +151,7 @@ QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget**
     *searchAllEdit = p.searchAllEdit;
     *titleLabel = p.titleLabel;
     *searchEdit = search;
+    *sortBox = sort;
     *table = results;
     return p.tab;
 }

@@ -16,13 +16,17 @@ class QWidget;
 // Builders and rules shared by the four catalog tabs. Each tab is a stack: page 0 lists the
 // categories (with a search over all of them), page 1 shows one category's items.
 
-// A table tab (Live TV, Channels). Returns the tab page; created widgets come back through the
-// pointer arguments. `typeWord` is "Channel", "Movie" or "Show".
+// The sort key that keeps the stored order: the provider's, within the user's category order.
+inline constexpr char kProviderOrder[] = "provider";
+
+// A table tab (Live TV, Channels) with a sort box ("Provider Order" first). Returns the tab
+// page; created widgets come back through the pointer arguments. `typeWord` is "Channel",
+// "Movie" or "Show".
 QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget** categoryList,
                           QLineEdit** searchAllEdit, QLabel** titleLabel, QLineEdit** searchEdit,
-                          QTableWidget** table, const QString& typeWord);
+                          QComboBox** sortBox, QTableWidget** table, const QString& typeWord);
 
-// A poster tab (Movies, TV Shows): the same with a sort box and a grid of poster tiles.
+// A poster tab (Movies, TV Shows): the same with a grid of poster tiles and their own sorts.
 QWidget* buildPosterTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget** categoryList,
                                 QLineEdit** searchAllEdit, QLabel** titleLabel,
                                 QLineEdit** searchEdit, QComboBox** sortBox, QListWidget** grid,
