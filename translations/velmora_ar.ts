@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>بحث: «%1»</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>ترتيب المزوّد</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1118,12 +1122,20 @@ Displayed frames: %5   Lost frames: %6
         <translation>%1 قناة من الخادم «%2». أظهِر ذلك الخادم لمشاهدتها هنا.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>اسحب قناة إلى هنا من قائمة أو من دليل التلفزيون، أو حدّد هذا المربّع وشغّل قناة كالمعتاد (Enter أو النقر المزدوج).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>لم يُحفظ العرض المتعدد</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>اسحب قناة إلى هنا من قائمة أو من البحث (Ctrl+F) أو من دليل التلفزيون، أو حدّد هذا المربّع وشغّل قناة كالمعتاد (Enter أو النقر المزدوج).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>قيد التشغيل: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>لا توجد قناة في هذا المربّع</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1644,14 @@ whose names contain
         <source>Recording</source>
         <translation>التسجيل</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>تستمر القناة المباشرة الموقوفة مؤقتًا في الوصول إلى مخزن مؤقت على القرص، ولا يُحتفظ إلا بأحدث جزء منها بهذا الطول.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>مخزن الإيقاف المؤقت للتلفزيون المباشر:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1956,6 +1976,53 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>القرص الذي يحوي %1 ممتلئ، لذا لم يعد من الممكن إيقاف القناة مؤقتًا. تعود القناة إلى البث المباشر.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>لا يمكن الكتابة إلى %1، لذا لم يعد من الممكن إيقاف القناة مؤقتًا. تعود القناة إلى البث المباشر.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>رفض الخادم الاتصال لمخزن الإيقاف المؤقت (حالة HTTP %1)، لذا لا يمكن إيقاف القناة مؤقتًا. ربما لا يسمح بمزيد من عمليات البث المتزامنة لهذا الحساب. تعود القناة إلى البث المباشر.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>أرسل الخادم صفحة ويب بدلًا من بث القناة، لذا لا يمكن إيقاف القناة مؤقتًا. تعود القناة إلى البث المباشر.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>ترسل القناة بثّها بصيغة لا يمكن حفظها على القرص، لذا لا يمكن إيقافها مؤقتًا. تعود القناة إلى البث المباشر.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>لا يمكن الكتابة إلى %1، لذا لا يمكن إيقاف القناة مؤقتًا.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>انتهى الإيقاف المؤقت</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>مباشر</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>العودة إلى الصورة المباشرة (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>‪-%1‬</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -2019,6 +2086,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>توقّف البث المباشر عن إرسال البيانات.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>تعذّر إنشاء وسائط لملف قيد الكتابة.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>فشل بدء التشغيل.</translation>
     </message>
 </context>
 <context>

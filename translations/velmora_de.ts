@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Suche: „%1“</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Anbieter-Reihenfolge</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1098,12 +1102,20 @@ Angezeigte Bilder: %5   Verlorene Bilder: %6
         <translation>%1 ist ein Sender des Servers „%2“. Zeigen Sie diesen Server an, um den Sender hier anzusehen.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Ziehen Sie einen Sender aus einer Liste oder dem TV-Programm hierher, oder wählen Sie diese Kachel aus und spielen Sie wie gewohnt einen Sender ab (Eingabetaste oder Doppelklick).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Mehrfachansicht nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Ziehen Sie einen Sender aus einer Liste, der Suche (Strg+F) oder dem TV-Programm hierher, oder wählen Sie diese Kachel aus und spielen Sie wie gewohnt einen Sender ab (Eingabetaste oder Doppelklick).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Wiedergabe: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>Kein Sender in dieser Kachel</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1608,14 @@ enthält (eins pro Zeile):</translation>
         <source>Recording</source>
         <translation>Aufnahme</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Ein pausierter Live-Sender läuft weiter in einen Puffer auf dem Datenträger; davon wird nur der neueste Teil dieser Länge aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Pausenpuffer für Live-TV:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1912,6 +1932,53 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Der Datenträger mit %1 ist voll, daher kann der Sender nicht mehr pausiert werden. Er läuft wieder live.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>In %1 kann nicht geschrieben werden, daher kann der Sender nicht mehr pausiert werden. Er läuft wieder live.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>Der Server hat die Verbindung für den Pausenpuffer abgelehnt (HTTP-Status %1), daher kann der Sender nicht pausiert werden. Möglicherweise erlaubt er für dieses Konto keine weiteren gleichzeitigen Streams. Der Sender läuft wieder live.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>Der Server hat statt des Sender-Streams eine Webseite gesendet, daher kann der Sender nicht pausiert werden. Der Sender läuft wieder live.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>Der Sender überträgt seinen Stream in einer Form, die nicht auf dem Datenträger gespeichert werden kann, daher kann er nicht pausiert werden. Der Sender läuft wieder live.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>In %1 kann nicht geschrieben werden, daher kann der Sender nicht pausiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Pause beendet</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Zurück zum Live-Bild (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1975,6 +2042,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>Der Live-Stream sendet keine Daten mehr.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Für eine Datei, die gerade geschrieben wird, konnte kein Medium erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Wiedergabe konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>

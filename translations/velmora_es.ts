@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Búsqueda: &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Orden del proveedor</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1098,12 +1102,20 @@ Fotogramas mostrados: %5   Fotogramas perdidos: %6
         <translation>%1 es un canal del servidor &quot;%2&quot;. Muestra ese servidor para verlo aquí.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Arrastra aquí un canal desde una lista o la Guía de TV, o selecciona este panel y reproduce un canal como siempre (Intro o doble clic).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Multivista no guardada</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Arrastra aquí un canal desde una lista, la búsqueda (Ctrl+F) o la Guía de TV, o selecciona este panel y reproduce un canal como siempre (Intro o doble clic).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Reproduciendo: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>No hay ningún canal en este panel</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1608,14 @@ cuyo nombre contenga
         <source>Recording</source>
         <translation>Grabación</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Un canal en directo en pausa sigue llegando a un búfer en el disco; solo se conserva su parte más reciente de esta duración.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Búfer de pausa para TV en directo:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1912,6 +1932,53 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>El disco que contiene %1 está lleno, así que el canal ya no se puede pausar. Vuelve al directo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>No se puede escribir en %1, así que el canal ya no se puede pausar. Vuelve al directo.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>El servidor rechazó la conexión para el búfer de pausa (estado HTTP %1), así que el canal no se puede pausar. Puede que no permita más flujos simultáneos para esta cuenta. El canal vuelve al directo.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>El servidor envió una página web en lugar del flujo del canal, así que el canal no se puede pausar. El canal vuelve al directo.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>El canal envía su flujo en un formato que no se puede guardar en el disco, así que no se puede pausar. El canal vuelve al directo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>No se puede escribir en %1, así que el canal no se puede pausar.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Pausa finalizada</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En directo</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Volver a la imagen en directo (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1975,6 +2042,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>El flujo en directo dejó de enviar datos.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>No se pudo crear el medio para un archivo en escritura.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>No se pudo iniciar la reproducción.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Recherche : « %1 »</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Ordre du fournisseur</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1098,12 +1102,20 @@ Images affichées : %5   Images perdues : %6
         <translation>%1 est une chaîne du serveur « %2 ». Affichez ce serveur pour la regarder ici.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Faites glisser ici une chaîne depuis une liste ou le Guide TV, ou sélectionnez cette vignette et lancez une chaîne comme d&apos;habitude (Entrée ou double-clic).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Multivue non enregistrée</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Faites glisser ici une chaîne depuis une liste, la recherche (Ctrl+F) ou le Guide TV, ou sélectionnez cette vignette et lancez une chaîne comme d&apos;habitude (Entrée ou double-clic).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Lecture : %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>Aucune chaîne dans cette vignette</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1608,14 @@ dont le nom contient
         <source>Recording</source>
         <translation>Enregistrement</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Une chaîne en direct mise en pause continue d&apos;arriver dans un tampon sur le disque ; seule sa partie la plus récente de cette durée est conservée.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Tampon de pause pour la TV en direct :</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1912,6 +1932,53 @@ Supprimer « %1 » maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Le disque contenant %1 est plein, la chaîne ne peut donc plus être mise en pause. Elle repasse en direct.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>%1 n&apos;est pas accessible en écriture, la chaîne ne peut donc plus être mise en pause. Elle repasse en direct.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>Le serveur a refusé la connexion pour le tampon de pause (statut HTTP %1), la chaîne ne peut donc pas être mise en pause. Il n&apos;autorise peut-être plus de flux simultanés pour ce compte. La chaîne repasse en direct.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>Le serveur a envoyé une page web au lieu du flux de la chaîne, la chaîne ne peut donc pas être mise en pause. La chaîne repasse en direct.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>La chaîne envoie son flux sous une forme qui ne peut pas être conservée sur le disque, elle ne peut donc pas être mise en pause. La chaîne repasse en direct.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>%1 n&apos;est pas accessible en écriture, la chaîne ne peut donc pas être mise en pause.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Pause terminée</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Revenir à l&apos;image en direct (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1975,6 +2042,14 @@ Supprimer « %1 » maintenant ?</translation>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>Le flux en direct a cessé d&apos;envoyer des données.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Impossible de créer le média pour un fichier en cours d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Échec du démarrage de la lecture.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Ricerca: «%1»</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Ordine del provider</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1098,12 +1102,20 @@ Fotogrammi visualizzati: %5   Fotogrammi persi: %6
         <translation>%1 è un canale del server «%2». Mostra quel server per guardarlo qui.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Trascina qui un canale da un elenco o dalla Guida TV, oppure seleziona questo riquadro e riproduci un canale come al solito (Invio o doppio clic).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Vista multipla non salvata</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Trascina qui un canale da un elenco, dalla ricerca (Ctrl+F) o dalla Guida TV, oppure seleziona questo riquadro e riproduci un canale come al solito (Invio o doppio clic).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>In riproduzione: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>Nessun canale in questo riquadro</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1608,14 @@ il cui nome contiene
         <source>Recording</source>
         <translation>Registrazione</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Un canale in diretta messo in pausa continua ad arrivare in un buffer su disco; se ne conserva solo la parte più recente di questa durata.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Buffer di pausa per la TV in diretta:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1912,6 +1932,53 @@ Eliminare «%1» ora?</translation>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Il disco che contiene %1 è pieno, quindi il canale non può più essere messo in pausa. Torna in diretta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>%1 non è scrivibile, quindi il canale non può più essere messo in pausa. Torna in diretta.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>Il server ha rifiutato la connessione per il buffer di pausa (stato HTTP %1), quindi il canale non può essere messo in pausa. Potrebbe non consentire altri stream contemporanei per questo account. Il canale torna in diretta.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>Il server ha inviato una pagina web invece dello stream del canale, quindi il canale non può essere messo in pausa. Il canale torna in diretta.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>Il canale invia il suo stream in una forma che non può essere conservata su disco, quindi non può essere messo in pausa. Il canale torna in diretta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>%1 non è scrivibile, quindi il canale non può essere messo in pausa.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Pausa terminata</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Diretta</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Torna all&apos;immagine in diretta (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1975,6 +2042,14 @@ Eliminare «%1» ora?</translation>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>Lo stream in diretta ha smesso di inviare dati.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Impossibile creare il media per un file in corso di scrittura.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Impossibile avviare la riproduzione.</translation>
     </message>
 </context>
 <context>

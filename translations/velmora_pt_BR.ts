@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Pesquisa: &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Ordem do provedor</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1098,12 +1102,20 @@ Quadros exibidos: %5   Quadros perdidos: %6
         <translation>%1 é um canal do servidor &quot;%2&quot;. Mostre esse servidor para assistir a ele aqui.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Arraste um canal de uma lista ou do Guia de TV para cá, ou selecione este quadro e reproduza um canal como de costume (Enter ou clique duplo).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Multivisão não salva</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Arraste um canal de uma lista, da pesquisa (Ctrl+F) ou do Guia de TV para cá, ou selecione este quadro e reproduza um canal como de costume (Enter ou clique duplo).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Reproduzindo: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>Nenhum canal neste quadro</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1608,14 @@ cujo nome contenha
         <source>Recording</source>
         <translation>Gravação</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Um canal ao vivo pausado continua chegando a um buffer no disco; só é mantida a parte mais recente com essa duração.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Buffer de pausa da TV ao vivo:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1912,6 +1932,53 @@ Excluir &quot;%1&quot; agora?</translation>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>O disco onde está %1 está cheio, então o canal não pode mais ser pausado. Ele volta a ser exibido ao vivo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Não é possível gravar em %1, então o canal não pode mais ser pausado. Ele volta a ser exibido ao vivo.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>O servidor recusou a conexão para o buffer de pausa (status HTTP %1), então o canal não pode ser pausado. Talvez ele não permita mais transmissões simultâneas nesta conta. O canal volta a ser exibido ao vivo.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>O servidor enviou uma página da web em vez da transmissão do canal, então o canal não pode ser pausado. O canal volta a ser exibido ao vivo.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>O canal envia a transmissão em um formato que não pode ser guardado no disco, então ele não pode ser pausado. O canal volta a ser exibido ao vivo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>Não é possível gravar em %1, então o canal não pode ser pausado.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Pausa encerrada</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Ao vivo</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Voltar à imagem ao vivo (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1975,6 +2042,14 @@ Excluir &quot;%1&quot; agora?</translation>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>A transmissão ao vivo parou de enviar dados.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Não foi possível criar a mídia para um arquivo que ainda está sendo escrito.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Falha ao iniciar a reprodução.</translation>
     </message>
 </context>
 <context>

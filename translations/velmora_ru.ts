@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Поиск: «%1»</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Порядок провайдера</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1103,12 +1107,20 @@ Displayed frames: %5   Lost frames: %6
         <translation>%1 — канал сервера «%2». Покажите этот сервер, чтобы смотреть канал здесь.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Перетащите сюда канал из списка или Телегида либо выберите эту плитку и включите канал как обычно (Enter или двойной щелчок).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Мультипросмотр не сохранён</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Перетащите сюда канал из списка, поиска (Ctrl+F) или Телегида либо выберите эту плитку и включите канал как обычно (Enter или двойной щелчок).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Воспроизводится: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>В этой плитке нет канала</translation>
     </message>
 </context>
 <context>
@@ -1605,6 +1617,14 @@ whose names contain
         <source>Recording</source>
         <translation>Запись</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Поставленный на паузу канал прямого эфира продолжает поступать в буфер на диске; хранится только его последняя часть этой длительности.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Буфер паузы для прямого эфира:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1923,6 +1943,53 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Диск, на котором находится %1, заполнен, поэтому канал больше нельзя поставить на паузу. Он снова идёт в прямом эфире.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>Запись в %1 невозможна, поэтому канал больше нельзя поставить на паузу. Он снова идёт в прямом эфире.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>Сервер отклонил подключение для буфера паузы (код HTTP %1), поэтому канал нельзя поставить на паузу. Возможно, он не разрешает больше одновременных потоков для этой учётной записи. Канал снова идёт в прямом эфире.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>Вместо потока канала сервер прислал веб-страницу, поэтому канал нельзя поставить на паузу. Канал снова идёт в прямом эфире.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>Канал передаёт поток в виде, который нельзя сохранить на диске, поэтому его нельзя поставить на паузу. Канал снова идёт в прямом эфире.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>Запись в %1 невозможна, поэтому канал нельзя поставить на паузу.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Пауза завершена</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Прямой эфир</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Вернуться к прямому эфиру (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1986,6 +2053,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>Поток прямого эфира перестал передавать данные.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Не удалось создать медиа для файла, который ещё записывается.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Не удалось начать воспроизведение.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,10 @@
         <source>Search: &quot;%1&quot;</source>
         <translation>Arama: &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Sağlayıcı Sırası</translation>
+    </message>
 </context>
 <context>
     <name>CatchupPlayback</name>
@@ -1093,12 +1097,20 @@ Gösterilen kareler: %5   Kaybolan kareler: %6
         <translation>%1, &quot;%2&quot; sunucusunun bir kanalı. Burada izlemek için o sunucuyu gösterin.</translation>
     </message>
     <message>
-        <source>Drag a channel here from a list or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
-        <translation>Bir listeden veya TV Rehberi&apos;nden buraya bir kanal sürükleyin ya da bu kutucuğu seçip her zamanki gibi bir kanal oynatın (Enter veya çift tıklama).</translation>
-    </message>
-    <message>
         <source>Multi-view Not Saved</source>
         <translation>Çoklu Görünüm Kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>Drag a channel here from a list, the search (Ctrl+F) or the TV Guide, or select this tile and play a channel as usual (Return or double-click).</source>
+        <translation>Bir listeden, aramadan (Ctrl+F) veya TV Rehberi&apos;nden buraya bir kanal sürükleyin ya da bu kutucuğu seçip her zamanki gibi bir kanal oynatın (Enter veya çift tıklama).</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Oynatılıyor: %1</translation>
+    </message>
+    <message>
+        <source>No channel in this tile</source>
+        <translation>Bu kutucukta kanal yok</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1599,14 @@ kategorileri kilitlemeyi öner
         <source>Recording</source>
         <translation>Kayıt</translation>
     </message>
+    <message>
+        <source>A paused live channel goes on arriving into a buffer on disk; only its newest part of this length is kept.</source>
+        <translation>Duraklatılan canlı kanal diskteki bir arabelleğe gelmeye devam eder; yalnızca bu uzunluktaki en yeni kısmı saklanır.</translation>
+    </message>
+    <message>
+        <source>Pause buffer for live TV:</source>
+        <translation>Canlı TV için duraklatma arabelleği:</translation>
+    </message>
 </context>
 <context>
     <name>RecordingStore</name>
@@ -1901,6 +1921,53 @@ Delete &quot;%1&quot; now?</source>
     </message>
 </context>
 <context>
+    <name>TimeShiftBuffer</name>
+    <message>
+        <source>The disk holding %1 is full, so the channel can no longer be paused. It plays live again.</source>
+        <translation>%1 konumunun bulunduğu disk dolu, bu yüzden kanal artık duraklatılamaz. Kanal yeniden canlı oynatılıyor.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel can no longer be paused. It plays live again.</source>
+        <translation>%1 konumuna yazılamıyor, bu yüzden kanal artık duraklatılamaz. Kanal yeniden canlı oynatılıyor.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection for the pause buffer (HTTP status %1), so the channel cannot be paused. It may allow no more streams at once for this account. The channel plays live again.</source>
+        <translation>Sunucu duraklatma arabelleği için bağlantıyı reddetti (HTTP durumu %1), bu yüzden kanal duraklatılamaz. Bu hesap için aynı anda daha fazla yayına izin vermiyor olabilir. Kanal yeniden canlı oynatılıyor.</translation>
+    </message>
+    <message>
+        <source>The server sent a web page instead of the channel&apos;s stream, so the channel cannot be paused. The channel plays live again.</source>
+        <translation>Sunucu, kanalın yayını yerine bir web sayfası gönderdi, bu yüzden kanal duraklatılamaz. Kanal yeniden canlı oynatılıyor.</translation>
+    </message>
+    <message>
+        <source>The channel sends its stream in a form that cannot be kept on disk, so it cannot be paused. The channel plays live again.</source>
+        <translation>Kanal, yayınını diskte saklanamayan bir biçimde gönderiyor, bu yüzden duraklatılamaz. Kanal yeniden canlı oynatılıyor.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so the channel cannot be paused.</source>
+        <translation>%1 konumuna yazılamıyor, bu yüzden kanal duraklatılamaz.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeShiftFlow</name>
+    <message>
+        <source>Pause Ended</source>
+        <translation>Duraklatma Sona Erdi</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Canlı</translation>
+    </message>
+    <message>
+        <source>Back to the live picture (L)</source>
+        <translation>Canlı görüntüye dön (L)</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <comment>how far the picture is behind live</comment>
+        <translation>-%1</translation>
+    </message>
+</context>
+<context>
     <name>TrackMenus</name>
     <message>
         <source>Disable</source>
@@ -1964,6 +2031,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The live stream stopped sending data.</source>
         <translation>Canlı yayın veri göndermeyi durdurdu.</translation>
+    </message>
+    <message>
+        <source>Could not create media for a file being written.</source>
+        <translation>Yazılmakta olan bir dosya için medya oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>Playback failed to start.</source>
+        <translation>Oynatma başlatılamadı.</translation>
     </message>
 </context>
 <context>
