@@ -141,10 +141,14 @@ bool StreamRecorder::refused(QNetworkReply* reply, QString* message) const
     const int status = statusOf(reply);
     if (status < 400)
         return false;
-    *message = tr("The server refused the connection for the recording (HTTP status %1). It may "
-                  "allow no more streams at once for this account, or no longer offer the "
-                  "channel.")
-                   .arg(status);
+    *message = source == Source::Finite
+                   ? tr("The server refused the download (HTTP status %1). It may no longer keep "
+                        "this programme, or allow no more streams at once for this account.")
+                         .arg(status)
+                   : tr("The server refused the connection for the recording (HTTP status %1). "
+                        "It may allow no more streams at once for this account, or no longer "
+                        "offer the channel.")
+                         .arg(status);
     return true;
 }
 
@@ -173,6 +177,10 @@ void StreamRecorder::onStreamData(QNetworkReply* reply)
         return;
     }
     mode = Mode::Ts;
+    if (source == Source::Finite) {
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        expectedBytes = length > 0 ? written + length : 0;
+    }
     append(std::exchange(sniffed, {}));
 }
 
@@ -210,6 +218,13 @@ void StreamRecorder::onStreamEnd(QNetworkReply* reply)
     }
     if (source == Source::Finite && reply->error() == QNetworkReply::NoError && written > 0) {
         finish(Outcome::Completed);
+        return;
+    }
+    if (source == Source::Finite && mode == Mode::Ts) {
+        // Asked again, the archive would send the programme from its start once more.
+        finish(Outcome::Failed,
+               tr("The server broke off the download after %1; what arrived is kept.")
+                   .arg(QLocale().formattedDataSize(written)));
         return;
     }
     dropped();
@@ -264,6 +279,8 @@ void StreamRecorder::onPlaylist()
     }
     if (playlist.targetSeconds > 0)
         targetSeconds = playlist.targetSeconds;
+    if (source == Source::Finite && playlist.ended && segmentsTotal == 0)
+        segmentsTotal = int(playlist.segments.size());
     playlistEnded = playlist.ended;
     const auto& segments = playlist.segments;
     if (nextSequence < 0 && !segments.isEmpty()) {
@@ -338,6 +355,8 @@ void StreamRecorder::onSegmentEnd(QNetworkReply* reply)
     segmentReply.clear();
     if (reply->error() != QNetworkReply::NoError)
         gapOpen = true; // the next segment goes on; what is missing is noted
+    if (segmentsTotal > 0)
+        emit fractionDone(int(qMin<qint64>(1000, 1000LL * ++segmentsDone / segmentsTotal)));
     downloadNextSegment();
 }
 
@@ -368,6 +387,8 @@ bool StreamRecorder::append(const QByteArray& data)
     if (!progressTimer.isValid() || progressTimer.elapsed() >= 1000) {
         progressTimer.start();
         emit progressed(written);
+        if (expectedBytes > 0)
+            emit fractionDone(int(qMin<qint64>(1000, 1000 * written / expectedBytes)));
     }
     return true;
 }
