@@ -1,18 +1,24 @@
 // What recording costs: CPU and memory of TS recordings from the demo server (a process of its
 // own, so this process holds only the recorders), the window thread's share of starting one,
-// and reading a list of 1,000 recordings with the texts the "Recordings" category shows.
+// reading a list of 1,000 recordings with the texts the "Recordings" category shows, and whether
+// a channel playing in a real VlcPlayer stays smooth while four recordings run (needs the X
+// display: run it under xvfb-run).
 #include "app/clock.h"
 #include "benchutil.h"
 #include "demoserverprocess.h"
+#include "player/vlcplayer.h"
 #include "recording/recordingmanager.h"
 #include "recording/recordingstore.h"
 #include "recording/recordingtext.h"
+#include "silentaudio.h"
+#include "ui/videosurface.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 #include <sys/resource.h>
 
@@ -75,6 +81,65 @@ void recordAtOnce(DemoServerProcess& demo, int count, int seconds)
     QTest::qWait(500);
 }
 
+// One channel plays in a real player while four others are recorded from the same server.
+void playWhileRecording(DemoServerProcess& demo, int seconds)
+{
+    QTemporaryDir dir;
+    RecordingManager manager(dir.filePath(QStringLiteral("recordings.db")), nullptr);
+    manager.setFolder(dir.filePath(QStringLiteral("out")));
+    manager.setStreamResolver([&demo](const QString&, const QString& channel) {
+        return demo.url(QStringLiteral("/live/demo/demo/%1.ts").arg(channel));
+    });
+    QWidget video;
+    video.resize(640, 360);
+    video.show();
+    VlcPlayer player(videoSurfaceOf(&video));
+    int stalls = 0;
+    QObject::connect(&player, &VlcPlayer::playbackInterrupted, [&stalls]() { ++stalls; });
+    player.play(demo.url(QStringLiteral("/live/demo/demo/5.ts")).toString(), true, 1000);
+    if (!QTest::qWaitFor([&player]() { return player.timeMs() > 2000; }, 30000)) {
+        std::fprintf(stderr, "the channel did not start playing\n");
+        return;
+    }
+    QList<qint64> ids;
+    for (int i = 0; i < 4; ++i) {
+        QString message;
+        ids.append(manager.recordNow({QStringLiteral("Demo"), QString::number(i + 1),
+                                      QStringLiteral("Channel %1").arg(i + 1)},
+                                     {}, &message));
+    }
+    QTest::qWait(5000); // every recording under way
+    stalls = 0;
+    qint64 bytesBefore = 0;
+    for (qint64 id : ids)
+        bytesBefore += QFileInfo(manager.find(id)->path).size();
+    const qint64 playedBefore = player.timeMs();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(seconds * 1000);
+    const double played = double(player.timeMs() - playedBefore);
+    const double wallMs = double(wall.elapsed());
+    qint64 bytes = 0;
+    for (qint64 id : ids)
+        bytes += QFileInfo(manager.find(id)->path).size();
+    const QString name = QStringLiteral("1 channel playing, 4 recordings, %1 s").arg(seconds);
+    bench::report(QStringLiteral("recording"), name + QStringLiteral(": stalls reported"), stalls,
+                  QStringLiteral("count"), QStringLiteral("0"));
+    bench::report(QStringLiteral("recording"), name + QStringLiteral(": play time / wall time"),
+                  100.0 * played / wallMs, QStringLiteral("%"), QStringLiteral("~ 100"));
+    bench::report(QStringLiteral("recording"), name + QStringLiteral(": recorded"),
+                  (bytes - bytesBefore) / 1024.0 / (wallMs / 1000.0), QStringLiteral("KiB/s"));
+    int running = 0;
+    for (qint64 id : ids)
+        running += manager.find(id)->state == Recording::Running;
+    bench::report(QStringLiteral("recording"), name + QStringLiteral(": recordings still running"),
+                  running, QStringLiteral("count"), QStringLiteral("4"));
+    for (qint64 id : ids)
+        manager.stop(id);
+    player.stop();
+    QTest::qWait(500);
+}
+
 void listThousand()
 {
     QTemporaryDir dir;
@@ -120,15 +185,18 @@ void listThousand()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    useSilentAudioOutput();
+    QApplication app(argc, argv);
     listThousand();
+    // Four recordings and the channel watched beside them.
     DemoServerProcess demo({QStringLiteral("--scale"), QStringLiteral("100"),
-                            QStringLiteral("--max-live"), QStringLiteral("4")});
+                            QStringLiteral("--max-live"), QStringLiteral("5")});
     if (!demo.start()) {
         std::fprintf(stderr, "demo server: %s\n", qPrintable(demo.errorText()));
         return 1;
     }
     recordAtOnce(demo, 1, 20);
     recordAtOnce(demo, 4, 20);
+    playWhileRecording(demo, 60);
     return 0;
 }

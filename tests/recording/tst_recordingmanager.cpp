@@ -9,6 +9,7 @@
 #include "mediaprobe.h"
 #include "player/streamconnections.h"
 #include "recording/recordingmanager.h"
+#include "recording/recordingstore.h"
 #include "tempprofile.h"
 #include "testmain.h"
 
@@ -16,6 +17,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -262,6 +265,97 @@ private slots:
         QVERIFY(source.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
         QVERIFY(source.readAll() == saved.readAll());
         QCOMPARE(manager->find(id)->kind, int(Recording::Archive));
+    }
+
+    void oldNameKeyedRowsMoveToTheServerIdOnce()
+    {
+        // A recordings.db as an older version left it: rows under the server's display name.
+        const QString name = QStringLiteral("My Server");
+        const QString id = QStringLiteral("0b6c9d2e-7a41-4f0e-9a55-3c1f2e8d9b10");
+        const QString file = dir->filePath(QStringLiteral("Old Show.ts"));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("recorded") == 8);
+        }
+        qint64 doneId = 0, plannedId = 0;
+        {
+            RecordingStore store(storePath());
+            Recording done;
+            done.server = name;
+            done.channelId = kChannel.id;
+            done.channelName = kChannel.name;
+            done.title = QStringLiteral("Old Show");
+            done.state = Recording::Done;
+            done.startsAt = done.startedAt = kNow - 120 * kMinute;
+            done.endedAt = kNow - 90 * kMinute;
+            done.path = file;
+            Recording planned = done;
+            planned.title = QStringLiteral("Next Week");
+            planned.kind = Recording::Series;
+            planned.state = Recording::Scheduled;
+            planned.startsAt = kNow + 7 * 24 * 60 * kMinute;
+            planned.endsAt = planned.startsAt + 30 * kMinute;
+            planned.startedAt = planned.endedAt = 0;
+            planned.path.clear();
+            SeriesRule rule{0, name, kChannel.id, kChannel.name, QStringLiteral("Next Week")};
+            QVERIFY(store.save(done) && store.save(rule));
+            planned.seriesId = rule.id;
+            QVERIFY(store.save(planned));
+            doneId = done.id;
+            plannedId = planned.id;
+        }
+        {
+            // A move that fails half way: the rules refuse to change.
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fault"));
+            db.setDatabaseName(storePath());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(
+                QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON series_rules BEGIN SELECT "
+                               "RAISE(ABORT, 'refused'); END")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("fault"));
+        const QList<std::pair<QString, QString>> moves{{name, id}};
+        {
+            auto manager = makeManager(nullptr);
+            QVERIFY(!manager->adoptServerIds(moves));
+            QVERIFY(!manager->problem().isEmpty());
+            // Nothing moved: the recordings stay under the name until a move succeeds whole.
+            QCOMPARE(manager->find(doneId)->server, name);
+        }
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fault"));
+            db.setDatabaseName(storePath());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("DROP TRIGGER refuse")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("fault"));
+        {
+            auto manager = makeManager(nullptr);
+            QVERIFY(manager->adoptServerIds(moves));
+            QCOMPARE(manager->find(doneId)->server, id);
+            QCOMPARE(manager->find(plannedId)->server, id);
+            QVERIFY(manager->hasSeriesRule(id, kChannel.id, QStringLiteral("Next Week")));
+        }
+        // Done once: a later server of that old name keeps its own rows apart.
+        auto manager = makeManager(nullptr);
+        QVERIFY(manager->adoptServerIds({{name, QStringLiteral("another-id")}}));
+        QCOMPARE(manager->find(doneId)->server, id);
+
+        // Renamed, a server keeps its id, so nothing changes for its recordings. Removed, its
+        // plans and rules go, and the files it recorded stay listed.
+        manager->forgetServer(id);
+        QVERIFY(!manager->find(plannedId));
+        QVERIFY(!manager->hasSeriesRule(id, kChannel.id, QStringLiteral("Next Week")));
+        QVERIFY(manager->find(doneId));
+        QVERIFY(QFileInfo::exists(file));
+        manager.reset();
+        manager = makeManager(nullptr);
+        QVERIFY(manager->find(doneId) && !manager->find(plannedId));
+        QVERIFY(manager->seriesRules().isEmpty());
     }
 
     void schedulesSurviveARestartAndMissedOnesAreListed()

@@ -111,11 +111,13 @@ QByteArray XtreamFixture::liveStreamsJson(const QList<MediaItem>& items)
                                  {QStringLiteral("stream_type"), QStringLiteral("live")},
                                  {QStringLiteral("stream_id"), item.id.toLongLong()},
                                  {QStringLiteral("stream_icon"), item.iconUrl},
-                                 {QStringLiteral("epg_channel_id"), QJsonValue::Null},
+                                 {QStringLiteral("epg_channel_id"),
+                                  item.guideId.isEmpty() ? QJsonValue() : QJsonValue(item.guideId)},
                                  {QStringLiteral("added"), QStringLiteral("1600000000")},
                                  {QStringLiteral("category_id"), item.categoryId},
                                  {QStringLiteral("custom_sid"), QString()},
-                                 {QStringLiteral("tv_archive"), 0},
+                                 {QStringLiteral("tv_archive"), item.archiveDays > 0 ? 1 : 0},
+                                 {QStringLiteral("tv_archive_duration"), item.archiveDays},
                                  {QStringLiteral("direct_source"), QString()}});
     return compact(array);
 }

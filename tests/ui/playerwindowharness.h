@@ -28,6 +28,8 @@ public:
     void close();
 
     LoopbackHttpServer& http() { return xtream.server(); }
+    // Its catalog may change before open().
+    XtreamFixture& fixture() { return xtream; }
     MainWindow& window() { return *mainWindow; }
     MainWindowTestAccess& w() { return *access; }
 

@@ -33,7 +33,8 @@ struct Recording
     int kind = Now;
     int state = Scheduled;
     qint64 startsAt = 0; // the programme's start, or when recording began for Now
-    qint64 endsAt = 0;   // the programme's end; 0: until stopped
+    qint64 endsAt = 0;   // the programme's end; 0: until stopped (an archive download ends with
+                         // its stream, not the clock)
     qint64 padBeforeMs = 0;
     qint64 padAfterMs = 0;
     QString path;
@@ -47,7 +48,7 @@ struct Recording
 
     // When writing begins and ends, padding included; stopAt 0: until stopped.
     qint64 recordFrom() const { return startsAt - padBeforeMs; }
-    qint64 recordUntil() const { return endsAt > 0 ? endsAt + padAfterMs : 0; }
+    qint64 recordUntil() const { return kind != Archive && endsAt > 0 ? endsAt + padAfterMs : 0; }
     bool isActive() const { return state == Scheduled || state == Running; }
     // The time the file covers: what was written so far for a running one.
     qint64 lengthMs(qint64 nowMs) const

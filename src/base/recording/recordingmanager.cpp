@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QThread>
 #include <QTimer>
 
@@ -68,6 +69,47 @@ RecordingManager::~RecordingManager()
 void RecordingManager::setStreamResolver(StreamResolver resolver)
 {
     resolveStream = std::move(resolver);
+}
+
+void RecordingManager::setServerNames(ServerName names)
+{
+    serverName = std::move(names);
+}
+
+QString RecordingManager::connectionKey(const QString& server) const
+{
+    const QString name = serverName ? serverName(server) : QString();
+    return name.isEmpty() ? server : name;
+}
+
+bool RecordingManager::adoptServerIds(const QList<std::pair<QString, QString>>& nameToId)
+{
+    if (!store->keyedByName())
+        return true;
+    if (!store->moveServers(nameToId))
+        return false;
+    // Nothing runs yet: the first tick is queued behind the construction.
+    list = store->recordings();
+    rules = store->rules();
+    emit changed();
+    return true;
+}
+
+void RecordingManager::forgetServer(const QString& server)
+{
+    for (const Recording& r : QList<Recording>(list))
+        if (r.server == server && r.isActive())
+            stop(r.id);
+    for (const SeriesRule& rule : QList<SeriesRule>(rules))
+        if (rule.server == server)
+            removeSeriesRule(rule.id);
+    emit changed();
+}
+
+int RecordingManager::progressPermille(qint64 id) const
+{
+    const auto it = permille.find(id);
+    return it == permille.end() ? -1 : it->second;
 }
 
 void RecordingManager::setFolder(const QString& folder)
@@ -161,7 +203,7 @@ int RecordingManager::watching(const QString& server) const
         if (r && r->server == server && run.lease.isValid())
             ++ours;
     }
-    return qMax(0, connections->openCount(server) - ours);
+    return qMax(0, connections->openCount(connectionKey(server)) - ours);
 }
 
 bool RecordingManager::persist(Recording& recording)
@@ -174,9 +216,9 @@ bool RecordingManager::persist(Recording& recording)
 
 qint64 RecordingManager::add(Recording recording, QString* message)
 {
-    const int limit = connections ? connections->limit(recording.server) : 0;
-    const QString refused =
-        recordingplan::refusal(list, recording, watching(recording.server), limit);
+    const int limit = connections ? connections->limit(connectionKey(recording.server)) : 0;
+    const QString refused = recordingplan::refusal(list, recording, watching(recording.server),
+                                                   limit, Clock::epochMs());
     if (!refused.isEmpty()) {
         *message = refused;
         return 0;
@@ -307,7 +349,7 @@ qint64 RecordingManager::downloadArchive(const Channel& channel, const GuideProg
     r.title = programme.title;
     r.kind = Recording::Archive;
     r.startsAt = programme.start * 1000;
-    r.endsAt = 0; // ends with the archive's stream, not the clock
+    r.endsAt = programme.stop * 1000; // the stream's end ends it, not the clock
     r.sourceUrl = archiveUrl.toString();
     for (const Recording& other : std::as_const(list))
         if (other.kind == Recording::Archive && other.sourceUrl == r.sourceUrl &&
@@ -424,19 +466,22 @@ void RecordingManager::startRecording(Recording& r)
                          ? QUrl(r.sourceUrl)
                          : (resolveStream ? resolveStream(r.server, r.channelId) : QUrl());
     if (url.isEmpty()) {
-        endFailed(r, tr("The server \"%1\" is no longer set up, so \"%2\" could not be recorded.")
-                         .arg(r.server, r.title));
+        endFailed(r,
+                  tr("\"%1\" could not be recorded: its server is no longer set up.").arg(r.title));
         return;
     }
     Active run;
     if (connections) {
-        run.lease = connections->acquire(r.server, tr("Recording: %1").arg(r.title));
+        const QString key = connectionKey(r.server);
+        run.lease = connections->acquire(key, r.kind == Recording::Archive
+                                                  ? tr("Downloading: %1").arg(r.title)
+                                                  : tr("Recording: %1").arg(r.title));
         if (!run.lease.isValid()) {
             endFailed(r, tr("\"%1\" could not start: the server allows %2 streams at once and "
                             "these are open: %3.")
                              .arg(r.title)
-                             .arg(connections->limit(r.server))
-                             .arg(connections->holders(r.server).join(QStringLiteral(", "))));
+                             .arg(connections->limit(key))
+                             .arg(QLocale().createSeparatedList(connections->holders(key))));
             return;
         }
     }
@@ -466,6 +511,8 @@ void RecordingManager::startRecording(Recording& r)
             emit progressed(id, bytes);
         }
     });
+    connect(recorder, &StreamRecorder::fractionDone, this,
+            [this, id](int done) { permille[id] = done; });
     connect(recorder, &StreamRecorder::gapNoted, this, [this, id](qint64 at, qint64 length) {
         if (Recording* rec = findMutable(id)) {
             auto gaps = recordingplan::parseGaps(rec->gaps);
@@ -494,6 +541,7 @@ void RecordingManager::onFinished(qint64 id, int outcome, const QString& message
         return;
     it->second.recorder->deleteLater();
     active.erase(it); // releases the stream's lease
+    permille.erase(id);
     Recording* r = findMutable(id);
     if (!r)
         return;

@@ -30,12 +30,14 @@ class RecordingManager final : public QObject
 public:
     struct Channel
     {
-        QString server;
-        QString id; // the catalog's channel id (a playlist entry's address)
+        QString server; // the server's id (SourceConfig::storageKey())
+        QString id;     // the catalog's channel id (a playlist entry's address)
         QString name;
     };
     // The live address of a server's channel; empty when the server is gone.
     using StreamResolver = std::function<QUrl(const QString& server, const QString& channelId)>;
+    // A server's display name, which its open streams are counted under; empty when gone.
+    using ServerName = std::function<QString(const QString& server)>;
 
     // `connections` may be null: then no limit is counted.
     RecordingManager(const QString& storePath, StreamConnections* connections,
@@ -43,6 +45,13 @@ public:
     ~RecordingManager() override;
 
     void setStreamResolver(StreamResolver resolver);
+    void setServerNames(ServerName names);
+    // Rows an older version kept under servers' display names move to their ids, once.
+    // False with problem() set when the store refused; the next start tries again.
+    bool adoptServerIds(const QList<std::pair<QString, QString>>& nameToId);
+    // A removed server: what runs of it stops (the files are the user's and stay listed), what
+    // is planned and its series rules go.
+    void forgetServer(const QString& server);
     void setFolder(const QString& folder);
     void setPadding(qint64 beforeMs, qint64 afterMs);
     QString folder() const { return targetFolder; }
@@ -60,6 +69,8 @@ public:
     bool hasSeriesRule(const QString& server, const QString& channelId, const QString& title) const;
     const QList<SeriesRule>& seriesRules() const { return rules; }
     int runningCount() const;
+    // How far a running archive download is, 0 to 1000; -1 when the server does not say.
+    int progressPermille(qint64 id) const;
     // Something runs, or is due to start within `withinMs`.
     bool busy(qint64 withinMs) const;
 
@@ -108,11 +119,14 @@ private:
     void endFailed(Recording& recording, const QString& message);
     bool persist(Recording& recording);
     int watching(const QString& server) const;
+    QString connectionKey(const QString& server) const;
     void resumeAfterRestart();
 
     std::unique_ptr<RecordingStore> store;
     StreamConnections* connections = nullptr;
     StreamResolver resolveStream;
+    ServerName serverName;
+    std::map<qint64, int> permille;
     QString targetFolder;
     qint64 padBefore = 0;
     qint64 padAfter = 0;

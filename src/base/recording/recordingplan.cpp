@@ -17,8 +17,17 @@ qint64 endOf(qint64 until)
 }
 } // namespace
 
+std::pair<qint64, qint64> streamSpan(const Recording& r, qint64 nowMs)
+{
+    if (r.kind != Recording::Archive)
+        return {r.recordFrom(), r.recordUntil()};
+    const qint64 from = r.startedAt > 0 ? r.startedAt : nowMs;
+    // Faster than real time when the server allows; never slower is the safe guess.
+    return {from, from + qMax<qint64>(60000, r.endsAt - r.startsAt)};
+}
+
 int peakOverlap(const QList<Recording>& recordings, const QString& server, qint64 from,
-                qint64 until, qint64 ignoreId)
+                qint64 until, qint64 nowMs, qint64 ignoreId)
 {
     // Sweep over the starts and ends inside the window; an end sorts before a start at the same
     // moment, so back-to-back recordings do not count as overlapping.
@@ -27,9 +36,9 @@ int peakOverlap(const QList<Recording>& recordings, const QString& server, qint6
     for (const Recording& r : recordings) {
         if (r.id == ignoreId || !r.isActive() || r.server != server)
             continue;
-        const qint64 start =
-            r.state == Recording::Running ? qMin(r.recordFrom(), from) : r.recordFrom();
-        const qint64 end = endOf(r.recordUntil());
+        const auto [spanFrom, spanUntil] = streamSpan(r, nowMs);
+        const qint64 start = r.state == Recording::Running ? qMin(spanFrom, from) : spanFrom;
+        const qint64 end = endOf(spanUntil);
         if (end <= from || start >= windowEnd)
             continue;
         events.append({qMax(start, from), +1});
@@ -47,15 +56,25 @@ int peakOverlap(const QList<Recording>& recordings, const QString& server, qint6
 }
 
 QString refusal(const QList<Recording>& recordings, const Recording& candidate, int watching,
-                int limit)
+                int limit, qint64 nowMs)
 {
     if (limit <= 0)
         return {};
-    const int others = peakOverlap(recordings, candidate.server, candidate.recordFrom(),
-                                   candidate.recordUntil(), candidate.id);
+    const auto [from, until] = streamSpan(candidate, nowMs);
+    const int others = peakOverlap(recordings, candidate.server, from, until, nowMs, candidate.id);
     const int needed = others + watching + 1;
     if (needed <= limit)
         return {};
+    if (candidate.kind == Recording::Archive)
+        return QCoreApplication::translate(
+                   "RecordingPlan",
+                   "\"%1\" cannot be downloaded now: together with %n recording(s) running "
+                   "meanwhile and what you watch it needs %2 streams at once, and the server "
+                   "allows %3.",
+                   "", others)
+            .arg(candidate.title)
+            .arg(needed)
+            .arg(limit);
     return QCoreApplication::translate(
                "RecordingPlan",
                "\"%1\" cannot be recorded: together with %n other recording(s) at that time and "

@@ -11,6 +11,9 @@
 #include <atomic>
 
 namespace {
+// PRAGMA user_version from which rows name their server by its id.
+constexpr int kServerIdVersion = 1;
+
 const QString kColumns = QStringLiteral(
     "server, channel_id, channel_name, title, kind, state, starts_at, ends_at, pad_before, "
     "pad_after, path, started_at, ended_at, bytes, gaps, message, series_id, source_url");
@@ -172,6 +175,43 @@ bool RecordingStore::remove(qint64 id)
     query.prepare(QStringLiteral("DELETE FROM recordings WHERE id=?"));
     query.addBindValue(id);
     return query.exec() || fail(QStringLiteral("delete"), query.lastError().text());
+}
+
+bool RecordingStore::keyedByName()
+{
+    QSqlQuery query(db);
+    return open && query.exec(QStringLiteral("PRAGMA user_version")) && query.next() &&
+           query.value(0).toInt() < kServerIdVersion;
+}
+
+bool RecordingStore::moveServers(const QList<std::pair<QString, QString>>& nameToId)
+{
+    if (!open)
+        return fail(QStringLiteral("open"), db.lastError().text());
+    if (!db.transaction())
+        return fail(QStringLiteral("move"), db.lastError().text());
+    for (const auto& [name, id] : nameToId) {
+        for (const char* table : {"recordings", "series_rules"}) {
+            QSqlQuery query(db);
+            query.prepare(
+                QStringLiteral("UPDATE %1 SET server=? WHERE server=?").arg(QLatin1String(table)));
+            query.addBindValue(id);
+            query.addBindValue(name);
+            if (!query.exec()) {
+                const QString detail = query.lastError().text();
+                db.rollback();
+                return fail(QStringLiteral("move"), detail);
+            }
+        }
+    }
+    QSqlQuery mark(db);
+    if (!mark.exec(QStringLiteral("PRAGMA user_version=%1").arg(kServerIdVersion)) ||
+        !db.commit()) {
+        const QString detail = mark.lastError().text() + db.lastError().text();
+        db.rollback();
+        return fail(QStringLiteral("move"), detail);
+    }
+    return true;
 }
 
 QList<SeriesRule> RecordingStore::rules()

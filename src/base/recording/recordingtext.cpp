@@ -22,7 +22,7 @@ QString runningMark(qint64 elapsedMs)
     return tr("\u25CF %1").arg(formatMs(elapsedMs));
 }
 
-QString summary(const Recording& r, qint64 nowMs)
+QString summary(const Recording& r, qint64 nowMs, int permille)
 {
     const QLocale locale;
     const QString date =
@@ -31,7 +31,13 @@ QString summary(const Recording& r, qint64 nowMs)
     QString title = r.title;
     switch (r.state) {
     case Recording::Running:
-        title = tr("\u25CF %1 (recording)").arg(r.title);
+        if (r.kind != Recording::Archive)
+            title = tr("\u25CF %1 (recording)").arg(r.title);
+        else if (permille < 0)
+            title = tr("\u2193 %1 (downloading)").arg(r.title);
+        else
+            title = tr("\u2193 %1 (downloading, %2 %)")
+                        .arg(r.title, locale.toString(permille / 10.0, 'f', 0));
         break;
     case Recording::Scheduled:
         title = tr("%1 (planned)").arg(r.title);

@@ -11,7 +11,8 @@ namespace recordingtext {
 // "● 12:34" while it runs.
 QString runningMark(qint64 elapsedMs);
 // Two lines: the title (with a mark while it runs), then channel, date, length and size.
-QString summary(const Recording& recording, qint64 nowMs);
+// `permille`: how far a download is, -1 when unknown.
+QString summary(const Recording& recording, qint64 nowMs, int permille = -1);
 // The state in words, with the message or the gaps when there are any.
 QString details(const Recording& recording);
 

@@ -158,10 +158,14 @@ bool StreamRecorder::refused(QNetworkReply* reply, QString* message) const
         *message = wording.refused(status);
         return true;
     }
-    *message = tr("The server refused the connection for the recording (HTTP status %1). It may "
-                  "allow no more streams at once for this account, or no longer offer the "
-                  "channel.")
-                   .arg(status);
+    *message = source == Source::Finite
+                   ? tr("The server refused the download (HTTP status %1). It may no longer keep "
+                        "this programme, or allow no more streams at once for this account.")
+                         .arg(status)
+                   : tr("The server refused the connection for the recording (HTTP status %1). "
+                        "It may allow no more streams at once for this account, or no longer "
+                        "offer the channel.")
+                         .arg(status);
     return true;
 }
 
@@ -195,6 +199,10 @@ void StreamRecorder::onStreamData(QNetworkReply* reply)
         return;
     }
     mode = Mode::Ts;
+    if (source == Source::Finite) {
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        expectedBytes = length > 0 ? written + length : 0;
+    }
     append(std::exchange(sniffed, {}));
 }
 
@@ -232,6 +240,13 @@ void StreamRecorder::onStreamEnd(QNetworkReply* reply)
     }
     if (source == Source::Finite && reply->error() == QNetworkReply::NoError && written > 0) {
         finish(Outcome::Completed);
+        return;
+    }
+    if (source == Source::Finite && mode == Mode::Ts) {
+        // Asked again, the archive would send the programme from its start once more.
+        finish(Outcome::Failed,
+               tr("The server broke off the download after %1; what arrived is kept.")
+                   .arg(QLocale().formattedDataSize(written)));
         return;
     }
     dropped();
@@ -286,6 +301,8 @@ void StreamRecorder::onPlaylist()
     }
     if (playlist.targetSeconds > 0)
         targetSeconds = playlist.targetSeconds;
+    if (source == Source::Finite && playlist.ended && segmentsTotal == 0)
+        segmentsTotal = int(playlist.segments.size());
     playlistEnded = playlist.ended;
     const auto& segments = playlist.segments;
     if (nextSequence < 0 && !segments.isEmpty()) {
@@ -360,6 +377,8 @@ void StreamRecorder::onSegmentEnd(QNetworkReply* reply)
     segmentReply.clear();
     if (reply->error() != QNetworkReply::NoError)
         gapOpen = true; // the next segment goes on; what is missing is noted
+    if (segmentsTotal > 0)
+        emit fractionDone(int(qMin<qint64>(1000, 1000LL * ++segmentsDone / segmentsTotal)));
     downloadNextSegment();
 }
 
@@ -400,6 +419,8 @@ bool StreamRecorder::append(const QByteArray& data)
     if (!progressTimer.isValid() || progressTimer.elapsed() >= 1000) {
         progressTimer.start();
         emit progressed(written);
+        if (expectedBytes > 0)
+            emit fractionDone(int(qMin<qint64>(1000, 1000 * written / expectedBytes)));
     }
     return true;
 }

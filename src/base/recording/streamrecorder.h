@@ -79,6 +79,8 @@ public:
 signals:
     void receiving();                     // data flows (again)
     void progressed(qint64 bytesWritten); // at most once a second
+    // A finite source whose size is known: how much of it is saved, 0 to 1000, with progressed.
+    void fractionDone(int permille);
     void reconnecting(int attempt);
     void gapNoted(qint64 atMs, qint64 lengthMs);
     void finished(StreamRecorder::Outcome outcome, const QString& message);
@@ -131,6 +133,9 @@ private:
     bool running = false;
     bool gapOpen = false;
     qint64 written = 0;
+    qint64 expectedBytes = 0; // a finite TS source: its Content-Length, written before included
+    int segmentsTotal = 0;    // a finite HLS source: its playlist's segments
+    int segmentsDone = 0;
     qint64 startMs = 0;
     qint64 lastDataMs = 0;
     QElapsedTimer progressTimer;

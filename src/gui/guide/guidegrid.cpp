@@ -70,6 +70,12 @@ GuideGridLayout::Lookup GuideGrid::lookup() const
     return [this](int row, qint64 from, qint64 to) { return gridData->programmes(row, from, to); };
 }
 
+void GuideGrid::setMarkOf(MarkOf marks)
+{
+    markOf = std::move(marks);
+    viewport()->update();
+}
+
 void GuideGrid::setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels,
                             const QList<qint64>& shifts)
 {
@@ -268,7 +274,8 @@ bool GuideGrid::selectAt(const QPoint& shown)
 
 void GuideGrid::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    // The context menu is about the programme under the mouse.
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         selectAt(event->position().toPoint());
     QAbstractScrollArea::mousePressEvent(event);
 }
@@ -399,9 +406,12 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
             painter.drawPolygon(mark, 3);
             painter.setBrush(Qt::NoBrush);
         }
+        const Mark mark = markOf ? markOf(channel, p) : Mark::None;
+        if (mark != Mark::None)
+            paintMark(painter, r, mark);
         // Text of a block that starts off screen stays readable at the left edge.
         const int textLeft = std::max(logical.left(), kChannelWidth) + 6;
-        const int textWidth = logical.right() - textLeft - 4;
+        const int textWidth = logical.right() - textLeft - 4 - (mark != Mark::None ? 16 : 0);
         if (textWidth < 12)
             continue;
         const QColor text =
@@ -424,6 +434,27 @@ void GuideGrid::paintRow(QPainter& painter, int row, qint64 from, qint64 to, qin
     painter.setPen(pal.color(QPalette::Mid));
     const QRect bottom = visual(line);
     painter.drawLine(bottom.bottomLeft(), bottom.bottomRight());
+}
+
+void GuideGrid::paintMark(QPainter& painter, const QRect& block, Mark mark) const
+{
+    // In the corner where the programme ends, away from the archive's mark.
+    constexpr int kSide = 10;
+    const int x = isRightToLeft() ? block.left() + 4 : block.right() - 4 - kSide;
+    const QRectF dot(x, block.top() + 4, kSide, kSide);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor color = recordingMarkColor();
+    // A pale rim keeps the mark visible on the highlight of the running programme.
+    painter.setPen(QPen(palette().color(QPalette::Base), 4));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawEllipse(dot);
+    painter.setPen(QPen(color, 2));
+    painter.setBrush(mark == Mark::Running ? QBrush(color) : QBrush());
+    painter.drawEllipse(dot.adjusted(1, 1, -1, -1));
+    if (mark == Mark::Series)
+        painter.drawEllipse(dot.adjusted(3.5, 3.5, -3.5, -3.5));
+    painter.restore();
 }
 
 void GuideGrid::paintChannel(QPainter& painter, int row, int y)

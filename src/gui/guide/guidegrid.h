@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QStaticText>
 
+#include <functional>
+
 #include <utility>
 
 class GuideGridData;
@@ -30,11 +32,25 @@ public:
     static constexpr int kRulerHeight = 28;
     static QColor nowLineColor() { return {230, 40, 40}; }
     static QColor archiveMarkColor() { return {255, 176, 32}; }
+    static QColor recordingMarkColor() { return {220, 40, 40}; }
+
+    // What a recording makes of a programme, marked in the corner where it ends.
+    enum class Mark
+    {
+        None,
+        Planned, // a ring
+        Running, // a dot
+        Series   // a ring in a ring: a series rule takes it
+    };
+    using MarkOf = std::function<Mark(const MediaItem& channel, const GuideProgramme& programme)>;
 
     explicit GuideGrid(QWidget* parent = nullptr);
     ~GuideGrid() override;
 
     void setPosterLoader(PosterLoader* loader) { posters = loader; }
+    // Asked for every programme painted; cheap answers only.
+    void setMarkOf(MarkOf marks);
+    bool hasMarkOf() const { return static_cast<bool>(markOf); }
     // Rows and their guide channels (-1: none), the same length, and the seconds each row's
     // guide is shifted by (empty: none). Keeps the scroll position.
     void setChannels(const QList<MediaItem>& channels, const QList<int>& guideChannels,
@@ -80,6 +96,7 @@ private:
     void paintRuler(QPainter& painter, qint64 from, qint64 to, qint64 offset) const;
     void paintRow(QPainter& painter, int row, qint64 from, qint64 to, qint64 now, qint64 offset);
     void paintChannel(QPainter& painter, int row, int y);
+    void paintMark(QPainter& painter, const QRect& block, Mark mark) const;
     void loadLogos();
     const QStaticText& elided(const QString& text, int width);
     const QStaticText& laidOut(const QString& text, int width); // -1: the whole text
@@ -90,6 +107,7 @@ private:
     PosterLoader* posters = nullptr;
     QList<MediaItem> rows;
     GuideGridSelection current;
+    MarkOf markOf;
 
     QHash<QString, QPixmap> logos; // scaled to the row
     QSet<QString> logosWanted;     // seen while painting, not yet asked for

@@ -3,6 +3,8 @@
 #include "app/clock.h"
 #include "app/messagebox.h"
 #include "app/preferencesdialog.h"
+#include "catchup/catchupaddress.h"
+#include "catchup/catchupresolver.h"
 #include "guide/guideservice.h"
 #include "providers/xtreamclient.h"
 #include "recording/recordingmanager.h"
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
@@ -48,13 +51,27 @@ RecordingFlow::RecordingFlow(const Parts& parts, QObject* parent)
 {
     recordings = new RecordingManager(p.storePath, p.connections, this);
     xtream = new XtreamClient(this);
+    network = new QNetworkAccessManager(this);
+    resolver = std::make_unique<CatchupResolver>();
     recordings->setStreamResolver([this](const QString& server, const QString& channelId) {
         return liveAddress(server, channelId);
     });
+    recordings->setServerNames([this](const QString& server) {
+        for (const SourceConfig& source : p.sources->sources())
+            if (source.storageKey() == server)
+                return source.name;
+        return QString();
+    });
+    adoptServerIds();
+    // A removed server's recorded files stay listed; its plans could never run.
+    connect(p.sources, &SourceManager::removed, recordings, &RecordingManager::forgetServer);
     connect(recordings, &RecordingManager::changed, this, &RecordingFlow::refresh);
     connect(recordings, &RecordingManager::failed, this,
-            [this](qint64, const QString& title, const QString& message) {
-                reportFailure(title, message);
+            [this](qint64 id, const QString& title, const QString& message) {
+                const Recording* r = recordings->find(id);
+                reportFailure(r && r->kind == Recording::Archive ? tr("Download Failed")
+                                                                 : tr("Recording Stopped"),
+                              tr("\"%1\": %2").arg(title, message));
             });
     connect(recordings, &RecordingManager::storeFailed, this, [this](const QString& message) {
         MessageBox::warning(p.window, tr("Recordings Not Saved"), message);
@@ -73,6 +90,7 @@ RecordingFlow::RecordingFlow(const Parts& parts, QObject* parent)
     };
     markTable(p.liveTab);
     markTable(p.channelTab);
+    hookGuideViews();
 
     ticker = new QTimer(this);
     ticker->setInterval(1000);
@@ -85,6 +103,25 @@ RecordingFlow::RecordingFlow(const Parts& parts, QObject* parent)
 }
 
 RecordingFlow::~RecordingFlow() = default;
+
+QString RecordingFlow::serverKey() const
+{
+    return p.session->activeSource.storageKey();
+}
+
+void RecordingFlow::adoptServerIds()
+{
+    // Ids of servers an older version kept without one are made from their names the same way
+    // at every start, so an interrupted move is repeated with the same ids.
+    QList<std::pair<QString, QString>> moves;
+    for (const SourceConfig& source : p.sources->sources())
+        if (source.storageKey() != source.name)
+            moves.append({source.name, source.storageKey()});
+    if (!recordings->adoptServerIds(moves))
+        QTimer::singleShot(0, this, [this, problem = recordings->problem()]() {
+            MessageBox::warning(p.window, tr("Recordings"), problem);
+        });
+}
 
 void RecordingFlow::buildControls()
 {
@@ -162,7 +199,7 @@ QList<MediaItem> RecordingFlow::recordingItems(const QString& query) const
         MediaItem item;
         item.type = MediaItem::Movie;
         item.id = kItemPrefix + QString::number(r.id);
-        item.name = recordingtext::summary(r, now);
+        item.name = recordingtext::summary(r, now, recordings->progressPermille(r.id));
         item.categoryId = kRecordingsCategoryId;
         if (!r.path.isEmpty() && r.startedAt > 0)
             item.streamUrl = QUrl::fromLocalFile(r.path).toString();
@@ -212,7 +249,7 @@ QString RecordingFlow::markOf(const CatalogTab* tab, int row) const
 {
     if (recordings->runningCount() == 0 || row < 0 || row >= tab->shown.size())
         return {};
-    const Recording* r = recordings->runningOn(p.session->activeSource.name, tab->shown.at(row).id);
+    const Recording* r = recordings->runningOn(serverKey(), tab->shown.at(row).id);
     return r ? recordingtext::runningMark(Clock::epochMs() - r->startedAt) : QString();
 }
 
@@ -221,8 +258,7 @@ void RecordingFlow::refresh()
     const bool live = p.playback->hasMedia && p.playback->currentKind == MediaItem::Live &&
                       !p.playback->currentItem.id.isEmpty();
     const Recording* r =
-        live ? recordings->runningOn(p.session->activeSource.name, p.playback->currentItem.id)
-             : nullptr;
+        live ? recordings->runningOn(serverKey(), p.playback->currentItem.id) : nullptr;
     recordButton->setVisible(live);
     recordButton->setText(r ? tr("Stop Recording") : tr("Record"));
     runningLabel->setVisible(r != nullptr);
@@ -233,7 +269,18 @@ void RecordingFlow::refresh()
     for (CatalogTab* tab : {p.liveTab, p.channelTab})
         if (tab && tab->table && tab->table->isVisible())
             tab->table->viewport()->update();
-    if (p.movieTab && p.movieTab->categoryId == kRecordingsCategoryId && sender() == recordings)
+    const bool listChanged = sender() == recordings;
+    if (listChanged)
+        for (GuideGrid* grid : p.window->findChildren<GuideGrid*>())
+            if (grid->isVisible())
+                grid->viewport()->update();
+    // Downloads move on by the second; the list shows how far.
+    bool downloading = false;
+    for (const Recording& rec : recordings->recordings())
+        downloading =
+            downloading || (rec.kind == Recording::Archive && rec.state == Recording::Running);
+    if (p.movieTab && p.movieTab->categoryId == kRecordingsCategoryId &&
+        (listChanged || (downloading && p.movieTab->categoryList->isVisible())))
         p.movieTab->refilter();
 }
 
@@ -244,7 +291,7 @@ void RecordingFlow::planSeries()
     if (lastSeriesPlanMs > 0 && now - lastSeriesPlanMs < 60000)
         return;
     lastSeriesPlanMs = now;
-    const QString server = p.session->activeSource.name;
+    const QString server = serverKey();
     QSet<QString> channels;
     for (const SeriesRule& rule : recordings->seriesRules())
         if (rule.server == server)
@@ -271,7 +318,7 @@ void RecordingFlow::toggleChannel(const MediaItem& item)
 {
     if (item.type != MediaItem::Live || item.id.isEmpty())
         return;
-    const RecordingManager::Channel channel{p.session->activeSource.name, item.id, item.name};
+    const RecordingManager::Channel channel{serverKey(), item.id, item.name};
     if (const Recording* running = recordings->runningOn(channel.server, channel.id)) {
         recordings->stop(running->id);
         return;
@@ -286,7 +333,7 @@ void RecordingFlow::toggleChannel(const MediaItem& item)
 void RecordingFlow::recordProgramme(const MediaItem& item, const GuideProgramme& programme,
                                     bool series)
 {
-    const RecordingManager::Channel channel{p.session->activeSource.name, item.id, item.name};
+    const RecordingManager::Channel channel{serverKey(), item.id, item.name};
     const qint64 now = Clock::epochMs();
     QString message;
     if (series) {
@@ -312,9 +359,15 @@ void RecordingFlow::addProgrammeActions(QMenu& menu, const MediaItem& item,
                                         const GuideProgramme& programme)
 {
     const qint64 now = Clock::epochMs();
-    if (programme.stop * 1000 <= now || item.type != MediaItem::Live)
+    if (item.type != MediaItem::Live)
         return;
-    const QString server = p.session->activeSource.name;
+    if (programme.stop * 1000 <= now) {
+        if (CatchupAddress::isAvailable(item, {programme.start, programme.stop, now / 1000}))
+            menu.addAction(tr("Download"), this,
+                           [this, item, programme]() { downloadProgramme(item, programme); });
+        return;
+    }
+    const QString server = serverKey();
     const Recording* planned = recordings->plannedAt(server, item.id, programme.start * 1000);
     if (planned && planned->isActive()) {
         const qint64 id = planned->id;
@@ -334,8 +387,7 @@ void RecordingFlow::addProgrammeActions(QMenu& menu, const MediaItem& item,
 
 QString RecordingFlow::programmeMark(const MediaItem& item, const GuideProgramme& programme) const
 {
-    const Recording* r =
-        recordings->plannedAt(p.session->activeSource.name, item.id, programme.start * 1000);
+    const Recording* r = recordings->plannedAt(serverKey(), item.id, programme.start * 1000);
     if (!r)
         return {};
     if (r->state == Recording::Running)
@@ -351,7 +403,7 @@ void RecordingFlow::addPreferencePage(PreferencesDialog& dialog)
 QUrl RecordingFlow::liveAddress(const QString& server, const QString& channelId)
 {
     for (const SourceConfig& source : p.sources->sources()) {
-        if (source.name != server)
+        if (source.storageKey() != server)
             continue;
         if (source.type != SourceConfig::Xtream)
             return QUrl(channelId); // a playlist's channel is its own address
@@ -366,8 +418,6 @@ QUrl RecordingFlow::liveAddress(const QString& server, const QString& channelId)
 void RecordingFlow::reportFailure(const QString& title, const QString& message)
 {
     // Queued, so a failure never opens a box inside the code that noticed it.
-    QTimer::singleShot(0, this, [this, title, message]() {
-        MessageBox::warning(p.window, tr("Recording Stopped"),
-                            tr("\"%1\": %2").arg(title, message));
-    });
+    QTimer::singleShot(0, this,
+                       [this, title, message]() { MessageBox::warning(p.window, title, message); });
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "guide/guidegrid.h"
 #include "model/mediaitem.h"
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class CatalogSession;
+class CatchupResolver;
 class CatalogTab;
 class GuideService;
 class LibraryFlow;
@@ -13,6 +17,7 @@ class PlaybackController;
 class PreferencesDialog;
 class QLabel;
 class QMenu;
+class QNetworkAccessManager;
 class QPushButton;
 class QTimer;
 class RecordingManager;
@@ -63,11 +68,16 @@ public:
     // A programme of `channel` from the guide: planned (future), recorded (running) or, with
     // `series`, every programme of its title on that channel.
     void recordProgramme(const MediaItem& channel, const GuideProgramme& programme, bool series);
-    // Adds "Record", "Record Series" or "Cancel Recording" for `programme` to a guide menu.
+    // Saves a past programme from the channel's archive to a file, listed under "Recordings".
+    void downloadProgramme(const MediaItem& channel, const GuideProgramme& programme);
+    // Adds "Record", "Record Series" or "Cancel Recording" for `programme` to a guide menu, and
+    // "Download" for a past one the archive keeps.
     void addProgrammeActions(QMenu& menu, const MediaItem& channel,
                              const GuideProgramme& programme);
     // The mark of a programme in the guide: "●" running, "◷" planned, empty otherwise.
     QString programmeMark(const MediaItem& channel, const GuideProgramme& programme) const;
+    // The same for the guide grids, series rules included.
+    GuideGrid::Mark gridMark(const MediaItem& channel, const GuideProgramme& programme) const;
 
     static const QString kRecordingsCategoryId;
 
@@ -81,6 +91,9 @@ private:
     // A new guide: the series rules of the server shown plan what it brings.
     void planSeries();
     QUrl liveAddress(const QString& server, const QString& channelId);
+    // What recordings of the server shown are kept under: its id.
+    QString serverKey() const;
+    void adoptServerIds();
     void reportFailure(const QString& title, const QString& message);
     // recordingflow_guide.cpp: R, the context menu and marks in the guide's list and grids.
     void hookGuideViews();
@@ -92,6 +105,8 @@ private:
     RecordingManager* recordings = nullptr;
     RecordingTray* tray = nullptr;
     XtreamClient* xtream = nullptr;
+    QNetworkAccessManager* network = nullptr;
+    std::unique_ptr<CatchupResolver> resolver;
     QPushButton* recordButton = nullptr;
     QLabel* runningLabel = nullptr;
     QTimer* ticker = nullptr;

@@ -1,8 +1,12 @@
 // RecordingFlow: recording from the guide. The programme list and the TV Guide grids get "Record"
-// (key R and the context menu); the list marks planned and running recordings.
+// (key R and the context menu) and "Download" for past programmes of the archive; both mark
+// planned and running recordings.
 #include "recording/recordingflow.h"
 
 #include "app/clock.h"
+#include "app/messagebox.h"
+#include "catchup/catchupaddress.h"
+#include "catchup/catchupresolver.h"
 #include "guide/guidegrid.h"
 #include "guide/guidepanel.h"
 #include "recording/recording.h"
@@ -47,8 +51,13 @@ void RecordingFlow::hookGuideViews()
         object->setProperty(kHooked, true);
         object->installEventFilter(this);
     };
-    for (GuideGrid* grid : p.window->findChildren<GuideGrid*>())
+    for (GuideGrid* grid : p.window->findChildren<GuideGrid*>()) {
         hook(grid);
+        if (!grid->hasMarkOf())
+            grid->setMarkOf([this](const MediaItem& channel, const GuideProgramme& programme) {
+                return gridMark(channel, programme);
+            });
+    }
     for (GuidePanel* panel : p.window->findChildren<GuidePanel*>()) {
         hook(panel->programmeList());
         hook(panel->programmeList()->viewport());
@@ -132,13 +141,13 @@ bool RecordingFlow::guideEvent(QObject* watched, QEvent* event)
         channel = panel->channel();
         programme = panel->programmes().at(at.toInt());
     }
-    if (programme.stop * 1000 <= Clock::epochMs() || channel.type != MediaItem::Live)
+    if (channel.type != MediaItem::Live)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        if (!isRecordKey(event))
+        if (!isRecordKey(event) || programme.stop * 1000 <= Clock::epochMs())
             return false;
         const Recording* planned =
-            recordings->plannedAt(p.session->activeSource.name, channel.id, programme.start * 1000);
+            recordings->plannedAt(serverKey(), channel.id, programme.start * 1000);
         if (planned && planned->isActive())
             recordings->stop(planned->id); // R again takes it back
         else
@@ -153,4 +162,35 @@ bool RecordingFlow::guideEvent(QObject* watched, QEvent* event)
     menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
     markGuideList();
     return true;
+}
+
+GuideGrid::Mark RecordingFlow::gridMark(const MediaItem& channel,
+                                        const GuideProgramme& programme) const
+{
+    const QString server = serverKey();
+    const Recording* r = recordings->plannedAt(server, channel.id, programme.start * 1000);
+    if (r && r->state == Recording::Running)
+        return GuideGrid::Mark::Running;
+    if ((r && r->kind == Recording::Series && r->isActive()) ||
+        (programme.stop * 1000 > Clock::epochMs() &&
+         recordings->hasSeriesRule(server, channel.id, programme.title)))
+        return GuideGrid::Mark::Series;
+    return r && r->state == Recording::Scheduled ? GuideGrid::Mark::Planned : GuideGrid::Mark::None;
+}
+
+void RecordingFlow::downloadProgramme(const MediaItem& item, const GuideProgramme& programme)
+{
+    const SourceConfig source = p.session->activeSource;
+    const RecordingManager::Channel channel{source.storageKey(), item.id, item.name};
+    const CatchupWindow window{programme.start, programme.stop, Clock::epochSecs()};
+    resolver->resolve(
+        network, source, item, window, this, [this, channel, programme](const QString& url) {
+            QString message;
+            if (url.isEmpty())
+                message = tr("\"%1\" cannot be downloaded: the channel gives no archive address.")
+                              .arg(programme.title);
+            else if (recordings->downloadArchive(channel, programme, QUrl(url), &message) > 0)
+                return;
+            MessageBox::warning(p.window, tr("Not Downloaded"), message);
+        });
 }
