@@ -145,6 +145,9 @@ QWidget* buildTabSkeleton(QWidget* parent, QStackedWidget** stack, QListWidget**
     results->setSortingEnabled(false); // rows stay in the order of the shown items
     p.itemsLayout->addWidget(results, 1);
     wireResultsView(p, results);
+    // Typing a name and tabbing to the channels is the common walk; the sort comes after them.
+    QWidget::setTabOrder(search, results);
+    QWidget::setTabOrder(results, sort);
 
     *stack = p.stack;
     *categoryList = p.categoryList;
