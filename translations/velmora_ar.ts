@@ -1552,6 +1552,22 @@ whose names contain
         <source>&quot;%1&quot;: %2</source>
         <translation>«%1»: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>فشل التنزيل</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>لا يمكن تنزيل «%1»: لا توفّر القناة عنوانًا للأرشيف.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>لم يتم التنزيل</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1588,16 +1604,24 @@ whose names contain
         <translation>لم يكن التطبيق يعمل في وقت التسجيل.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>لم يعد الخادم «%1» مُعدًّا، لذا تعذّر تسجيل «%2».</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>جارٍ التسجيل: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>تعذّر بدء «%1»: يسمح الخادم بـ %2 بث في آن واحد، وهذه مفتوحة: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>تعذّر تسجيل «%1»: لم يعد خادمه مُعدًّا.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>جارٍ التنزيل: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>توقف قبل النهاية: يحتوي الملف على الجزء الذي وصل فقط.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1635,17 @@ whose names contain
             <numerusform>لا يمكن تسجيل «%1»: مع %n تسجيلات أخرى في ذلك الوقت وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
             <numerusform>لا يمكن تسجيل «%1»: مع %n تسجيلًا آخر في ذلك الوقت وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
             <numerusform>لا يمكن تسجيل «%1»: مع %n تسجيل آخر في ذلك الوقت وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيل جارٍ في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيل جارٍ في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيلين جاريين في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيلات جارية في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيلًا جاريًا في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
+            <numerusform>لا يمكن تنزيل «%1» الآن: مع %n تسجيل جارٍ في الأثناء وما تشاهده، يلزم %2 بث في آن واحد، والخادم يسمح بـ %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1947,6 +1982,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>رفض الخادم الاتصال للتسجيل (حالة HTTP %1). ربما لا يسمح بمزيد من عمليات البث المتزامنة لهذا الحساب، أو لم يعد يوفّر القناة.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>رفض الخادم التنزيل (حالة HTTP %1). ربما لم يعد يحتفظ بهذا البرنامج، أو لا يسمح بمزيد من عمليات البث المتزامنة لهذا الحساب.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>قطع الخادم التنزيل بعد %1؛ ما وصل محفوظ.</translation>
     </message>
 </context>
 <context>
@@ -2292,6 +2335,18 @@ A second start shows the running player&apos;s window instead.</source>
             <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
             <numerusform>انقطع البث %n مرة؛ %1 مفقودة.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (قيد التنزيل)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (قيد التنزيل، %2%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (غير مكتمل)</translation>
     </message>
 </context>
 </TS>

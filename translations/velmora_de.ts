@@ -1520,6 +1520,22 @@ enthält (eins pro Zeile):</translation>
         <source>&quot;%1&quot;: %2</source>
         <translation>„%1“: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>„%1“ kann nicht heruntergeladen werden: Der Sender liefert keine Archivadresse.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>Nicht heruntergeladen</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1556,16 +1572,24 @@ enthält (eins pro Zeile):</translation>
         <translation>Das Programm lief zum Zeitpunkt der Aufnahme nicht.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>Der Server „%1“ ist nicht mehr eingerichtet, daher konnte „%2“ nicht aufgenommen werden.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Aufnahme: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>„%1“ konnte nicht starten: Der Server erlaubt %2 Streams gleichzeitig, und diese sind geöffnet: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>„%1“ konnte nicht aufgenommen werden: Der zugehörige Server ist nicht mehr eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Wird heruntergeladen: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Vor dem Ende gestoppt: Die Datei enthält nur den Teil, der angekommen ist.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1599,13 @@ enthält (eins pro Zeile):</translation>
         <translation>
             <numerusform>„%1“ kann nicht aufgenommen werden: Zusammen mit %n weiteren Aufnahme zu dieser Zeit und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
             <numerusform>„%1“ kann nicht aufgenommen werden: Zusammen mit %n weiteren Aufnahmen zu dieser Zeit und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>„%1“ kann jetzt nicht heruntergeladen werden: Zusammen mit %n währenddessen laufenden Aufnahme und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
+            <numerusform>„%1“ kann jetzt nicht heruntergeladen werden: Zusammen mit %n währenddessen laufenden Aufnahmen und dem, was Sie ansehen, werden %2 Streams gleichzeitig benötigt, der Server erlaubt aber %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1907,6 +1938,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>Der Server hat die Verbindung für die Aufnahme abgelehnt (HTTP-Status %1). Möglicherweise erlaubt er für dieses Konto keine weiteren gleichzeitigen Streams oder bietet den Sender nicht mehr an.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>Der Server hat den Download abgelehnt (HTTP-Status %1). Möglicherweise hält er diese Sendung nicht mehr bereit oder erlaubt für dieses Konto keine weiteren gleichzeitigen Streams.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>Der Server hat den Download nach %1 abgebrochen; das bisher Empfangene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
@@ -2244,6 +2283,18 @@ Ein zweiter Start zeigt stattdessen das Fenster des laufenden Players.</translat
             <numerusform>Der Stream ist %n-mal abgebrochen; es fehlt %1.</numerusform>
             <numerusform>Der Stream ist %n-mal abgebrochen; es fehlen %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (wird heruntergeladen)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (wird heruntergeladen, %2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (unvollständig)</translation>
     </message>
 </context>
 </TS>

@@ -1520,6 +1520,22 @@ cuyo nombre contenga
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Error de descarga</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>&quot;%1&quot; no se puede descargar: el canal no ofrece ninguna dirección de archivo.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>No descargado</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1556,16 +1572,24 @@ cuyo nombre contenga
         <translation>La aplicación no estaba abierta a la hora de la grabación.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>El servidor &quot;%1&quot; ya no está configurado, por lo que no se pudo grabar &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Grabando: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>&quot;%1&quot; no pudo empezar: el servidor permite %2 flujos simultáneos y estos están abiertos: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>No se pudo grabar &quot;%1&quot;: su servidor ya no está configurado.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Descargando: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Detenida antes del final: el archivo contiene solo la parte que llegó.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1599,13 @@ cuyo nombre contenga
         <translation>
             <numerusform>&quot;%1&quot; no se puede grabar: junto con %n grabación más a esa hora y lo que estás viendo, necesita %2 flujos simultáneos, y el servidor permite %3.</numerusform>
             <numerusform>&quot;%1&quot; no se puede grabar: junto con %n grabaciones más a esa hora y lo que estás viendo, necesita %2 flujos simultáneos, y el servidor permite %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; no se puede descargar ahora: junto con %n grabación en curso mientras tanto y lo que estás viendo, necesita %2 flujos simultáneos, y el servidor permite %3.</numerusform>
+            <numerusform>&quot;%1&quot; no se puede descargar ahora: junto con %n grabaciones en curso mientras tanto y lo que estás viendo, necesita %2 flujos simultáneos, y el servidor permite %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1907,6 +1938,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>El servidor rechazó la conexión para la grabación (estado HTTP %1). Puede que no permita más flujos simultáneos para esta cuenta o que ya no ofrezca el canal.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>El servidor rechazó la descarga (estado HTTP %1). Puede que ya no conserve este programa o que no permita más flujos simultáneos para esta cuenta.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>El servidor interrumpió la descarga tras %1; lo recibido se conserva.</translation>
     </message>
 </context>
 <context>
@@ -2244,6 +2283,18 @@ Si se inicia una segunda vez, muestra la ventana del reproductor que ya está ab
             <numerusform>El flujo se cortó %n vez; faltan %1.</numerusform>
             <numerusform>El flujo se cortó %n veces; faltan %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (descargando)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (descargando, %2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (incompleta)</translation>
     </message>
 </context>
 </TS>

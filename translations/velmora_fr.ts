@@ -1520,6 +1520,22 @@ dont le nom contient
         <source>&quot;%1&quot;: %2</source>
         <translation>« %1 » : %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>« %1 » ne peut pas être téléchargé : la chaîne ne fournit aucune adresse d&apos;archive.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>Non téléchargé</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1556,16 +1572,24 @@ dont le nom contient
         <translation>L&apos;application n&apos;était pas ouverte au moment de l&apos;enregistrement.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>Le serveur « %1 » n&apos;est plus configuré, « %2 » n&apos;a donc pas pu être enregistré.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Enregistrement : %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>« %1 » n&apos;a pas pu démarrer : le serveur autorise %2 flux simultanés et ceux-ci sont ouverts : %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>« %1 » n&apos;a pas pu être enregistré : son serveur n&apos;est plus configuré.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Arrêté avant la fin : le fichier ne contient que la partie reçue.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1599,13 @@ dont le nom contient
         <translation>
             <numerusform>« %1 » ne peut pas être enregistré : avec %n autre enregistrement à ce moment-là et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
             <numerusform>« %1 » ne peut pas être enregistré : avec %n autres enregistrements à ce moment-là et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>« %1 » ne peut pas être téléchargé maintenant : avec %n enregistrement en cours pendant ce temps et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
+            <numerusform>« %1 » ne peut pas être téléchargé maintenant : avec %n enregistrements en cours pendant ce temps et ce que vous regardez, il faut %2 flux simultanés, et le serveur en autorise %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1907,6 +1938,14 @@ Supprimer « %1 » maintenant ?</translation>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>Le serveur a refusé la connexion pour l&apos;enregistrement (statut HTTP %1). Il n&apos;autorise peut-être plus de flux simultanés pour ce compte, ou ne propose plus la chaîne.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>Le serveur a refusé le téléchargement (statut HTTP %1). Il ne conserve peut-être plus ce programme, ou n&apos;autorise plus de flux simultanés pour ce compte.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>Le serveur a interrompu le téléchargement après %1 ; ce qui a été reçu est conservé.</translation>
     </message>
 </context>
 <context>
@@ -2244,6 +2283,18 @@ Un second lancement affiche la fenêtre du lecteur déjà ouvert.</translation>
             <numerusform>Le flux s&apos;est interrompu %n fois ; il manque %1.</numerusform>
             <numerusform>Le flux s&apos;est interrompu %n fois ; il manque %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (téléchargement)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (téléchargement, %2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (incomplet)</translation>
     </message>
 </context>
 </TS>

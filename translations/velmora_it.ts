@@ -1520,6 +1520,22 @@ il cui nome contiene
         <source>&quot;%1&quot;: %2</source>
         <translation>«%1»: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>Impossibile scaricare «%1»: il canale non fornisce alcun indirizzo di archivio.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>Non scaricato</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1556,16 +1572,24 @@ il cui nome contiene
         <translation>L&apos;applicazione non era in esecuzione al momento della registrazione.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>Il server «%1» non è più configurato, quindi non è stato possibile registrare «%2».</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Registrazione: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>Impossibile avviare «%1»: il server consente %2 stream contemporanei e questi sono aperti: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>Impossibile registrare «%1»: il suo server non è più configurato.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Download in corso: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Interrotto prima della fine: il file contiene solo la parte arrivata.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1599,13 @@ il cui nome contiene
         <translation>
             <numerusform>Impossibile registrare «%1»: insieme a %n altra registrazione in quel momento e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
             <numerusform>Impossibile registrare «%1»: insieme ad altre %n registrazioni in quel momento e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>Impossibile scaricare «%1» ora: insieme a %n registrazione in corso nel frattempo e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
+            <numerusform>Impossibile scaricare «%1» ora: insieme a %n registrazioni in corso nel frattempo e a ciò che stai guardando servono %2 stream contemporanei, ma il server ne consente %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1907,6 +1938,14 @@ Eliminare «%1» ora?</translation>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>Il server ha rifiutato la connessione per la registrazione (stato HTTP %1). Potrebbe non consentire altri stream contemporanei per questo account o non offrire più il canale.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>Il server ha rifiutato il download (stato HTTP %1). Potrebbe non conservare più questo programma o non consentire altri stream contemporanei per questo account.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>Il server ha interrotto il download dopo %1; quanto ricevuto è conservato.</translation>
     </message>
 </context>
 <context>
@@ -2244,6 +2283,18 @@ Un secondo avvio mostra invece la finestra del player già in esecuzione.</trans
             <numerusform>Lo stream si è interrotto %n volta; mancano %1.</numerusform>
             <numerusform>Lo stream si è interrotto %n volte; mancano %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (download in corso)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (download in corso, %2%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (incompleto)</translation>
     </message>
 </context>
 </TS>

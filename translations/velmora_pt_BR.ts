@@ -1520,6 +1520,22 @@ cujo nome contenha
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Falha no download</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>&quot;%1&quot; não pode ser baixado: o canal não fornece um endereço de acervo.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>Não baixado</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1556,16 +1572,24 @@ cujo nome contenha
         <translation>O programa não estava em execução no horário da gravação.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>O servidor &quot;%1&quot; não está mais configurado, então &quot;%2&quot; não pôde ser gravado.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Gravando: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>&quot;%1&quot; não pôde começar: o servidor permite %2 transmissões simultâneas e estas estão abertas: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>&quot;%1&quot; não pôde ser gravado: seu servidor não está mais configurado.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Baixando: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Interrompido antes do fim: o arquivo contém apenas a parte que chegou.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1599,13 @@ cujo nome contenha
         <translation>
             <numerusform>&quot;%1&quot; não pode ser gravado: junto com %n outra gravação nesse horário e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
             <numerusform>&quot;%1&quot; não pode ser gravado: junto com %n outras gravações nesse horário e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; não pode ser baixado agora: junto com %n gravação em andamento nesse meio-tempo e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
+            <numerusform>&quot;%1&quot; não pode ser baixado agora: junto com %n gravações em andamento nesse meio-tempo e o que você assiste, seriam necessárias %2 transmissões simultâneas, e o servidor permite %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1907,6 +1938,14 @@ Excluir &quot;%1&quot; agora?</translation>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>O servidor recusou a conexão para a gravação (status HTTP %1). Talvez ele não permita mais transmissões simultâneas nesta conta ou não ofereça mais o canal.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>O servidor recusou o download (status HTTP %1). Talvez ele não mantenha mais este programa ou não permita mais transmissões simultâneas nesta conta.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>O servidor interrompeu o download após %1; o que foi recebido foi mantido.</translation>
     </message>
 </context>
 <context>
@@ -2244,6 +2283,18 @@ Uma segunda inicialização mostra a janela do player em execução.</translatio
             <numerusform>A transmissão foi interrompida %n vez; faltam %1.</numerusform>
             <numerusform>A transmissão foi interrompida %n vezes; faltam %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (baixando)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (baixando, %2%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (incompleto)</translation>
     </message>
 </context>
 </TS>

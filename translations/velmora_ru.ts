@@ -1528,6 +1528,22 @@ whose names contain
         <source>&quot;%1&quot;: %2</source>
         <translation>«%1»: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>«%1» невозможно загрузить: канал не предоставляет адрес архива.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>Не загружено</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1564,16 +1580,24 @@ whose names contain
         <translation>Программа не была запущена во время записи.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>Сервер «%1» больше не настроен, поэтому «%2» не удалось записать.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Запись: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>Не удалось начать «%1»: сервер разрешает одновременно потоков: %2, а открыты эти: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>«%1» не удалось записать: соответствующий сервер больше не настроен.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>Загрузка: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Остановлено до конца: файл содержит только полученную часть.</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1608,14 @@ whose names contain
             <numerusform>«%1» невозможно записать: вместе с ещё %n записью в это время и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
             <numerusform>«%1» невозможно записать: вместе с ещё %n записями в это время и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
             <numerusform>«%1» невозможно записать: вместе с ещё %n записями в это время и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>«%1» сейчас невозможно загрузить: вместе с %n идущей в это время записью и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
+            <numerusform>«%1» сейчас невозможно загрузить: вместе с %n идущими в это время записями и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
+            <numerusform>«%1» сейчас невозможно загрузить: вместе с %n идущими в это время записями и тем, что вы смотрите, нужно одновременных потоков: %2, а сервер разрешает: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1917,6 +1949,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>Сервер отклонил подключение для записи (код HTTP %1). Возможно, он не разрешает больше одновременных потоков для этой учётной записи или больше не предлагает этот канал.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>Сервер отклонил загрузку (код HTTP %1). Возможно, он больше не хранит эту передачу или не разрешает больше одновременных потоков для этой учётной записи.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>Сервер прервал загрузку через %1; полученное сохранено.</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2296,18 @@ A second start shows the running player&apos;s window instead.</source>
             <numerusform>Поток обрывался %n раза; пропущено: %1.</numerusform>
             <numerusform>Поток обрывался %n раз; пропущено: %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (загрузка)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (загрузка, %2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (не полностью)</translation>
     </message>
 </context>
 </TS>

@@ -1512,6 +1512,22 @@ kategorileri kilitlemeyi öner
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Download Failed</source>
+        <translation>İndirme Başarısız</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be downloaded: the channel gives no archive address.</source>
+        <translation>&quot;%1&quot; indirilemiyor: kanal bir arşiv adresi vermiyor.</translation>
+    </message>
+    <message>
+        <source>Not Downloaded</source>
+        <translation>İndirilmedi</translation>
+    </message>
 </context>
 <context>
     <name>RecordingManager</name>
@@ -1548,16 +1564,24 @@ kategorileri kilitlemeyi öner
         <translation>Kayıt zamanında uygulama çalışmıyordu.</translation>
     </message>
     <message>
-        <source>The server &quot;%1&quot; is no longer set up, so &quot;%2&quot; could not be recorded.</source>
-        <translation>&quot;%1&quot; sunucusu artık ayarlı değil, bu yüzden &quot;%2&quot; kaydedilemedi.</translation>
-    </message>
-    <message>
         <source>Recording: %1</source>
         <translation>Kaydediliyor: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not start: the server allows %2 streams at once and these are open: %3.</source>
         <translation>&quot;%1&quot; başlatılamadı: sunucu aynı anda %2 yayına izin veriyor ve şunlar açık: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be recorded: its server is no longer set up.</source>
+        <translation>&quot;%1&quot; kaydedilemedi: sunucusu artık ayarlı değil.</translation>
+    </message>
+    <message>
+        <source>Downloading: %1</source>
+        <translation>İndiriliyor: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the end: the file holds only the part that arrived.</source>
+        <translation>Bitmeden durduruldu: dosyada yalnızca gelen kısım var.</translation>
     </message>
 </context>
 <context>
@@ -1566,6 +1590,12 @@ kategorileri kilitlemeyi öner
         <source>&quot;%1&quot; cannot be recorded: together with %n other recording(s) at that time and what you watch it needs %2 streams at once, and the server allows %3.</source>
         <translation>
             <numerusform>&quot;%1&quot; kaydedilemiyor: o saatteki diğer %n kayıt ve izlediğiniz yayınla birlikte aynı anda %2 yayın gerekiyor; sunucu ise %3 yayına izin veriyor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; cannot be downloaded now: together with %n recording(s) running meanwhile and what you watch it needs %2 streams at once, and the server allows %3.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; şu anda indirilemiyor: bu sırada süren %n kayıt ve izlediğiniz yayınla birlikte aynı anda %2 yayın gerekiyor; sunucu ise %3 yayına izin veriyor.</numerusform>
         </translation>
     </message>
 </context>
@@ -1897,6 +1927,14 @@ Delete &quot;%1&quot; now?</source>
     <message>
         <source>The server refused the connection for the recording (HTTP status %1). It may allow no more streams at once for this account, or no longer offer the channel.</source>
         <translation>Sunucu kayıt için bağlantıyı reddetti (HTTP durumu %1). Bu hesap için aynı anda daha fazla yayına izin vermiyor veya kanalı artık sunmuyor olabilir.</translation>
+    </message>
+    <message>
+        <source>The server refused the download (HTTP status %1). It may no longer keep this programme, or allow no more streams at once for this account.</source>
+        <translation>Sunucu indirmeyi reddetti (HTTP durumu %1). Bu programı artık saklamıyor veya bu hesap için aynı anda daha fazla yayına izin vermiyor olabilir.</translation>
+    </message>
+    <message>
+        <source>The server broke off the download after %1; what arrived is kept.</source>
+        <translation>Sunucu indirmeyi %1 sonra kesti; gelen kısım saklandı.</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +2270,18 @@ A second start shows the running player&apos;s window instead.</source>
         <translation>
             <numerusform>Yayın %n kez kesildi; %1 eksik.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading)</source>
+        <translation>↓ %1 (indiriliyor)</translation>
+    </message>
+    <message>
+        <source>↓ %1 (downloading, %2 %)</source>
+        <translation>↓ %1 (indiriliyor, %%2)</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (eksik)</translation>
     </message>
 </context>
 </TS>
