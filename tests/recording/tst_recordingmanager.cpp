@@ -10,8 +10,10 @@
 #include "player/streamconnections.h"
 #include "recording/recordingmanager.h"
 #include "recording/recordingstore.h"
+#include "recording/recordingtext.h"
 #include "tempprofile.h"
 #include "testmain.h"
+#include "testtime.h"
 
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -265,6 +267,21 @@ private slots:
         QVERIFY(source.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
         QVERIFY(source.readAll() == saved.readAll());
         QCOMPARE(manager->find(id)->kind, int(Recording::Archive));
+        QVERIFY(!recordingtext::summary(*manager->find(id), kNow).contains(u"incomplete"));
+
+        // Stopped by hand before the archive's stream ended, the file holds only a beginning
+        // and the list must not pass it off as the whole programme.
+        LiveStreamServer endless;
+        QVERIFY(endless.start(testTimeout(10000)));
+        const qint64 cut = manager->downloadArchive(
+            kChannel, programme(QStringLiteral("Long Ago"), kNow - 180 * kMinute, 60),
+            endless.url(), &message);
+        QVERIFY2(cut > 0, qPrintable(message));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(manager->find(cut)->path).size() > 20000, 20000);
+        manager->stop(cut);
+        QTRY_COMPARE(stateOf(*manager, cut), int(Recording::Done));
+        QVERIFY(!manager->find(cut)->message.isEmpty());
+        QVERIFY(recordingtext::summary(*manager->find(cut), kNow).contains(u"(incomplete)"));
     }
 
     void oldNameKeyedRowsMoveToTheServerIdOnce()

@@ -553,6 +553,9 @@ void RecordingManager::onFinished(qint64 id, int outcome, const QString& message
         endFailed(*r, message);
     } else {
         r->state = Recording::Done;
+        // A download stopped by hand holds only the programme's beginning: say so.
+        if (r->kind == Recording::Archive && outcome == int(StreamRecorder::Outcome::Stopped))
+            r->message = tr("Stopped before the end: the file holds only the part that arrived.");
         persist(*r);
     }
     emit changed();

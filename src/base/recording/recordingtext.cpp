@@ -48,6 +48,11 @@ QString summary(const Recording& r, qint64 nowMs, int permille)
     case Recording::Failed:
         title = tr("%1 (failed)").arg(r.title);
         break;
+    case Recording::Done:
+        // A finished download carries a note only when it was stopped before its end.
+        if (r.kind == Recording::Archive && !r.message.isEmpty())
+            title = tr("%1 (incomplete)").arg(r.title);
+        break;
     default:
         break;
     }

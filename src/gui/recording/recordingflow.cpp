@@ -274,14 +274,33 @@ void RecordingFlow::refresh()
         for (GuideGrid* grid : p.window->findChildren<GuideGrid*>())
             if (grid->isVisible())
                 grid->viewport()->update();
-    // Downloads move on by the second; the list shows how far.
-    bool downloading = false;
-    for (const Recording& rec : recordings->recordings())
-        downloading =
-            downloading || (rec.kind == Recording::Archive && rec.state == Recording::Running);
-    if (p.movieTab && p.movieTab->categoryId == kRecordingsCategoryId &&
-        (listChanged || (downloading && p.movieTab->categoryList->isVisible())))
+    if (!p.movieTab || p.movieTab->categoryId != kRecordingsCategoryId)
+        return;
+    if (listChanged)
         p.movieTab->refilter();
+    else
+        updateDownloadLabels();
+}
+
+void RecordingFlow::updateDownloadLabels()
+{
+    // Downloads move on by the second; only their labels change, so the tiles keep their
+    // posters, selection and scroll position.
+    QListWidget* grid = p.movieTab->grid;
+    if (!grid || !grid->isVisible())
+        return;
+    const qint64 now = Clock::epochMs();
+    QList<MediaItem>& shown = p.movieTab->shown;
+    for (int row = 0; row < shown.size() && row < grid->count(); ++row) {
+        const Recording* r = recordings->find(recordingIdOf(shown.at(row)));
+        if (!r || r->kind != Recording::Archive || r->state != Recording::Running)
+            continue;
+        const QString label = recordingtext::summary(*r, now, recordings->progressPermille(r->id));
+        if (shown.at(row).name == label)
+            continue;
+        shown[row].name = label;
+        grid->item(row)->setText(label);
+    }
 }
 
 void RecordingFlow::planSeries()

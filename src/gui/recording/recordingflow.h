@@ -88,6 +88,7 @@ private:
     void addRecordingActions(QMenu& menu, const MediaItem& item);
     QString markOf(const CatalogTab* tab, int row) const;
     void refresh();
+    void updateDownloadLabels();
     // A new guide: the series rules of the server shown plan what it brings.
     void planSeries();
     QUrl liveAddress(const QString& server, const QString& channelId);
