@@ -199,7 +199,7 @@ private slots:
         w().playMediaItem(harness.live(QStringLiteral("11")));
         QTRY_VERIFY_WITH_TIMEOUT(liveProgresses(), 20000);
         press(Qt::Key_R);
-        const QString server = w().activeSource().name;
+        const QString server = w().activeSource().storageKey();
         QTRY_VERIFY(manager->runningOn(server, QStringLiteral("11")));
         const qint64 id = manager->runningOn(server, QStringLiteral("11"))->id;
         const QString path = manager->find(id)->path;
