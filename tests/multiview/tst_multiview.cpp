@@ -142,6 +142,19 @@ QImage save(const QImage& image, const QString& name)
     return image;
 }
 
+// The window at 1600x1000 with the demo catalog loaded and its first category shown.
+bool openOnFirstCategory(MainWindow& window, MainWindowTestAccess& access)
+{
+    window.resize(1600, 1000);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window) ||
+        !QTest::qWaitFor([&] { return access.liveItems().size() == 10; }, testTimeout(30000)))
+        return false;
+    emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
+    return QTest::qWaitFor([&] { return access.liveShown().size() >= 4; }, testTimeout(5000));
+}
+
 bool advancing(VlcPlayer* player)
 {
     const qint64 before = player->timeMs();
@@ -169,15 +182,9 @@ private slots:
         TempProfile profile;
         const SourceConfig source = saveDemoSource(*demo, true);
         MainWindow window;
-        window.resize(1600, 1000);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         MainWindowTestAccess access(window);
-        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        QVERIFY(openOnFirstCategory(window, access));
         QTRY_COMPARE_WITH_TIMEOUT(access.streamConnections()->limit(source.name), 5, 30000);
-        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
-        QTRY_VERIFY(access.liveShown().size() >= 4);
         const QList<MediaItem> channels = access.liveShown().mid(0, 4);
 
         // The normal player plays the first channel; multi-view takes it over as it is.
@@ -297,15 +304,10 @@ private slots:
         TempProfile profile;
         const SourceConfig source = saveDemoSource(*demo, true);
         MainWindow window;
-        window.resize(1600, 1000);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         MainWindowTestAccess access(window);
-        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
+        QVERIFY(openOnFirstCategory(window, access));
         StreamConnections* connections = access.streamConnections();
         QTRY_COMPARE_WITH_TIMEOUT(connections->limit(source.name), 5, 30000);
-        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
         QTRY_VERIFY(access.liveShown().size() >= 5);
         const QList<MediaItem> channels = access.liveShown().mid(4, 4);
 
@@ -353,14 +355,8 @@ private slots:
         TempProfile profile;
         const SourceConfig source = saveDemoSource(*demo, true);
         MainWindow window;
-        window.resize(1600, 1000);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         MainWindowTestAccess access(window);
-        QTRY_COMPARE_WITH_TIMEOUT(access.liveItems().size(), 10, 30000);
-        emit access.liveCategoryList()->itemClicked(access.liveCategoryList()->item(0));
-        QTRY_VERIFY(access.liveShown().size() >= 4);
+        QVERIFY(openOnFirstCategory(window, access));
         const QList<MediaItem> channels = access.liveShown().mid(0, 4);
         access.playMediaItem(channels[0]);
         QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
